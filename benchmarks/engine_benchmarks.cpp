@@ -1,0 +1,53 @@
+// Timings of the engine's hot paths: one row rated, a whole selection, one duty check.
+#include <benchmark/benchmark.h>
+
+#include "Selection.h"
+
+using namespace brivane;
+
+namespace {
+
+MotionInput Move() {
+  MotionInput in;
+  in.loadMass = 1.0f;
+  in.distanceMm = 500;
+  in.accelValue = 1.0f;
+  in.peakVelocity = 1.0f;
+  return in;
+}
+
+void BM_ComputeDutyOneRow(benchmark::State& state) {
+  const MotionInput in = Move();
+  const MotorRecord& row = MotorCatalog::Instance().at(0);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(in);
+    benchmark::DoNotOptimize(ComputeDuty(in, 1.0f, row));
+  }
+}
+BENCHMARK(BM_ComputeDutyOneRow);
+
+// Range 0: load in kg. 1 kg stops early in every series; 200 kg walks most rows and finds
+// nothing in the single-sided series (the dearer case).
+void BM_WholeSelection(benchmark::State& state) {
+  SelectionRequest request;
+  request.input = Move();
+  request.input.loadMass = static_cast<float>(state.range(0));
+  SelectionRecord record;
+  for (auto _ : state) {
+    SelectionOutcome out = RunSelection(request, record);
+    benchmark::DoNotOptimize(out);
+  }
+}
+BENCHMARK(BM_WholeSelection)->Arg(1)->Arg(200);
+
+void BM_DutyCheck(benchmark::State& state) {
+  const DutyCheckRequest request{Move(), "IC-14", "20"};
+  SelectionRecord record;
+  for (auto _ : state) {
+    DutyCheckOutcome out = CheckModelDuty(request, record);
+    benchmark::DoNotOptimize(out);
+  }
+}
+BENCHMARK(BM_DutyCheck);
+
+}  // namespace

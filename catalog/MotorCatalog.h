@@ -1,0 +1,76 @@
+// The built-in table of the 69 linear-motor models: one record per model, in catalog order,
+// three consecutive series. Read-only; nothing loads or edits it at run time.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace brivane {
+
+enum class MotorSeries : std::int32_t { DoubleSided = 1, SingleSided = 2, Vela = 3 };
+
+inline constexpr std::array<MotorSeries, 3> kAllSeries{MotorSeries::DoubleSided, MotorSeries::SingleSided,
+                                                       MotorSeries::Vela};
+
+// Position 0, 1, 2 of a series in the per-series arrays of the tool.
+constexpr std::size_t SeriesSlot(MotorSeries s) { return static_cast<std::size_t>(s) - 1; }
+
+struct MotorRecord {
+  std::int32_t series;   // MotorSeries code of the row
+  std::int32_t offered;  // 1 = may be chosen by the selection
+  std::string_view name;
+  float moverMass;             // kg
+  float ratedForce;            // N
+  std::int32_t attractionForce;  // N, whole newtons
+  std::array<std::int32_t, 3> seriesNumber;  // number within series 1, 2, 3; 0 in the other two
+  float peakForce;             // N
+  float ratedCurrent;          // Arms
+  float peakCurrent;           // Arms
+  float maxPower;              // W
+  float polePitch;             // mm
+  float forceConstant;         // N/Arms
+  float bemfConstant;          // V/(m/sec)
+  float motorConstant;         // N/sqrt(W)
+  float electricalTimeConstant;  // msec
+  float lineResistance;        // ohm
+  float lineInductance;        // mH
+  float thermalCoefficient;    // degC/W
+
+  constexpr MotorSeries Series() const { return static_cast<MotorSeries>(series); }
+  // The row's number within its own series.
+  constexpr std::int32_t Number() const { return seriesNumber[SeriesSlot(Series())]; }
+};
+
+struct IndexRange {
+  std::size_t first;
+  std::size_t last;  // inclusive
+};
+
+class MotorCatalog {
+ public:
+  static constexpr std::size_t kSize = 69;
+
+  // The one catalog of the process.
+  static const MotorCatalog& Instance();
+
+  constexpr std::size_t size() const { return kSize; }
+  const MotorRecord& at(std::size_t index) const;
+
+  // First and last catalog index of a series.
+  static IndexRange SeriesRange(MotorSeries s);
+  // Count of models in a series (23, 25, 21).
+  static std::int32_t SeriesCount(MotorSeries s);
+
+  // Index of the row of series s holding `number`; none for a number below 1 or one no row holds.
+  std::optional<std::size_t> FindBySeriesNumber(MotorSeries s, std::int32_t number) const;
+  // Index of the first row whose name equals `name` byte for byte.
+  std::optional<std::size_t> FindByName(std::string_view name) const;
+  // The 69 names in catalog order.
+  std::vector<std::string_view> Names() const;
+};
+
+}  // namespace brivane

@@ -1,0 +1,79 @@
+// The move the user describes, its input checks, the acceleration conversions, the duty-ratio
+// formula and the load analysis of one motor. Pure functions of plain values.
+//
+// Every step is written in the precision it must run in: single precision (float) unless the
+// comment says double; a different order or width changes the last digit the form shows.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "MotorCatalog.h"
+
+namespace brivane {
+
+enum class AccelMode : std::int32_t { Gravity = 0, Time = 1 };
+
+// Defaults are the main form's defaults.
+struct MotionInput {
+  float loadMass = 0.0f;             // kg
+  std::int32_t distanceMm = 0;       // mm
+  AccelMode accelMode = AccelMode::Gravity;
+  float accelValue = 0.0f;           // g in Gravity mode, msec in Time mode
+  float peakVelocity = 0.0f;         // m/s
+  float dwellMs = 0.0f;              // msec
+  float frictionCoefficient = 0.1f;
+  float safetyFactor = 1.3f;
+};
+
+struct DutyResult {
+  float ratedDuty = 0.0f;  // percent
+  float peakDuty = 0.0f;   // percent
+};
+
+struct DutyComputation {
+  DutyResult duty;
+  double accelThrust = 0.0;  // FaccD: thrust while accelerating, N, double precision
+  float meanSquare = 0.0f;   // ms: mean square of the thrust over the cycle
+};
+
+struct LoadAnalysis {
+  float rmsThrust = 0.0f;      // N
+  float peakThrust = 0.0f;     // N
+  float accelTime = 0.0f;      // s, one ramp
+  float constTime = 0.0f;      // s
+  float totalTime = 0.0f;      // s, both ramps, constant phase and dwell
+  float accelDistance = 0.0f;  // mm, one ramp
+  float constDistance = 0.0f;  // mm
+  float totalDistance = 0.0f;  // mm
+  float ambientTemp = 20.0f;   // degC, typed by the user
+  float coilTemp = 0.0f;       // degC
+};
+
+// How the acceleration time is tested in Time mode: the selection rejects times under 10 msec;
+// the duty check only rejects times that give no finite acceleration (0 or below).
+enum class AccelTimeCheck { Selection, DutyCheck };
+
+// The text of the first failing input check, or nothing when the move is acceptable.
+// A value that is not a number fails its check.
+std::optional<std::string_view> ValidateMotionInput(const MotionInput& in, AccelTimeCheck accelTimeCheck);
+
+// Peak acceleration in g, as the duty formula takes it.
+float AccelInG(const MotionInput& in);
+// Acceleration time in msec, as the selection records it.
+float AccelTimeMs(const MotionInput& in);
+// Peak acceleration in m/s^2, as the load analysis takes it.
+float AccelInMps2(const MotionInput& in);
+
+// Rates one motor for the move with the RMS-thrust duty formula.
+DutyComputation ComputeDuty(const MotionInput& in, float accelG, const MotorRecord& motor);
+
+// The ambient-temperature text read as the C library's atof reads it; 0 for a text that is not
+// a number or whose value is not a finite single-precision number.
+float ParseAmbientText(std::string_view text);
+
+// The eight load-analysis values and the coil-temperature estimate of one motor.
+LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, std::string_view ambientText);
+
+}  // namespace brivane

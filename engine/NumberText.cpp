@@ -1,0 +1,78 @@
+#include "NumberText.h"
+
+#include <locale.h>
+#include <stdlib.h>
+
+#include <array>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+
+namespace brivane {
+namespace {
+
+// Room for the widest fixed-notation double ("%.3f" of 1.8e308 has over 300 digits).
+constexpr std::size_t kBufferSize = 400;
+
+std::string ToChars(double v, std::chars_format format, int precision) {
+  std::array<char, kBufferSize> buf{};
+  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), v, format, precision);
+  return std::string(buf.data(), result.ptr);
+}
+
+// The C locale, created once: strtod_l reads '.' as the decimal point whatever the process
+// locale says.
+locale_t CLocale() {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return c;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::string FormatFixed(double v, int decimals) { return ToChars(v, std::chars_format::fixed, decimals); }
+
+std::string FormatGeneral6(double v) { return ToChars(v, std::chars_format::general, 6); }
+
+std::string FormatShortest(float v) {
+  std::array<char, 64> buf{};
+  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+  return std::string(buf.data(), result.ptr);
+}
+
+double ParseLeadingNumber(std::string_view text) {
+  const std::string copy(text);  // strtod needs a terminated string
+  return strtod_l(copy.c_str(), nullptr, CLocale());
+}
+
+std::optional<float> ParseFloatField(std::string_view text) {
+  const std::string copy(Trim(text));
+  if (copy.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double d = strtod_l(copy.c_str(), &end, CLocale());
+  if (end != copy.c_str() + copy.size()) return std::nullopt;
+  if (!std::isfinite(d) || d > FLT_MAX || d < -FLT_MAX) return std::nullopt;
+  return static_cast<float>(d);
+}
+
+std::optional<std::int32_t> ParseIntField(std::string_view text) {
+  std::string_view t = Trim(text);
+  if (!t.empty() && t.front() == '+') {
+    t.remove_prefix(1);
+    if (!t.empty() && t.front() == '-') return std::nullopt;
+  }
+  if (t.empty()) return std::nullopt;
+  std::int32_t value = 0;
+  const auto result = std::from_chars(t.data(), t.data() + t.size(), value);
+  if (result.ec != std::errc() || result.ptr != t.data() + t.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace brivane

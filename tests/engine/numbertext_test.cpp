@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "NumberText.h"
+
+using namespace brivane;
+
+namespace {
+
+// Switches the process to a locale with a decimal comma for the test's lifetime, if the machine
+// has one; the texts must not change.
+class CommaLocale {
+ public:
+  CommaLocale() {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
+      if (std::setlocale(LC_ALL, name)) {
+        active_ = true;
+        break;
+      }
+    }
+  }
+  ~CommaLocale() { std::setlocale(LC_ALL, "C"); }
+  bool active() const { return active_; }
+
+ private:
+  bool active_ = false;
+};
+
+void ExpectLocaleFreeResults() {
+  EXPECT_EQ(FormatFixed(29.298000335693359, 1), "29.3");
+  EXPECT_EQ(FormatFixed(0.10199999809265137, 3), "0.102");
+  EXPECT_EQ(FormatFixed(25.6, 0), "26");
+  EXPECT_EQ(FormatFixed(-2.0, 1), "-2.0");
+  EXPECT_EQ(FormatGeneral6(static_cast<float>(24.7)), "24.7");
+  EXPECT_EQ(FormatGeneral6(static_cast<float>(0.524)), "0.524");
+  EXPECT_EQ(FormatGeneral6(1540.0f), "1540");
+  EXPECT_EQ(FormatGeneral6(0.0f), "0");
+  EXPECT_EQ(FormatGeneral6(1.3f), "1.3");
+  EXPECT_EQ(FormatShortest(29.298f), "29.298");
+  EXPECT_EQ(FormatShortest(1.0f), "1");
+  EXPECT_EQ(ParseLeadingNumber("25.6"), 25.6);
+  EXPECT_EQ(ParseFloatField("3.5"), 3.5f);
+}
+
+}  // namespace
+
+TEST(NumberText, FormatsAndParsesTheSameUnderAnyLocale) {
+  ExpectLocaleFreeResults();
+  CommaLocale comma;
+  if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma installed";
+  ExpectLocaleFreeResults();
+}
+
+TEST(NumberText, FieldParsingRefusesWhatIsNotANumber) {
+  EXPECT_EQ(ParseFloatField(" 1.5 "), 1.5f);
+  EXPECT_EQ(ParseFloatField("-0.25"), -0.25f);
+  EXPECT_EQ(ParseFloatField("1e3"), 1000.0f);
+  for (const char* bad : {"", "  ", "abc", "1,5", "1.5x", "nan", "inf", "-inf", "infinity", "1e39", "-1e39"})
+    EXPECT_FALSE(ParseFloatField(bad)) << bad;
+
+  EXPECT_EQ(ParseIntField("500"), 500);
+  EXPECT_EQ(ParseIntField(" -5 "), -5);
+  EXPECT_EQ(ParseIntField("+7"), 7);
+  EXPECT_EQ(ParseIntField("2147483647"), 2147483647);
+  for (const char* bad : {"", "1.5", "12a", "2147483648", "-2147483649", "+-1", "0x10", "nan"})
+    EXPECT_FALSE(ParseIntField(bad)) << bad;
+}
