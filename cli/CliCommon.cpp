@@ -1,0 +1,188 @@
+#include "CliCommon.h"
+
+#include <iostream>
+
+#include "NumberText.h"
+
+namespace brivane::cli {
+namespace {
+
+struct FloatOption {
+  const char* name;
+  float MotionInput::*field;
+};
+
+constexpr FloatOption kFloatMoveOptions[] = {
+    {"mass", &MotionInput::loadMass},          {"velocity", &MotionInput::peakVelocity},
+    {"dwell", &MotionInput::dwellMs},          {"friction", &MotionInput::frictionCoefficient},
+    {"safety", &MotionInput::safetyFactor},
+};
+
+std::optional<float> ReadFloatOption(const QCommandLineParser& parser, const QString& name) {
+  const QString text = parser.value(name);
+  const auto value = ParseFloatField(text.toStdString());
+  if (!value) UsageError(QStringLiteral("--%1 needs a finite number, not '%2'").arg(name, text));
+  return value;
+}
+
+std::optional<int> ReadLimit(const QCommandLineParser& parser, const QString& name, int fallbackPosition,
+                             bool& ok) {
+  ok = true;
+  if (!parser.isSet(name)) return fallbackPosition;
+  const QString text = parser.value(name);
+  const auto value = ParseFloatField(text.toStdString());
+  if (!value) {
+    ok = false;
+    UsageError(QStringLiteral("--%1 needs a number, not '%2'").arg(name, text));
+    return std::nullopt;
+  }
+  // A percentage the lists do not hold is a list without a selected position.
+  const auto whole = static_cast<int>(*value);
+  if (static_cast<float>(whole) != *value) return std::nullopt;
+  return PositionFromLimit(whole);
+}
+
+}  // namespace
+
+void AddMoveOptions(QCommandLineParser& parser) {
+  parser.addOptions({
+      {"mass", "Load mass in kg (default 0).", "KG"},
+      {"stroke", "Stroke in mm, an integer (default 0).", "MM"},
+      {"accel-g", "Peak acceleration in g (the default mode; default 0).", "G"},
+      {"accel-ms", "Acceleration time in msec (selects the acceleration-time mode).", "MS"},
+      {"velocity", "Peak velocity in m/s (default 0).", "M/S"},
+      {"dwell", "Dwell time in msec (default 0).", "MS"},
+      {"friction", "Friction coefficient of the guide (default 0.1).", "MU"},
+      {"safety", "Safety factor (default 1.3).", "SF"},
+  });
+}
+
+void AddLimitOptions(QCommandLineParser& parser) {
+  parser.addOptions({
+      {"rated", "Allowed rated duty ratio in percent: 25, 30, ..., 100 (default 70).", "PCT"},
+      {"peak", "Allowed peak duty ratio in percent: 25, 30, ..., 100 (default 80).", "PCT"},
+  });
+}
+
+void AddJsonOption(QCommandLineParser& parser) {
+  parser.addOption({"json", "Write one JSON object to stdout."});
+}
+
+bool WantsJson(const QCommandLineParser& parser) { return parser.isSet("json"); }
+
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments) {
+  const QCommandLineOption help = parser.addHelpOption();
+  if (!parser.parse(arguments)) return UsageError(parser.errorText());
+  if (parser.isSet(help)) {
+    std::cout << parser.helpText().toStdString();
+    return kExitOk;
+  }
+  return std::nullopt;
+}
+
+std::optional<MotionInput> ReadMove(const QCommandLineParser& parser) {
+  MotionInput in;  // the form's defaults
+  for (const FloatOption& o : kFloatMoveOptions) {
+    if (!parser.isSet(o.name)) continue;
+    const auto value = ReadFloatOption(parser, o.name);
+    if (!value) return std::nullopt;
+    in.*o.field = *value;
+  }
+  if (parser.isSet("stroke")) {
+    const QString text = parser.value("stroke");
+    const auto value = ParseIntField(text.toStdString());
+    if (!value) {
+      UsageError(QStringLiteral("--stroke needs an integer, not '%1'").arg(text));
+      return std::nullopt;
+    }
+    in.distanceMm = *value;
+  }
+  const bool g = parser.isSet("accel-g");
+  const bool ms = parser.isSet("accel-ms");
+  if (g && ms) {
+    UsageError("give either --accel-g or --accel-ms, not both");
+    return std::nullopt;
+  }
+  if (g || ms) {
+    const auto value = ReadFloatOption(parser, g ? "accel-g" : "accel-ms");
+    if (!value) return std::nullopt;
+    in.accelValue = *value;
+    in.accelMode = g ? AccelMode::Gravity : AccelMode::Time;
+  }
+  return in;
+}
+
+std::optional<LimitPositions> ReadLimits(const QCommandLineParser& parser) {
+  bool ok = true;
+  LimitPositions limits;
+  limits.rated = ReadLimit(parser, "rated", kDefaultRatedPosition, ok);
+  if (!ok) return std::nullopt;
+  limits.peak = ReadLimit(parser, "peak", kDefaultPeakPosition, ok);
+  if (!ok) return std::nullopt;
+  return limits;
+}
+
+int UsageError(const QString& text) {
+  std::cerr << "brivane-cli: " << text.toStdString() << "\nTry 'brivane-cli --help'.\n";
+  return kExitUsage;
+}
+
+void PrintOut(std::string_view line) { std::cout << line << '\n'; }
+void PrintErr(std::string_view line) { std::cerr << line << '\n'; }
+
+JsonOut::JsonOut() : writer_(buffer_) { writer_.StartObject(); }
+
+void JsonOut::Key(std::string_view key) { writer_.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
+
+void JsonOut::String(std::string_view text) {
+  writer_.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
+void JsonOut::Int(std::int64_t value) { writer_.Int64(value); }
+
+void JsonOut::Float(float value) {
+  if (!std::isfinite(value)) {
+    writer_.Null();
+    return;
+  }
+  const std::string text = FormatShortest(value);
+  writer_.RawValue(text.data(), text.size(), rapidjson::kNumberType);
+}
+
+void JsonOut::KeyString(std::string_view key, std::string_view text) {
+  Key(key);
+  String(text);
+}
+
+void JsonOut::KeyInt(std::string_view key, std::int64_t value) {
+  Key(key);
+  Int(value);
+}
+
+void JsonOut::KeyFloat(std::string_view key, float value) {
+  Key(key);
+  Float(value);
+}
+
+void JsonOut::Print() {
+  writer_.EndObject();
+  std::cout << buffer_.GetString() << '\n';
+}
+
+void WriteAnalysis(JsonOut& json, const LoadAnalysis& a) {
+  json.Key("analysis");
+  json.w().StartObject();
+  json.KeyFloat("rmsThrust", a.rmsThrust);
+  json.KeyFloat("peakThrust", a.peakThrust);
+  json.KeyFloat("accelTime", a.accelTime);
+  json.KeyFloat("constTime", a.constTime);
+  json.KeyFloat("totalTime", a.totalTime);
+  json.KeyFloat("accelDistance", a.accelDistance);
+  json.KeyFloat("constDistance", a.constDistance);
+  json.KeyFloat("totalDistance", a.totalDistance);
+  json.KeyFloat("ambientTemp", a.ambientTemp);
+  json.KeyFloat("coilTemp", a.coilTemp);
+  json.w().EndObject();
+}
+
+}  // namespace brivane::cli

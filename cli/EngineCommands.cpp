@@ -1,0 +1,239 @@
+// catalog, select and check: the engine's operations with the form's defaults.
+#include <string>
+
+#include "CliCommon.h"
+#include "Commands.h"
+#include "Messages.h"
+#include "NumberText.h"
+#include "Presentation.h"
+
+namespace brivane::cli {
+namespace {
+
+// Series captions as the form's result group labels them.
+constexpr std::array<std::string_view, 3> kSeriesCaption{"양측식 (Coreless)", "편측식 (Ironcore)",
+                                                         "편측식 (Vela-Series)"};
+
+std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); }
+
+std::string Pad(std::string_view text, std::size_t columns) {
+  // Hangul takes two columns in a terminal; count code points as one column each, which is
+  // enough to keep the ASCII columns of a row aligned with each other.
+  std::size_t width = 0;
+  for (unsigned char c : text) width += (c & 0xC0) != 0x80 ? 1 : 0;
+  std::string out(text);
+  if (width < columns) out.append(columns - width, ' ');
+  return out;
+}
+
+std::optional<int> RejectPositionals(const QCommandLineParser& parser) {
+  if (parser.positionalArguments().isEmpty()) return std::nullopt;
+  return UsageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+}
+
+void PrintAnalysis(const LoadAnalysis& a) {
+  const AnalysisTexts t = FormatAnalysisTexts(a);
+  constexpr std::array<std::string_view, 8> labels{"평균 추력", "최대 추력", "가감속 시간", "등속 시간",
+                                                   "총 소요 시간", "가감속 거리", "등속 거리", "총 이동거리"};
+  constexpr std::array<std::string_view, 8> units{"N", "N", "sec", "sec", "sec", "mm", "mm", "mm"};
+  for (std::size_t i = 0; i < labels.size(); ++i)
+    PrintOut(Pad(labels[i], 14) + t.analysis[i] + " " + std::string(units[i]));
+  PrintOut(Pad("주위온도", 14) + t.ambient + " ℃");
+  PrintOut(Pad("코일부온도", 14) + t.coil + " ℃");
+}
+
+}  // namespace
+
+int RunCatalog(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("List the 69 motor models in catalog order.");
+  AddJsonOption(parser);
+  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
+  if (const auto exit = RejectPositionals(parser)) return *exit;
+
+  const MotorCatalog& catalog = MotorCatalog::Instance();
+  if (WantsJson(parser)) {
+    JsonOut json;
+    json.Key("models");
+    json.w().StartArray();
+    for (std::size_t i = 0; i < catalog.size(); ++i) {
+      const MotorRecord& r = catalog.at(i);
+      json.w().StartObject();
+      json.KeyInt("index", static_cast<std::int64_t>(i));
+      json.KeyInt("series", r.series);
+      json.KeyInt("offered", r.offered);
+      json.KeyString("name", r.name);
+      json.KeyInt("number", r.Number());
+      json.KeyFloat("moverMass", r.moverMass);
+      json.KeyFloat("ratedForce", r.ratedForce);
+      json.KeyInt("attractionForce", r.attractionForce);
+      json.KeyFloat("peakForce", r.peakForce);
+      json.KeyFloat("ratedCurrent", r.ratedCurrent);
+      json.KeyFloat("peakCurrent", r.peakCurrent);
+      json.KeyFloat("maxPower", r.maxPower);
+      json.KeyFloat("polePitch", r.polePitch);
+      json.KeyFloat("forceConstant", r.forceConstant);
+      json.KeyFloat("bemfConstant", r.bemfConstant);
+      json.KeyFloat("motorConstant", r.motorConstant);
+      json.KeyFloat("electricalTimeConstant", r.electricalTimeConstant);
+      json.KeyFloat("lineResistance", r.lineResistance);
+      json.KeyFloat("lineInductance", r.lineInductance);
+      json.KeyFloat("thermalCoefficient", r.thermalCoefficient);
+      json.w().EndObject();
+    }
+    json.w().EndArray();
+    json.Print();
+    return kExitOk;
+  }
+
+  PrintOut("index series no. model   mover[kg] rated[N] attraction[N] peak[N]");
+  for (std::size_t i = 0; i < catalog.size(); ++i) {
+    const MotorRecord& r = catalog.at(i);
+    auto col = [](const std::string& text, std::size_t width) { return Pad(text, width); };
+    PrintOut(col(std::to_string(i), 6) + col(std::to_string(r.series), 7) + col(std::to_string(r.Number()), 5) +
+             col(std::string(r.name), 8) + col(FormatGeneral6(r.moverMass), 10) +
+             col(FormatGeneral6(r.ratedForce), 9) + col(std::to_string(r.attractionForce), 14) +
+             FormatGeneral6(r.peakForce));
+  }
+  return kExitOk;
+}
+
+int RunSelect(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Choose the first fitting motor of each series for a move.");
+  AddMoveOptions(parser);
+  AddLimitOptions(parser);
+  AddJsonOption(parser);
+  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
+  if (const auto exit = RejectPositionals(parser)) return *exit;
+  const auto move = ReadMove(parser);
+  if (!move) return kExitUsage;
+  const auto limits = ReadLimits(parser);
+  if (!limits) return kExitUsage;
+
+  SelectionRequest request;
+  request.input = *move;
+  request.ratedPosition = limits->rated;
+  request.peakPosition = limits->peak;
+  SelectionRecord record;
+  const SelectionOutcome out = RunSelection(request, record);
+  const bool json = WantsJson(parser);
+
+  if (!out.completed) {
+    if (json) {
+      JsonOut o;
+      o.KeyString("error", out.messages.back());
+      o.Print();
+    } else {
+      PrintErr(out.messages.back());
+    }
+    return kExitStopped;
+  }
+
+  if (json) {
+    JsonOut o;
+    o.Key("messages");
+    o.w().StartArray();
+    for (const std::string& m : out.messages) o.String(m);
+    o.w().EndArray();
+    o.KeyFloat("accelG", record.accelG);
+    o.KeyFloat("accelTimeMs", record.accelTimeMs);
+    o.KeyInt("ratedLimit", out.ratedLimit);
+    o.KeyInt("peakLimit", out.peakLimit);
+    o.Key("series");
+    o.w().StartArray();
+    for (const MotorSeries s : kAllSeries) {
+      const SeriesChoice& c = out.series[SeriesSlot(s)];
+      o.w().StartObject();
+      o.KeyInt("series", static_cast<int>(s));
+      o.KeyString("model", c.model);
+      o.KeyInt("number", c.number);
+      o.KeyFloat("ratedDuty", c.duty.ratedDuty);
+      o.KeyFloat("peakDuty", c.duty.peakDuty);
+      o.w().EndObject();
+    }
+    o.w().EndArray();
+    o.Print();
+    return kExitOk;
+  }
+
+  for (const std::string& m : out.messages) PrintErr(m);
+  std::array<DutyResult, 3> duties;
+  for (std::size_t i = 0; i < 3; ++i) duties[i] = out.series[i].duty;
+  const auto texts = FormatDutyTexts(duties);
+  PrintOut(Pad("", 22) + Pad("model", 8) + Pad("정격 사용률(%)", 16) + "최대 사용률(%)");
+  for (std::size_t i = 0; i < 3; ++i)
+    PrintOut(Pad(kSeriesCaption[i], 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
+             Pad(texts[2 * i], 16) + texts[2 * i + 1]);
+  PrintOut("가속도 " + Fixed(record.accelG, 1) + " g, 가속 시간 " + Fixed(record.accelTimeMs, 1) +
+           " msec, 허용 사용률 정격 " + std::to_string(out.ratedLimit) + "%, 최대 " +
+           std::to_string(out.peakLimit) + "%");
+  return kExitOk;
+}
+
+int RunCheck(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Rate one catalog model for a move: load analysis, coil temperature, duty.");
+  parser.addPositionalArgument("MODEL", "Model name as the catalog spells it, e.g. CL-01.");
+  AddMoveOptions(parser);
+  parser.addOption({"ambient", "Ambient temperature text (default \"20\").", "TEXT", "20"});
+  AddJsonOption(parser);
+  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
+  const QStringList positionals = parser.positionalArguments();
+  if (positionals.isEmpty()) return UsageError("check needs a MODEL");
+  if (positionals.size() > 1) return UsageError(QStringLiteral("unexpected argument '%1'").arg(positionals[1]));
+  const auto move = ReadMove(parser);
+  if (!move) return kExitUsage;
+
+  const std::string model = positionals.first().toStdString();
+  const std::string ambient = parser.value("ambient").toStdString();
+  SelectionRecord record;
+  const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient}, record);
+  const bool json = WantsJson(parser);
+
+  if (out.status != DutyCheckStatus::Completed) {
+    if (json) {
+      JsonOut o;
+      o.KeyString("error", out.message);
+      if (out.analysis) WriteAnalysis(o, *out.analysis);
+      o.Print();
+    } else {
+      if (out.analysis) PrintAnalysis(*out.analysis);
+      PrintErr(out.message);
+    }
+    return kExitStopped;
+  }
+
+  if (json) {
+    JsonOut o;
+    o.KeyString("model", model);
+    o.KeyInt("series", static_cast<int>(out.series));
+    o.KeyInt("number", out.number);
+    o.KeyFloat("ratedDuty", out.duty.ratedDuty);
+    o.KeyFloat("peakDuty", out.duty.peakDuty);
+    WriteAnalysis(o, *out.analysis);
+    if (out.chart) {
+      o.Key("labels");
+      o.w().StartArray();
+      for (const std::string& label : out.chart->labels) o.String(label);
+      o.w().EndArray();
+    }
+    o.Print();
+    return kExitOk;
+  }
+
+  PrintOut(model + " (" + std::string(kSeriesCaption[SeriesSlot(out.series)]) + ", No. " +
+           std::to_string(out.number) + ")");
+  PrintAnalysis(*out.analysis);
+  PrintOut(Pad("정격 사용률", 14) + Fixed(out.duty.ratedDuty, 1) + " %");
+  PrintOut(Pad("최대 사용률", 14) + Fixed(out.duty.peakDuty, 1) + " %");
+  if (out.chart) {
+    std::string line = Pad("Time (ms)", 14);
+    for (const std::string& label : out.chart->labels) line += label + " ";
+    line.pop_back();
+    PrintOut(line);
+  }
+  return kExitOk;
+}
+
+}  // namespace brivane::cli

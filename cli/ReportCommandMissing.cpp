@@ -1,0 +1,5 @@
+#include "CliCommon.h"
+#include "Commands.h"
+namespace brivane::cli {
+int RunReport(const QStringList&) { return UsageError("report is not built"); }
+}
