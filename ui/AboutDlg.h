@@ -1,0 +1,10 @@
+// The About box: the logo, the version line and what the tool does.
+#pragma once
+
+#include <QDialog>
+
+class CAboutDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CAboutDlg(QWidget* parent = nullptr);
+};

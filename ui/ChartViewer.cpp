@@ -1,0 +1,118 @@
+#include "ChartViewer.h"
+
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+
+#include "NumberText.h"
+
+namespace {
+
+// A category axis drops a label whose text repeats ("602", "602"); a trailing run of zero-width
+// spaces keeps the texts distinct without changing what is seen.
+constexpr QChar kInvisible(0x200B);
+
+QFont AxisFont(int pointSize) {
+  QFont f;
+  f.setPointSize(pointSize);
+  return f;
+}
+
+}  // namespace
+
+QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size) {
+  auto* chart = new QChart;
+  chart->resize(size);
+  chart->setBackgroundVisible(false);
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(0, 0, 0, 0));
+  chart->legend()->hide();  // the single series has no name, so there is nothing to list
+  chart->setPlotAreaBackgroundVisible(false);
+
+  auto* upper = new QLineSeries;
+  for (int i = 0; i < data.pointCount; ++i) {
+    upper->append(i, data.velocities[static_cast<std::size_t>(i)]);
+  }
+  auto* area = new QAreaSeries(upper);  // no lower series: the area reaches down to zero
+  area->setBrush(Qt::NoBrush);
+  QPen outline(QColor(0x1f, 0x4e, 0x8c));
+  outline.setWidthF(1.5);
+  area->setPen(outline);
+  chart->addSeries(area);
+
+  auto* xAxis = new QCategoryAxis;
+  xAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  xAxis->setRange(0, 4);
+  for (std::size_t i = 0; i < data.labels.size(); ++i) {
+    QString text = QString::fromStdString(data.labels[i]);
+    while (xAxis->categoriesLabels().contains(text)) text += kInvisible;
+    xAxis->append(text, static_cast<qreal>(i));
+  }
+  xAxis->setStartValue(0);
+  xAxis->setGridLineVisible(false);
+  xAxis->setTitleText(QStringLiteral("Time (ms)"));
+  xAxis->setTitleFont(AxisFont(8));
+  chart->addAxis(xAxis, Qt::AlignBottom);
+  area->attachAxis(xAxis);
+
+  // The y axis is scaled from the data: a value axis attached after the series takes its range
+  // from it. Its ticks then become the values of a label axis, because a value axis hides the
+  // label of its top tick when the plot area is set by hand.
+  auto* probe = new QValueAxis;
+  chart->addAxis(probe, Qt::AlignLeft);
+  area->attachAxis(probe);
+  probe->applyNiceNumbers();
+  const double low = probe->min();
+  const double high = probe->max();
+  const int ticks = std::max(2, probe->tickCount());
+  area->detachAxis(probe);
+  chart->removeAxis(probe);
+  delete probe;
+
+  auto* yAxis = new QCategoryAxis;
+  yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  yAxis->setRange(low, high);
+  yAxis->setStartValue(low);
+  for (int k = 0; k < ticks; ++k) {
+    const double value = low + (high - low) * k / (ticks - 1);
+    yAxis->append(QString::fromStdString(brivane::FormatGeneral6(value)), value);
+  }
+  yAxis->setTitleText(QStringLiteral("Velocity (m/s)"));
+  yAxis->setTitleFont(AxisFont(8));
+  yAxis->setGridLineColor(QColor(0xc0, 0xc0, 0xc0));
+  chart->addAxis(yAxis, Qt::AlignLeft);
+  area->attachAxis(yAxis);
+
+  // The plot area keeps fixed margins inside the chart: 50 left, 10 top, 50 right, 60 below.
+  chart->setPlotArea(QRectF(50, 10, size.width() - 100, size.height() - 70));
+  return chart;
+}
+
+QStringList VelocityChartLabels(const QChart* chart) {
+  QStringList labels;
+  if (chart == nullptr) return labels;
+  for (QAbstractAxis* axis : chart->axes(Qt::Horizontal)) {
+    if (auto* category = qobject_cast<QCategoryAxis*>(axis)) {
+      for (QString text : category->categoriesLabels()) labels.append(text.remove(kInvisible));
+    }
+  }
+  return labels;
+}
+
+CChartViewer::CChartViewer(QWidget* parent) : QChartView(parent) {
+  setRenderHint(QPainter::Antialiasing);
+  setFrameShape(QFrame::NoFrame);
+  setStyleSheet(QStringLiteral("background: transparent"));
+}
+
+CChartViewer::~CChartViewer() = default;
+
+void CChartViewer::setChart(QChart* chart) {
+  QChart* previous = QChartView::chart();
+  QChartView::setChart(chart);
+  delete previous;
+}
