@@ -8,17 +8,20 @@
 
 namespace brivane::ui {
 
+QFont FormFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("Gulim"), QStringLiteral("굴림"), QStringLiteral("NanumBarunGothic"),
+                    QStringLiteral("NanumGothic")});
+  font.setPointSize(9);
+  return font;
+}
+
 void SetUpApplication() {
   // QApplication adopts the user's locale; keep the C library's numbers in the C locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Brivane"));
   QApplication::setWindowIcon(ApplicationIcon());
-  // A font with Hangul and Latin glyphs. NanumBarunGothic first: with the usual hinting, NanumGothic
-  // at 9 points draws the decimal point of "0.1" so low that it reads as a comma.
-  QFont font;
-  font.setFamilies({QStringLiteral("NanumBarunGothic"), QStringLiteral("NanumGothic")});
-  font.setPointSize(9);
-  QApplication::setFont(font);
+  QApplication::setFont(FormFont());
 }
 
 }  // namespace brivane::ui

@@ -1,5 +1,7 @@
 #include "MotorSpecDlg.h"
 
+#include "AppSetup.h"
+
 #include <algorithm>
 
 #include <QFontMetrics>
@@ -48,13 +50,6 @@ DialogUnits::DialogUnits(const QFont& font) {
 int DialogUnits::X(int du) const { return (du * m_baseX + (du >= 0 ? 2 : -2)) / 4; }
 int DialogUnits::Y(int du) const { return (du * m_baseY + (du >= 0 ? 4 : -4)) / 8; }
 
-QFont DialogFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Gulim"), QStringLiteral("굴림"), QStringLiteral("NanumGothic"),
-                    QStringLiteral("NanumBarunGothic")});
-  font.setPointSize(9);
-  return font;
-}
 
 void TagControl(QWidget* w, const QString& objectName, int controlId, const QString& accessibleName) {
   w->setObjectName(objectName);
@@ -162,7 +157,7 @@ CMotorSpecSheet::CMotorSpecSheet(const MotorSpecSheetStyle& style, SelectionReco
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
   setWindowTitle(kSheetTitle);
-  setFont(DialogFont());
+  setFont(brivane::ui::FormFont());
   TagControl(this, QStringLiteral("motorSpecSheet%1").arg(style.templateId), style.templateId, kSheetTitle);
 
   TakeContent(record, catalog);

@@ -36,9 +36,6 @@ class DialogUnits {
   int m_baseY;
 };
 
-// The font of the tool's dialogs: 9 points, the Korean system face where one is installed.
-QFont DialogFont();
-
 // Names a control for tests and assistive tools: object name, the int property `controlId` (the
 // control's id, -1 for a static without one) and the accessible name.
 void TagControl(QWidget* w, const QString& objectName, int controlId, const QString& accessibleName);

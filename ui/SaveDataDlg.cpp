@@ -1,5 +1,7 @@
 #include "SaveDataDlg.h"
 
+#include "AppSetup.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -24,7 +26,7 @@ CSaveDataDlg::CSaveDataDlg(const SelectionRecord& record, const MotorCatalog& ca
       m_clock(&brivane::CurrentLocalDateTime) {
   setModal(true);
   setWindowTitle(QStringLiteral("Dialog"));
-  setFont(DialogFont());
+  setFont(brivane::ui::FormFont());
   TagControl(this, QStringLiteral("saveDataDialog"), 137, QStringLiteral("Dialog"));
   BuildWidgets();
 }
