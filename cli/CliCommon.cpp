@@ -122,6 +122,23 @@ std::optional<LimitPositions> ReadLimits(const QCommandLineParser& parser) {
   return limits;
 }
 
+std::optional<SelectionRequest> ReadSelectionRequest(const QCommandLineParser& parser) {
+  const auto move = ReadMove(parser);
+  if (!move) return std::nullopt;
+  const auto limits = ReadLimits(parser);
+  if (!limits) return std::nullopt;
+  SelectionRequest request;
+  request.input = *move;
+  request.ratedPosition = limits->rated;
+  request.peakPosition = limits->peak;
+  return request;
+}
+
+std::optional<int> RejectPositionals(const QCommandLineParser& parser) {
+  if (parser.positionalArguments().isEmpty()) return std::nullopt;
+  return UsageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+}
+
 int UsageError(const QString& text) {
   std::cerr << "brivane-cli: " << text.toStdString() << "\nTry 'brivane-cli --help'.\n";
   return kExitUsage;

@@ -48,6 +48,12 @@ struct LimitPositions {
 // not a number.
 std::optional<LimitPositions> ReadLimits(const QCommandLineParser& parser);
 
+// The move and the limits as the selection takes them; nothing after a reported usage error.
+std::optional<SelectionRequest> ReadSelectionRequest(const QCommandLineParser& parser);
+
+// A usage error for the first positional argument of a command that takes none.
+std::optional<int> RejectPositionals(const QCommandLineParser& parser);
+
 // Writes "brivane-cli: <text>" and a hint to stderr; returns kExitUsage.
 int UsageError(const QString& text);
 

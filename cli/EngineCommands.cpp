@@ -26,11 +26,6 @@ std::string Pad(std::string_view text, std::size_t columns) {
   return out;
 }
 
-std::optional<int> RejectPositionals(const QCommandLineParser& parser) {
-  if (parser.positionalArguments().isEmpty()) return std::nullopt;
-  return UsageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-}
-
 void PrintAnalysis(const LoadAnalysis& a) {
   const AnalysisTexts t = FormatAnalysisTexts(a);
   constexpr std::array<std::string_view, 8> labels{"평균 추력", "최대 추력", "가감속 시간", "등속 시간",
@@ -106,17 +101,11 @@ int RunSelect(const QStringList& arguments) {
   AddJsonOption(parser);
   if (const auto exit = ParseArguments(parser, arguments)) return *exit;
   if (const auto exit = RejectPositionals(parser)) return *exit;
-  const auto move = ReadMove(parser);
-  if (!move) return kExitUsage;
-  const auto limits = ReadLimits(parser);
-  if (!limits) return kExitUsage;
+  const auto request = ReadSelectionRequest(parser);
+  if (!request) return kExitUsage;
 
-  SelectionRequest request;
-  request.input = *move;
-  request.ratedPosition = limits->rated;
-  request.peakPosition = limits->peak;
   SelectionRecord record;
-  const SelectionOutcome out = RunSelection(request, record);
+  const SelectionOutcome out = RunSelection(*request, record);
   const bool json = WantsJson(parser);
 
   if (!out.completed) {

@@ -67,26 +67,18 @@ int RunReport(const QStringList& arguments) {
   AddMoveOptions(parser);
   AddLimitOptions(parser);
   if (const auto exit = ParseArguments(parser, arguments)) return *exit;
-  if (!parser.positionalArguments().isEmpty()) {
-    return UsageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-  }
+  if (const auto exit = RejectPositionals(parser)) return *exit;
   if (!parser.isSet("nickname")) return UsageError("report needs --nickname NAME");
   const auto includes = ReadIncludes(parser);
   if (!includes) return kExitUsage;
   const auto saveTime = ReadSaveTime(parser);
   if (!saveTime) return kExitUsage;
-  const auto move = ReadMove(parser);
-  if (!move) return kExitUsage;
-  const auto limits = ReadLimits(parser);
-  if (!limits) return kExitUsage;
+  const auto request = ReadSelectionRequest(parser);
+  if (!request) return kExitUsage;
 
-  SelectionRequest request;
-  request.input = *move;
-  request.ratedPosition = limits->rated;
-  request.peakPosition = limits->peak;
   SelectionRecord record;
   const MotorCatalog& catalog = MotorCatalog::Instance();
-  const SelectionOutcome out = RunSelection(request, record, catalog);
+  const SelectionOutcome out = RunSelection(*request, record, catalog);
   if (!out.completed) {
     PrintErr(out.messages.back());
     return kExitStopped;

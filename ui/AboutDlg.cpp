@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "DialogLayout.h"
 #include "Pictures.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
@@ -15,9 +16,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setModal(true);
 
   const QFontMetrics fm(font());
-  const int avg = (fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) + 26) / 52;
-  auto dluX = [avg](int units) { return (units * avg + 2) / 4; };
-  auto dluY = [&fm](int units) { return (units * fm.height() + 4) / 8; };
+  const DialogUnits du(font());
+  auto dluX = [&du](int units) { return du.X(units); };
+  auto dluY = [&du](int units) { return du.Y(units); };
 
   auto* logo = new QLabel;
   logo->setObjectName(QStringLiteral("labelAboutLogo"));

@@ -16,6 +16,7 @@
 #include <iterator>
 
 #include "ChartViewer.h"
+#include "DialogLayout.h"
 #include "MessageSink.h"
 #include "MotorSpecDlg.h"
 #include "SaveDataDlg.h"
@@ -39,10 +40,7 @@ const char* const kLimitItems[] = {" 30%", " 35%", " 40%", " 45%", " 50%", " 55%
 
 template <class W>
 W* Tag(W* widget, const char* objectName, int controlId, const QString& accessibleName) {
-  widget->setObjectName(QLatin1String(objectName));
-  widget->setProperty("controlId", controlId);
-  widget->setAccessibleName(accessibleName);
-  return widget;
+  return TagControl(widget, QLatin1String(objectName), controlId, accessibleName);
 }
 
 QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
@@ -86,18 +84,9 @@ CBrivaneView::~CBrivaneView() = default;
 // ---------------------------------------------------------------------------------------------
 // Widgets
 
-int CBrivaneView::DialogUnitsX(int units) const {
-  // Dialog units follow the form's font: a quarter of the average character width across, an
-  // eighth of the character height down.
-  const QFontMetrics fm(font());
-  const int avg = (fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) + 26) / 52;
-  return (units * avg + 2) / 4;
-}
+int CBrivaneView::DialogUnitsX(int units) const { return DialogUnits(font()).X(units); }
 
-int CBrivaneView::DialogUnitsY(int units) const {
-  const QFontMetrics fm(font());
-  return (units * fm.height() + 4) / 8;
-}
+int CBrivaneView::DialogUnitsY(int units) const { return DialogUnits(font()).Y(units); }
 
 void CBrivaneView::BuildWidgets() {
   auto* grid = new QGridLayout(this);

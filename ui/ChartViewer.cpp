@@ -107,6 +107,9 @@ CChartViewer::CChartViewer(QWidget* parent) : QChartView(parent) {
   setRenderHint(QPainter::Antialiasing);
   setFrameShape(QFrame::NoFrame);
   setStyleSheet(QStringLiteral("background: transparent"));
+  // A picture, not a control: Tab passes it by, and a click on it changes nothing.
+  setFocusPolicy(Qt::NoFocus);
+  viewport()->setFocusPolicy(Qt::NoFocus);
 }
 
 CChartViewer::~CChartViewer() = default;

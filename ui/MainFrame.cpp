@@ -4,11 +4,29 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <algorithm>
 
 #include "AboutDlg.h"
 #include "BrivaneView.h"
+
+namespace {
+
+// The form scrolls inside the window when the window is smaller than the form (a small screen),
+// so that every control stays within reach; it prefers the whole form, so that the window can be
+// fitted to it.
+class CFormScrollArea final : public QScrollArea {
+ public:
+  QSize sizeHint() const override {
+    const QWidget* form = widget();
+    if (form == nullptr) return QScrollArea::sizeHint();
+    const int frame = 2 * frameWidth();
+    return form->sizeHint().expandedTo(form->minimumSizeHint()) + QSize(frame, frame);
+  }
+};
+
+}  // namespace
 
 CMainFrame::CMainFrame(brivane::SelectionRecord& record, MessageSink& messages, QWidget* parent)
     : QMainWindow(parent) {
@@ -41,7 +59,13 @@ CMainFrame::CMainFrame(brivane::SelectionRecord& record, MessageSink& messages, 
   statusBar()->addWidget(m_idleText, 1);
 
   m_view = new CBrivaneView(record, messages);
-  setCentralWidget(m_view);
+  auto* scroller = new CFormScrollArea;
+  scroller->setObjectName(QStringLiteral("formScrollArea"));
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control and scrolls to each
+  scroller->setWidget(m_view);
+  setCentralWidget(scroller);
 
   move(100, 100);
   resize(1500, 1300);

@@ -11,34 +11,12 @@
 #include <QString>
 #include <array>
 
+#include "DialogLayout.h"
 #include "MotorCatalog.h"
 #include "Selection.h"
 
 class QKeyEvent;
 class QWidget;
-
-// Converts the templates' dialog units to pixels for a font, as the templates were laid out:
-// horizontal units are a quarter of the font's average character width, vertical ones an eighth
-// of its height.
-class DialogUnits {
- public:
-  explicit DialogUnits(const QFont& font);
-  int X(int du) const;
-  int Y(int du) const;
-  QPoint Point(int x, int y) const { return {X(x), Y(y)}; }
-  QSize Size(int w, int h) const { return {X(w), Y(h)}; }
-  QRect Rect(int x, int y, int w, int h) const { return {Point(x, y), Size(w, h)}; }
-  int BaseX() const { return m_baseX; }
-  int BaseY() const { return m_baseY; }
-
- private:
-  int m_baseX;
-  int m_baseY;
-};
-
-// Names a control for tests and assistive tools: object name, the int property `controlId` (the
-// control's id, -1 for a static without one) and the accessible name.
-void TagControl(QWidget* w, const QString& objectName, int controlId, const QString& accessibleName);
 
 // Global position of the top-left corner of the owner window's client area, against which the
 // dialogs are placed: below the menu bar, where the frame's client area begins.

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QtCharts/QAreaSeries>
@@ -164,6 +165,26 @@ class MainFormTest : public QObject {
       QVERIFY2(ids.contains(id), qPrintable(QString::number(id)));
     }
     QCOMPARE(Edit("editRatedVela")->accessibleName(), QStringLiteral("정격 사용률(%) 편측식 (Vela-Series)"));
+  }
+
+  void tabPassesTheChartBy() {
+    // Tab from the first input all the way round: every stop is a control of the form, never the
+    // chart or what holds the form.
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    QLineEdit* first = Edit("editLoadMass");
+    first->setFocus();
+    const auto* chart = Find<CChartViewer>(m_view, "chartViewer");
+    QStringList stops;
+    for (int i = 0; i < 100 && (i == 0 || QApplication::focusWidget() != first); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* now = QApplication::focusWidget();
+      QVERIFY(now != nullptr);
+      stops << (now->objectName().isEmpty() ? QLatin1String(now->metaObject()->className()) : now->objectName());
+      QVERIFY2(m_view->isAncestorOf(now) && now != chart && !chart->isAncestorOf(now),
+               qPrintable(stops.join(QLatin1Char(' '))));
+    }
+    QCOMPARE(QApplication::focusWidget(), first);  // the round closes
+    QVERIFY2(stops.contains(QStringLiteral("buttonSaveResult")), qPrintable(stops.join(QLatin1Char(' '))));
   }
 
   void selection_data() {
@@ -536,6 +557,28 @@ class MainFormTest : public QObject {
     toggle->trigger();
     QVERIFY(m_frame->statusBar()->isVisible());
     QVERIFY(Find<QLabel>(m_frame.get(), "labelIdle")->isVisible());
+  }
+
+  void smallWindowScrollsTheForm() {
+    // Fitted, the window shows the whole form without scrolling.
+    auto* area = qobject_cast<QScrollArea*>(m_frame->centralWidget());
+    QVERIFY(area != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    QVERIFY(area->viewport()->width() >= m_view->minimumSizeHint().width());
+    QVERIFY(area->viewport()->height() >= m_view->minimumSizeHint().height());
+    // On a screen smaller than the form the window can be made smaller, and the form scrolls so
+    // that its last controls stay within reach: tabbing to one brings it into view.
+    m_frame->resize(480, 360);
+    QCOMPARE(m_frame->size(), QSize(480, 360));
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    auto* save = Find<QPushButton>(m_view, "buttonSaveResult");
+    Edit("editLoadMass")->setFocus();
+    for (int i = 0; i < 40 && QApplication::focusWidget() != save; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), save);
+    const QRect shown(save->mapTo(area->viewport(), QPoint(0, 0)), save->size());
+    QVERIFY(area->viewport()->rect().contains(shown));
   }
 
   void aboutBoxRunsModally() {
