@@ -71,7 +71,6 @@ DutyComputation ComputeDuty(const MotionInput& in, float accelG, const MotorReco
   const float meanSquare = static_cast<float>(static_cast<double>(numerator) / static_cast<double>(cycle));
 
   DutyComputation out;
-  out.meanSquare = meanSquare;
   out.accelThrust = accelThrustD;
   out.duty.ratedDuty =
       static_cast<float>(std::sqrt(static_cast<double>(meanSquare)) / static_cast<double>(motor.ratedForce) * 100.0);

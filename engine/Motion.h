@@ -35,7 +35,6 @@ struct DutyResult {
 struct DutyComputation {
   DutyResult duty;
   double accelThrust = 0.0;  // FaccD: thrust while accelerating, N, double precision
-  float meanSquare = 0.0f;   // ms: mean square of the thrust over the cycle
 };
 
 struct LoadAnalysis {
