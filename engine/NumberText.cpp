@@ -4,7 +4,6 @@
 #include <stdlib.h>
 
 #include <array>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 
@@ -58,7 +57,10 @@ std::optional<float> ParseFloatField(std::string_view text) {
   char* end = nullptr;
   const double d = strtod_l(copy.c_str(), &end, CLocale());
   if (end != copy.c_str() + copy.size()) return std::nullopt;
-  if (!std::isfinite(d) || d > FLT_MAX || d < -FLT_MAX) return std::nullopt;
+  // Halfway between FLT_MAX and the next power of two: from there on a float rounds to infinity,
+  // below it to FLT_MAX (so the shortest text of FLT_MAX, 3.4028235e+38, reads back).
+  constexpr double kFloatOverflow = 0x1.ffffffp+127;
+  if (!std::isfinite(d) || std::fabs(d) >= kFloatOverflow) return std::nullopt;
   return static_cast<float>(d);
 }
 

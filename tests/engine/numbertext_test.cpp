@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
 
 #include "NumberText.h"
@@ -65,4 +66,14 @@ TEST(NumberText, FieldParsingRefusesWhatIsNotANumber) {
   EXPECT_EQ(ParseIntField("2147483647"), 2147483647);
   for (const char* bad : {"", "1.5", "12a", "2147483648", "-2147483649", "+-1", "0x10", "nan"})
     EXPECT_FALSE(ParseIntField(bad)) << bad;
+}
+
+TEST(NumberText, FieldParsingKeepsTheWholeFloatRange) {
+  // FLT_MAX's shortest text lies just above it and rounds down to it; from halfway to the next
+  // power of two a float would be infinite.
+  EXPECT_EQ(ParseFloatField("3.4028235e38"), FLT_MAX);
+  EXPECT_EQ(ParseFloatField("-3.4028235e+38"), -FLT_MAX);
+  EXPECT_EQ(ParseFloatField("3.40282356e38"), FLT_MAX);
+  EXPECT_FALSE(ParseFloatField("3.4028236e38"));
+  EXPECT_EQ(ParseFloatField("1e-45"), FLT_TRUE_MIN);
 }
