@@ -97,8 +97,10 @@ struct KeepNumberTexts {
   bool Double(double) { return false; }
 };
 
-constexpr unsigned kParseFlags =
-    rapidjson::kParseValidateEncodingFlag | rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseNanAndInfFlag;
+// Iterative, so that a file of a million "[" cannot overflow the stack; NaN and Infinity are read
+// so that they are refused as such, naming their field.
+constexpr unsigned kParseFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseNumbersAsStringsFlag |
+                                 rapidjson::kParseNanAndInfFlag | rapidjson::kParseIterativeFlag;
 
 // Reads the fields of a parsed document in a fixed order; the first refusal is kept and every
 // later read does nothing.

