@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "cli/ExitStatus.h"
@@ -13,29 +12,25 @@
 namespace brivane::cli {
 namespace {
 
-float NotANumber() { return std::numeric_limits<float>::quiet_NaN(); }
-
 struct OrderKey {
   std::string_view key;
   RankOrder order;
   std::string_view help;
+  CandidateColumn column;  // the table column sorted by, as a number; none sorted last
   bool descending;
-  float (*value)(const CandidateRating&);  // not a number: sorted last
 };
 
 // Each key sorts the best first: the most margin or headroom, the coolest coil, the least loss.
 constexpr OrderKey kOrders[] = {
-    {"catalog", RankOrder::Catalog, "catalog order (the default)", false, nullptr},
-    {"rated-margin", RankOrder::RatedMargin, "rated limit minus rated duty, largest first", true,
-     [](const CandidateRating& c) { return c.ratedMargin; }},
-    {"peak-margin", RankOrder::PeakMargin, "peak limit minus peak duty, largest first", true,
-     [](const CandidateRating& c) { return c.peakMargin; }},
-    {"headroom", RankOrder::Headroom, "payload headroom, largest first, models without any last", true,
-     [](const CandidateRating& c) { return c.headroomKg ? *c.headroomKg : NotANumber(); }},
-    {"coil-temp", RankOrder::CoilTemp, "coil temperature, coolest first", false,
-     [](const CandidateRating& c) { return c.analysis.coilTemp; }},
-    {"copper-loss", RankOrder::CopperLoss, "copper loss, lowest first", false,
-     [](const CandidateRating& c) { return c.drive.copperLoss; }},
+    {"catalog", RankOrder::Catalog, "catalog order (the default)", CandidateColumn::Name, false},
+    {"rated-margin", RankOrder::RatedMargin, "rated limit minus rated duty, largest first",
+     CandidateColumn::RatedMargin, true},
+    {"peak-margin", RankOrder::PeakMargin, "peak limit minus peak duty, largest first", CandidateColumn::PeakMargin,
+     true},
+    {"headroom", RankOrder::Headroom, "payload headroom, largest first, models without any last",
+     CandidateColumn::Headroom, true},
+    {"coil-temp", RankOrder::CoilTemp, "coil temperature, coolest first", CandidateColumn::CoilTemp, false},
+    {"copper-loss", RankOrder::CopperLoss, "copper loss, lowest first", CandidateColumn::CopperLoss, false},
 };
 
 const OrderKey& KeyOf(RankOrder order) {
@@ -52,11 +47,11 @@ std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, con
     rows.push_back(&c);
   }
   const OrderKey& key = KeyOf(request.order);
-  if (!key.value) return rows;
+  if (key.order == RankOrder::Catalog) return rows;
   // Stable, so equal values keep catalog order.
   std::stable_sort(rows.begin(), rows.end(), [&key](const CandidateRating* a, const CandidateRating* b) {
-    const float va = key.value(*a);
-    const float vb = key.value(*b);
+    const double va = CandidateValue(*a, key.column);
+    const double vb = CandidateValue(*b, key.column);
     if (std::isnan(va) || std::isnan(vb)) return !std::isnan(va) && std::isnan(vb);
     return key.descending ? va > vb : va < vb;
   });

@@ -1,5 +1,7 @@
 #include "engine/ComparisonTexts.h"
 
+#include <cmath>
+
 #include "engine/NumberText.h"
 
 namespace brivane {
@@ -32,6 +34,29 @@ const std::array<CandidateColumnInfo, kCandidateColumnCount>& CandidateColumns()
       {"동손(W)", true},
   }};
   return columns;
+}
+
+double CandidateValue(const CandidateRating& c, CandidateColumn column) {
+  const auto d = [](float v) { return static_cast<double>(v); };
+  switch (column) {
+    case CandidateColumn::Series: return static_cast<double>(c.series);
+    case CandidateColumn::Number: return c.number;
+    case CandidateColumn::RatedDuty: return d(c.duty.ratedDuty);
+    case CandidateColumn::PeakDuty: return d(c.duty.peakDuty);
+    case CandidateColumn::RatedMargin: return d(c.ratedMargin);
+    case CandidateColumn::PeakMargin: return d(c.peakMargin);
+    case CandidateColumn::CoilTemp: return d(c.analysis.coilTemp);
+    case CandidateColumn::Headroom: return c.headroomKg ? d(*c.headroomKg) : std::nan("");
+    case CandidateColumn::PeakCurrent: return d(c.drive.peakCurrent);
+    case CandidateColumn::RmsCurrent: return d(c.drive.rmsCurrent);
+    case CandidateColumn::PeakCurrentShare: return d(c.drive.peakCurrentShare);
+    case CandidateColumn::RmsCurrentShare: return d(c.drive.rmsCurrentShare);
+    case CandidateColumn::BackEmf: return d(c.drive.backEmf);
+    case CandidateColumn::CopperLoss: return d(c.drive.copperLoss);
+    case CandidateColumn::Name:
+    case CandidateColumn::Verdict: break;
+  }
+  return std::nan("");
 }
 
 CandidateTexts FormatCandidateTexts(const CandidateRating& c) {

@@ -40,6 +40,10 @@ struct CandidateColumnInfo {
 // In CandidateColumn order.
 const std::array<CandidateColumnInfo, kCandidateColumnCount>& CandidateColumns();
 
+// The number a numeric column shows, unrounded, to sort by; not a number for a model without
+// headroom and for the text columns.
+double CandidateValue(const CandidateRating& c, CandidateColumn column);
+
 using CandidateTexts = std::array<std::string, kCandidateColumnCount>;
 CandidateTexts FormatCandidateTexts(const CandidateRating& c);
 
