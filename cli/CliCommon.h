@@ -6,23 +6,16 @@
 #include <QString>
 #include <QStringList>
 
-#include <rapidjson/stringbuffer.h>
-#include <rapidjson/writer.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "Motion.h"
 #include "Selection.h"
+#include "cli/ExitStatus.h"
+#include "cli/JsonOut.h"
 
 namespace brivane::cli {
-
-enum ExitStatus : int {
-  kExitOk = 0,       // the operation ran to its end
-  kExitStopped = 2,  // the operation stopped on one of the tool's own messages
-  kExitUsage = 64,   // the command line itself is wrong; nothing computed
-};
 
 // The MOVE options: --mass --stroke --accel-g --accel-ms --velocity --dwell --friction --safety.
 void AddMoveOptions(QCommandLineParser& parser);
@@ -59,29 +52,5 @@ int UsageError(const QString& text);
 
 void PrintOut(std::string_view line);
 void PrintErr(std::string_view line);
-
-// One JSON object written to stdout. Single-precision values are written as the shortest
-// decimal that reads back as the same float; a value that is not finite as null.
-class JsonOut {
- public:
-  JsonOut();
-  rapidjson::Writer<rapidjson::StringBuffer>& w() { return writer_; }
-  void Key(std::string_view key);
-  void String(std::string_view text);
-  void Int(std::int64_t value);
-  void Float(float value);
-  void KeyString(std::string_view key, std::string_view text);
-  void KeyInt(std::string_view key, std::int64_t value);
-  void KeyFloat(std::string_view key, float value);
-  // Ends the top-level object and prints it with a line end.
-  void Print();
-
- private:
-  rapidjson::StringBuffer buffer_;
-  rapidjson::Writer<rapidjson::StringBuffer> writer_;
-};
-
-// The load analysis as a JSON object (the value of an "analysis" key).
-void WriteAnalysis(JsonOut& json, const LoadAnalysis& a);
 
 }  // namespace brivane::cli

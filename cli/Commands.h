@@ -9,6 +9,7 @@ namespace brivane::cli {
 int RunCatalog(const QStringList& arguments);
 int RunSelect(const QStringList& arguments);
 int RunCheck(const QStringList& arguments);
+int RunRank(const QStringList& arguments);
 int RunReport(const QStringList& arguments);
 
 }  // namespace brivane::cli

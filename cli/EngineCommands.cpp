@@ -1,4 +1,5 @@
-// catalog, select and check: the engine's operations with the form's defaults.
+// catalog, select, check and rank: the engine's operations with the form's defaults.
+#include <iostream>
 #include <string>
 
 #include "CliCommon.h"
@@ -6,6 +7,7 @@
 #include "Messages.h"
 #include "NumberText.h"
 #include "Presentation.h"
+#include "cli/RankCommand.h"
 
 namespace brivane::cli {
 namespace {
@@ -223,6 +225,46 @@ int RunCheck(const QStringList& arguments) {
     PrintOut(line);
   }
   return kExitOk;
+}
+
+// The options only; cli/RankCommand does the rest.
+int RunRank(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Rate every catalog model for a move: duty ratios and whether they fit, margins, coil temperature, "
+      "payload headroom and drive figures.");
+  AddMoveOptions(parser);
+  AddLimitOptions(parser);
+  parser.addOptions({
+      {"ambient", "Ambient temperature text (default \"20\").", "TEXT", "20"},
+      {"fitting", "Only the models that fit both limits."},
+      {"series", "Only these series, e.g. 1,3 (default 1,2,3).", "LIST"},
+      {"sort", QString::fromStdString("Order of the rows. " + RankOrderHelp() + "."), "KEY"},
+      {"csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row."},
+  });
+  AddJsonOption(parser);
+  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
+  if (const auto exit = RejectPositionals(parser)) return *exit;
+  const auto selection = ReadSelectionRequest(parser);
+  if (!selection) return kExitUsage;
+
+  RankRequest request;
+  request.comparison = {selection->input, selection->ratedPosition, selection->peakPosition,
+                        ParseAmbientText(parser.value("ambient").toStdString())};
+  request.fittingOnly = parser.isSet("fitting");
+  if (parser.isSet("series")) {
+    const auto series = ParseSeriesList(parser.value("series").toStdString());
+    if (!series) return UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
+    request.series = *series;
+  }
+  if (parser.isSet("sort")) {
+    const auto order = ParseRankOrder(parser.value("sort").toStdString());
+    if (!order) return UsageError(QStringLiteral("unknown --sort key '%1'").arg(parser.value("sort")));
+    request.order = *order;
+  }
+  if (WantsJson(parser) && parser.isSet("csv")) return UsageError("give either --json or --csv, not both");
+  request.format = WantsJson(parser) ? RankFormat::Json : parser.isSet("csv") ? RankFormat::Csv : RankFormat::Text;
+  return RunRank(request, std::cout, std::cerr);
 }
 
 }  // namespace brivane::cli

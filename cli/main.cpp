@@ -13,6 +13,8 @@ constexpr const char* kUsage =
     "  brivane-cli catalog [--json]\n"
     "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json]\n"
     "  brivane-cli check MODEL [MOVE] [--ambient TEXT] [--json]\n"
+    "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
+    "                   [--sort KEY] [--json | --csv]\n"
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
     "                     [--rated PCT] [--peak PCT]\n"
     "\n"
@@ -42,6 +44,7 @@ int main(int argc, char* argv[]) {
   if (command == "catalog") return brivane::cli::RunCatalog(rest);
   if (command == "select") return brivane::cli::RunSelect(rest);
   if (command == "check") return brivane::cli::RunCheck(rest);
+  if (command == "rank") return brivane::cli::RunRank(rest);
   if (command == "report") return brivane::cli::RunReport(rest);
   std::cerr << "brivane-cli: unknown command '" << command.toStdString() << "'\n" << kUsage;
   return brivane::cli::kExitUsage;
