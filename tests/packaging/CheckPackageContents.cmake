@@ -66,8 +66,8 @@ foreach(field IN ITEMS Maintainer Description Section Homepage)
   endif()
 endforeach()
 
-# The package version is the project's; the newest release in the metadata and the newest
-# changelog entry must name it too, or software centres and apt show another version.
+# The package version is the project's; the newest release in the metadata, the manual pages and
+# the newest changelog entry must name it too, or software centres, man and apt show another one.
 deb_query(version --field Version)
 if(NOT version STREQUAL VERSION)
   fail("version ${version}, the project's is ${VERSION}")
@@ -79,6 +79,12 @@ endif()
 if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
   fail("the metainfo's newest release is ${CMAKE_MATCH_1}, the project's version ${VERSION}")
 endif()
+foreach(page IN ITEMS brivane brivane-cli)
+  file(STRINGS ${MAN_DIR}/${page}.1 title REGEX "^\\.TH ")
+  if(NOT title MATCHES "\"Brivane ${VERSION}\"")
+    fail("${page}(1) is titled '${title}', the project's version is ${VERSION}")
+  endif()
+endforeach()
 file(STRINGS ${PACKAGING_DIR}/changelog first LIMIT_COUNT 1)
 if(NOT first MATCHES "^brivane \\(${VERSION}\\) ")
   fail("the changelog's newest entry is '${first}', the project's version ${VERSION}")
