@@ -1,7 +1,7 @@
 // Timings of the engine's hot paths: one row rated, a whole selection, one duty check.
 #include <benchmark/benchmark.h>
 
-#include "Selection.h"
+#include "engine/Selection.h"
 
 using namespace brivane;
 

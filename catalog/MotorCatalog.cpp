@@ -1,4 +1,4 @@
-#include "MotorCatalog.h"
+#include "catalog/MotorCatalog.h"
 
 #include <stdexcept>
 

@@ -1,8 +1,8 @@
-#include "CliCommon.h"
+#include "cli/CliCommon.h"
 
 #include <iostream>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 namespace brivane::cli {
 namespace {

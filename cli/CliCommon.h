@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "Motion.h"
-#include "Selection.h"
+#include "engine/Motion.h"
+#include "engine/Selection.h"
 
 namespace brivane::cli {
 

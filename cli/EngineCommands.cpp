@@ -1,11 +1,11 @@
 // catalog, select and check: the engine's operations with the form's defaults.
 #include <string>
 
-#include "CliCommon.h"
-#include "Commands.h"
-#include "Messages.h"
-#include "NumberText.h"
-#include "Presentation.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "engine/Presentation.h"
 
 namespace brivane::cli {
 namespace {

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <string>
 
-#include "CliCommon.h"
-#include "Commands.h"
-#include "Messages.h"
-#include "Report.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+#include "engine/Messages.h"
+#include "report/Report.h"
 
 namespace brivane::cli {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <iostream>
 
-#include "CliCommon.h"
-#include "Commands.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
 
 namespace {
 

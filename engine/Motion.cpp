@@ -1,10 +1,10 @@
-#include "Motion.h"
+#include "engine/Motion.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "Messages.h"
-#include "NumberText.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
 
 namespace brivane {
 namespace {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "MotorCatalog.h"
+#include "catalog/MotorCatalog.h"
 
 namespace brivane {
 

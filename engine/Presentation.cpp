@@ -1,8 +1,8 @@
-#include "Presentation.h"
+#include "engine/Presentation.h"
 
 #include <cmath>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 namespace brivane {
 

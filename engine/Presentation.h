@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "Motion.h"
+#include "engine/Motion.h"
 
 namespace brivane {
 

@@ -1,6 +1,6 @@
-#include "Selection.h"
+#include "engine/Selection.h"
 
-#include "Messages.h"
+#include "engine/Messages.h"
 
 namespace brivane {
 namespace {

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Motion.h"
-#include "MotorCatalog.h"
-#include "Presentation.h"
+#include "engine/Motion.h"
+#include "catalog/MotorCatalog.h"
+#include "engine/Presentation.h"
 
 namespace brivane {
 

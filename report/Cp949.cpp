@@ -1,4 +1,4 @@
-#include "Cp949.h"
+#include "report/Cp949.h"
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "Report.h"
+#include "report/Report.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,8 +11,8 @@
 #include <system_error>
 #include <utility>
 
-#include "Cp949.h"
-#include "NumberText.h"
+#include "report/Cp949.h"
+#include "engine/NumberText.h"
 
 namespace brivane {
 namespace {

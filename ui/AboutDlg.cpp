@@ -1,4 +1,4 @@
-#include "AboutDlg.h"
+#include "ui/AboutDlg.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -7,8 +7,8 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "DialogLayout.h"
-#include "Pictures.h"
+#include "ui/DialogLayout.h"
+#include "ui/Pictures.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("aboutDlg"));

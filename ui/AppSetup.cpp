@@ -1,10 +1,10 @@
-#include "AppSetup.h"
+#include "ui/AppSetup.h"
 
 #include <QApplication>
 #include <QFont>
 #include <clocale>
 
-#include "Pictures.h"
+#include "ui/Pictures.h"
 
 namespace brivane::ui {
 

@@ -1,4 +1,4 @@
-#include "BrivaneView.h"
+#include "ui/BrivaneView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,15 +15,15 @@
 #include <charconv>
 #include <iterator>
 
-#include "ChartViewer.h"
-#include "DialogLayout.h"
-#include "MessageSink.h"
-#include "MotorSpecDlg.h"
-#include "SaveDataDlg.h"
-#include "Messages.h"
-#include "NumberText.h"
-#include "Pictures.h"
-#include "Presentation.h"
+#include "ui/ChartViewer.h"
+#include "ui/DialogLayout.h"
+#include "ui/MessageSink.h"
+#include "ui/MotorSpecDlg.h"
+#include "ui/SaveDataDlg.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "ui/Pictures.h"
+#include "engine/Presentation.h"
 
 using brivane::AccelMode;
 using brivane::MotorSeries;

@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <string>
 
-#include "Motion.h"
-#include "MotorCatalog.h"
-#include "Selection.h"
+#include "engine/Motion.h"
+#include "catalog/MotorCatalog.h"
+#include "engine/Selection.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "ChartViewer.h"
+#include "ui/ChartViewer.h"
 
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
@@ -8,7 +8,7 @@
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QtCharts/QChartView>
 
-#include "Presentation.h"
+#include "engine/Presentation.h"
 
 class QChart;
 

@@ -1,4 +1,4 @@
-#include "DialogLayout.h"
+#include "ui/DialogLayout.h"
 
 #include <QFontMetrics>
 #include <algorithm>

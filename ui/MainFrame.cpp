@@ -1,4 +1,4 @@
-#include "MainFrame.h"
+#include "ui/MainFrame.h"
 
 #include <QAction>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QStatusBar>
 #include <algorithm>
 
-#include "AboutDlg.h"
-#include "BrivaneView.h"
+#include "ui/AboutDlg.h"
+#include "ui/BrivaneView.h"
 
 namespace {
 

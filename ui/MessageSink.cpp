@@ -1,4 +1,4 @@
-#include "MessageSink.h"
+#include "ui/MessageSink.h"
 
 #include <QMessageBox>
 

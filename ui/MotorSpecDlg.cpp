@@ -1,6 +1,6 @@
-#include "MotorSpecDlg.h"
+#include "ui/MotorSpecDlg.h"
 
-#include "AppSetup.h"
+#include "ui/AppSetup.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@
 #include <QStringList>
 #include <QSvgRenderer>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 // Resources of a static library are registered by hand: nothing else references them.
 static void InitSheetResources() {

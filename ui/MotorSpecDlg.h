@@ -11,9 +11,9 @@
 #include <QString>
 #include <array>
 
-#include "DialogLayout.h"
-#include "MotorCatalog.h"
-#include "Selection.h"
+#include "ui/DialogLayout.h"
+#include "catalog/MotorCatalog.h"
+#include "engine/Selection.h"
 
 class QKeyEvent;
 class QWidget;

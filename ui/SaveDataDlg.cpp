@@ -1,6 +1,6 @@
-#include "SaveDataDlg.h"
+#include "ui/SaveDataDlg.h"
 
-#include "AppSetup.h"
+#include "ui/AppSetup.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <utility>
 
-#include "MessageSink.h"
-#include "MotorSpecDlg.h"
+#include "ui/MessageSink.h"
+#include "ui/MotorSpecDlg.h"
 
 using brivane::MotorCatalog;
 using brivane::SelectionRecord;

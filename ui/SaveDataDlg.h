@@ -8,9 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "MotorCatalog.h"
-#include "Report.h"
-#include "Selection.h"
+#include "catalog/MotorCatalog.h"
+#include "report/Report.h"
+#include "engine/Selection.h"
 
 class MessageSink;
 class QCheckBox;

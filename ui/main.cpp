@@ -1,10 +1,10 @@
 // The window program: one main window over the form, until it is closed.
 #include <QApplication>
 
-#include "AppSetup.h"
-#include "MainFrame.h"
-#include "MessageSink.h"
-#include "Selection.h"
+#include "ui/AppSetup.h"
+#include "ui/MainFrame.h"
+#include "ui/MessageSink.h"
+#include "engine/Selection.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
-#include "Messages.h"
-#include "Motion.h"
-#include "NumberText.h"
-#include "Presentation.h"
+#include "engine/Messages.h"
+#include "engine/Motion.h"
+#include "engine/NumberText.h"
+#include "engine/Presentation.h"
 
 using namespace brivane;
 

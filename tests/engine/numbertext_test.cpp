@@ -2,7 +2,7 @@
 
 #include <clocale>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 using namespace brivane;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Messages.h"
-#include "NumberText.h"
-#include "Selection.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "engine/Selection.h"
 
 using namespace brivane;
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "Cp949.h"
-#include "Report.h"
+#include "report/Cp949.h"
+#include "report/Report.h"
 
 namespace brivane {
 namespace {

@@ -11,10 +11,10 @@
 #include <memory>
 
 #include "DialogTestSupport.h"
-#include "MotorCatalog.h"
-#include "MotorSpecDlg.h"
-#include "NumberText.h"
-#include "Selection.h"
+#include "catalog/MotorCatalog.h"
+#include "ui/MotorSpecDlg.h"
+#include "engine/NumberText.h"
+#include "engine/Selection.h"
 
 using brivane::MotorCatalog;
 using brivane::MotorSeries;

@@ -25,17 +25,17 @@
 #include <clocale>
 #include <memory>
 
-#include "AboutDlg.h"
-#include "BrivaneView.h"
-#include "ChartViewer.h"
-#include "MainFrame.h"
-#include "MessageSink.h"
-#include "MotorSpecDlg.h"
-#include "SaveDataDlg.h"
-#include "Cp949.h"
-#include "Messages.h"
-#include "NumberText.h"
-#include "Selection.h"
+#include "ui/AboutDlg.h"
+#include "ui/BrivaneView.h"
+#include "ui/ChartViewer.h"
+#include "ui/MainFrame.h"
+#include "ui/MessageSink.h"
+#include "ui/MotorSpecDlg.h"
+#include "ui/SaveDataDlg.h"
+#include "report/Cp949.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "engine/Selection.h"
 
 using brivane::MotorSeries;
 

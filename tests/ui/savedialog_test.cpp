@@ -10,13 +10,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "Cp949.h"
+#include "report/Cp949.h"
 #include "DialogTestSupport.h"
-#include "MessageSink.h"
-#include "MotorCatalog.h"
-#include "Report.h"
-#include "SaveDataDlg.h"
-#include "Selection.h"
+#include "ui/MessageSink.h"
+#include "catalog/MotorCatalog.h"
+#include "report/Report.h"
+#include "ui/SaveDataDlg.h"
+#include "engine/Selection.h"
 
 using brivane::MotorCatalog;
 using brivane::SelectionRecord;
