@@ -83,7 +83,7 @@ constexpr std::array<MotorRecord, MotorCatalog::kSize> kRows{{
 constexpr bool RowsAreConsistent() {
   for (std::size_t i = 0; i < kRows.size(); ++i) {
     const MotorRecord& r = kRows[i];
-    const std::int32_t expected = i <= 22 ? 1 : (i <= 47 ? 2 : 3);
+    const std::int32_t expected = i < kSeriesTable[1].firstIndex ? 1 : (i < kSeriesTable[2].firstIndex ? 2 : 3);
     if (r.series != expected || r.offered != 1) return false;
     int nonZero = 0;
     for (std::size_t s = 0; s < 3; ++s) nonZero += r.seriesNumber[s] != 0 ? 1 : 0;
@@ -91,6 +91,10 @@ constexpr bool RowsAreConsistent() {
   }
   return true;
 }
+static_assert(kSeriesTable[2].firstIndex + static_cast<std::size_t>(kSeriesTable[2].size) == kRows.size() &&
+                  kSeriesTable[1].firstIndex == static_cast<std::size_t>(kSeriesTable[0].size) &&
+                  kSeriesTable[2].firstIndex == kSeriesTable[1].firstIndex + static_cast<std::size_t>(kSeriesTable[1].size),
+              "the series table does not cover the motor table");
 static_assert(RowsAreConsistent(), "series, offered or series number out of place in the motor table");
 
 }  // namespace
@@ -106,17 +110,13 @@ const MotorRecord& MotorCatalog::at(std::size_t index) const {
 }
 
 IndexRange MotorCatalog::SeriesRange(MotorSeries s) {
-  switch (s) {
-    case MotorSeries::DoubleSided: return {0, 22};
-    case MotorSeries::SingleSided: return {23, 47};
-    case MotorSeries::Vela: return {48, 68};
-  }
-  return {1, 0};  // empty for a code that is no series
+  if (SeriesSlot(s) >= kSeriesTable.size()) return {1, 0};  // empty for a code that is no series
+  const SeriesInfo& info = InfoOf(s);
+  return {info.firstIndex, info.firstIndex + static_cast<std::size_t>(info.size) - 1};
 }
 
 std::int32_t MotorCatalog::SeriesCount(MotorSeries s) {
-  const IndexRange r = SeriesRange(s);
-  return r.last >= r.first ? static_cast<std::int32_t>(r.last - r.first + 1) : 0;
+  return SeriesSlot(s) < kSeriesTable.size() ? InfoOf(s).size : 0;
 }
 
 std::optional<std::size_t> MotorCatalog::FindBySeriesNumber(MotorSeries s, std::int32_t number) const {

@@ -36,6 +36,10 @@ int main(int argc, char* argv[]) {
     std::cout << kUsage;
     return brivane::cli::kExitOk;
   }
+  if (command == "--version") {
+    std::cout << "brivane-cli " BRIVANE_VERSION "\n";
+    return brivane::cli::kExitOk;
+  }
   // The subcommand's parser sees the program name and the rest.
   QStringList rest = all.mid(2);
   rest.prepend(all[0] + ' ' + command);

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/Messages.h"
 #include "engine/NumberText.h"
 
 namespace brivane {
@@ -17,7 +16,7 @@ bool Within(float x, float lo, float hi) { return x >= lo && x <= hi; }
 
 }  // namespace
 
-std::optional<std::string_view> ValidateMotionInput(const MotionInput& in, AccelTimeCheck accelTimeCheck) {
+std::optional<Message> ValidateMotionInput(const MotionInput& in, AccelTimeCheck accelTimeCheck) {
   if (in.accelMode == AccelMode::Time) {
     // The duty check has no 10 msec bound, but a time of 0 or below gives no finite acceleration.
     const bool ok = accelTimeCheck == AccelTimeCheck::Selection ? in.accelValue >= 10.0f : in.accelValue > 0.0f;
@@ -85,9 +84,9 @@ float ParseAmbientText(std::string_view text) {
   return std::isfinite(t) ? t : 0.0f;
 }
 
-LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, std::string_view ambientText) {
+LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float ambientTemp) {
   LoadAnalysis a;
-  a.ambientTemp = ParseAmbientText(ambientText);
+  a.ambientTemp = ambientTemp;
   const float accel = AccelInMps2(in);
   const float v = in.peakVelocity;
   a.accelTime = v / accel;

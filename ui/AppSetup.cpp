@@ -20,6 +20,7 @@ void SetUpApplication() {
   // QApplication adopts the user's locale; keep the C library's numbers in the C locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Brivane"));
+  QApplication::setApplicationVersion(QStringLiteral(BRIVANE_VERSION));
   QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setFont(FormFont());
 }

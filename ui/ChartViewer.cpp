@@ -1,5 +1,6 @@
 #include "ui/ChartViewer.h"
 
+#include <QCoreApplication>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
@@ -9,6 +10,8 @@
 #include <algorithm>
 
 #include "engine/NumberText.h"
+
+namespace brivane::ui {
 
 namespace {
 
@@ -54,7 +57,7 @@ QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size) {
   }
   xAxis->setStartValue(0);
   xAxis->setGridLineVisible(false);
-  xAxis->setTitleText(QStringLiteral("Time (ms)"));
+  xAxis->setTitleText(QCoreApplication::translate("brivane::ui::CChartViewer", "Time (ms)"));
   xAxis->setTitleFont(AxisFont(8));
   chart->addAxis(xAxis, Qt::AlignBottom);
   area->attachAxis(xAxis);
@@ -81,7 +84,7 @@ QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size) {
     const double value = low + (high - low) * k / (ticks - 1);
     yAxis->append(QString::fromStdString(brivane::FormatGeneral6(value)), value);
   }
-  yAxis->setTitleText(QStringLiteral("Velocity (m/s)"));
+  yAxis->setTitleText(QCoreApplication::translate("brivane::ui::CChartViewer", "Velocity (m/s)"));
   yAxis->setTitleFont(AxisFont(8));
   yAxis->setGridLineColor(QColor(0xc0, 0xc0, 0xc0));
   chart->addAxis(yAxis, Qt::AlignLeft);
@@ -119,3 +122,5 @@ void CChartViewer::setChart(QChart* chart) {
   QChartView::setChart(chart);
   delete previous;
 }
+
+}  // namespace brivane::ui

@@ -9,6 +9,8 @@
 #include <QVariant>
 #include <QWidget>
 
+namespace brivane::ui {
+
 // Converts the templates' dialog units to pixels for a font, as the templates were laid out:
 // horizontal units are a quarter of the font's average character width, vertical ones an eighth
 // of its height.
@@ -37,3 +39,5 @@ W* TagControl(W* w, const QString& objectName, int controlId, const QString& acc
   w->setAccessibleName(accessibleName);
   return w;
 }
+
+}  // namespace brivane::ui

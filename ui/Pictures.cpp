@@ -1,13 +1,17 @@
 #include "ui/Pictures.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include "ui/DialogLayout.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace; the library is static, so without this call
 // the linker would drop the compiled resources.
 static void EnsureResources() {
   static const bool once = [] {
     Q_INIT_RESOURCE(brivane);
+    Q_INIT_RESOURCE(sheets);
     return true;
   }();
   (void)once;
@@ -15,6 +19,8 @@ static void EnsureResources() {
 
 namespace brivane::ui {
 namespace {
+
+constexpr int kLogoPictureId = 130;
 
 QPixmap Render(const QString& path, QSize size) {
   EnsureResources();
@@ -31,12 +37,35 @@ QPixmap Render(const QString& path, QSize size) {
 
 QPixmap LogoPixmap(QSize size) { return Render(QStringLiteral(":/brivane/logo.svg"), size); }
 
+QLabel* LogoLabel(const QString& objectName, const DialogUnits& du) {
+  auto* logo = new QLabel;
+  logo->setObjectName(objectName);
+  logo->setProperty("controlId", kLogoPictureId);
+  const QSize size = du.Size(29, 25);
+  logo->setPixmap(LogoPixmap(size));
+  logo->setFixedSize(size);
+  return logo;
+}
+
 QIcon ApplicationIcon() {
   QIcon icon;
   for (int side : {16, 32, 64, 256}) {
     icon.addPixmap(Render(QStringLiteral(":/brivane/icon.svg"), QSize(side, side)));
   }
   return icon;
+}
+
+QPixmap SeriesPicture(int pictureId, qreal devicePixelRatio) {
+  EnsureResources();
+  QSvgRenderer renderer(QStringLiteral(":/sheets/%1.svg").arg(pictureId));
+  if (!renderer.isValid()) return {};
+  QPixmap pixmap(renderer.defaultSize() * devicePixelRatio);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(renderer.defaultSize())));
+  return pixmap;
 }
 
 }  // namespace brivane::ui

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/support/WorkedExamples.h"
+
 namespace {
 
 struct CliRun {
@@ -44,7 +46,7 @@ std::string RawNumber(const std::string& out, const std::string& key, std::size_
   return out.substr(start, out.find_first_of(",}]", start) - start);
 }
 
-const std::string kMove = "--mass 1 --stroke 500 --accel-g 1 --velocity 1";
+const std::string kMove = brivane::examples::kFirstMoveOptions;
 
 }  // namespace
 
@@ -85,6 +87,24 @@ TEST(Cli, SelectMessagesAndStops) {
   r = Cli("select " + kMove + " --rated 72 --json");
   EXPECT_EQ(r.status, 2);
   EXPECT_STREQ(Json(r)["error"].GetString(), "사용률 허용치를 설정하여 주시기 바랍니다!");
+
+  // A limit is a list position: a fraction never rounds to the one below it.
+  struct LimitCase {
+    const char* rated;
+    int status;
+    int limit;  // when it ran
+  };
+  for (const LimitCase& c : {LimitCase{"70.5", 2, 0}, LimitCase{"70.0", 0, 70}, LimitCase{"74.9", 2, 0},
+                             LimitCase{"75", 0, 75}}) {
+    r = Cli("select " + kMove + " --rated " + c.rated + " --json");
+    EXPECT_EQ(r.status, c.status) << c.rated;
+    d = Json(r);
+    if (c.status == 0) {
+      EXPECT_EQ(d["ratedLimit"].GetInt(), c.limit) << c.rated;
+    } else {
+      EXPECT_STREQ(d["error"].GetString(), "사용률 허용치를 설정하여 주시기 바랍니다!") << c.rated;
+    }
+  }
 
   r = Cli("select --json");  // the form's defaults: acceleration 0 g
   EXPECT_EQ(r.status, 2);
@@ -138,6 +158,12 @@ TEST(Cli, UsageErrors) {
     EXPECT_EQ(Cli(args).status, 64) << args;
   }
   EXPECT_EQ(Cli("select --help").status, 0);
+}
+
+TEST(Cli, VersionIsTheBuildsOwn) {
+  const CliRun r = Cli("--version");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "brivane-cli " BRIVANE_VERSION "\n");
 }
 
 TEST(Cli, CatalogListsEveryModel) {

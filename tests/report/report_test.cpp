@@ -15,6 +15,7 @@
 
 #include "report/Cp949.h"
 #include "report/Report.h"
+#include "tests/support/WorkedExamples.h"
 
 namespace brivane {
 namespace {
@@ -52,12 +53,7 @@ SelectionRecord FirstSelection() {
               Chosen(1, "VC-01", 54.0f, 47.9f)};
   r.accelG = 1.0f;
   r.accelTimeMs = 102.04082f;
-  r.peakVelocity = 1.0f;
-  r.loadMass = 1.0f;
-  r.distanceMm = 500;
-  r.dwellMs = 0.0f;
-  r.frictionCoefficient = 0.1f;
-  r.safetyFactor = 1.3f;
+  r.move = examples::FirstMove();
   r.ratedLimit = 70;
   r.peakLimit = 80;
   return r;

@@ -37,6 +37,7 @@
 #include "engine/NumberText.h"
 #include "engine/Selection.h"
 
+using namespace brivane::ui;
 using brivane::MotorSeries;
 
 namespace {
@@ -198,10 +199,10 @@ class MainFormTest : public QObject {
                           << QStringList{"29.3", "23.6", "60.1", "40.1", "54.0", "47.9"} << QStringList{};
     QTest::newRow("200 kg") << "200" << " 70%" << " 80%" << QStringList{"CL-23", "", "VC-21"}
                             << QStringList{"61.1", "49.3", "0.0", "0.0", "51.5", "41.5"}
-                            << QStringList{Q(brivane::msg::kNoFitSingleSided)};
+                            << QStringList{Q(brivane::msg::kNoFitSingleSided.text)};
     QTest::newRow("limits 25/25") << "1" << " 25%" << " 25%" << QStringList{"CL-02", "IC-16", "VC-21"}
                                   << QStringList{"21.1", "17.0", "24.1", "14.6", "7.7", "6.2"}
-                                  << QStringList{Q(brivane::msg::kNotRecommendedLimits)};
+                                  << QStringList{Q(brivane::msg::kNotRecommendedLimits.text)};
   }
   void selection() {
     QFETCH(QString, mass);
@@ -230,14 +231,14 @@ class MainFormTest : public QObject {
     Type("editFriction", QStringLiteral("10"));
     Type("editSafety", QStringLiteral("20"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, (QStringList{Q(brivane::msg::kNoFitDoubleSided), Q(brivane::msg::kNoFitSingleSided),
-                                            Q(brivane::msg::kNoFitVela)}));
+    QCOMPARE(m_sink->messages, (QStringList{Q(brivane::msg::kNoFitDoubleSided.text), Q(brivane::msg::kNoFitSingleSided.text),
+                                            Q(brivane::msg::kNoFitVela.text)}));
     QCOMPARE(Texts(kModelEdits, 3), (QStringList{"", "", ""}));
     QCOMPARE(Texts(kDutyEdits, 6), QStringList(6, QStringLiteral("0.0")));
     // Without any model the save button has nothing to save.
     m_sink->messages.clear();
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
     QCOMPARE(SaveDialogs().size(), 0);
   }
 
@@ -254,20 +255,20 @@ class MainFormTest : public QObject {
     // Under 10 msec the selection refuses the time.
     Type("editAccel", QStringLiteral("5"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kAccelTime)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kAccelTime.text)});
   }
 
   void limitsThatAreNoItem() {
     TypeMove();
     TypeLimit("comboRatedLimit", QStringLiteral("72%"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoLimits)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoLimits.text)});
     QCOMPARE(Text("editModelDoubleSided"), QString());
     // An input check comes before the limits.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
   }
 
   void dutyCheckOfCL01() {
@@ -349,7 +350,7 @@ class MainFormTest : public QObject {
     TypeMove(QStringLiteral("1"), QStringLiteral("100"));
     PickModel(QStringLiteral("CL-01"));
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kProfileTooShort)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kProfileTooShort.text)});
     QCOMPARE(Text("editConstDistance"), QStringLiteral("-2.0"));
     QCOMPARE(ChartLabels(), (QStringList{"0", "1000", "2000", "3000", "4000"}));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
@@ -359,12 +360,12 @@ class MainFormTest : public QObject {
   void dutyCheckWithoutAModel() {
     TypeMove();
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoModel)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoModel.text)});
     // The input checks come first.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
     QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
   }
@@ -393,19 +394,19 @@ class MainFormTest : public QObject {
     Type("editLoadMass", QStringLiteral("200"));
     Click("buttonViewSpec");
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoFitSingleSided)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoFitSingleSided.text)});
     // A selection that stops opens nothing, not the sheets of the result before it.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonViewSpec");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
     QCOMPARE(Text("editModelDoubleSided"), QStringLiteral("CL-23"));
   }
 
   void saveNeedsASelection() {
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
     QCOMPARE(SaveDialogs().size(), 0);
     m_sink->messages.clear();
     TypeMove();
@@ -459,7 +460,7 @@ class MainFormTest : public QObject {
     // The reset leaves the record alone.
     QCOMPARE(m_record->of(MotorSeries::DoubleSided).selectedName, std::string("CL-01"));
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
   }
 
   void modeSwitchKeepsTheNumber() {
@@ -523,7 +524,7 @@ class MainFormTest : public QObject {
       QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
       QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
       QCOMPARE(SaveDialogs().size(), 0);
-      QCOMPARE(m_record->loadMass, 0.0f);
+      QCOMPARE(m_record->move.loadMass, 0.0f);
     }
   }
 
@@ -605,13 +606,13 @@ class MainFormTest : public QObject {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       seen = true;
       QCOMPARE(box->windowTitle(), QStringLiteral("Brivane"));
-      QCOMPARE(box->text(), Q(brivane::msg::kNoModel));
+      QCOMPARE(box->text(), Q(brivane::msg::kNoModel.text));
       QCOMPARE(box->icon(), QMessageBox::Warning);
       QCOMPARE(box->buttons().size(), 1);
       QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
       box->buttons().first()->click();
     });
-    sink.Warn(m_view, Q(brivane::msg::kNoModel));
+    sink.Warn(m_view, Q(brivane::msg::kNoModel.text));
     QVERIFY(seen);
   }
 };

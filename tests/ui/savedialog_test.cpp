@@ -11,13 +11,15 @@
 #include <QTimer>
 
 #include "report/Cp949.h"
-#include "DialogTestSupport.h"
+#include "tests/support/WidgetLookup.h"
 #include "ui/MessageSink.h"
+#include "tests/support/WorkedExamples.h"
 #include "catalog/MotorCatalog.h"
 #include "report/Report.h"
 #include "ui/SaveDataDlg.h"
 #include "engine/Selection.h"
 
+using namespace brivane::ui;
 using brivane::MotorCatalog;
 using brivane::SelectionRecord;
 
@@ -26,17 +28,7 @@ namespace {
 const QString kSaveTime = QStringLiteral("2020-3-5 14시7분9초");
 
 // The record after the first worked selection (CL-01, IC-03, VC-01), as the save button leaves it.
-SelectionRecord FirstExampleRecord() {
-  SelectionRecord record;
-  brivane::SelectionRequest request;
-  request.input.loadMass = 1.0f;
-  request.input.distanceMm = 500;
-  request.input.accelValue = 1.0f;
-  request.input.peakVelocity = 1.0f;
-  brivane::RunSelection(request, record);
-  record.CopySelectedToShown();
-  return record;
-}
+SelectionRecord FirstExampleRecord() { return brivane::examples::FirstSelectionRecord(); }
 
 QStringList FilesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files); }
 
