@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
 #include "engine/Selection.h"
@@ -107,6 +109,40 @@ TEST(Selection, RatioEqualToTheLimitDoesNotFit) {
   EXPECT_NE(out.series[1].model, "IC-03");
   EXPECT_LT(out.series[1].duty.ratedDuty, 60.0f);
   EXPECT_GT(ic03, 60.0f);
+}
+
+TEST(Selection, RatioExactlyAtTheLimitDoesNotFitOneUlpLighterDoes) {
+  // Load masses at which the first row of a series rates exactly at a limit of the lists, found
+  // by stepping through every float mass of the first move.
+  struct Case {
+    const char* model;
+    bool peak;  // which ratio meets the limit
+    int limit;
+    float mass;
+  };
+  const Case cases[] = {
+      {"CL-01", false, 30, 0x1.07aa38p+0f}, {"CL-01", true, 25, 0x1.12678ap+0f},
+      {"CL-01", false, 70, 0x1.5e4694p+1f}, {"CL-01", true, 80, 0x1.fd7276p+1f},
+      {"IC-01", false, 70, 0x1.39c808p-1f}, {"VC-01", false, 70, 0x1.ab6854p+0f},
+      {"VC-01", true, 25, 0x1.a104ap-4f},
+  };
+  const MotorCatalog& catalog = MotorCatalog::Instance();
+  for (const Case& c : cases) {
+    const MotorRecord& row = catalog.at(*catalog.FindByName(c.model));
+    SelectionRequest r = FirstMove();
+    r.input.loadMass = c.mass;
+    // The other ratio has all the room the lists give.
+    r.ratedPosition = PositionFromLimit(c.peak ? 100 : c.limit);
+    r.peakPosition = PositionFromLimit(c.peak ? c.limit : 100);
+    const DutyResult duty = ComputeDuty(r.input, AccelInG(r.input), row).duty;
+    ASSERT_EQ(c.peak ? duty.peakDuty : duty.ratedDuty, static_cast<float>(c.limit)) << c.model << " " << c.mass;
+    ASSERT_LT(c.peak ? duty.ratedDuty : duty.peakDuty, 100.0f) << c.model;
+
+    const std::size_t slot = SeriesSlot(row.Series());
+    EXPECT_NE(RunSelection(r).series[slot].model, c.model) << c.limit << " at " << c.mass;
+    r.input.loadMass = std::nextafter(c.mass, 0.0f);
+    EXPECT_EQ(RunSelection(r).series[slot].model, c.model) << c.limit << " under " << c.mass;
+  }
 }
 
 TEST(Selection, RecordsTheRunAndKeepsTheShownNumbers) {

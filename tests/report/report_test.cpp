@@ -237,6 +237,12 @@ TEST_F(ReportFileTest, NicknameCp949CannotHoldIsRefusedAndNamed) {
   EXPECT_NE(r.message.find("CP949"), std::string::npos);
   EXPECT_EQ(r.message, NicknameNotEncodableMessage("홍길동😀"));
 
+  // A tag character (U+E0001) converts to no bytes at all: only the way back shows that the
+  // report would lose it, so the file is refused as well.
+  r = Save(FirstSelection(), "kim\xF3\xA0\x80\x81");
+  EXPECT_EQ(r.status, SaveStatus::NicknameNotEncodable);
+  EXPECT_EQ(FindNonCp949Character("kim\xF3\xA0\x80\x81"), 3u);
+
   r = Save(FirstSelection(), "a\xFF");
   EXPECT_EQ(r.status, SaveStatus::NicknameNotEncodable);
   EXPECT_EQ(r.message.find('\xFF'), std::string::npos) << "an invalid byte is not shown back";

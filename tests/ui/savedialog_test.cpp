@@ -191,12 +191,23 @@ void SaveDialogTest::modalLoopIgnoresEnterAndEscAndEndsByCloseBoxOrSave() {
     QTimer::singleShot(0, &f.dialog, [&] {
       f.Child<QLineEdit>("editNickName")->setText(QStringLiteral("kim"));
       f.Child<QCheckBox>("checkIncludeVela")->setChecked(true);
-      for (const char* name : {"checkIncludeDoubleSided", "buttonSave", "editNickName", "checkIncludeVela"}) {
+      const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+          {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Escape, Qt::NoModifier}};
+      for (const char* name : {"checkIncludeDoubleSided", "checkIncludeSingleSided", "buttonSave", "editNickName",
+                               "checkIncludeVela"}) {
         QWidget* target = f.Child<QWidget>(name);
         target->setFocus();
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
+        for (const auto& [key, modifiers] : keys) {
+          QTest::keyClick(target, key, modifiers);
+          stillOpen = f.dialog.isVisible();
+          if (!stillOpen) break;
+        }
+        if (!stillOpen) break;
       }
-      stillOpen = f.dialog.isVisible();
+      // Nothing the keys reached changed what the user entered.
+      stillOpen = stillOpen && f.Child<QLineEdit>("editNickName")->text() == QStringLiteral("kim") &&
+                  f.Child<QCheckBox>("checkIncludeVela")->isChecked() &&
+                  !f.Child<QCheckBox>("checkIncludeSingleSided")->isChecked();
       f.dialog.close();
     });
     QCOMPARE(f.dialog.exec(), int(QDialog::Rejected));
