@@ -86,6 +86,8 @@ int RunCatalog(const QStringList& arguments) {
   return kExitOk;
 }
 
+// Straight from the arguments to the output, the JSON form and then the text form: longer than
+// most functions, but it reads top to bottom.
 int RunSelect(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Choose the first fitting motor of each series for a move.");
@@ -152,6 +154,7 @@ int RunSelect(const QStringList& arguments) {
   return kExitOk;
 }
 
+// Laid out like RunSelect, and long for the same reason.
 int RunCheck(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Rate one catalog model for a move: load analysis, coil temperature, duty.");

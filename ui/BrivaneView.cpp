@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "engine/DataSheet.h"
 #include "engine/NumberText.h"
@@ -75,21 +76,17 @@ void CBrivaneView::SetHintFont() { m_w.labelFrictionHint->setFont(QFont(QStringL
 // Data exchange
 
 bool CBrivaneView::ReadFloat(QLineEdit* edit, float& value) {
-  const auto read = ParseFloatField(ToUtf8(edit->text()));
-  if (!read) {
-    m_messages.Warn(this, tr("숫자를 입력하십시오."));
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-    return false;
-  }
-  value = *read;
-  return true;
+  return ReadNumber(edit, value, ParseFloatField(ToUtf8(edit->text())), tr("숫자를 입력하십시오."));
 }
 
 bool CBrivaneView::ReadInt(QLineEdit* edit, std::int32_t& value) {
-  const auto read = ParseIntField(ToUtf8(edit->text()));
+  return ReadNumber(edit, value, ParseIntField(ToUtf8(edit->text())), tr("정수를 입력하십시오."));
+}
+
+template <class T>
+bool CBrivaneView::ReadNumber(QLineEdit* edit, T& value, const std::optional<T>& read, const QString& warning) {
   if (!read) {
-    m_messages.Warn(this, tr("정수를 입력하십시오."));
+    m_messages.Warn(this, warning);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     return false;
@@ -99,7 +96,7 @@ bool CBrivaneView::ReadInt(QLineEdit* edit, std::int32_t& value) {
 }
 
 std::optional<FormValues> CBrivaneView::ReadForm() {
-  // The edits are read in the form's order of old, which decides which of two wrong texts the
+  // The edits are read in a fixed order, which decides which of two wrong texts the
   // user hears about. The acceleration mode is not read: the buttons always show m_values's.
   FormValues v = m_values;
   MotionInput& m = v.move;
@@ -117,6 +114,13 @@ std::optional<FormValues> CBrivaneView::ReadForm() {
   v.model = chosen >= 0 ? ToUtf8(m_w.comboModel->itemText(chosen)) : std::string();
   v.ambient = ToUtf8(m_w.editAmbient->text());
   return v;
+}
+
+bool CBrivaneView::UpdateValues() {
+  std::optional<FormValues> values = ReadForm();
+  if (!values) return false;
+  m_values = std::move(*values);
+  return true;
 }
 
 void CBrivaneView::ShowForm() {
@@ -175,9 +179,7 @@ void CBrivaneView::OnInitialUpdate() {
 void CBrivaneView::RunSelection() { DoSelection(); }
 
 bool CBrivaneView::DoSelection() {
-  const auto values = ReadForm();
-  if (!values) return false;
-  m_values = *values;
+  if (!UpdateValues()) return false;
   SelectionRequest request;
   request.input = m_values.move;
   request.ratedPosition = m_values.ratedPosition;
@@ -198,9 +200,7 @@ bool CBrivaneView::DoSelection() {
 }
 
 void CBrivaneView::CheckModelDuty() {
-  const auto values = ReadForm();
-  if (!values) return;
-  m_values = *values;
+  if (!UpdateValues()) return;
   const DutyCheckRequest request{m_values.move, m_values.model, ParseAmbientText(m_values.ambient)};
   const DutyCheckOutcome outcome = brivane::CheckModelDuty(request, m_catalog);
   m_record.Apply(outcome);
@@ -223,9 +223,7 @@ void CBrivaneView::CheckModelDuty() {
 }
 
 void CBrivaneView::OnViewSpec() {
-  const auto values = ReadForm();
-  if (!values) return;
-  m_values = *values;
+  if (!UpdateValues()) return;
   if (m_checkedSeries >= 1 && m_checkedSeries <= 3) {
     // A duty check has just finished: only its series' sheet opens, whatever the show boxes say.
     OpenSpecSheet(static_cast<MotorSeries>(m_checkedSeries));
@@ -258,9 +256,7 @@ void CBrivaneView::OnResetData() {
 }
 
 void CBrivaneView::OnSaveResult() {
-  const auto values = ReadForm();
-  if (!values) return;
-  m_values = *values;
+  if (!UpdateValues()) return;
   if (std::all_of(m_found.begin(), m_found.end(), [](const SeriesChoice& c) { return c.number == 0; })) {
     ShowMessage(msg::kSelectionMissing);
     return;
@@ -273,14 +269,12 @@ void CBrivaneView::OnAccelModeGravity() { SetAccelMode(AccelMode::Gravity); }
 void CBrivaneView::OnAccelModeTime() { SetAccelMode(AccelMode::Time); }
 
 void CBrivaneView::SetAccelMode(AccelMode mode) {
-  const auto values = ReadForm();
-  if (!values) {
+  if (!UpdateValues()) {
     // The mode stays as it was, and so must the buttons.
     m_w.radioAccelG->setChecked(m_values.move.accelMode == AccelMode::Gravity);
     m_w.radioAccelTime->setChecked(m_values.move.accelMode == AccelMode::Time);
     return;
   }
-  m_values = *values;
   m_values.move.accelMode = mode;
   ShowForm();
 }

@@ -53,10 +53,14 @@ class CBrivaneView : public QWidget {
   // The data exchange. ReadForm stops at the first edit whose text is not a number, shows why,
   // puts the focus there and gives nothing; ShowForm shows all of `m_values`.
   std::optional<FormValues> ReadForm();
+  bool UpdateValues();  // ReadForm into m_values; false, and m_values as it was, when it stopped
   void ShowForm();
   void ShowResults();
   bool ReadFloat(QLineEdit* edit, float& value);
   bool ReadInt(QLineEdit* edit, std::int32_t& value);
+  // `read` is the edit's text as a number, or nothing: then `warning` is shown.
+  template <class T>
+  bool ReadNumber(QLineEdit* edit, T& value, const std::optional<T>& read, const QString& warning);
 
   bool DoSelection();  // false when it stopped on a message
   void ShowMessage(const Message& message);

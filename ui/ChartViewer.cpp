@@ -25,28 +25,7 @@ QFont AxisFont(int pointSize) {
   return f;
 }
 
-}  // namespace
-
-QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size) {
-  auto* chart = new QChart;
-  chart->resize(size);
-  chart->setBackgroundVisible(false);
-  chart->setBackgroundRoundness(0);
-  chart->setMargins(QMargins(0, 0, 0, 0));
-  chart->legend()->hide();  // the single series has no name, so there is nothing to list
-  chart->setPlotAreaBackgroundVisible(false);
-
-  auto* upper = new QLineSeries;
-  for (int i = 0; i < data.pointCount; ++i) {
-    upper->append(i, data.velocities[static_cast<std::size_t>(i)]);
-  }
-  auto* area = new QAreaSeries(upper);  // no lower series: the area reaches down to zero
-  area->setBrush(Qt::NoBrush);
-  QPen outline(QColor(0x1f, 0x4e, 0x8c));
-  outline.setWidthF(1.5);
-  area->setPen(outline);
-  chart->addSeries(area);
-
+void AttachTimeAxis(QChart* chart, QAreaSeries* area, const ProfileChartData& data) {
   auto* xAxis = new QCategoryAxis;
   xAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   xAxis->setRange(0, 4);
@@ -61,7 +40,9 @@ QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size) {
   xAxis->setTitleFont(AxisFont(8));
   chart->addAxis(xAxis, Qt::AlignBottom);
   area->attachAxis(xAxis);
+}
 
+void AttachVelocityAxis(QChart* chart, QAreaSeries* area) {
   // The y axis is scaled from the data: a value axis attached after the series takes its range
   // from it. Its ticks then become the values of a label axis, because a value axis hides the
   // label of its top tick when the plot area is set by hand.
@@ -89,6 +70,33 @@ QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size) {
   yAxis->setGridLineColor(QColor(0xc0, 0xc0, 0xc0));
   chart->addAxis(yAxis, Qt::AlignLeft);
   area->attachAxis(yAxis);
+
+}
+
+}  // namespace
+
+QChart* MakeVelocityChart(const ProfileChartData& data, QSizeF size) {
+  auto* chart = new QChart;
+  chart->resize(size);
+  chart->setBackgroundVisible(false);
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(0, 0, 0, 0));
+  chart->legend()->hide();  // the single series has no name, so there is nothing to list
+  chart->setPlotAreaBackgroundVisible(false);
+
+  auto* upper = new QLineSeries;
+  for (int i = 0; i < data.pointCount; ++i) {
+    upper->append(i, data.velocities[static_cast<std::size_t>(i)]);
+  }
+  auto* area = new QAreaSeries(upper);  // no lower series: the area reaches down to zero
+  area->setBrush(Qt::NoBrush);
+  QPen outline(QColor(0x1f, 0x4e, 0x8c));
+  outline.setWidthF(1.5);
+  area->setPen(outline);
+  chart->addSeries(area);
+
+  AttachTimeAxis(chart, area, data);
+  AttachVelocityAxis(chart, area);
 
   // The plot area keeps fixed margins inside the chart: 50 left, 10 top, 50 right, 60 below.
   chart->setPlotArea(QRectF(50, 10, size.width() - 100, size.height() - 70));

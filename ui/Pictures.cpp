@@ -22,15 +22,21 @@ namespace {
 
 constexpr int kLogoPictureId = 130;
 
-QPixmap Render(const QString& path, QSize size) {
-  EnsureResources();
-  QSvgRenderer renderer(path);
-  QPixmap pixmap(size);
+// A transparent pixmap of `pixels` with the drawing in `target` (device-independent pixels).
+QPixmap Paint(QSvgRenderer& renderer, QSize pixels, qreal devicePixelRatio, const QRectF& target) {
+  QPixmap pixmap(pixels);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
-  renderer.render(&painter);
+  renderer.render(&painter, target);
   return pixmap;
+}
+
+QPixmap Render(const QString& path, QSize size) {
+  EnsureResources();
+  QSvgRenderer renderer(path);
+  return Paint(renderer, size, 1.0, QRectF(QPointF(0, 0), QSizeF(size)));
 }
 
 }  // namespace
@@ -59,13 +65,8 @@ QPixmap SeriesPicture(int pictureId, qreal devicePixelRatio) {
   EnsureResources();
   QSvgRenderer renderer(QStringLiteral(":/sheets/%1.svg").arg(pictureId));
   if (!renderer.isValid()) return {};
-  QPixmap pixmap(renderer.defaultSize() * devicePixelRatio);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(renderer.defaultSize())));
-  return pixmap;
+  return Paint(renderer, renderer.defaultSize() * devicePixelRatio, devicePixelRatio,
+               QRectF(QPointF(0, 0), QSizeF(renderer.defaultSize())));
 }
 
 }  // namespace brivane::ui
