@@ -22,8 +22,6 @@ class DialogUnits {
   QPoint Point(int x, int y) const { return {X(x), Y(y)}; }
   QSize Size(int w, int h) const { return {X(w), Y(h)}; }
   QRect Rect(int x, int y, int w, int h) const { return {Point(x, y), Size(w, h)}; }
-  int BaseX() const { return m_baseX; }
-  int BaseY() const { return m_baseY; }
 
  private:
   int m_baseX;

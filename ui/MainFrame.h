@@ -19,7 +19,6 @@ class CMainFrame : public QMainWindow {
  public:
   CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent = nullptr);
 
-  CBrivaneView* View() const { return m_view; }
   // Runs the form's initial update and shrinks the window to fit the form.
   void InitialUpdate();
 

@@ -40,8 +40,6 @@ class CMotorSpecSheet : public QDialog {
   // itself and destroys it at the latest with itself; the sheet deletes itself once closed.
   static CMotorSpecSheet* Open(MotorSeries series, const DataSheetTexts& content, QWidget* owner);
 
-  MotorSeries Series() const { return m_style.series; }
-
  protected:
   // Builds the widgets and places the window. Not shown yet.
   CMotorSpecSheet(const MotorSpecSheetStyle& style, const DataSheetTexts& content, QWidget* owner);

@@ -245,7 +245,7 @@ void DataSheetTest::placedAgainstTheOwnersClientArea() {
   for (const auto& [s, du] : places) {
     const auto sheet = Make(s, record, owner.centralWidget());
     const DialogUnits units(sheet->font());
-    QVERIFY(units.BaseX() > 1 && units.BaseY() > 1);
+    QVERIFY(units.X(4) > 1 && units.Y(8) > 1);
     QCOMPARE(sheet->pos() - OwnerClientOrigin(&owner), units.Point(du.x(), du.y()));
     QCOMPARE(sheet->size(), units.Size(161, 255));
     for (const QWidget* w : sheet->findChildren<QWidget*>())

@@ -55,6 +55,13 @@ T* Find(const QObject* root, const char* name) {
   qFatal("no child %s; there are: %s", name, qPrintable(names.join(QStringLiteral(", "))));
 }
 
+// A sheet's series, told by its class.
+MotorSeries SeriesOf(const CMotorSpecSheet* sheet) {
+  if (qobject_cast<const CMotorSpecDlg2*>(sheet) != nullptr) return MotorSeries::SingleSided;
+  if (qobject_cast<const CMotorSpecDlg3*>(sheet) != nullptr) return MotorSeries::Vela;
+  return MotorSeries::DoubleSided;
+}
+
 const char* const kStartZeroEdits[] = {"editLoadMass", "editAccel", "editVelocity", "editDwell", "editDistance"};
 const char* const kModelEdits[] = {"editModelDoubleSided", "editModelSingleSided", "editModelVela"};
 const char* const kDutyEdits[] = {"editRatedDoubleSided", "editPeakDoubleSided", "editRatedSingleSided",
@@ -110,14 +117,14 @@ class MainFormTest : public QObject {
   QList<int> SheetRequests() const {
     QList<int> open{0, 0, 0};
     for (const CMotorSpecSheet* sheet : m_frame->findChildren<CMotorSpecSheet*>())
-      if (sheet->isVisible()) ++open[static_cast<int>(brivane::SeriesSlot(sheet->Series()))];
+      if (sheet->isVisible()) ++open[static_cast<int>(brivane::SeriesSlot(SeriesOf(sheet)))];
     return open;
   }
   // The model name shown by the newest data sheet of a series.
   QString NewestSheetModel(MotorSeries series) const {
     QString model;
     for (const CMotorSpecSheet* sheet : m_frame->findChildren<CMotorSpecSheet*>())
-      if (sheet->Series() == series) model = Find<QLineEdit>(sheet, "editModel")->text();
+      if (SeriesOf(sheet) == series) model = Find<QLineEdit>(sheet, "editModel")->text();
     return model;
   }
   QList<CSaveDataDlg*> SaveDialogs() const {
@@ -140,7 +147,8 @@ class MainFormTest : public QObject {
     m_frame = std::make_unique<CMainFrame>(*m_record, *m_sink);
     m_frame->InitialUpdate();
     m_frame->show();
-    m_view = m_frame->View();
+    m_view = m_frame->findChild<CBrivaneView*>(QStringLiteral("brivaneView"));
+    QVERIFY(m_view != nullptr);
   }
   void cleanup() {
     m_frame.reset();
