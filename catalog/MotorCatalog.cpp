@@ -8,6 +8,8 @@ namespace {
 // Columns: series, offered, name, moverMass, ratedForce, attractionForce, seriesNumber{1,2,3},
 // peakForce, ratedCurrent, peakCurrent, maxPower, polePitch, forceConstant, bemfConstant,
 // motorConstant, electricalTimeConstant, lineResistance, lineInductance, thermalCoefficient.
+// One row a line, as the catalog prints them.
+// clang-format off
 constexpr std::array<MotorRecord, MotorCatalog::kSize> kRows{{
     {1, 1, "CL-01", 0.25f, 24.7f, 0, {1, 0, 0}, 74.1f, 1.3f, 3.9f, 245.5f, 24.0f, 19.0f, 6.78f, 4.7f, 0.38f, 10.39f, 3.95f, 0.524f},
     {1, 1, "CL-02", 0.35f, 37.0f, 0, {2, 0, 0}, 111.1f, 1.3f, 3.9f, 245.5f, 24.0f, 28.46f, 10.17f, 7.1f, 0.38f, 15.59f, 5.93f, 0.47f},
@@ -79,6 +81,7 @@ constexpr std::array<MotorRecord, MotorCatalog::kSize> kRows{{
     {3, 1, "VC-20", 24.2f, 2200.0f, 8000, {0, 0, 20}, 6600.0f, 19.3f, 57.9f, 3810.5f, 60.0f, 113.99f, 38.0f, 108.84f, 7.82f, 1.3f, 10.17f, 0.034f},
     {3, 1, "VC-21", 34.2f, 2635.0f, 0, {0, 0, 21}, 7905.0f, 22.6f, 67.8f, 4305.9f, 60.0f, 116.52f, 38.84f, 120.47f, 9.0f, 1.5f, 13.5f, 0.029f},
 }};
+// clang-format on
 
 constexpr bool RowsAreConsistent() {
   for (std::size_t i = 0; i < kRows.size(); ++i) {
