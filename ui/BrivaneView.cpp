@@ -116,6 +116,11 @@ std::optional<FormValues> CBrivaneView::ReadForm() {
   return v;
 }
 
+void CBrivaneView::SetValues(const FormValues& values) {
+  m_values = values;
+  ShowForm();
+}
+
 bool CBrivaneView::UpdateValues() {
   std::optional<FormValues> values = ReadForm();
   if (!values) return false;

@@ -36,6 +36,11 @@ class CBrivaneView : public QWidget {
   // Runs when the form is first shown, and again whenever the application re-initialises it.
   void OnInitialUpdate();
 
+  // What the user entered, as the form last read or showed it.
+  const FormValues& Values() const { return m_values; }
+  // Shows other values in the form (a saved move, a row of a comparison), as if typed.
+  void SetValues(const FormValues& values);
+
   // Button handlers.
   void RunSelection();      // "Linear Motor 선정"
   void CheckModelDuty();    // "사용률 계산"

@@ -18,8 +18,9 @@ inline MotionInput FirstMove() {
   return in;
 }
 
-// The same move as command-line options.
-inline constexpr const char* kFirstMoveOptions = "--mass 1 --stroke 500 --accel-g 1 --velocity 1";
+// The same move as command-line options (set in tests/CMakeLists.txt, which the CMake scripts
+// that run brivane-cli read too).
+inline constexpr const char* kFirstMoveOptions = BRIVANE_FIRST_MOVE_OPTIONS;
 
 // The first move with 200 kg: no single-sided motor fits.
 inline MotionInput HeavyMove() {

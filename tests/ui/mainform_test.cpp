@@ -35,6 +35,7 @@
 #include "report/Cp949.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
+#include "engine/FormValues.h"
 #include "engine/Selection.h"
 
 using namespace brivane::ui;
@@ -156,6 +157,41 @@ class MainFormTest : public QObject {
   }
 
   void startState() { VerifyStartState(); }
+
+  void formValuesShownAndReadBackUnchanged() {
+    brivane::FormValues v;
+    v.move.loadMass = 2.5f;
+    v.move.distanceMm = 750;
+    v.move.accelMode = brivane::AccelMode::Time;
+    v.move.accelValue = 120.0f;
+    v.move.peakVelocity = 1.5f;
+    v.move.dwellMs = 300.0f;
+    v.move.frictionCoefficient = 0.05f;
+    v.move.safetyFactor = 1.75f;
+    v.ratedPosition = 7;
+    v.peakPosition = 12;
+    v.ambient = "25.6";
+    v.model = "IC-14";
+    v.show = {true, false, true};
+    m_view->SetValues(v);
+    QCOMPARE(Text("editSafety"), QStringLiteral("1.75"));
+    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QCOMPARE(Find<QComboBox>(m_view, "comboRatedLimit")->currentText(), QStringLiteral(" 60%"));
+    QCOMPARE(Find<QComboBox>(m_view, "comboModel")->currentText(), QStringLiteral("IC-14"));
+    QVERIFY(!Find<QCheckBox>(m_view, "checkShowSingleSided")->isChecked());
+
+    Click("buttonSelect");  // reads the form back
+    const brivane::FormValues& back = m_view->Values();
+    const brivane::MotionInput& m = back.move;
+    QVERIFY(m.loadMass == 2.5f && m.distanceMm == 750 && m.accelMode == brivane::AccelMode::Time &&
+            m.accelValue == 120.0f && m.peakVelocity == 1.5f && m.dwellMs == 300.0f &&
+            m.frictionCoefficient == 0.05f && m.safetyFactor == 1.75f);
+    QCOMPARE(back.ratedPosition, v.ratedPosition);
+    QCOMPARE(back.peakPosition, v.peakPosition);
+    QCOMPARE(back.ambient, v.ambient);
+    QCOMPARE(back.model, v.model);
+    QCOMPARE(back.show, v.show);
+  }
 
   void everyControlIsTaggedForTestsAndScreenReaders() {
     const auto widgets = m_view->findChildren<QWidget*>();
