@@ -1,6 +1,10 @@
 // catalog, select and check: the engine's operations with the form's defaults.
+#include <array>
 #include <string>
 
+#include "catalog/DataSheetFields.h"
+#include "catalog/MotorCatalog.h"
+#include "catalog/Series.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "engine/Messages.h"
@@ -8,7 +12,6 @@
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
 #include "engine/Utf8.h"
-#include "catalog/DataSheetFields.h"
 
 namespace brivane::cli {
 namespace {

@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <string>
 
+#include "catalog/MotorCatalog.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "engine/Messages.h"
+#include "engine/Selection.h"
 #include "report/Report.h"
 
 namespace brivane::cli {
