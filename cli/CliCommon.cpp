@@ -1,8 +1,10 @@
-#include "CliCommon.h"
+#include "cli/CliCommon.h"
 
+#include <cmath>
 #include <iostream>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
+#include "engine/Presentation.h"
 
 namespace brivane::cli {
 namespace {

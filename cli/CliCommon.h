@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "Motion.h"
-#include "Selection.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
+#include "engine/Motion.h"
+#include "engine/Selection.h"
 
 namespace brivane::cli {
 

@@ -1,43 +1,44 @@
 // catalog, select, check and rank: the engine's operations with the form's defaults.
+#include <array>
 #include <iostream>
 #include <string>
 
-#include "CliCommon.h"
-#include "Commands.h"
-#include "Messages.h"
-#include "NumberText.h"
-#include "Presentation.h"
+#include "catalog/DataSheetFields.h"
+#include "catalog/MotorCatalog.h"
+#include "catalog/Series.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
 #include "cli/RankCommand.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "engine/Presentation.h"
+#include "engine/Selection.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
-
-// Series captions as the form's result group labels them.
-constexpr std::array<std::string_view, 3> kSeriesCaption{"양측식 (Coreless)", "편측식 (Ironcore)",
-                                                         "편측식 (Vela-Series)"};
 
 std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); }
 
 std::string Pad(std::string_view text, std::size_t columns) {
   // Hangul takes two columns in a terminal; count code points as one column each, which is
   // enough to keep the ASCII columns of a row aligned with each other.
-  std::size_t width = 0;
-  for (unsigned char c : text) width += (c & 0xC0) != 0x80 ? 1 : 0;
+  const std::size_t width = Utf8CodePoints(text);
   std::string out(text);
   if (width < columns) out.append(columns - width, ' ');
   return out;
 }
 
 void PrintAnalysis(const LoadAnalysis& a) {
-  const AnalysisTexts t = FormatAnalysisTexts(a);
-  constexpr std::array<std::string_view, 8> labels{"평균 추력", "최대 추력", "가감속 시간", "등속 시간",
-                                                   "총 소요 시간", "가감속 거리", "등속 거리", "총 이동거리"};
-  constexpr std::array<std::string_view, 8> units{"N", "N", "sec", "sec", "sec", "mm", "mm", "mm"};
-  for (std::size_t i = 0; i < labels.size(); ++i)
-    PrintOut(Pad(labels[i], 14) + t.analysis[i] + " " + std::string(units[i]));
-  PrintOut(Pad("주위온도", 14) + t.ambient + " ℃");
-  PrintOut(Pad("코일부온도", 14) + t.coil + " ℃");
+  for (const AnalysisRow& row : kAnalysisRows)
+    PrintOut(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
+  for (const AnalysisRow& row : kTemperatureRows)
+    PrintOut(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
 }
+
+// Positions in kDataSheetFields: moverMass, ratedForce, attractionForce, peakForce, then the
+// electrical and mechanical data in the sheet's order.
+constexpr std::array<std::size_t, 14> kCatalogJsonOrder{12, 0, 13, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
 }  // namespace
 
@@ -61,20 +62,15 @@ int RunCatalog(const QStringList& arguments) {
       json.KeyInt("offered", r.offered);
       json.KeyString("name", r.name);
       json.KeyInt("number", r.Number());
-      json.KeyFloat("moverMass", r.moverMass);
-      json.KeyFloat("ratedForce", r.ratedForce);
-      json.KeyInt("attractionForce", r.attractionForce);
-      json.KeyFloat("peakForce", r.peakForce);
-      json.KeyFloat("ratedCurrent", r.ratedCurrent);
-      json.KeyFloat("peakCurrent", r.peakCurrent);
-      json.KeyFloat("maxPower", r.maxPower);
-      json.KeyFloat("polePitch", r.polePitch);
-      json.KeyFloat("forceConstant", r.forceConstant);
-      json.KeyFloat("bemfConstant", r.bemfConstant);
-      json.KeyFloat("motorConstant", r.motorConstant);
-      json.KeyFloat("electricalTimeConstant", r.electricalTimeConstant);
-      json.KeyFloat("lineResistance", r.lineResistance);
-      json.KeyFloat("lineInductance", r.lineInductance);
+      // The catalog's column order: mass and the two forces, then the data-sheet order.
+      for (const std::size_t f : kCatalogJsonOrder) {
+        const DataSheetField& field = kDataSheetFields[f];
+        if (field.format == FieldFormat::WholeNumber) {
+          json.KeyInt(field.jsonKey, static_cast<std::int64_t>(field.value(r)));
+        } else {
+          json.KeyFloat(field.jsonKey, field.value(r));
+        }
+      }
       json.KeyFloat("thermalCoefficient", r.thermalCoefficient);
       json.w().EndObject();
     }
@@ -95,6 +91,8 @@ int RunCatalog(const QStringList& arguments) {
   return kExitOk;
 }
 
+// Straight from the arguments to the output, the JSON form and then the text form: longer than
+// most functions, but it reads top to bottom.
 int RunSelect(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Choose the first fitting motor of each series for a move.");
@@ -106,17 +104,16 @@ int RunSelect(const QStringList& arguments) {
   const auto request = ReadSelectionRequest(parser);
   if (!request) return kExitUsage;
 
-  SelectionRecord record;
-  const SelectionOutcome out = RunSelection(*request, record);
+  const SelectionOutcome out = RunSelection(*request);
   const bool json = WantsJson(parser);
 
   if (!out.completed) {
     if (json) {
       JsonOut o;
-      o.KeyString("error", out.messages.back());
+      o.KeyString("error", out.messages.back().text);
       o.Print();
     } else {
-      PrintErr(out.messages.back());
+      PrintErr(out.messages.back().text);
     }
     return kExitStopped;
   }
@@ -125,10 +122,10 @@ int RunSelect(const QStringList& arguments) {
     JsonOut o;
     o.Key("messages");
     o.w().StartArray();
-    for (const std::string& m : out.messages) o.String(m);
+    for (const Message& m : out.messages) o.String(m.text);
     o.w().EndArray();
-    o.KeyFloat("accelG", record.accelG);
-    o.KeyFloat("accelTimeMs", record.accelTimeMs);
+    o.KeyFloat("accelG", out.acceleration->g);
+    o.KeyFloat("accelTimeMs", out.acceleration->timeMs);
     o.KeyInt("ratedLimit", out.ratedLimit);
     o.KeyInt("peakLimit", out.peakLimit);
     o.Key("series");
@@ -148,20 +145,21 @@ int RunSelect(const QStringList& arguments) {
     return kExitOk;
   }
 
-  for (const std::string& m : out.messages) PrintErr(m);
+  for (const Message& m : out.messages) PrintErr(m.text);
   std::array<DutyResult, 3> duties;
   for (std::size_t i = 0; i < 3; ++i) duties[i] = out.series[i].duty;
   const auto texts = FormatDutyTexts(duties);
   PrintOut(Pad("", 22) + Pad("model", 8) + Pad("정격 사용률(%)", 16) + "최대 사용률(%)");
   for (std::size_t i = 0; i < 3; ++i)
-    PrintOut(Pad(kSeriesCaption[i], 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
+    PrintOut(Pad(kSeriesTable[i].caption, 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
              Pad(texts[2 * i], 16) + texts[2 * i + 1]);
-  PrintOut("가속도 " + Fixed(record.accelG, 1) + " g, 가속 시간 " + Fixed(record.accelTimeMs, 1) +
+  PrintOut("가속도 " + Fixed(out.acceleration->g, 1) + " g, 가속 시간 " + Fixed(out.acceleration->timeMs, 1) +
            " msec, 허용 사용률 정격 " + std::to_string(out.ratedLimit) + "%, 최대 " +
            std::to_string(out.peakLimit) + "%");
   return kExitOk;
 }
 
+// Laid out like RunSelect, and long for the same reason.
 int RunCheck(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Rate one catalog model for a move: load analysis, coil temperature, duty.");
@@ -177,20 +175,19 @@ int RunCheck(const QStringList& arguments) {
   if (!move) return kExitUsage;
 
   const std::string model = positionals.first().toStdString();
-  const std::string ambient = parser.value("ambient").toStdString();
-  SelectionRecord record;
-  const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient}, record);
+  const float ambient = ParseAmbientText(parser.value("ambient").toStdString());
+  const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient});
   const bool json = WantsJson(parser);
 
   if (out.status != DutyCheckStatus::Completed) {
     if (json) {
       JsonOut o;
-      o.KeyString("error", out.message);
+      o.KeyString("error", out.message->text);
       if (out.analysis) WriteAnalysis(o, *out.analysis);
       o.Print();
     } else {
       if (out.analysis) PrintAnalysis(*out.analysis);
-      PrintErr(out.message);
+      PrintErr(out.message->text);
     }
     return kExitStopped;
   }
@@ -213,7 +210,7 @@ int RunCheck(const QStringList& arguments) {
     return kExitOk;
   }
 
-  PrintOut(model + " (" + std::string(kSeriesCaption[SeriesSlot(out.series)]) + ", No. " +
+  PrintOut(model + " (" + std::string(InfoOf(out.series).caption) + ", No. " +
            std::to_string(out.number) + ")");
   PrintAnalysis(*out.analysis);
   PrintOut(Pad("정격 사용률", 14) + Fixed(out.duty.ratedDuty, 1) + " %");

@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <string>
 
-#include "CliCommon.h"
-#include "Commands.h"
-#include "Messages.h"
-#include "Report.h"
+#include "catalog/MotorCatalog.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+#include "engine/Messages.h"
+#include "engine/Selection.h"
+#include "report/Report.h"
 
 namespace brivane::cli {
 namespace {
@@ -76,20 +78,21 @@ int RunReport(const QStringList& arguments) {
   const auto request = ReadSelectionRequest(parser);
   if (!request) return kExitUsage;
 
-  SelectionRecord record;
   const MotorCatalog& catalog = MotorCatalog::Instance();
-  const SelectionOutcome out = RunSelection(*request, record, catalog);
+  const SelectionOutcome out = RunSelection(*request, catalog);
   if (!out.completed) {
-    PrintErr(out.messages.back());
+    PrintErr(out.messages.back().text);
     return kExitStopped;
   }
-  for (const std::string& m : out.messages) PrintErr(m);
+  for (const Message& m : out.messages) PrintErr(m.text);
   if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; })) {
-    PrintErr(msg::kSelectionMissing);
+    PrintErr(msg::kSelectionMissing.text);
     return kExitStopped;
   }
 
   // What the save button does before its dialog: the report shows each series' selected model.
+  SelectionRecord record;
+  record.Apply(out);
   record.CopySelectedToShown();
   // The directory in the platform's file-name encoding; the nickname stays UTF-8, which is also
   // the file-name encoding here, because it is written into the report as well.

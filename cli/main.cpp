@@ -3,8 +3,8 @@
 
 #include <iostream>
 
-#include "CliCommon.h"
-#include "Commands.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
 
 namespace {
 
@@ -36,6 +36,10 @@ int main(int argc, char* argv[]) {
   const QString command = all[1];
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << kUsage;
+    return brivane::cli::kExitOk;
+  }
+  if (command == "--version") {
+    std::cout << "brivane-cli " BRIVANE_VERSION "\n";
     return brivane::cli::kExitOk;
   }
   // The subcommand's parser sees the program name and the rest.

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "MotorCatalog.h"
-#include "Selection.h"
+#include "catalog/MotorCatalog.h"
+#include "engine/Selection.h"
 
 namespace brivane {
 

@@ -3,7 +3,7 @@
 #include <cfloat>
 #include <clocale>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 using namespace brivane;
 

@@ -13,8 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "Cp949.h"
-#include "Report.h"
+#include "report/Cp949.h"
+#include "report/Report.h"
+#include "tests/support/WorkedExamples.h"
 
 namespace brivane {
 namespace {
@@ -52,12 +53,7 @@ SelectionRecord FirstSelection() {
               Chosen(1, "VC-01", 54.0f, 47.9f)};
   r.accelG = 1.0f;
   r.accelTimeMs = 102.04082f;
-  r.peakVelocity = 1.0f;
-  r.loadMass = 1.0f;
-  r.distanceMm = 500;
-  r.dwellMs = 0.0f;
-  r.frictionCoefficient = 0.1f;
-  r.safetyFactor = 1.3f;
+  r.move = examples::FirstMove();
   r.ratedLimit = 70;
   r.peakLimit = 80;
   return r;
@@ -240,6 +236,12 @@ TEST_F(ReportFileTest, NicknameCp949CannotHoldIsRefusedAndNamed) {
   EXPECT_NE(r.message.find("\"😀\""), std::string::npos) << r.message;
   EXPECT_NE(r.message.find("CP949"), std::string::npos);
   EXPECT_EQ(r.message, NicknameNotEncodableMessage("홍길동😀"));
+
+  // A tag character (U+E0001) converts to no bytes at all: only the way back shows that the
+  // report would lose it, so the file is refused as well.
+  r = Save(FirstSelection(), "kim\xF3\xA0\x80\x81");
+  EXPECT_EQ(r.status, SaveStatus::NicknameNotEncodable);
+  EXPECT_EQ(FindNonCp949Character("kim\xF3\xA0\x80\x81"), 3u);
 
   r = Save(FirstSelection(), "a\xFF");
   EXPECT_EQ(r.status, SaveStatus::NicknameNotEncodable);
