@@ -22,6 +22,7 @@ class QLineEdit;
 
 namespace brivane::ui {
 
+class CComparisonWindow;
 class CMotorSpecSheet;
 class MessageSink;
 
@@ -45,6 +46,7 @@ class CBrivaneView : public QWidget {
   void RunSelection();      // "Linear Motor 선정"
   void CheckModelDuty();    // "사용률 계산"
   void OnViewSpec();        // "선정모터 사양보기"
+  void OnCompare();         // "후보 비교"
   void OnResetData();       // "Data초기화"
   void OnSaveResult();      // "결과 저장"
   void OnAccelModeGravity();
@@ -72,6 +74,10 @@ class CBrivaneView : public QWidget {
   void DrawEmptyChart();
   void OpenSpecSheet(MotorSeries s);
   void OpenSaveDialog();
+  // The comparison window, when open, follows the selection and the duty check: it shows the
+  // values they read, or nothing when they could not read the form.
+  void RefreshComparison();
+  void CheckChosenModel(const QString& model);
 
   const MotorCatalog& m_catalog;
   SelectionRecord& m_record;
@@ -90,6 +96,8 @@ class CBrivaneView : public QWidget {
   // The data-sheet window of each series opened last. Only kept, never used to reach the window:
   // a sheet deletes itself once closed, and the pointer then clears itself.
   std::array<QPointer<CMotorSpecSheet>, 3> m_pSpecDlg;
+  QPointer<CComparisonWindow> m_comparison;  // at most one; it deletes itself once closed
+  bool m_formRead = false;                   // whether the last command could read the form
 };
 
 }  // namespace brivane::ui

@@ -45,6 +45,11 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   toggle->setStatusTip(tr("상태 표시줄을 표시하거나 감춥니다"));
   toggle->setToolTip(tr("상태 표시줄 전환"));
   connect(toggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+  QAction* compare = view->addAction(tr("후보 비교(&C)..."));
+  compare->setObjectName(QStringLiteral("actionCompare"));
+  compare->setStatusTip(tr("모든 모델의 사용률과 여유를 표로 비교합니다"));
+  compare->setToolTip(tr("후보 비교"));
+  connect(compare, &QAction::triggered, this, [this] { m_view->OnCompare(); });
 
   QMenu* info = menuBar()->addMenu(tr("프로그램 정보"));
   info->setObjectName(QStringLiteral("menuInfo"));
