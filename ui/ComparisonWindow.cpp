@@ -95,9 +95,9 @@ CComparisonWindow::CComparisonWindow(MessageSink& messages, QWidget* owner)
   m_table->setSelectionMode(QAbstractItemView::SingleSelection);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_table->verticalHeader()->hide();
+  m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
   m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the catalog order first
   m_table->setSortingEnabled(true);
-  m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   m_table->installEventFilter(this);
 
   auto* top = new QHBoxLayout;
@@ -128,7 +128,11 @@ CComparisonWindow::~CComparisonWindow() = default;
 void CComparisonWindow::ShowOutcome(const ComparisonOutcome& outcome) {
   // The row the user was on stays current when the same model is still shown.
   const QString current = m_table->currentIndex().data(CCandidateTableModel::ModelRole).toString();
+  const bool first = m_model->rowCount() == 0;
   m_model->SetOutcome(outcome);
+  // Fitted to the texts when rows first come, then left as the user sizes them: fitting every
+  // column on every refresh would measure every cell again.
+  if (first) m_table->resizeColumnsToContents();
   if (outcome.refusal) {
     m_summary->setText(MessageText(*outcome.refusal));
     return;
