@@ -161,11 +161,13 @@ bool CMoveDocument::SaveAs() {
 bool CMoveDocument::WriteTo(const QString& path) {
   if (!m_view.CommitForm()) return false;
   const std::string json = MoveToJson(m_view.Values());
-  // A save file replaces the old file only once the new one is complete.
+  // A save file replaces the old file only once the new one is complete. The explicit flush is
+  // what notices a full disk: QSaveFile::commit (Qt 6.4) ignores a failure of its own last flush
+  // and would put a cut-off file in place of the old one.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(json.data(), static_cast<qint64>(json.size())) != static_cast<qint64>(json.size()) ||
-      !file.commit()) {
+      !file.flush() || !file.commit()) {
     m_messages.Warn(&m_frame, tr("파일을 저장할 수 없습니다: %1\n%2").arg(Native(path), file.errorString()));
     return false;
   }
@@ -229,16 +231,18 @@ void CMoveDocument::SetDocument(const QString& path) {
 
 void CMoveDocument::SetModified(bool modified) {
   m_modified = modified;
-  m_frame.setWindowModified(modified);
+  // Only a file's title shows the mark; the plain title has no place for it.
+  if (!m_path.isEmpty()) m_frame.setWindowModified(modified);
 }
 
 void CMoveDocument::UpdateTitle() {
   if (m_path.isEmpty()) {
     m_frame.setWindowTitle(m_plainTitle);
+    m_frame.setWindowModified(false);
   } else {
     m_frame.setWindowTitle(tr("%1[*] - %2").arg(QFileInfo(m_path).fileName(), m_plainTitle));
+    m_frame.setWindowModified(m_modified);
   }
-  m_frame.setWindowModified(m_modified);
 }
 
 void CMoveDocument::UpdateRecentMenu() {

@@ -257,7 +257,8 @@ QString WritePdfReport(const PdfReportContent& content, const QString& path) {
     WriteSheets(out, content);
     painter.end();
   }
-  if (!file.commit()) return file.errorString();
+  // Flushed first: QSaveFile::commit (Qt 6.4) ignores a failure of its own last flush.
+  if (!file.flush() || !file.commit()) return file.errorString();
   return QString();
 }
 
