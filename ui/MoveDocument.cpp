@@ -52,6 +52,7 @@ CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, SelectionRe
   setObjectName(QStringLiteral("moveDocument"));
   auto* menu = new QMenu(tr("파일(&F)"), &frame);
   menu->setObjectName(QStringLiteral("menuFile"));
+  menu->setAccessibleName(tr("파일"));
   QMenuBar* bar = frame.menuBar();
   bar->insertMenu(bar->actions().isEmpty() ? nullptr : bar->actions().first(), menu);
 
@@ -62,10 +63,10 @@ CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, SelectionRe
     connect(action, &QAction::triggered, this, run);
     return action;
   };
-  add("actionNewMove", tr("새 이동(&N)"), QKeySequence::New, [this] { NewMove(); });
-  add("actionOpen", tr("열기(&O)…"), QKeySequence::Open, [this] { Open(); });
-  add("actionSave", tr("저장(&S)"), QKeySequence::Save, [this] { Save(); });
-  add("actionSaveAs", tr("다른 이름으로 저장(&A)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+  add("actionNewMove", tr("새 이동"), QKeySequence::New, [this] { NewMove(); });
+  add("actionOpen", tr("열기…"), QKeySequence::Open, [this] { Open(); });
+  add("actionSave", tr("저장"), QKeySequence::Save, [this] { Save(); });
+  add("actionSaveAs", tr("다른 이름으로 저장…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
       [this] { SaveAs(); });
   menu->addSeparator();
   for (int i = 0; i < kRecentFileCount; ++i) {
@@ -75,9 +76,9 @@ CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, SelectionRe
     m_recent[static_cast<std::size_t>(i)] = action;
   }
   menu->addSeparator();
-  add("actionExportPdf", tr("PDF로 내보내기(&E)…"), QKeySequence(), [this] { ExportPdf(); });
+  add("actionExportPdf", tr("PDF로 내보내기…"), QKeySequence(), [this] { ExportPdf(); });
   menu->addSeparator();
-  add("actionExit", tr("끝내기(&X)"), QKeySequence(), [this] { m_frame.close(); });
+  add("actionExit", tr("끝내기"), QKeySequence(), [this] { m_frame.close(); });
 
   connect(&view, &CBrivaneView::InputsChanged, this, [this] {
     if (!m_showing) SetModified(true);

@@ -19,21 +19,21 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   const bool exporting = argc >= 2 && std::strcmp(argv[1], "--export-pdf") == 0;
-  if (exporting && argc != 4) {
-    std::cerr << "usage: brivane --export-pdf OUT.pdf MOVE-FILE\n";
-    return brivane::ui::kExportRefused;
-  }
-  if (!exporting && argc > 2) {
-    std::cerr << "usage: brivane [MOVE-FILE]\n";
-    return brivane::ui::kExportRefused;
-  }
   // A report made in a batch needs no display.
   if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  QApplication app(argc, argv);  // takes the Qt options out of the arguments
   brivane::ui::SetUpApplication();
+  const QStringList args = QApplication::arguments();
   if (exporting) {
-    const QStringList args = QApplication::arguments();
+    if (args.size() != 4) {
+      std::cerr << "usage: brivane --export-pdf OUT.pdf MOVE-FILE\n";
+      return brivane::ui::kExportRefused;
+    }
     return brivane::ui::ExportMoveFileToPdf(args.at(3), args.at(2));
+  }
+  if (args.size() > 2) {
+    std::cerr << "usage: brivane [MOVE-FILE]\n";
+    return brivane::ui::kExportRefused;
   }
 
   static brivane::SelectionRecord record;  // the process-wide record of the last selection
@@ -41,6 +41,6 @@ int main(int argc, char* argv[]) {
   brivane::ui::CMainFrame frame(record, messages);
   frame.InitialUpdate();
   frame.show();
-  if (argc == 2) frame.Document().OpenFile(QApplication::arguments().at(1));
+  if (args.size() == 2) frame.Document().OpenFile(args.at(1));
   return QApplication::exec();
 }

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -176,6 +178,20 @@ class FileMenuTest : public QObject {
   void cleanup() {
     m_frame.reset();
     m_view = nullptr;
+  }
+
+  void fileMenuEntries() {
+    QStringList entries;
+    for (const QAction* a : m_frame->findChild<QMenu*>(QStringLiteral("menuFile"))->actions()) {
+      if (a->isVisible() && !a->isSeparator()) entries << a->text() + " " + a->shortcut().toString();
+    }
+    QCOMPARE(entries, (QStringList{"새 이동 Ctrl+N", "열기… Ctrl+O", "저장 Ctrl+S", "다른 이름으로 저장… Ctrl+Shift+S",
+                                   "PDF로 내보내기… ", "끝내기 "}));
+    QCOMPARE(m_frame->menuBar()->actions().first()->text(), QStringLiteral("파일(&F)"));
+    QCOMPARE(m_frame->windowTitle(), kPlainTitle);
+    QVERIFY(!Document().IsModified());
+    Trigger("actionExit");
+    QVERIFY(!m_frame->isVisible());
   }
 
   void savedMoveReopensToTheSameFormAndResults() {
