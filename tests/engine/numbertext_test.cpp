@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
+#include <cstdio>
+#include <limits>
+#include <vector>
 
 #include "NumberText.h"
 
@@ -65,4 +69,20 @@ TEST(NumberText, FieldParsingRefusesWhatIsNotANumber) {
   EXPECT_EQ(ParseIntField("2147483647"), 2147483647);
   for (const char* bad : {"", "1.5", "12a", "2147483648", "-2147483649", "+-1", "0x10", "nan"})
     EXPECT_FALSE(ParseIntField(bad)) << bad;
+}
+
+TEST(NumberText, FixedIsPrintfsTextWhateverTheValueAndPrecision) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const struct {
+    double value;
+    int decimals;
+  } cases[] = {{DBL_MAX, 3},   {-DBL_MAX, 100},    {DBL_MAX, 1100}, {DBL_TRUE_MIN, 1074},
+               {0.5, 0},       {2.5, 0},           {-0.0, 2},       {0.125, 2},
+               {kInf, 1},      {-kInf, 120},       {std::numeric_limits<double>::quiet_NaN(), 1},
+               {1.0 / 3.0, -1}};
+  for (const auto& c : cases) {
+    std::vector<char> expected(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", c.decimals, c.value)) + 1);
+    std::snprintf(expected.data(), expected.size(), "%.*f", c.decimals, c.value);
+    EXPECT_EQ(FormatFixed(c.value, c.decimals), expected.data()) << c.value << " with " << c.decimals;
+  }
 }
