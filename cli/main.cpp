@@ -5,6 +5,7 @@
 
 #include "CliCommon.h"
 #include "Commands.h"
+#include "report/Report.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  brivane::PrepareProcessForReports();
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("brivane-cli");
   const QStringList all = QCoreApplication::arguments();

@@ -5,8 +5,10 @@
 #include "MainFrame.h"
 #include "MessageSink.h"
 #include "Selection.h"
+#include "report/Report.h"
 
 int main(int argc, char* argv[]) {
+  brivane::PrepareProcessForReports();
   QApplication app(argc, argv);
   brivane::ui::SetUpApplication();
 
