@@ -11,11 +11,10 @@
 //   6 int32: year, month, day, hour, minute, second
 // Missing bytes read as zero, missing texts as empty.
 #include <iconv.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -28,6 +27,7 @@
 
 #include "catalog/MotorCatalog.h"
 #include "fuzz/FuzzCheck.h"
+#include "fuzz/FuzzSandbox.h"
 #include "report/Cp949.h"
 #include "report/Report.h"
 
@@ -62,38 +62,6 @@ class Reader {
   std::size_t size_;
   std::size_t at_ = 0;
 };
-
-// A directory inside a directory of its own: whatever is written beside the inner one has
-// escaped it. On tmpfs where there is one, so that the writer's sync costs nothing.
-struct Sandbox {
-  fs::path outer;
-  fs::path inner;
-  Sandbox() {
-    const fs::path base = fs::is_directory("/dev/shm") && access("/dev/shm", W_OK) == 0
-                              ? fs::path("/dev/shm")
-                              : fs::temp_directory_path();
-    std::string pattern = (base / "brivane-fuzz-report-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) brivane::fuzz::Fail("mkdtemp", pattern);
-    outer = pattern;
-    inner = outer / "reports";
-    fs::create_directory(inner);
-  }
-  ~Sandbox() {
-    std::error_code ec;
-    fs::remove_all(outer, ec);
-  }
-};
-
-Sandbox& TheSandbox() {
-  static Sandbox sandbox;
-  return sandbox;
-}
-
-std::vector<fs::path> Entries(const fs::path& dir) {
-  std::vector<fs::path> entries;
-  for (const auto& e : fs::directory_iterator(dir)) entries.push_back(e.path().filename());
-  return entries;
-}
 
 std::string ReadBytes(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -186,11 +154,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The file: written only inside the directory, exactly the converted report; nothing at all
   // for a refused nickname.
-  const Sandbox& box = TheSandbox();
+  const brivane::fuzz::Sandbox& box = brivane::fuzz::TheSandbox();
   const brivane::SaveResult r = brivane::SaveSelectionReport(box.inner.string(), record, catalog, saveTime, nickname, includes);
   const std::string fileName = brivane::MakeReportFileName(saveTime, nickname);
-  FUZZ_CHECK(Entries(box.outer) == std::vector<fs::path>{"reports"}, "a file beside the directory");
-  const std::vector<fs::path> written = Entries(box.inner);
+  box.CheckNothingEscaped();
+  const std::vector<fs::path> written = brivane::fuzz::Sandbox::Entries(box.inner);
   const bool separator = nickname.find_first_of(std::string_view("/\\\0", 3)) != std::string::npos;
   if (separator || !nicknameEncodable || !namesEncodable || fileName.size() > NAME_MAX) {
     FUZZ_CHECK(r.status != brivane::SaveStatus::Saved, nickname);
