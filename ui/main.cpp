@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "engine/Selection.h"
+#include "report/Report.h"
 #include "ui/AppSetup.h"
 #include "ui/BatchExport.h"
 #include "ui/MainFrame.h"
@@ -13,6 +14,7 @@
 #include "ui/MoveDocument.h"
 
 int main(int argc, char* argv[]) {
+  brivane::PrepareProcessForReports();
   // Answered before the application exists, so that it needs no display.
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << "brivane " BRIVANE_VERSION "\n";
