@@ -114,6 +114,26 @@ bool CMoveDocument::OpenFile(const QString& path) {
   return ReadInto(path);
 }
 
+QString CMoveDocument::ProblemText(MoveFileProblem problem) {
+  switch (problem) {
+    case MoveFileProblem::NotJson:
+      return tr("JSON 텍스트가 아닙니다");
+    case MoveFileProblem::NotMoveFile:
+      return tr("Brivane 이동 파일이 아닙니다");
+    case MoveFileProblem::NewerVersion:
+      return tr("이 프로그램보다 새로운 버전의 파일입니다");
+    case MoveFileProblem::MissingField:
+      return tr("필드가 없습니다");
+    case MoveFileProblem::WrongType:
+      return tr("값의 형식이 맞지 않습니다");
+    case MoveFileProblem::NotFinite:
+      return tr("유한한 수가 아닙니다");
+    case MoveFileProblem::BadValue:
+      break;
+  }
+  return tr("허용되지 않는 값입니다");
+}
+
 bool CMoveDocument::ReadInto(const QString& path) {
   // The whole file is read and checked before the form changes.
   const TextFileReading file = ReadTextFile(QFile::encodeName(path).toStdString());
@@ -124,13 +144,7 @@ bool CMoveDocument::ReadInto(const QString& path) {
   }
   const MoveFileReading reading = MoveFromJson(file.text);
   if (!reading.values) {
-    static const char* const kProblems[] = {
-        QT_TR_NOOP("JSON 텍스트가 아닙니다"),         QT_TR_NOOP("Brivane 이동 파일이 아닙니다"),
-        QT_TR_NOOP("이 프로그램보다 새로운 버전의 파일입니다"), QT_TR_NOOP("필드가 없습니다"),
-        QT_TR_NOOP("값의 형식이 맞지 않습니다"),      QT_TR_NOOP("유한한 수가 아닙니다"),
-        QT_TR_NOOP("허용되지 않는 값입니다"),
-    };
-    const QString problem = tr(kProblems[static_cast<int>(reading.error.problem)]);
+    const QString problem = ProblemText(reading.error.problem);
     const QString field = QString::fromStdString(reading.error.field);
     const QString why = field.isEmpty() ? problem : tr("필드 \"%1\": %2").arg(field, problem);
     m_messages.Warn(&m_frame, tr("이동 파일을 열 수 없습니다: %1\n%2").arg(Native(path), why));

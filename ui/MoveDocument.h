@@ -13,6 +13,7 @@ class QMainWindow;
 class QMenu;
 
 namespace brivane {
+enum class MoveFileProblem;
 struct SelectionRecord;
 }
 
@@ -60,6 +61,7 @@ class CMoveDocument : public QObject {
   QStringList RecentFiles() const;
 
  private:
+  static QString ProblemText(MoveFileProblem problem);
   bool MaySaveChanges();  // true when the form's changes are saved or may be dropped
   bool ReadInto(const QString& path);
   bool WriteTo(const QString& path);
