@@ -282,7 +282,7 @@ void CBrivaneView::OnCompare() {
     return;
   }
   if (!m_comparison) {
-    m_comparison = new CComparisonWindow(m_messages, window());
+    m_comparison = new CComparisonWindow(m_messages, m_fileDialogs, window());
     m_comparison->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_comparison, &CComparisonWindow::ModelChosen, this, &CBrivaneView::CheckChosenModel);
   }

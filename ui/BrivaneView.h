@@ -23,6 +23,7 @@ class QLineEdit;
 namespace brivane::ui {
 
 class CComparisonWindow;
+class FileDialogs;
 class CMotorSpecSheet;
 class MessageSink;
 
@@ -50,6 +51,8 @@ class CBrivaneView : public QWidget {
   const FormValues& Values() const { return m_values; }
   // Shows other values in the form (a saved move, a row of a comparison), as if typed.
   void SetValues(const FormValues& values);
+  // The file dialogs of the windows the form opens; none: the real ones.
+  void SetFileDialogs(FileDialogs* dialogs) { m_fileDialogs = dialogs; }
   // Reads the form into Values() as a button does: false, after the warning, when a text is not
   // a number.
   bool CommitForm() { return UpdateValues(); }
@@ -118,6 +121,7 @@ class CBrivaneView : public QWidget {
   std::array<QPointer<CMotorSpecSheet>, 3> m_pSpecDlg;
   QPointer<CComparisonWindow> m_comparison;  // at most one; it deletes itself once closed
   bool m_formRead = false;                   // whether the last command could read the form
+  FileDialogs* m_fileDialogs = nullptr;
 };
 
 }  // namespace brivane::ui

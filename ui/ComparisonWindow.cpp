@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -17,6 +16,7 @@
 #include "engine/ComparisonTexts.h"
 #include "ui/CandidateTable.h"
 #include "ui/EngineTexts.h"
+#include "ui/FileDialogs.h"
 #include "ui/MessageSink.h"
 
 namespace brivane::ui {
@@ -56,8 +56,12 @@ QString WriteTableCsv(const QAbstractItemModel& table, const QString& path) {
   return {};
 }
 
-CComparisonWindow::CComparisonWindow(MessageSink& messages, QWidget* owner)
-    : QWidget(owner, Qt::Window), m_messages(messages) {
+CComparisonWindow::CComparisonWindow(MessageSink& messages, FileDialogs* dialogs, QWidget* owner)
+    : QWidget(owner, Qt::Window), m_messages(messages), m_dialogs(dialogs) {
+  if (m_dialogs == nullptr) {
+    m_ownDialogs = std::make_unique<NativeFileDialogs>();
+    m_dialogs = m_ownDialogs.get();
+  }
   setObjectName(QStringLiteral("comparisonWindow"));
   setWindowTitle(tr("후보 비교"));
   setAccessibleName(tr("후보 비교"));
@@ -117,9 +121,6 @@ CComparisonWindow::CComparisonWindow(MessageSink& messages, QWidget* owner)
   connect(m_save, &QPushButton::clicked, this, &CComparisonWindow::SaveCsv);
   connect(m_table, &QTableView::doubleClicked, this, &CComparisonWindow::ChooseRow);
 
-  m_choosePath = [](QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent, tr("CSV로 저장"), tr("후보 비교.csv"), tr("CSV 파일 (*.csv)"));
-  };
   resize(1280, 640);
 }
 
@@ -174,7 +175,7 @@ bool CComparisonWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CComparisonWindow::SaveCsv() {
-  const QString path = m_choosePath(this);
+  const QString path = m_dialogs->SavePath(this, tr("CSV로 저장"), tr("후보 비교.csv"), tr("CSV 파일 (*.csv)"));
   if (path.isEmpty()) return;
   const QString why = WriteTableCsv(*m_filter, path);
   if (!why.isEmpty()) m_messages.Warn(this, tr("CSV 파일을 저장하지 못했습니다.\n%1").arg(why));

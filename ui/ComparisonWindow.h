@@ -5,7 +5,7 @@
 
 #include <QString>
 #include <QWidget>
-#include <functional>
+#include <memory>
 
 #include "engine/Comparison.h"
 #include "engine/FormValues.h"
@@ -21,6 +21,7 @@ namespace brivane::ui {
 
 class CCandidateFilter;
 class CCandidateTableModel;
+class FileDialogs;
 class MessageSink;
 
 // The comparison of the form's values, read as the selection reads them.
@@ -34,17 +35,14 @@ QString WriteTableCsv(const QAbstractItemModel& table, const QString& path);
 class CComparisonWindow final : public QWidget {
   Q_OBJECT
  public:
-  // Asks where to save the CSV file; an empty path cancels. Tests give their own.
-  using SavePathChooser = std::function<QString(QWidget* parent)>;
-
-  CComparisonWindow(MessageSink& messages, QWidget* owner);
+  // "CSV로 저장…" asks `dialogs` where to save; none: the real dialogs.
+  CComparisonWindow(MessageSink& messages, FileDialogs* dialogs, QWidget* owner);
   ~CComparisonWindow() override;
 
   // Shows the rows of an outcome; a refused one empties the table and says why in the window.
   void ShowOutcome(const ComparisonOutcome& outcome);
   // Empties the table (the form could not be read).
   void Clear();
-  void SetSavePathChooser(SavePathChooser chooser) { m_choosePath = std::move(chooser); }
   void SaveCsv();  // "CSV로 저장…"
 
   QTableView* Table() const { return m_table; }
@@ -68,7 +66,8 @@ class CComparisonWindow final : public QWidget {
   QCheckBox* m_fittingOnly = nullptr;
   QPushButton* m_save = nullptr;
   QLabel* m_summary = nullptr;
-  SavePathChooser m_choosePath;
+  std::unique_ptr<FileDialogs> m_ownDialogs;
+  FileDialogs* m_dialogs = nullptr;
 };
 
 }  // namespace brivane::ui

@@ -82,6 +82,7 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
     m_ownDialogs = std::make_unique<NativeFileDialogs>();
     dialogs = m_ownDialogs.get();
   }
+  m_view->SetFileDialogs(dialogs);
   m_document = new CMoveDocument(*this, *m_view, record, messages, *dialogs);
 
   move(100, 100);

@@ -22,6 +22,7 @@
 #include "ui/BrivaneView.h"
 #include "ui/CandidateTable.h"
 #include "ui/ComparisonWindow.h"
+#include "ui/FileDialogs.h"
 #include "ui/MainFrame.h"
 #include "ui/MessageSink.h"
 #include "ui/MotorSpecDlg.h"
@@ -59,6 +60,7 @@ class ComparisonTest : public QObject {
   std::unique_ptr<CMainFrame> m_frame;
   CBrivaneView* m_view = nullptr;
   QTemporaryDir m_dir;
+  ScriptedFileDialogs m_dialogs;
 
   void Click(const char* name) {
     auto* button = m_view->findChild<QAbstractButton*>(QLatin1String(name));
@@ -84,7 +86,8 @@ class ComparisonTest : public QObject {
   void init() {
     m_record = std::make_unique<brivane::SelectionRecord>();
     m_sink = std::make_unique<RecordingMessageSink>();
-    m_frame = std::make_unique<CMainFrame>(*m_record, *m_sink);
+    m_dialogs.paths.clear();
+    m_frame = std::make_unique<CMainFrame>(*m_record, *m_sink, nullptr, &m_dialogs);
     m_frame->InitialUpdate();
     m_frame->show();
     m_view = m_frame->findChild<CBrivaneView*>(QStringLiteral("brivaneView"));
@@ -269,8 +272,11 @@ class ComparisonTest : public QObject {
     QVERIFY(window != nullptr);
     QTableView* table = window->Table();
     const QAbstractItemModel* shown = table->model();
-    QString path = m_dir.filePath(QStringLiteral("후보.csv"));
-    window->SetSavePathChooser([&path](QWidget*) { return path; });
+    const QString path = m_dir.filePath(QStringLiteral("후보.csv"));
+    // A file that cannot be written comes second. (A name whose temporary sibling is too long for
+    // the file system fails even for the superuser.)
+    const QString unwritable = m_dir.filePath(QString(250, QLatin1Char('a')) + QStringLiteral(".csv"));
+    m_dialogs.paths = QStringList{path, unwritable};
 
     FIND_CHILD(fittingOnly, QCheckBox, window, "checkFittingOnly");
     fittingOnly->click();
@@ -301,14 +307,12 @@ class ComparisonTest : public QObject {
     }
     file.close();
 
-    // A file that cannot be written: a message, and the file already there as it was. (A name
-    // whose temporary sibling is too long for the file system fails even for the superuser.)
-    path = m_dir.filePath(QString(250, QLatin1Char('a')) + QStringLiteral(".csv"));
-    QVERIFY(old.rename(path));
+    // The unwritable one: a message, and the file already there as it was.
+    QVERIFY(old.rename(unwritable));
     save->click();
     QCOMPARE(m_sink->messages.size(), 1);
     QVERIFY(m_sink->messages.front().startsWith(QStringLiteral("CSV 파일을 저장하지 못했습니다.")));
-    QFile kept(path);
+    QFile kept(unwritable);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), bytes);
   }
