@@ -72,6 +72,7 @@ CComparisonWindow::CComparisonWindow(MessageSink& messages, FileDialogs* dialogs
 
   auto* seriesLabel = new QLabel(tr("시리즈"));
   seriesLabel->setObjectName(QStringLiteral("labelSeriesFilter"));
+  seriesLabel->setAccessibleName(tr("시리즈"));
   m_series = new QComboBox;
   m_series->setObjectName(QStringLiteral("comboSeriesFilter"));
   m_series->setAccessibleName(tr("시리즈"));

@@ -108,8 +108,7 @@ class ComparisonTest : public QObject {
     CComparisonWindow* window = Window();
     QVERIFY(window != nullptr && window->isVisible());
     for (QWidget* w : window->findChildren<QWidget*>()) {
-      if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
-          !w->objectName().startsWith(QLatin1String("label")))
+      if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
         QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
     }
     QTableView* table = window->Table();
