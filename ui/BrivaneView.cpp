@@ -287,6 +287,7 @@ void CBrivaneView::OnCompare() {
     connect(m_comparison, &CComparisonWindow::ModelChosen, this, &CBrivaneView::CheckChosenModel);
   }
   m_comparison->ShowOutcome(outcome);
+  m_comparison->setWindowState(m_comparison->windowState() & ~Qt::WindowMinimized);  // pressed again: in front
   m_comparison->show();
   m_comparison->raise();
   m_comparison->activateWindow();
