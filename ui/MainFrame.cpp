@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "ui/AboutDlg.h"
@@ -91,6 +92,11 @@ void CMainFrame::InitialUpdate() {
   resize(std::min(width(), wanted.width()), std::min(height(), wanted.height()));
   // On a small screen the window keeps to the screen's free area; the form then scrolls.
   FitIntoScreen(this, ScreenFit::ShrinkThenMove);
+  if (height() < wanted.height()) {
+    // Room for the vertical scroll bar, so that the form needs no horizontal one as well.
+    resize(width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this), height());
+    FitIntoScreen(this, ScreenFit::ShrinkThenMove);
+  }
 }
 
 void CMainFrame::OnAppAbout() {
