@@ -74,23 +74,35 @@ void CBrivaneView::ConnectCommands() {
   connect(m_w.buttonSaveResult, &QPushButton::clicked, this, &CBrivaneView::OnSaveResult);
   connect(m_w.radioAccelG, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeGravity);
   connect(m_w.radioAccelTime, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeTime);
+  for (QLineEdit* edit : {m_w.editLoadMass, m_w.editDistance, m_w.editAccel, m_w.editVelocity, m_w.editDwell,
+                          m_w.editFriction, m_w.editSafety, m_w.editAmbient}) {
+    connect(edit, &QLineEdit::textChanged, this, &CBrivaneView::InputsChanged);
+  }
+  for (QComboBox* combo : {m_w.comboRatedLimit, m_w.comboPeakLimit, m_w.comboModel}) {
+    connect(combo, &QComboBox::currentTextChanged, this, &CBrivaneView::InputsChanged);
+  }
+  const std::array<QAbstractButton*, 5> toggles{m_w.radioAccelG, m_w.radioAccelTime, m_w.checkShow[0],
+                                                m_w.checkShow[1], m_w.checkShow[2]};
+  for (QAbstractButton* button : toggles) {
+    connect(button, &QAbstractButton::toggled, this, &CBrivaneView::InputsChanged);
+  }
 }
 
 void CBrivaneView::ConnectInputChanges() {
   // Only the user's edits count (textEdited, activated): the form showing its own values does not.
   for (QLineEdit* edit : {m_w.editLoadMass, m_w.editDistance, m_w.editAccel, m_w.editVelocity, m_w.editDwell,
                           m_w.editFriction, m_w.editSafety}) {
-    connect(edit, &QLineEdit::textEdited, this, [this] { InputsChanged(kAllResults); });
+    connect(edit, &QLineEdit::textEdited, this, [this] { OutdateResults(kAllResults); });
   }
-  connect(m_w.editAmbient, &QLineEdit::textEdited, this, [this] { InputsChanged(kCheckResults); });
+  connect(m_w.editAmbient, &QLineEdit::textEdited, this, [this] { OutdateResults(kCheckResults); });
   for (QComboBox* combo : {m_w.comboRatedLimit, m_w.comboPeakLimit}) {
-    connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this] { InputsChanged(kSelectionResults); });
-    connect(combo, &QComboBox::activated, this, [this] { InputsChanged(kSelectionResults); });
+    connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this] { OutdateResults(kSelectionResults); });
+    connect(combo, &QComboBox::activated, this, [this] { OutdateResults(kSelectionResults); });
   }
-  connect(m_w.comboModel, &QComboBox::activated, this, [this] { InputsChanged(kCheckResults); });
+  connect(m_w.comboModel, &QComboBox::activated, this, [this] { OutdateResults(kCheckResults); });
 }
 
-void CBrivaneView::InputsChanged(unsigned parts) {
+void CBrivaneView::OutdateResults(unsigned parts) {
   const unsigned stale = m_staleParts | (parts & m_shownParts);
   if (stale == m_staleParts) return;
   m_staleParts = stale;
@@ -175,7 +187,7 @@ std::optional<FormValues> CBrivaneView::ReadForm() {
 void CBrivaneView::SetValues(const FormValues& values) {
   m_values = values;
   ShowForm();
-  InputsChanged(kAllResults);
+  OutdateResults(kAllResults);
 }
 
 bool CBrivaneView::UpdateValues() {
@@ -220,6 +232,10 @@ void CBrivaneView::ShowResults() {
   m_w.editCoil->setText(FromUtf8(texts.coil));
 }
 
+ShownResults CBrivaneView::Results() const {
+  return ShownResults{m_selected, m_found, m_analysedModel, m_analysis, m_chart};
+}
+
 void CBrivaneView::ShowMessage(const Message& message) { m_messages.Warn(this, MessageText(message)); }
 
 // ---------------------------------------------------------------------------------------------
@@ -241,7 +257,7 @@ void CBrivaneView::OnInitialUpdate() {
   update();
 }
 
-void CBrivaneView::RunSelection() { DoSelection(); }
+bool CBrivaneView::RunSelection() { return DoSelection(); }
 
 bool CBrivaneView::DoSelection() {
   if (!UpdateValues()) return false;
@@ -264,6 +280,7 @@ bool CBrivaneView::DoSelection() {
   for (const Message& message : outcome.messages)
     if (isNotice(message)) ShowMessage(message);
   m_found = outcome.series;
+  m_selected = true;
   ShowForm();
   ShowResults();
   ResultsCurrent(kSelectionResults);
@@ -279,6 +296,7 @@ void CBrivaneView::CheckModelDuty() {
   m_record.Apply(outcome);
   if (outcome.analysis) {
     m_analysis = *outcome.analysis;
+    m_analysedModel = outcome.model;
     // The ambient edit shows the temperature as the check read it ("26" for "25.6").
     m_values.ambient = FormatAnalysisTexts(m_analysis).ambient;
     ShowForm();
@@ -291,7 +309,10 @@ void CBrivaneView::CheckModelDuty() {
     return;
   }
   // No constant-velocity stretch: the chart keeps what it showed.
-  if (outcome.chart) m_w.chartViewer->setChart(MakeVelocityChart(*outcome.chart, m_w.chartViewer->size()));
+  if (outcome.chart) {
+    m_chart = *outcome.chart;
+    m_w.chartViewer->setChart(MakeVelocityChart(m_chart, m_w.chartViewer->size()));
+  }
   ResultsCurrent(kCheckResults);
   update();
   m_checkedSeries = static_cast<std::int32_t>(outcome.series);
@@ -324,6 +345,8 @@ void CBrivaneView::OnResetData() {
   m_motorType = {true, true, true, true, true, true};
   m_found = {};
   m_analysis = LoadAnalysis{};
+  m_selected = false;
+  m_analysedModel.clear();
   m_checkedSeries = 0;
   SetHintFont();
   ShowForm();
@@ -354,13 +377,14 @@ void CBrivaneView::SetAccelMode(AccelMode mode) {
     m_w.radioAccelTime->setChecked(m_values.move.accelMode == AccelMode::Time);
     return;
   }
-  if (m_values.move.accelMode != mode) InputsChanged(kAllResults);
+  if (m_values.move.accelMode != mode) OutdateResults(kAllResults);
   m_values.move.accelMode = mode;
   ShowForm();
 }
 
 void CBrivaneView::DrawEmptyChart() {
-  m_w.chartViewer->setChart(MakeVelocityChart(EmptyProfileChart(), m_w.chartViewer->size()));
+  m_chart = EmptyProfileChart();
+  m_w.chartViewer->setChart(MakeVelocityChart(m_chart, m_w.chartViewer->size()));
 }
 
 void CBrivaneView::OpenSpecSheet(MotorSeries s) {

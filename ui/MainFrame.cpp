@@ -1,6 +1,7 @@
 #include "ui/MainFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -11,6 +12,8 @@
 
 #include "ui/AboutDlg.h"
 #include "ui/BrivaneView.h"
+#include "ui/FileDialogs.h"
+#include "ui/MoveDocument.h"
 #include "ui/ScreenFit.h"
 #include "engine/Selection.h"
 
@@ -33,7 +36,7 @@ class CFormScrollArea final : public QScrollArea {
 
 }  // namespace
 
-CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent)
+CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent, FileDialogs* dialogs)
     : QMainWindow(parent) {
   setObjectName(QStringLiteral("mainFrame"));
   setWindowTitle(tr("Dalmer Linear Motor 선정 2020 Ver3.3"));
@@ -80,6 +83,12 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   setCentralWidget(scroller);
   connect(m_view, &CBrivaneView::resultsStaleChanged, stale, &QLabel::setVisible);
 
+  if (dialogs == nullptr) {
+    m_ownDialogs = std::make_unique<NativeFileDialogs>();
+    dialogs = m_ownDialogs.get();
+  }
+  m_document = new CMoveDocument(*this, *m_view, record, messages, *dialogs);
+
   move(100, 100);
   resize(1500, 1300);
 }
@@ -90,12 +99,24 @@ void CMainFrame::InitialUpdate() {
   if (QLayout* l = layout()) l->activate();
   const QSize wanted = sizeHint();
   resize(std::min(width(), wanted.width()), std::min(height(), wanted.height()));
-  // On a small screen the window keeps to the screen's free area; the form then scrolls.
+  // On a small screen the window keeps to the screen's free area; the form then scrolls. (A size
+  // and place remembered from the last run replace these in Start.)
   FitIntoScreen(this, ScreenFit::ShrinkThenMove);
   if (height() < wanted.height()) {
     // Room for the vertical scroll bar, so that the form needs no horizontal one as well.
     resize(width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this), height());
     FitIntoScreen(this, ScreenFit::ShrinkThenMove);
+  }
+  m_document->Start();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (m_document->MayClose()) {
+    event->accept();
+  } else {
+    event->ignore();
   }
 }
 

@@ -5,6 +5,8 @@
 //   export QT_QPA_PLATFORM=offscreen:configfile=tests/ui/screens/small.json
 //   build/release/tests/ui/brivane_docs_screenshot docs/screenshot-1024x768.png
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
@@ -38,6 +40,9 @@ void DrawWindow(QPainter& painter, QWidget* window) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Not the user's remembered window places: settings of its own, thrown away afterwards.
+  QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
   QApplication app(argc, argv);
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);

@@ -40,6 +40,7 @@ const char* const kCheckResults[] = {"editRmsThrust",     "editPeakThrust",    "
 class SnapshotSink final : public brivane::ui::MessageSink {
  public:
   void Warn(QWidget*, const QString& text) override { seen.append({text, shownModel ? shownModel() : QString()}); }
+  brivane::ui::SaveChoice AskSave(QWidget*, const QString&) override { return brivane::ui::SaveChoice::Cancel; }
   std::function<QString()> shownModel;
   QList<QPair<QString, QString>> seen;
 };
