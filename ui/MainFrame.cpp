@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/AboutDlg.h"
+#include "ui/AppSetup.h"
 #include "ui/BrivaneView.h"
 #include "engine/Selection.h"
 
@@ -60,6 +61,13 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   m_idleText->setObjectName(QStringLiteral("labelIdle"));
   statusBar()->setObjectName(QStringLiteral("statusBar"));
   statusBar()->addWidget(m_idleText, 1);
+
+  // Menus are windows of their own and inherit no font; the platform's menu face may lack Hangul,
+  // and then "상태 표시줄(S)" is measured with the wrong glyphs and cut off.
+  for (QWidget* w : {static_cast<QWidget*>(menuBar()), static_cast<QWidget*>(view), static_cast<QWidget*>(info),
+                     static_cast<QWidget*>(statusBar())}) {
+    w->setFont(FormFont());
+  }
 
   m_view = new CBrivaneView(record, messages);
   auto* scroller = new CFormScrollArea;
