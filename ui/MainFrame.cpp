@@ -65,13 +65,6 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   statusBar()->setObjectName(QStringLiteral("statusBar"));
   statusBar()->addWidget(m_idleText, 1);
 
-  // Menus are windows of their own and inherit no font; the platform's menu face may lack Hangul,
-  // and then "상태 표시줄(S)" is measured with the wrong glyphs and cut off.
-  for (QWidget* w : {static_cast<QWidget*>(menuBar()), static_cast<QWidget*>(view), static_cast<QWidget*>(info),
-                     static_cast<QWidget*>(statusBar())}) {
-    w->setFont(FormFont());
-  }
-
   m_view = new CBrivaneView(record, messages);
   auto* scroller = new CFormScrollArea;
   scroller->setObjectName(QStringLiteral("formScrollArea"));
@@ -86,6 +79,15 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
     dialogs = m_ownDialogs.get();
   }
   m_document = new CMoveDocument(*this, *m_view, record, messages, *dialogs);
+
+  // Menus are windows of their own and inherit no font; the platform's menu face may lack Hangul,
+  // and then "상태 표시줄(S)" is measured with the wrong glyphs and cut off. Every menu is in the
+  // bar by now.
+  menuBar()->setFont(FormFont());
+  statusBar()->setFont(FormFont());
+  for (const QAction* entry : menuBar()->actions()) {
+    if (QMenu* menu = entry->menu()) menu->setFont(FormFont());
+  }
 
   move(100, 100);
   resize(1500, 1300);

@@ -152,8 +152,12 @@ class RepaintFontsTest : public QObject {
 
     QList<QWidget*> drawn{m_frame->menuBar(), m_frame->statusBar()};
     QList<QMenu*> menus;
-    for (const QAction* entry : m_frame->menuBar()->actions()) menus << entry->menu();
-    QCOMPARE(menus.size(), 2);
+    for (const QAction* entry : m_frame->menuBar()->actions()) {
+      if (entry->menu() != nullptr) menus << entry->menu();
+    }
+    FIND_CHILD(viewMenu, QMenu, m_frame.get(), "menuView");
+    FIND_CHILD(infoMenu, QMenu, m_frame.get(), "menuInfo");
+    QVERIFY(menus.contains(viewMenu) && menus.contains(infoMenu));
     for (QMenu* menu : menus) drawn << menu;
     for (const QWidget* w : drawn) QVERIFY2(HasHangul(w->font()), w->metaObject()->className());
 
@@ -161,6 +165,7 @@ class RepaintFontsTest : public QObject {
     for (QMenu* menu : menus) {
       menu->popup(QPoint(0, 0));
       for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || !action->isVisible()) continue;
         const QString text = action->text().remove(QLatin1Char('&'));
         QVERIFY2(menu->fontMetrics().horizontalAdvance(text) < menu->actionGeometry(action).width(), qPrintable(text));
       }
