@@ -7,6 +7,7 @@
 
 #include "benchmarks/window/PaintTiming.h"
 #include "engine/Selection.h"
+#include "report/Report.h"
 #include "ui/AppSetup.h"
 #include "ui/MainFrame.h"
 #include "ui/MessageSink.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     return 64;
   }
   const long long started = std::strtoll(argv[1], nullptr, 10);
+  brivane::PrepareProcessForReports();
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
   brivane::ui::SetUpApplication();
