@@ -1,20 +1,22 @@
-// What the subcommands of brivane-cli share: the move and limit options with the form's
-// defaults, usage errors, exit statuses, output and JSON.
+// What the subcommands of brivane-cli share: the command line of one subcommand, the move and
+// limit options with the form's defaults, usage errors, exit statuses, output and JSON.
 #pragma once
-
-#include <QCommandLineParser>
-#include <QString>
-#include <QStringList>
 
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <CLI/CLI.hpp>
+
+#include <cstdint>
 #include <optional>
+#include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "Motion.h"
-#include "Selection.h"
+#include "engine/Motion.h"
+#include "engine/Selection.h"
 
 namespace brivane::cli {
 
@@ -24,44 +26,81 @@ enum ExitStatus : int {
   kExitUsage = 64,   // the command line itself is wrong; nothing computed
 };
 
-// The MOVE options: --mass --stroke --accel-g --accel-ms --velocity --dwell --friction --safety.
-void AddMoveOptions(QCommandLineParser& parser);
-// --rated and --peak.
-void AddLimitOptions(QCommandLineParser& parser);
-// --json.
-void AddJsonOption(QCommandLineParser& parser);
-bool WantsJson(const QCommandLineParser& parser);
+// Where a run writes: stdout and stderr of the process, or strings in a test.
+struct Io {
+  std::ostream& out;
+  std::ostream& err;
 
-// Parses `arguments` (program name first). Returns the exit status when the command ends here:
-// a usage error (reported) or --help (printed); nothing when the command goes on.
-std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments);
+  void Out(std::string_view line) const { out << line << '\n'; }
+  void Err(std::string_view line) const { err << line << '\n'; }
+  // Writes "brivane-cli: <text>" and a hint to stderr; returns kExitUsage.
+  int UsageError(std::string_view text) const;
+};
+
+// The command line of one subcommand: its options (declared with CLI11), then, after Parse, their
+// values. Unknown options and stray arguments are reported the way the tool always has.
+class CommandLine {
+ public:
+  CommandLine(std::string_view command, std::string description);
+
+  void AddValue(std::string name, std::string valueName, std::string description);
+  void AddFlag(std::string name, std::string description);
+  // The MOVE options: --mass --stroke --accel-g --accel-ms --velocity --dwell --friction --safety.
+  void AddMoveOptions();
+  // --rated and --peak.
+  void AddLimitOptions();
+  // --json.
+  void AddJsonOption();
+  // A required positional argument shown in the help as `name` (check's MODEL); a second one
+  // is left among Positionals() for the command to refuse.
+  void AddPositionals(std::string name, std::string description);
+
+  // Parses `args` (after the command name). Returns the exit status when the command ends here:
+  // a usage error (reported) or --help (printed); nothing when the command goes on.
+  std::optional<int> Parse(std::span<const std::string_view> args, const Io& io);
+
+  bool IsSet(std::string_view name) const;
+  // The last value given for the option (empty when it was not given).
+  std::string Value(std::string_view name) const;
+  bool WantsJson() const { return IsSet("json"); }
+  const std::vector<std::string>& Positionals() const { return positionals_; }
+
+  // The help text as --help prints it.
+  std::string Help() const;
+
+ private:
+  std::string command_;
+  CLI::App app_;
+  std::vector<std::string> valueOptions_;  // names of the options that take a value
+  std::vector<std::string> flags_;
+  std::string positionalName_;             // empty: the command takes no positional arguments
+  std::vector<std::string> positionals_;
+};
 
 // The move from the options, defaults where an option is absent. Reports a usage error and
 // returns nothing when a value is not a (finite) number or both acceleration forms are given.
-std::optional<MotionInput> ReadMove(const QCommandLineParser& parser);
+std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io);
 
 struct LimitPositions {
   std::optional<int> rated;  // none: behaves like a limit list without a selected position
   std::optional<int> peak;
 };
-// The limits from the options (70 and 80 by default). Reports a usage error for a value that is
-// not a number.
-std::optional<LimitPositions> ReadLimits(const QCommandLineParser& parser);
+// The limits from the options (70 and 80 by default). Only the texts of the list items ("25",
+// "30", ..., "100") select a position; any other number is a list without a selection. Reports
+// a usage error for a value that is not a number.
+std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io);
 
 // The move and the limits as the selection takes them; nothing after a reported usage error.
-std::optional<SelectionRequest> ReadSelectionRequest(const QCommandLineParser& parser);
+std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, const Io& io);
 
 // A usage error for the first positional argument of a command that takes none.
-std::optional<int> RejectPositionals(const QCommandLineParser& parser);
+std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);
 
-// Writes "brivane-cli: <text>" and a hint to stderr; returns kExitUsage.
-int UsageError(const QString& text);
+// `text` followed by blanks up to `columns` columns.
+std::string Pad(std::string_view text, std::size_t columns);
 
-void PrintOut(std::string_view line);
-void PrintErr(std::string_view line);
-
-// One JSON object written to stdout. Single-precision values are written as the shortest
-// decimal that reads back as the same float; a value that is not finite as null.
+// One JSON object. Single-precision values are written as the shortest decimal that reads back
+// as the same float; a value that is not finite as null.
 class JsonOut {
  public:
   JsonOut();
@@ -73,8 +112,8 @@ class JsonOut {
   void KeyString(std::string_view key, std::string_view text);
   void KeyInt(std::string_view key, std::int64_t value);
   void KeyFloat(std::string_view key, float value);
-  // Ends the top-level object and prints it with a line end.
-  void Print();
+  // Ends the top-level object and writes it with a line end.
+  void Print(std::ostream& out);
 
  private:
   rapidjson::StringBuffer buffer_;

@@ -1,14 +1,19 @@
-// The subcommands of brivane-cli. Each takes its arguments with the program name first and
-// returns the process exit status.
+// The subcommands of brivane-cli. Each takes the arguments after its name and returns the
+// process exit status.
 #pragma once
 
-#include <QStringList>
+#include <span>
+#include <string_view>
+
+#include "cli/CliCommon.h"
 
 namespace brivane::cli {
 
-int RunCatalog(const QStringList& arguments);
-int RunSelect(const QStringList& arguments);
-int RunCheck(const QStringList& arguments);
-int RunReport(const QStringList& arguments);
+using Args = std::span<const std::string_view>;
+
+int RunCatalog(Args args, const Io& io);
+int RunSelect(Args args, const Io& io);
+int RunCheck(Args args, const Io& io);
+int RunReport(Args args, const Io& io);
 
 }  // namespace brivane::cli

@@ -1,11 +1,11 @@
 // catalog, select and check: the engine's operations with the form's defaults.
 #include <string>
 
-#include "CliCommon.h"
-#include "Commands.h"
-#include "Messages.h"
-#include "NumberText.h"
-#include "Presentation.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "engine/Presentation.h"
 
 namespace brivane::cli {
 namespace {
@@ -16,38 +16,27 @@ constexpr std::array<std::string_view, 3> kSeriesCaption{"양측식 (Coreless)",
 
 std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); }
 
-std::string Pad(std::string_view text, std::size_t columns) {
-  // Hangul takes two columns in a terminal; count code points as one column each, which is
-  // enough to keep the ASCII columns of a row aligned with each other.
-  std::size_t width = 0;
-  for (unsigned char c : text) width += (c & 0xC0) != 0x80 ? 1 : 0;
-  std::string out(text);
-  if (width < columns) out.append(columns - width, ' ');
-  return out;
-}
-
-void PrintAnalysis(const LoadAnalysis& a) {
+void PrintAnalysis(const LoadAnalysis& a, const Io& io) {
   const AnalysisTexts t = FormatAnalysisTexts(a);
   constexpr std::array<std::string_view, 8> labels{"평균 추력", "최대 추력", "가감속 시간", "등속 시간",
                                                    "총 소요 시간", "가감속 거리", "등속 거리", "총 이동거리"};
   constexpr std::array<std::string_view, 8> units{"N", "N", "sec", "sec", "sec", "mm", "mm", "mm"};
   for (std::size_t i = 0; i < labels.size(); ++i)
-    PrintOut(Pad(labels[i], 14) + t.analysis[i] + " " + std::string(units[i]));
-  PrintOut(Pad("주위온도", 14) + t.ambient + " ℃");
-  PrintOut(Pad("코일부온도", 14) + t.coil + " ℃");
+    io.Out(Pad(labels[i], 14) + t.analysis[i] + " " + std::string(units[i]));
+  io.Out(Pad("주위온도", 14) + t.ambient + " ℃");
+  io.Out(Pad("코일부온도", 14) + t.coil + " ℃");
 }
 
 }  // namespace
 
-int RunCatalog(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription("List the 69 motor models in catalog order.");
-  AddJsonOption(parser);
-  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
-  if (const auto exit = RejectPositionals(parser)) return *exit;
+int RunCatalog(Args args, const Io& io) {
+  CommandLine line("catalog", "List the 69 motor models in catalog order.");
+  line.AddJsonOption();
+  if (const auto exit = line.Parse(args, io)) return *exit;
+  if (const auto exit = RejectPositionals(line, io)) return *exit;
 
   const MotorCatalog& catalog = MotorCatalog::Instance();
-  if (WantsJson(parser)) {
+  if (line.WantsJson()) {
     JsonOut json;
     json.Key("models");
     json.w().StartArray();
@@ -77,15 +66,15 @@ int RunCatalog(const QStringList& arguments) {
       json.w().EndObject();
     }
     json.w().EndArray();
-    json.Print();
+    json.Print(io.out);
     return kExitOk;
   }
 
-  PrintOut("index series no. model   mover[kg] rated[N] attraction[N] peak[N]");
+  io.Out("index series no. model   mover[kg] rated[N] attraction[N] peak[N]");
   for (std::size_t i = 0; i < catalog.size(); ++i) {
     const MotorRecord& r = catalog.at(i);
     auto col = [](const std::string& text, std::size_t width) { return Pad(text, width); };
-    PrintOut(col(std::to_string(i), 6) + col(std::to_string(r.series), 7) + col(std::to_string(r.Number()), 5) +
+    io.Out(col(std::to_string(i), 6) + col(std::to_string(r.series), 7) + col(std::to_string(r.Number()), 5) +
              col(std::string(r.name), 8) + col(FormatGeneral6(r.moverMass), 10) +
              col(FormatGeneral6(r.ratedForce), 9) + col(std::to_string(r.attractionForce), 14) +
              FormatGeneral6(r.peakForce));
@@ -93,28 +82,27 @@ int RunCatalog(const QStringList& arguments) {
   return kExitOk;
 }
 
-int RunSelect(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription("Choose the first fitting motor of each series for a move.");
-  AddMoveOptions(parser);
-  AddLimitOptions(parser);
-  AddJsonOption(parser);
-  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
-  if (const auto exit = RejectPositionals(parser)) return *exit;
-  const auto request = ReadSelectionRequest(parser);
+int RunSelect(Args args, const Io& io) {
+  CommandLine line("select", "Choose the first fitting motor of each series for a move.");
+  line.AddMoveOptions();
+  line.AddLimitOptions();
+  line.AddJsonOption();
+  if (const auto exit = line.Parse(args, io)) return *exit;
+  if (const auto exit = RejectPositionals(line, io)) return *exit;
+  const auto request = ReadSelectionRequest(line, io);
   if (!request) return kExitUsage;
 
   SelectionRecord record;
   const SelectionOutcome out = RunSelection(*request, record);
-  const bool json = WantsJson(parser);
+  const bool json = line.WantsJson();
 
   if (!out.completed) {
     if (json) {
       JsonOut o;
       o.KeyString("error", out.messages.back());
-      o.Print();
+      o.Print(io.out);
     } else {
-      PrintErr(out.messages.back());
+      io.Err(out.messages.back());
     }
     return kExitStopped;
   }
@@ -142,53 +130,51 @@ int RunSelect(const QStringList& arguments) {
       o.w().EndObject();
     }
     o.w().EndArray();
-    o.Print();
+    o.Print(io.out);
     return kExitOk;
   }
 
-  for (const std::string& m : out.messages) PrintErr(m);
+  for (const std::string& m : out.messages) io.Err(m);
   std::array<DutyResult, 3> duties;
   for (std::size_t i = 0; i < 3; ++i) duties[i] = out.series[i].duty;
   const auto texts = FormatDutyTexts(duties);
-  PrintOut(Pad("", 22) + Pad("model", 8) + Pad("정격 사용률(%)", 16) + "최대 사용률(%)");
+  io.Out(Pad("", 22) + Pad("model", 8) + Pad("정격 사용률(%)", 16) + "최대 사용률(%)");
   for (std::size_t i = 0; i < 3; ++i)
-    PrintOut(Pad(kSeriesCaption[i], 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
+    io.Out(Pad(kSeriesCaption[i], 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
              Pad(texts[2 * i], 16) + texts[2 * i + 1]);
-  PrintOut("가속도 " + Fixed(record.accelG, 1) + " g, 가속 시간 " + Fixed(record.accelTimeMs, 1) +
+  io.Out("가속도 " + Fixed(record.accelG, 1) + " g, 가속 시간 " + Fixed(record.accelTimeMs, 1) +
            " msec, 허용 사용률 정격 " + std::to_string(out.ratedLimit) + "%, 최대 " +
            std::to_string(out.peakLimit) + "%");
   return kExitOk;
 }
 
-int RunCheck(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription("Rate one catalog model for a move: load analysis, coil temperature, duty.");
-  parser.addPositionalArgument("MODEL", "Model name as the catalog spells it, e.g. CL-01.");
-  AddMoveOptions(parser);
-  parser.addOption({"ambient", "Ambient temperature text (default \"20\").", "TEXT", "20"});
-  AddJsonOption(parser);
-  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
-  const QStringList positionals = parser.positionalArguments();
-  if (positionals.isEmpty()) return UsageError("check needs a MODEL");
-  if (positionals.size() > 1) return UsageError(QStringLiteral("unexpected argument '%1'").arg(positionals[1]));
-  const auto move = ReadMove(parser);
+int RunCheck(Args args, const Io& io) {
+  CommandLine line("check", "Rate one catalog model for a move: load analysis, coil temperature, duty.");
+  line.AddPositionals("MODEL", "Model name as the catalog spells it, e.g. CL-01.");
+  line.AddMoveOptions();
+  line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
+  line.AddJsonOption();
+  if (const auto exit = line.Parse(args, io)) return *exit;
+  const std::vector<std::string>& positionals = line.Positionals();
+  if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
+  const auto move = ReadMove(line, io);
   if (!move) return kExitUsage;
 
-  const std::string model = positionals.first().toStdString();
-  const std::string ambient = parser.value("ambient").toStdString();
+  const std::string& model = positionals.front();
+  const std::string ambient = line.IsSet("ambient") ? line.Value("ambient") : "20";
   SelectionRecord record;
   const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient}, record);
-  const bool json = WantsJson(parser);
+  const bool json = line.WantsJson();
 
   if (out.status != DutyCheckStatus::Completed) {
     if (json) {
       JsonOut o;
       o.KeyString("error", out.message);
       if (out.analysis) WriteAnalysis(o, *out.analysis);
-      o.Print();
+      o.Print(io.out);
     } else {
-      if (out.analysis) PrintAnalysis(*out.analysis);
-      PrintErr(out.message);
+      if (out.analysis) PrintAnalysis(*out.analysis, io);
+      io.Err(out.message);
     }
     return kExitStopped;
   }
@@ -207,20 +193,20 @@ int RunCheck(const QStringList& arguments) {
       for (const std::string& label : out.chart->labels) o.String(label);
       o.w().EndArray();
     }
-    o.Print();
+    o.Print(io.out);
     return kExitOk;
   }
 
-  PrintOut(model + " (" + std::string(kSeriesCaption[SeriesSlot(out.series)]) + ", No. " +
+  io.Out(model + " (" + std::string(kSeriesCaption[SeriesSlot(out.series)]) + ", No. " +
            std::to_string(out.number) + ")");
-  PrintAnalysis(*out.analysis);
-  PrintOut(Pad("정격 사용률", 14) + Fixed(out.duty.ratedDuty, 1) + " %");
-  PrintOut(Pad("최대 사용률", 14) + Fixed(out.duty.peakDuty, 1) + " %");
+  PrintAnalysis(*out.analysis, io);
+  io.Out(Pad("정격 사용률", 14) + Fixed(out.duty.ratedDuty, 1) + " %");
+  io.Out(Pad("최대 사용률", 14) + Fixed(out.duty.peakDuty, 1) + " %");
   if (out.chart) {
-    std::string line = Pad("Time (ms)", 14);
-    for (const std::string& label : out.chart->labels) line += label + " ";
-    line.pop_back();
-    PrintOut(line);
+    std::string row = Pad("Time (ms)", 14);
+    for (const std::string& label : out.chart->labels) row += label + " ";
+    row.pop_back();
+    io.Out(row);
   }
   return kExitOk;
 }

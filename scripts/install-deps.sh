@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-nanum locales rapidjson-dev
+  fonts-nanum locales rapidjson-dev libcli11-dev
 )
 
 missing=()
