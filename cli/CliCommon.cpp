@@ -34,16 +34,16 @@ std::optional<int> ReadLimit(const CommandLine& line, const Io& io, const std::s
   ok = true;
   if (!line.IsSet(name)) return fallbackPosition;
   const std::string text = line.Value(name);
-  const auto value = ParseFloatField(text);
-  if (!value) {
+  // Only an item's own text selects it; any other number is a list without a selected position
+  // (so 69.999999 is no 70, whatever a float makes of it).
+  for (int position = 0; position < kLimitPositions; ++position) {
+    if (text == std::to_string(LimitFromPosition(position))) return position;
+  }
+  if (!ParseFloatField(text)) {
     ok = false;
     io.UsageError("--" + name + " needs a number, not " + Quoted(text));
-    return std::nullopt;
   }
-  // A percentage the lists do not hold is a list without a selected position.
-  const auto whole = static_cast<int>(*value);
-  if (static_cast<float>(whole) != *value) return std::nullopt;
-  return PositionFromLimit(whole);
+  return std::nullopt;
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
@@ -61,14 +61,16 @@ int Io::UsageError(std::string_view text) const {
   return kExitUsage;
 }
 
-CommandLine::CommandLine(std::string_view command, std::string description)
-    : command_(command), app_(std::move(description), "brivane-cli " + std::string(command)) {
+CommandLine::CommandLine(std::string_view command)
+    : command_(command), app_("", "brivane-cli " + std::string(command)) {
   // Unknown options and stray arguments are collected and reported after the parse, with the
   // tool's own texts.
   app_.allow_extras();
   // Given twice, an option takes its last value.
   app_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
+
+void CommandLine::Describe(std::string description) { app_.description(std::move(description)); }
 
 void CommandLine::AddValue(std::string name, std::string valueName, std::string description) {
   app_.add_option("--" + name)->description(std::move(description))->type_name(std::move(valueName));
@@ -251,11 +253,34 @@ std::optional<int> RejectPositionals(const CommandLine& line, const Io& io) {
   return io.UsageError("unexpected argument " + Quoted(line.Positionals().front()));
 }
 
-std::string Pad(std::string_view text, std::size_t columns) {
-  // Hangul takes two columns in a terminal; count code points as one column each, which is
-  // enough to keep the ASCII columns of a row aligned with each other.
+std::size_t DisplayWidth(std::string_view text) {
+  // The East Asian wide and full-width ranges that occur in texts like ours; everything else,
+  // including the ambiguous "℃", takes one column as terminals show it by default.
+  struct Range {
+    char32_t first, last;
+  };
+  static constexpr Range kWide[] = {
+      {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF}, {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
+      {0xA960, 0xA97F}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F}, {0xFF00, 0xFF60},
+      {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F}, {0x1F900, 0x1F9FF}, {0x20000, 0x3FFFD},
+  };
   std::size_t width = 0;
-  for (unsigned char c : text) width += (c & 0xC0) != 0x80 ? 1 : 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+      code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    const bool wide = std::any_of(std::begin(kWide), std::end(kWide),
+                                  [code](const Range& r) { return code >= r.first && code <= r.last; });
+    width += wide ? 2 : 1;
+    i += length;
+  }
+  return width;
+}
+
+std::string Pad(std::string_view text, std::size_t columns) {
+  const std::size_t width = DisplayWidth(text);
   std::string out(text);
   if (width < columns) out.append(columns - width, ' ');
   return out;

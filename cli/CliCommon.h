@@ -41,7 +41,10 @@ struct Io {
 // values. Unknown options and stray arguments are reported the way the tool always has.
 class CommandLine {
  public:
-  CommandLine(std::string_view command, std::string description);
+  explicit CommandLine(std::string_view command);
+
+  // The first line of the command's help.
+  void Describe(std::string description);
 
   void AddValue(std::string name, std::string valueName, std::string description);
   void AddFlag(std::string name, std::string description);
@@ -96,7 +99,10 @@ std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, co
 // A usage error for the first positional argument of a command that takes none.
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);
 
-// `text` followed by blanks up to `columns` columns.
+// The number of terminal columns `text` (UTF-8) takes: two for a wide character (Hangul, CJK,
+// full-width forms), one for any other.
+std::size_t DisplayWidth(std::string_view text);
+// `text` followed by blanks up to `columns` terminal columns.
 std::string Pad(std::string_view text, std::size_t columns);
 
 // One JSON object. Single-precision values are written as the shortest decimal that reads back

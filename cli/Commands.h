@@ -1,19 +1,20 @@
-// The subcommands of brivane-cli. Each takes the arguments after its name and returns the
-// process exit status.
+// The subcommands of brivane-cli. Each declares its options on a CommandLine, then runs on the
+// parsed line and returns the process exit status.
 #pragma once
 
-#include <span>
 #include <string_view>
 
 #include "cli/CliCommon.h"
 
 namespace brivane::cli {
 
-using Args = std::span<const std::string_view>;
-
-int RunCatalog(Args args, const Io& io);
-int RunSelect(Args args, const Io& io);
-int RunCheck(Args args, const Io& io);
-int RunReport(Args args, const Io& io);
+void DeclareCatalog(CommandLine& line);
+int RunCatalog(const CommandLine& line, const Io& io);
+void DeclareSelect(CommandLine& line);
+int RunSelect(const CommandLine& line, const Io& io);
+void DeclareCheck(CommandLine& line);
+int RunCheck(const CommandLine& line, const Io& io);
+void DeclareReport(CommandLine& line);
+int RunReport(const CommandLine& line, const Io& io);
 
 }  // namespace brivane::cli

@@ -29,10 +29,12 @@ void PrintAnalysis(const LoadAnalysis& a, const Io& io) {
 
 }  // namespace
 
-int RunCatalog(Args args, const Io& io) {
-  CommandLine line("catalog", "List the 69 motor models in catalog order.");
+void DeclareCatalog(CommandLine& line) {
+  line.Describe("List the 69 motor models in catalog order.");
   line.AddJsonOption();
-  if (const auto exit = line.Parse(args, io)) return *exit;
+}
+
+int RunCatalog(const CommandLine& line, const Io& io) {
   if (const auto exit = RejectPositionals(line, io)) return *exit;
 
   const MotorCatalog& catalog = MotorCatalog::Instance();
@@ -82,12 +84,14 @@ int RunCatalog(Args args, const Io& io) {
   return kExitOk;
 }
 
-int RunSelect(Args args, const Io& io) {
-  CommandLine line("select", "Choose the first fitting motor of each series for a move.");
+void DeclareSelect(CommandLine& line) {
+  line.Describe("Choose the first fitting motor of each series for a move.");
   line.AddMoveOptions();
   line.AddLimitOptions();
   line.AddJsonOption();
-  if (const auto exit = line.Parse(args, io)) return *exit;
+}
+
+int RunSelect(const CommandLine& line, const Io& io) {
   if (const auto exit = RejectPositionals(line, io)) return *exit;
   const auto request = ReadSelectionRequest(line, io);
   if (!request) return kExitUsage;
@@ -148,13 +152,15 @@ int RunSelect(Args args, const Io& io) {
   return kExitOk;
 }
 
-int RunCheck(Args args, const Io& io) {
-  CommandLine line("check", "Rate one catalog model for a move: load analysis, coil temperature, duty.");
+void DeclareCheck(CommandLine& line) {
+  line.Describe("Rate one catalog model for a move: load analysis, coil temperature, duty.");
   line.AddPositionals("MODEL", "Model name as the catalog spells it, e.g. CL-01.");
   line.AddMoveOptions();
   line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
   line.AddJsonOption();
-  if (const auto exit = line.Parse(args, io)) return *exit;
+}
+
+int RunCheck(const CommandLine& line, const Io& io) {
   const std::vector<std::string>& positionals = line.Positionals();
   if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
   const auto move = ReadMove(line, io);
@@ -176,6 +182,9 @@ int RunCheck(Args args, const Io& io) {
       if (out.analysis) PrintAnalysis(*out.analysis, io);
       io.Err(out.message);
     }
+    // The form's message speaks of a model not chosen; on the command line one was named.
+    if (out.status == DutyCheckStatus::ModelMissing && !model.empty())
+      io.Err("brivane-cli: no model '" + model + "' in the catalog ('brivane-cli catalog' lists them)");
     return kExitStopped;
   }
 

@@ -64,10 +64,10 @@ std::optional<LocalDateTime> ReadSaveTime(const CommandLine& line, const Io& io)
 
 }  // namespace
 
-int RunReport(Args args, const Io& io) {
-  CommandLine line("report",
-                   "Run the selection for a move and append its report to \"<save time>(<nickname>).xls\" "
-                   "(CP949 text, CR LF line ends).");
+void DeclareReport(CommandLine& line) {
+  line.Describe(
+      "Run the selection for a move and append its report to \"<save time>(<nickname>).xls\" "
+      "(CP949 text, CR LF line ends).");
   line.AddValue("nickname", "NAME", "User nickname, in the file name and the report (required; may be empty).");
   line.AddValue("include", "LIST",
                 "Series whose data sheet goes into the report: a comma-separated subset of 1,2,3 (default none).");
@@ -75,7 +75,10 @@ int RunReport(Args args, const Io& io) {
   line.AddValue("dir", "DIR", "Directory of the report file (default the current directory).");
   line.AddMoveOptions();
   line.AddLimitOptions();
-  if (const auto exit = line.Parse(args, io)) return *exit;
+  line.AddJsonOption();
+}
+
+int RunReport(const CommandLine& line, const Io& io) {
   if (const auto exit = RejectPositionals(line, io)) return *exit;
   if (!line.IsSet("nickname")) return io.UsageError("report needs --nickname NAME");
   const auto includes = ReadIncludes(line, io);
@@ -85,18 +88,28 @@ int RunReport(Args args, const Io& io) {
   const auto request = ReadSelectionRequest(line, io);
   if (!request) return kExitUsage;
 
+  const bool json = line.WantsJson();
+  // A stop: the message on stderr, or as the one JSON object.
+  const auto stop = [&io, json](std::string_view message, const std::string* path = nullptr) {
+    if (!json) {
+      io.Err(message);
+      return kExitStopped;
+    }
+    JsonOut o;
+    o.KeyString("error", message);
+    if (path) o.KeyString("path", *path);
+    o.Print(io.out);
+    return kExitStopped;
+  };
+
   SelectionRecord record;
   const MotorCatalog& catalog = MotorCatalog::Instance();
   const SelectionOutcome out = RunSelection(*request, record, catalog);
-  if (!out.completed) {
-    io.Err(out.messages.back());
-    return kExitStopped;
-  }
-  for (const std::string& m : out.messages) io.Err(m);
-  if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; })) {
-    io.Err(msg::kSelectionMissing);
-    return kExitStopped;
-  }
+  if (!out.completed) return stop(out.messages.back());
+  if (!json)
+    for (const std::string& m : out.messages) io.Err(m);
+  if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; }))
+    return stop(msg::kSelectionMissing);
 
   // What the save button does before its dialog: the report shows each series' selected model.
   record.CopySelectedToShown();
@@ -104,10 +117,22 @@ int RunReport(Args args, const Io& io) {
   const SaveResult saved = SaveSelectionReport(line.Value("dir"), record, catalog, MakeSaveTime(*saveTime),
                                                line.Value("nickname"), *includes);
   if (saved.status != SaveStatus::Saved) {
-    io.Err(saved.message);
-    return kExitStopped;
+    const int status = stop(saved.message, &saved.path);
+    // Why a file could not be opened or written, which the fixed message does not say.
+    if (!saved.reason.empty()) io.Err("brivane-cli: " + saved.path + ": " + saved.reason);
+    return status;
   }
-  io.Out(saved.path);
+  if (json) {
+    JsonOut o;
+    o.Key("messages");
+    o.w().StartArray();
+    for (const std::string& m : out.messages) o.String(m);
+    o.w().EndArray();
+    o.KeyString("path", saved.path);
+    o.Print(io.out);
+  } else {
+    io.Out(saved.path);
+  }
   return kExitOk;
 }
 

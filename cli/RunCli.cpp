@@ -17,18 +17,20 @@ constexpr std::string_view kUsage =
     "MOVE: [--mass KG] [--stroke MM] [--accel-g G | --accel-ms MS] [--velocity M/S]\n"
     "      [--dwell MS] [--friction MU] [--safety SF]\n"
     "\n"
-    "'brivane-cli COMMAND --help' describes one command.\n";
+    "'brivane-cli COMMAND --help' describes one command, 'brivane-cli --help-all' every command;\n"
+    "'brivane-cli --version' prints the version.\n";
 
 struct Command {
   std::string_view name;
-  int (*run)(Args, const Io&);
+  void (*declare)(CommandLine&);
+  int (*run)(const CommandLine&, const Io&);
 };
 
 constexpr Command kCommands[] = {
-    {"catalog", RunCatalog},
-    {"select", RunSelect},
-    {"check", RunCheck},
-    {"report", RunReport},
+    {"catalog", DeclareCatalog, RunCatalog},
+    {"select", DeclareSelect, RunSelect},
+    {"check", DeclareCheck, RunCheck},
+    {"report", DeclareReport, RunReport},
 };
 
 }  // namespace
@@ -44,8 +46,25 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     out << kUsage;
     return kExitOk;
   }
+  if (command == "--help-all") {
+    out << kUsage;
+    for (const Command& c : kCommands) {
+      CommandLine line(c.name);
+      c.declare(line);
+      out << '\n' << line.Help();
+    }
+    return kExitOk;
+  }
+  if (command == "--version") {
+    out << "brivane-cli " << BRIVANE_VERSION << '\n';
+    return kExitOk;
+  }
   for (const Command& c : kCommands) {
-    if (c.name == command) return c.run(args.subspan(1), io);
+    if (c.name != command) continue;
+    CommandLine line(c.name);
+    c.declare(line);
+    if (const auto exit = line.Parse(args.subspan(1), io)) return *exit;
+    return c.run(line, io);
   }
   err << "brivane-cli: unknown command '" << command << "'\n" << kUsage;
   return kExitUsage;

@@ -4,7 +4,6 @@
 #include <stdlib.h>
 
 #include <array>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 
@@ -58,7 +57,11 @@ std::optional<float> ParseFloatField(std::string_view text) {
   char* end = nullptr;
   const double d = strtod_l(copy.c_str(), &end, CLocale());
   if (end != copy.c_str() + copy.size()) return std::nullopt;
-  if (!std::isfinite(d) || d > FLT_MAX || d < -FLT_MAX) return std::nullopt;
+  // Out of range only when the value rounds to infinity in single precision: every double below
+  // FLT_MAX plus half a unit in its last place rounds to FLT_MAX, so the largest float's own
+  // shortest text ("3.4028235e38", a little above FLT_MAX) is accepted.
+  constexpr double kRoundsToInfinity = 0x1.ffffffp+127;
+  if (!(std::fabs(d) < kRoundsToInfinity)) return std::nullopt;
   return static_cast<float>(d);
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
+#include <optional>
 
 #include "NumberText.h"
 
@@ -65,4 +67,24 @@ TEST(NumberText, FieldParsingRefusesWhatIsNotANumber) {
   EXPECT_EQ(ParseIntField("2147483647"), 2147483647);
   for (const char* bad : {"", "1.5", "12a", "2147483648", "-2147483649", "+-1", "0x10", "nan"})
     EXPECT_FALSE(ParseIntField(bad)) << bad;
+}
+
+// The float range ends where a value rounds to infinity, not at FLT_MAX itself: the shortest
+// text of the largest float lies a little above it.
+TEST(NumberText, FieldParsingRangeEndsWhereFloatsRoundToInfinity) {
+  constexpr float kMax = std::numeric_limits<float>::max();
+  struct Case {
+    const char* text;
+    std::optional<float> expected;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"3.4028235e38", kMax},
+           {"-3.4028235e38", -kMax},
+           {"3.40282356e38", kMax},  // just below half a unit beyond
+           {"3.4028236e38", std::nullopt},
+           {"-3.4028236e38", std::nullopt},
+       }) {
+    EXPECT_EQ(ParseFloatField(c.text), c.expected) << c.text;
+  }
+  EXPECT_EQ(ParseFloatField(FormatShortest(kMax)), kMax);
 }
