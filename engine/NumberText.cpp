@@ -57,11 +57,10 @@ std::optional<float> ParseFloatField(std::string_view text) {
   char* end = nullptr;
   const double d = strtod_l(copy.c_str(), &end, CLocale());
   if (end != copy.c_str() + copy.size()) return std::nullopt;
-  // Out of range only when the value rounds to infinity in single precision: every double below
-  // FLT_MAX plus half a unit in its last place rounds to FLT_MAX, so the largest float's own
-  // shortest text ("3.4028235e38", a little above FLT_MAX) is accepted.
-  constexpr double kRoundsToInfinity = 0x1.ffffffp+127;
-  if (!(std::fabs(d) < kRoundsToInfinity)) return std::nullopt;
+  // Halfway between FLT_MAX and the next power of two: from there on a float rounds to infinity,
+  // below it to FLT_MAX (so the shortest text of FLT_MAX, 3.4028235e+38, reads back).
+  constexpr double kFloatOverflow = 0x1.ffffffp+127;
+  if (!std::isfinite(d) || std::fabs(d) >= kFloatOverflow) return std::nullopt;
   return static_cast<float>(d);
 }
 
