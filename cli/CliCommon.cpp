@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/MoveFile.h"
 #include "engine/NumberText.h"
+#include "engine/TextFile.h"
 
 namespace brivane::cli {
 namespace {
@@ -29,8 +31,8 @@ std::optional<float> ReadFloatOption(const CommandLine& line, const Io& io, cons
   return value;
 }
 
-std::optional<int> ReadLimit(const CommandLine& line, const Io& io, const std::string& name, int fallbackPosition,
-                             bool& ok) {
+std::optional<int> ReadLimit(const CommandLine& line, const Io& io, const std::string& name,
+                             std::optional<int> fallbackPosition, bool& ok) {
   ok = true;
   if (!line.IsSet(name)) return fallbackPosition;
   const std::string text = line.Value(name);
@@ -62,7 +64,7 @@ int Io::UsageError(std::string_view text) const {
 }
 
 CommandLine::CommandLine(std::string_view command)
-    : command_(command), app_("", "brivane-cli " + std::string(command)) {
+    : app_("", "brivane-cli " + std::string(command)) {
   // Unknown options and stray arguments are collected and reported after the parse, with the
   // tool's own texts.
   app_.allow_extras();
@@ -84,6 +86,9 @@ void CommandLine::AddFlag(std::string name, std::string description) {
 }
 
 void CommandLine::AddMoveOptions() {
+  AddValue("move", "FILE",
+           "Move file (.brivane) whose move and limits (and, for check, model and ambient) are the "
+           "defaults; the options given beside it override them.");
   AddValue("mass", "KG", "Load mass in kg (default 0).");
   AddValue("stroke", "MM", "Stroke in mm, an integer (default 0).");
   AddValue("accel-g", "G", "Peak acceleration in g (the default mode; default 0).");
@@ -104,7 +109,7 @@ void CommandLine::AddJsonOption() { AddFlag("json", "Write one JSON object to st
 void CommandLine::AddPositionals(std::string name, std::string description) {
   positionalName_ = name;
   // One is taken here; more end up with the stray arguments and are refused by the command.
-  app_.add_option(std::move(name))->description(std::move(description))->expected(1)->required();
+  app_.add_option(std::move(name))->description(std::move(description))->expected(1);
 }
 
 std::optional<int> CommandLine::Parse(std::span<const std::string_view> args, const Io& io) {
@@ -125,14 +130,10 @@ std::optional<int> CommandLine::Parse(std::span<const std::string_view> args, co
   const std::vector<std::string> given(reversed.rbegin(), reversed.rend());
 
   bool help = false;
-  bool positionalMissing = false;
   try {
     app_.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     help = true;
-  } catch (const CLI::RequiredError&) {
-    // Reported after unknown options, as the command's own usage error.
-    positionalMissing = true;
   } catch (const CLI::ArgumentMismatch&) {
     // A value option as the last argument, or a flag given a value.
     if (!given.empty() && StartsWith(given.back(), "--") &&
@@ -177,7 +178,6 @@ std::optional<int> CommandLine::Parse(std::span<const std::string_view> args, co
     io.out << Help();
     return kExitOk;
   }
-  if (positionalMissing) return io.UsageError(std::string(command_) + " needs a " + positionalName_);
   return std::nullopt;
 }
 
@@ -194,8 +194,26 @@ std::string CommandLine::Value(std::string_view name) const {
 
 std::string CommandLine::Help() const { return app_.help(); }
 
-std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io) {
-  MotionInput in;  // the form's defaults
+std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io) {
+  FormValues form;  // the form's defaults
+  if (!line.IsSet("move")) return form;
+  const std::string path = line.Value("move");
+  const TextFileReading file = ReadTextFile(path);
+  if (file.error) {
+    io.UsageError("--move " + Quoted(path) + ": " + file.error.message());
+    return std::nullopt;
+  }
+  MoveFileReading reading = MoveFromJson(file.text);
+  if (!reading.values) {
+    std::string text = "--move " + Quoted(path) + ": " + std::string(MoveFileProblemName(reading.error.problem));
+    if (!reading.error.field.empty()) text += " (field " + Quoted(reading.error.field) + ")";
+    io.UsageError(text);
+    return std::nullopt;
+  }
+  return std::move(*reading.values);
+}
+
+std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, MotionInput in) {
   for (const FloatOption& o : kFloatMoveOptions) {
     if (!line.IsSet(o.name)) continue;
     const auto value = ReadFloatOption(line, io, o.name);
@@ -226,20 +244,22 @@ std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io) {
   return in;
 }
 
-std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io) {
+std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io, const LimitPositions& defaults) {
   bool ok = true;
   LimitPositions limits;
-  limits.rated = ReadLimit(line, io, "rated", kDefaultRatedPosition, ok);
+  limits.rated = ReadLimit(line, io, "rated", defaults.rated, ok);
   if (!ok) return std::nullopt;
-  limits.peak = ReadLimit(line, io, "peak", kDefaultPeakPosition, ok);
+  limits.peak = ReadLimit(line, io, "peak", defaults.peak, ok);
   if (!ok) return std::nullopt;
   return limits;
 }
 
 std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, const Io& io) {
-  const auto move = ReadMove(line, io);
+  const auto form = ReadMoveFile(line, io);
+  if (!form) return std::nullopt;
+  const auto move = ReadMove(line, io, form->move);
   if (!move) return std::nullopt;
-  const auto limits = ReadLimits(line, io);
+  const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
   if (!limits) return std::nullopt;
   SelectionRequest request;
   request.input = *move;

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/FormValues.h"
 #include "engine/Motion.h"
 #include "engine/Selection.h"
 
@@ -48,14 +49,15 @@ class CommandLine {
 
   void AddValue(std::string name, std::string valueName, std::string description);
   void AddFlag(std::string name, std::string description);
-  // The MOVE options: --mass --stroke --accel-g --accel-ms --velocity --dwell --friction --safety.
+  // The MOVE options: --move --mass --stroke --accel-g --accel-ms --velocity --dwell --friction
+  // --safety.
   void AddMoveOptions();
   // --rated and --peak.
   void AddLimitOptions();
   // --json.
   void AddJsonOption();
-  // A required positional argument shown in the help as `name` (check's MODEL); a second one
-  // is left among Positionals() for the command to refuse.
+  // A positional argument shown in the help as `name` (check's MODEL); a second one is left
+  // among Positionals() for the command to refuse.
   void AddPositionals(std::string name, std::string description);
 
   // Parses `args` (after the command name). Returns the exit status when the command ends here:
@@ -72,7 +74,6 @@ class CommandLine {
   std::string Help() const;
 
  private:
-  std::string command_;
   CLI::App app_;
   std::vector<std::string> valueOptions_;  // names of the options that take a value
   std::vector<std::string> flags_;
@@ -80,20 +81,25 @@ class CommandLine {
   std::vector<std::string> positionals_;
 };
 
-// The move from the options, defaults where an option is absent. Reports a usage error and
-// returns nothing when a value is not a (finite) number or both acceleration forms are given.
-std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io);
+// The values of the move file given with --move, or the form's defaults without one. Reports a
+// usage error naming the file (and the field) and returns nothing when the file is refused.
+std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io);
+
+// `in` with the move options given on top. Reports a usage error and returns nothing when a
+// value is not a (finite) number or both acceleration forms are given.
+std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, MotionInput in);
 
 struct LimitPositions {
   std::optional<int> rated;  // none: behaves like a limit list without a selected position
   std::optional<int> peak;
 };
-// The limits from the options (70 and 80 by default). Only the texts of the list items ("25",
-// "30", ..., "100") select a position; any other number is a list without a selection. Reports
-// a usage error for a value that is not a number.
-std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io);
+// `defaults` with the limit options given on top. Only the texts of the list items ("25", "30",
+// ..., "100") select a position; any other number is a list without a selection. Reports a
+// usage error for a value that is not a number.
+std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io, const LimitPositions& defaults);
 
-// The move and the limits as the selection takes them; nothing after a reported usage error.
+// The move and the limits as the selection takes them (the move file's, the options on top);
+// nothing after a reported usage error.
 std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, const Io& io);
 
 // A usage error for the first positional argument of a command that takes none.

@@ -154,7 +154,7 @@ int RunSelect(const CommandLine& line, const Io& io) {
 
 void DeclareCheck(CommandLine& line) {
   line.Describe("Rate one catalog model for a move: load analysis, coil temperature, duty.");
-  line.AddPositionals("MODEL", "Model name as the catalog spells it, e.g. CL-01.");
+  line.AddPositionals("MODEL", "Model name as the catalog spells it, e.g. CL-01 (default the move file's).");
   line.AddMoveOptions();
   line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
   line.AddJsonOption();
@@ -162,12 +162,15 @@ void DeclareCheck(CommandLine& line) {
 
 int RunCheck(const CommandLine& line, const Io& io) {
   const std::vector<std::string>& positionals = line.Positionals();
+  if (positionals.empty() && !line.IsSet("move")) return io.UsageError("check needs a MODEL");
   if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
-  const auto move = ReadMove(line, io);
+  const auto form = ReadMoveFile(line, io);
+  if (!form) return kExitUsage;
+  const auto move = ReadMove(line, io, form->move);
   if (!move) return kExitUsage;
 
-  const std::string& model = positionals.front();
-  const std::string ambient = line.IsSet("ambient") ? line.Value("ambient") : "20";
+  const std::string model = positionals.empty() ? form->model : positionals.front();
+  const std::string ambient = line.IsSet("ambient") ? line.Value("ambient") : form->ambient;
   SelectionRecord record;
   const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient}, record);
   const bool json = line.WantsJson();

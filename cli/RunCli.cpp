@@ -14,8 +14,10 @@ constexpr std::string_view kUsage =
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
     "                     [--rated PCT] [--peak PCT]\n"
     "\n"
-    "MOVE: [--mass KG] [--stroke MM] [--accel-g G | --accel-ms MS] [--velocity M/S]\n"
+    "MOVE: [--move FILE] [--mass KG] [--stroke MM] [--accel-g G | --accel-ms MS] [--velocity M/S]\n"
     "      [--dwell MS] [--friction MU] [--safety SF]\n"
+    "A move file gives the move and the limits (for check also the model and the ambient text);\n"
+    "options beside it override its values.\n"
     "\n"
     "'brivane-cli COMMAND --help' describes one command, 'brivane-cli --help-all' every command;\n"
     "'brivane-cli --version' prints the version.\n";

@@ -4,7 +4,9 @@
 #include <rapidjson/document.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "cli/RunCli.h"
+#include "engine/MoveFile.h"
 
 namespace {
 
@@ -255,6 +258,68 @@ TEST(CliRun, UnknownModelIsNamed) {
   r = Cli(none);
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err, "Motor가 선택되지 않았습니다.\n");
+}
+
+
+// A move file stands for the options it holds; options beside it override its values.
+TEST(CliRun, MoveFileGivesTheMoveTheLimitsAndTheModel) {
+  const TempDir tmp;
+  brivane::FormValues form;
+  form.move.loadMass = 1.5f;
+  form.move.distanceMm = 600;
+  form.move.accelMode = brivane::AccelMode::Time;
+  form.move.accelValue = 120;
+  form.move.peakVelocity = 1.2f;
+  form.move.dwellMs = 50;
+  form.ratedPosition = 8;  // 65 %
+  form.peakPosition = 12;  // 85 %
+  form.ambient = "25.6";
+  form.model = "IC-02";
+  const std::string file = (tmp.path() / "a.brivane").string();
+  std::ofstream(file) << brivane::MoveToJson(form);
+  const std::vector<std::string> same{"--mass", "1.5", "--stroke", "600", "--accel-ms", "120",
+                                      "--velocity", "1.2", "--dwell", "50"};
+  const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases{
+      {{"select", "--move", file}, {"select", "--rated", "65", "--peak", "85"}},
+      {{"check", "--move", file}, {"check", "IC-02", "--ambient", "25.6"}},
+      {{"check", "CL-01", "--move", file, "--ambient", "30"}, {"check", "CL-01", "--ambient", "30"}},
+      {{"select", "--move", file, "--mass", "3", "--accel-g", "1", "--rated", "70"},
+       {"select", "--mass", "3", "--stroke", "600", "--accel-g", "1", "--velocity", "1.2", "--dwell", "50",
+        "--rated", "70", "--peak", "85"}},
+  };
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    std::vector<std::string> spelled = cases[i].second;
+    if (i < 3) spelled.insert(spelled.end(), same.begin(), same.end());
+    const Result a = Cli(Cat(cases[i].first, {"--json"}));
+    const Result b = Cli(Cat(spelled, {"--json"}));
+    EXPECT_EQ(a.status, b.status) << i << " " << a.err;
+    EXPECT_EQ(a.out, b.out) << i;
+  }
+
+  // A list without a selection in the file stays without one.
+  form.ratedPosition.reset();
+  std::ofstream(file) << brivane::MoveToJson(form);
+  EXPECT_EQ(JsonError(Cli({"select", "--move", file, "--json"})), "사용률 허용치를 설정하여 주시기 바랍니다!");
+}
+
+TEST(CliRun, RefusedMoveFileIsAUsageErrorNamingFileAndField) {
+  const TempDir tmp;
+  const std::string file = (tmp.path() / "bad.brivane").string();
+  std::string text = brivane::MoveToJson(brivane::FormValues{});
+  text.replace(text.find("\"peakVelocity\""), 14, "\"peakVelocityX\"");
+  std::ofstream(file) << text;
+  for (const std::string command : {"select", "check", "report"}) {
+    std::vector<std::string> args{command, "--move", file};
+    if (command == "report") args.insert(args.end(), {"--nickname", "n", "--dir", tmp.path().string()});
+    const Result r = Cli(args);
+    EXPECT_EQ(r.status, 64) << command;
+    EXPECT_NE(r.err.find(file), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("move.peakVelocity"), std::string::npos) << r.err;
+  }
+  const Result missing = Cli({"select", "--move", file + "x"});
+  EXPECT_EQ(missing.status, 64);
+  EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
+  EXPECT_EQ(tmp.Files().size(), 1u);  // no report written
 }
 
 }  // namespace
