@@ -75,13 +75,16 @@ CommandLine::CommandLine(std::string_view command)
 void CommandLine::Describe(std::string description) { app_.description(std::move(description)); }
 
 void CommandLine::AddValue(std::string name, std::string valueName, std::string description) {
-  app_.add_option("--" + name)->description(std::move(description))->type_name(std::move(valueName));
+  CLI::Option* option =
+      app_.add_option("--" + name)->description(std::move(description))->type_name(std::move(valueName));
+  options_.emplace_back(name, option);
   valueOptions_.push_back(std::move(name));
 }
 
 void CommandLine::AddFlag(std::string name, std::string description) {
   // "--json=1" is no way to give a flag.
-  app_.add_flag("--" + name)->description(std::move(description))->disable_flag_override();
+  CLI::Option* option = app_.add_flag("--" + name)->description(std::move(description))->disable_flag_override();
+  options_.emplace_back(name, option);
   flags_.push_back(std::move(name));
 }
 
@@ -181,13 +184,20 @@ std::optional<int> CommandLine::Parse(std::span<const std::string_view> args, co
   return std::nullopt;
 }
 
+const CLI::Option* CommandLine::Find(std::string_view name) const {
+  // A plain look-up: CLI11's own compares every name in every spelling it allows.
+  for (const auto& [known, option] : options_)
+    if (known == name) return option;
+  return nullptr;
+}
+
 bool CommandLine::IsSet(std::string_view name) const {
-  const CLI::Option* option = app_.get_option_no_throw("--" + std::string(name));
+  const CLI::Option* option = Find(name);
   return option != nullptr && option->count() > 0;
 }
 
 std::string CommandLine::Value(std::string_view name) const {
-  const CLI::Option* option = app_.get_option_no_throw("--" + std::string(name));
+  const CLI::Option* option = Find(name);
   if (option == nullptr || option->results().empty()) return {};
   return option->results().back();
 }

@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/FormValues.h"
@@ -74,7 +75,10 @@ class CommandLine {
   std::string Help() const;
 
  private:
+  const CLI::Option* Find(std::string_view name) const;
+
   CLI::App app_;
+  std::vector<std::pair<std::string, const CLI::Option*>> options_;  // by name without "--"
   std::vector<std::string> valueOptions_;  // names of the options that take a value
   std::vector<std::string> flags_;
   std::string positionalName_;             // empty: the command takes no positional arguments
