@@ -2,8 +2,8 @@
 
 
 #include <algorithm>
-#include <cmath>
 
+#include "cli/RankCommand.h"
 #include "engine/MoveFile.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
@@ -283,92 +283,11 @@ std::optional<int> RejectPositionals(const CommandLine& line, const Io& io) {
   return io.UsageError("unexpected argument " + Quoted(line.Positionals().front()));
 }
 
-std::size_t DisplayWidth(std::string_view text) {
-  // The East Asian wide and full-width ranges that occur in texts like ours; everything else,
-  // including the ambiguous "℃", takes one column as terminals show it by default.
-  struct Range {
-    char32_t first, last;
-  };
-  static constexpr Range kWide[] = {
-      {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF}, {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
-      {0xA960, 0xA97F}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F}, {0xFF00, 0xFF60},
-      {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F}, {0x1F900, 0x1F9FF}, {0x20000, 0x3FFFD},
-  };
-  std::size_t width = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
-      code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    const bool wide = std::any_of(std::begin(kWide), std::end(kWide),
-                                  [code](const Range& r) { return code >= r.first && code <= r.last; });
-    width += wide ? 2 : 1;
-    i += length;
-  }
-  return width;
-}
-
 std::string Pad(std::string_view text, std::size_t columns) {
   const std::size_t width = DisplayWidth(text);
   std::string out(text);
   if (width < columns) out.append(columns - width, ' ');
   return out;
-}
-
-JsonOut::JsonOut() : writer_(buffer_) { writer_.StartObject(); }
-
-void JsonOut::Key(std::string_view key) { writer_.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
-
-void JsonOut::String(std::string_view text) {
-  writer_.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
-}
-
-void JsonOut::Int(std::int64_t value) { writer_.Int64(value); }
-
-void JsonOut::Float(float value) {
-  if (!std::isfinite(value)) {
-    writer_.Null();
-    return;
-  }
-  const std::string text = FormatShortest(value);
-  writer_.RawValue(text.data(), text.size(), rapidjson::kNumberType);
-}
-
-void JsonOut::KeyString(std::string_view key, std::string_view text) {
-  Key(key);
-  String(text);
-}
-
-void JsonOut::KeyInt(std::string_view key, std::int64_t value) {
-  Key(key);
-  Int(value);
-}
-
-void JsonOut::KeyFloat(std::string_view key, float value) {
-  Key(key);
-  Float(value);
-}
-
-void JsonOut::Print(std::ostream& out) {
-  writer_.EndObject();
-  out << buffer_.GetString() << '\n';
-}
-
-void WriteAnalysis(JsonOut& json, const LoadAnalysis& a) {
-  json.Key("analysis");
-  json.w().StartObject();
-  json.KeyFloat("rmsThrust", a.rmsThrust);
-  json.KeyFloat("peakThrust", a.peakThrust);
-  json.KeyFloat("accelTime", a.accelTime);
-  json.KeyFloat("constTime", a.constTime);
-  json.KeyFloat("totalTime", a.totalTime);
-  json.KeyFloat("accelDistance", a.accelDistance);
-  json.KeyFloat("constDistance", a.constDistance);
-  json.KeyFloat("totalDistance", a.totalDistance);
-  json.KeyFloat("ambientTemp", a.ambientTemp);
-  json.KeyFloat("coilTemp", a.coilTemp);
-  json.w().EndObject();
 }
 
 }  // namespace brivane::cli

@@ -2,12 +2,8 @@
 // limit options with the form's defaults, usage errors, exit statuses, output and JSON.
 #pragma once
 
-#include <rapidjson/stringbuffer.h>
-#include <rapidjson/writer.h>
-
 #include <CLI/CLI.hpp>
 
-#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -16,17 +12,13 @@
 #include <utility>
 #include <vector>
 
+#include "cli/ExitStatus.h"
+#include "cli/JsonOut.h"
 #include "engine/FormValues.h"
 #include "engine/Motion.h"
 #include "engine/Selection.h"
 
 namespace brivane::cli {
-
-enum ExitStatus : int {
-  kExitOk = 0,       // the operation ran to its end
-  kExitStopped = 2,  // the operation stopped on one of the tool's own messages
-  kExitUsage = 64,   // the command line itself is wrong; nothing computed
-};
 
 // Where a run writes: stdout and stderr of the process, or strings in a test.
 struct Io {
@@ -109,34 +101,8 @@ std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, co
 // A usage error for the first positional argument of a command that takes none.
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);
 
-// The number of terminal columns `text` (UTF-8) takes: two for a wide character (Hangul, CJK,
-// full-width forms), one for any other.
-std::size_t DisplayWidth(std::string_view text);
 // `text` followed by blanks up to `columns` terminal columns.
 std::string Pad(std::string_view text, std::size_t columns);
 
-// One JSON object. Single-precision values are written as the shortest decimal that reads back
-// as the same float; a value that is not finite as null.
-class JsonOut {
- public:
-  JsonOut();
-  rapidjson::Writer<rapidjson::StringBuffer>& w() { return writer_; }
-  void Key(std::string_view key);
-  void String(std::string_view text);
-  void Int(std::int64_t value);
-  void Float(float value);
-  void KeyString(std::string_view key, std::string_view text);
-  void KeyInt(std::string_view key, std::int64_t value);
-  void KeyFloat(std::string_view key, float value);
-  // Ends the top-level object and writes it with a line end.
-  void Print(std::ostream& out);
-
- private:
-  rapidjson::StringBuffer buffer_;
-  rapidjson::Writer<rapidjson::StringBuffer> writer_;
-};
-
-// The load analysis as a JSON object (the value of an "analysis" key).
-void WriteAnalysis(JsonOut& json, const LoadAnalysis& a);
 
 }  // namespace brivane::cli

@@ -14,6 +14,8 @@ void DeclareSelect(CommandLine& line);
 int RunSelect(const CommandLine& line, const Io& io);
 void DeclareCheck(CommandLine& line);
 int RunCheck(const CommandLine& line, const Io& io);
+void DeclareRank(CommandLine& line);
+int RunRank(const CommandLine& line, const Io& io);
 void DeclareReport(CommandLine& line);
 int RunReport(const CommandLine& line, const Io& io);
 

@@ -1,8 +1,9 @@
-// catalog, select and check: the engine's operations with the form's defaults.
+// catalog, select, check and rank: the engine's operations with the form's defaults.
 #include <string>
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "cli/RankCommand.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
@@ -221,6 +222,49 @@ int RunCheck(const CommandLine& line, const Io& io) {
     io.Out(row);
   }
   return kExitOk;
+}
+
+void DeclareRank(CommandLine& line) {
+  line.Describe(
+      "Rate every catalog model for a move: duty ratios and whether they fit, margins, coil temperature, "
+      "payload headroom and drive figures.");
+  line.AddMoveOptions();
+  line.AddLimitOptions();
+  line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
+  line.AddFlag("fitting", "Only the models that fit both limits.");
+  line.AddValue("series", "LIST", "Only these series, e.g. 1,3 (default 1,2,3).");
+  line.AddValue("sort", "KEY", "Order of the rows. " + RankOrderHelp() + ".");
+  line.AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row.");
+  line.AddJsonOption();
+}
+
+// The options only; cli/RankCommand does the rest.
+int RunRank(const CommandLine& line, const Io& io) {
+  if (const auto exit = RejectPositionals(line, io)) return *exit;
+  const auto form = ReadMoveFile(line, io);
+  if (!form) return kExitUsage;
+  const auto move = ReadMove(line, io, form->move);
+  if (!move) return kExitUsage;
+  const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
+  if (!limits) return kExitUsage;
+
+  RankRequest request;
+  request.comparison = {*move, limits->rated, limits->peak,
+                        ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient)};
+  request.fittingOnly = line.IsSet("fitting");
+  if (line.IsSet("series")) {
+    const auto series = ParseSeriesList(line.Value("series"));
+    if (!series) return io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
+    request.series = *series;
+  }
+  if (line.IsSet("sort")) {
+    const auto order = ParseRankOrder(line.Value("sort"));
+    if (!order) return io.UsageError("unknown --sort key '" + line.Value("sort") + "'");
+    request.order = *order;
+  }
+  if (line.WantsJson() && line.IsSet("csv")) return io.UsageError("give either --json or --csv, not both");
+  request.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
+  return RunRank(request, io.out, io.err);
 }
 
 }  // namespace brivane::cli

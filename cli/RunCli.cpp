@@ -11,8 +11,10 @@ constexpr std::string_view kUsage =
     "  brivane-cli catalog [--json]\n"
     "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json]\n"
     "  brivane-cli check MODEL [MOVE] [--ambient TEXT] [--json]\n"
+    "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
+    "                   [--sort KEY] [--json | --csv]\n"
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
-    "                     [--rated PCT] [--peak PCT]\n"
+    "                     [--rated PCT] [--peak PCT] [--json]\n"
     "\n"
     "MOVE: [--move FILE] [--mass KG] [--stroke MM] [--accel-g G | --accel-ms MS] [--velocity M/S]\n"
     "      [--dwell MS] [--friction MU] [--safety SF]\n"
@@ -32,6 +34,7 @@ constexpr Command kCommands[] = {
     {"catalog", DeclareCatalog, RunCatalog},
     {"select", DeclareSelect, RunSelect},
     {"check", DeclareCheck, RunCheck},
+    {"rank", DeclareRank, RunRank},
     {"report", DeclareReport, RunReport},
 };
 

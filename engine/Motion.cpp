@@ -26,7 +26,7 @@ std::optional<std::string_view> ValidateMotionInput(const MotionInput& in, Accel
     return msg::kAccelG;
   }
   if (!(in.peakVelocity > 0.0f && in.peakVelocity <= 30.0f)) return msg::kVelocity;
-  if (!(in.loadMass > 0.0f && in.loadMass <= 3000.0f)) return msg::kMass;
+  if (!(in.loadMass > 0.0f && in.loadMass <= kMaxLoadMassKg)) return msg::kMass;
   // Taken as unsigned, every negative stroke is beyond the bound.
   if (in.distanceMm == 0 || static_cast<std::uint32_t>(in.distanceMm) > 100000u) return msg::kDistance;
   if (!Within(in.frictionCoefficient, 0.0f, 10.0f)) return msg::kFriction;
@@ -86,8 +86,12 @@ float ParseAmbientText(std::string_view text) {
 }
 
 LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, std::string_view ambientText) {
+  return AnalyseLoad(in, motor, ParseAmbientText(ambientText));
+}
+
+LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float ambientTemp) {
   LoadAnalysis a;
-  a.ambientTemp = ParseAmbientText(ambientText);
+  a.ambientTemp = ambientTemp;
   const float accel = AccelInMps2(in);
   const float v = in.peakVelocity;
   a.accelTime = v / accel;

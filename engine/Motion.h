@@ -27,6 +27,9 @@ struct MotionInput {
   float safetyFactor = 1.3f;
 };
 
+// The largest load mass the input checks accept, kg.
+inline constexpr float kMaxLoadMassKg = 3000.0f;
+
 struct DutyResult {
   float ratedDuty = 0.0f;  // percent
   float peakDuty = 0.0f;   // percent
@@ -74,5 +77,7 @@ float ParseAmbientText(std::string_view text);
 
 // The eight load-analysis values and the coil-temperature estimate of one motor.
 LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, std::string_view ambientText);
+// The same with the ambient temperature already read as a number (ParseAmbientText).
+LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float ambientTemp);
 
 }  // namespace brivane

@@ -19,8 +19,7 @@ SeriesChoice SearchSeries(const MotionInput& in, float accelG, MotorSeries s, bo
   for (std::size_t i = range.first; i <= range.last; ++i) {
     const MotorRecord& row = catalog.at(i);
     const DutyResult duty = ComputeDuty(in, accelG, row).duty;
-    // A ratio equal to its limit, or one that is not a number, does not fit.
-    if (ratedLimit > duty.ratedDuty && peakLimit > duty.peakDuty && row.offered == 1) {
+    if (RowFits(row, duty, ratedLimit, peakLimit)) {
       choice.model = std::string(row.name);
       choice.number = row.seriesNumber[SeriesSlot(s)];
       choice.duty = duty;
@@ -44,6 +43,17 @@ void SelectionRecord::RestoreShown(MotorSeries s) {
   if (lastCheckedSeries == static_cast<std::int32_t>(s)) lastCheckedSeries = 0;
 }
 
+std::optional<std::string_view> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
+                                                       const std::optional<int>& peakPosition) {
+  if (const auto failure = ValidateMotionInput(in, AccelTimeCheck::Selection)) return failure;
+  if (!ValidPosition(ratedPosition) || !ValidPosition(peakPosition)) return msg::kNoLimits;
+  return std::nullopt;
+}
+
+bool RowFits(const MotorRecord& row, const DutyResult& duty, float ratedLimit, float peakLimit) {
+  return ratedLimit > duty.ratedDuty && peakLimit > duty.peakDuty && row.offered == 1;
+}
+
 std::optional<int> PositionFromLimit(int percent) {
   if (percent < 25 || percent > 100 || (percent - 25) % 5 != 0) return std::nullopt;
   return (percent - 25) / 5;
@@ -59,12 +69,8 @@ SelectionOutcome RunSelection(const SelectionRequest& request, SelectionRecord& 
     record.accelTimeMs = AccelTimeMs(in);
     record.accelG = in.accelValue;
   }
-  if (const auto failure = ValidateMotionInput(in, AccelTimeCheck::Selection)) {
+  if (const auto failure = ValidateSelectionInput(in, request.ratedPosition, request.peakPosition)) {
     out.messages.emplace_back(*failure);
-    return out;
-  }
-  if (!ValidPosition(request.ratedPosition) || !ValidPosition(request.peakPosition)) {
-    out.messages.emplace_back(msg::kNoLimits);
     return out;
   }
   out.ratedLimit = LimitFromPosition(*request.ratedPosition);

@@ -56,6 +56,15 @@ constexpr int LimitFromPosition(int position) { return 25 + 5 * position; }
 // The position of a percentage in the lists, or none when the lists do not hold it.
 std::optional<int> PositionFromLimit(int percent);
 
+// The selection's checks of a move and its limit positions, in the selection's order: the text
+// of the first that fails, or nothing.
+std::optional<std::string_view> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
+                                                       const std::optional<int>& peakPosition);
+
+// The selection's test of one rated row: offered, and both ratios strictly under their limits.
+// A ratio equal to its limit, or one that is not a number, does not fit.
+bool RowFits(const MotorRecord& row, const DutyResult& duty, float ratedLimit, float peakLimit);
+
 struct SelectionRequest {
   MotionInput input;
   std::optional<int> ratedPosition = kDefaultRatedPosition;  // none: the list has no selection

@@ -20,6 +20,8 @@ void SetUpApplication() {
   // QApplication adopts the user's locale; keep the C library's numbers in the C locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Brivane"));
+  // Lets the desktop match the window with the installed menu entry and its icon.
+  QApplication::setDesktopFileName(QStringLiteral("io.github.brivane.Brivane"));
   QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setFont(FormFont());
 }

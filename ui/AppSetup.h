@@ -10,7 +10,7 @@ namespace brivane::ui {
 // hinting, NanumGothic at 9 points draws the decimal point of "0.1" so low that it reads as a comma.
 QFont FormFont();
 
-// Numbers in the C locale for the C library, the application's name, icon and font.
+// Numbers in the C locale for the C library, the application's name, desktop entry, icon and font.
 void SetUpApplication();
 
 }  // namespace brivane::ui

@@ -3,7 +3,8 @@
 // a run leaves in its (fresh, empty) working directory.
 //
 // The expectations live in tests/cli/golden/<case>.golden. To record them again after an
-// intended change of output, run the test with BRIVANE_UPDATE_GOLDEN=1 and review the diff.
+// intended change of output, run the test with BRIVANE_UPDATE_GOLDEN=1 and review the diff
+// (BRIVANE_GOLDEN_PROGRAM=<path> records what another build of brivane-cli writes).
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -66,6 +67,11 @@ std::vector<GoldenCase> Cases() {
       {"check-unknown-model", With({"check", "XX-99"}, kMove)},
       {"check-empty-model", With({"check", ""}, kMove)},
       {"check-model-after-dashes", With(With({"check"}, kMove), {"--", "CL-02"})},
+      {"rank-worked", With({"rank"}, kMove)},
+      {"rank-fitting-sorted", With(With({"rank", "--fitting", "--series", "1,3", "--sort", "rated-margin"}, timeMove),
+                                   {"--ambient", "25"})},
+      {"rank-by-headroom", With(With({"rank", "--sort", "headroom", "--rated", "50", "--peak", "60"}, heavy), {})},
+      {"rank-stopped", {"rank"}},
   };
   // The same commands with --json.
   const std::size_t plain = cases.size();
@@ -107,6 +113,10 @@ std::vector<GoldenCase> Cases() {
       {"usage-report-no-nickname", With({"report"}, kMove)},
       {"usage-report-include", With({"report", "--nickname", "a", "--include", "1,4"}, kMove)},
       {"usage-report-at", With({"report", "--nickname", "a", "--at", "2020-02-30T00:00:00"}, kMove)},
+      {"rank-csv", With({"rank", "--series", "2", "--csv"}, kMove)},
+      {"usage-rank-sort", With({"rank", "--sort", "bogus"}, kMove)},
+      {"usage-rank-series", With({"rank", "--series", "1,4"}, kMove)},
+      {"usage-rank-json-and-csv", With({"rank", "--json", "--csv"}, kMove)},
   };
   cases.insert(cases.end(), more.begin(), more.end());
   return cases;
@@ -144,7 +154,7 @@ std::string ReadFile(const fs::path& path) {
 }
 
 // Runs the program in `dir` with stdout and stderr to files there, then collects what it wrote.
-CliRun RunIn(const fs::path& dir, const std::vector<std::string>& args) {
+CliRun RunIn(const fs::path& dir, const std::vector<std::string>& args, const std::string& program) {
   const fs::path outPath = dir.parent_path() / "stdout";
   const fs::path errPath = dir.parent_path() / "stderr";
   const pid_t pid = ::fork();
@@ -152,12 +162,12 @@ CliRun RunIn(const fs::path& dir, const std::vector<std::string>& args) {
     if (::chdir(dir.c_str()) != 0) ::_exit(127);
     if (!std::freopen(outPath.c_str(), "wb", stdout) || !std::freopen(errPath.c_str(), "wb", stderr)) ::_exit(127);
     std::vector<char*> argv;
-    std::string program = BRIVANE_CLI;
-    argv.push_back(program.data());
+    std::string path = program;
+    argv.push_back(path.data());
     std::vector<std::string> copies = args;
     for (std::string& a : copies) argv.push_back(a.data());
     argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
+    ::execv(path.c_str(), argv.data());
     ::_exit(127);
   }
   CliRun r;
@@ -202,7 +212,9 @@ TEST_P(CliGolden, OutputMatchesRecording) {
   fs::remove_all(base);
   const fs::path dir = base / "run";
   fs::create_directories(dir / "sub");
-  const CliRun run = RunIn(dir, GetParam().args);
+  // Recording may use another build of the program (an earlier version, say): BRIVANE_GOLDEN_PROGRAM.
+  const char* program = std::getenv("BRIVANE_GOLDEN_PROGRAM");
+  const CliRun run = RunIn(dir, GetParam().args, program ? program : BRIVANE_CLI);
   const std::string actual = Describe(GetParam().args, run, dir);
   fs::remove_all(base);
 

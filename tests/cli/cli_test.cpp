@@ -4,9 +4,11 @@
 #include <rapidjson/document.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -152,4 +154,152 @@ TEST(Cli, CatalogListsEveryModel) {
   EXPECT_EQ(models[68]["series"].GetInt(), 3);
   EXPECT_EQ(RawNumber(r.out, "ratedForce"), "24.7");
   EXPECT_EQ(RawNumber(r.out, "thermalCoefficient"), "0.524");
+}
+
+namespace {
+
+// Terminal columns as a terminal counts them: Hangul syllables two, ASCII one.
+std::size_t Columns(const std::string& line) {
+  std::size_t width = 0;
+  for (std::size_t i = 0; i < line.size();) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (c < 0x80) {
+      ++width;
+      ++i;
+      continue;
+    }
+    const std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    const bool hangul = n == 3 && (c == 0xEA ? static_cast<unsigned char>(line[i + 1]) >= 0xB0 : c >= 0xEB && c <= 0xED);
+    width += hangul ? 2 : 1;
+    i += n;
+  }
+  return width;
+}
+
+std::vector<std::string> Lines(const std::string& text, const std::string& end) {
+  std::vector<std::string> lines;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t next = text.find(end, at);
+    lines.push_back(text.substr(at, next - at));
+    if (next == std::string::npos) break;
+    at = next + end.size();
+  }
+  return lines;
+}
+
+}  // namespace
+
+TEST(Cli, RankWorkedExample) {
+  const CliRun r = Cli("rank " + kMove + " --fitting --json");
+  ASSERT_EQ(r.status, 0);
+  const auto d = Json(r);
+  EXPECT_EQ(d["ratedLimit"].GetInt(), 70);
+  EXPECT_EQ(d["peakLimit"].GetInt(), 80);
+  const auto& models = d["models"];
+  ASSERT_GT(models.Size(), 3u);
+  EXPECT_STREQ(models[0]["name"].GetString(), "CL-01");
+  EXPECT_EQ(RawNumber(r.out, "ratedDuty"), "29.298225");
+  EXPECT_EQ(RawNumber(r.out, "peakDuty"), "23.64035");
+
+  // The picks are the selection's, every row listed fits, IC-02 (70.124) is left out.
+  const auto selection = Json(Cli("select " + kMove + " --json"));
+  std::vector<std::string> picks;
+  for (const auto& m : models.GetArray()) {
+    EXPECT_TRUE(m["fits"].GetBool()) << m["name"].GetString();
+    EXPECT_STRNE(m["name"].GetString(), "IC-02");
+    if (m["selected"].GetBool()) picks.push_back(m["name"].GetString());
+    for (const char* key : {"name", "series", "number", "ratedDuty", "peakDuty", "fits", "selected", "ratedMargin",
+                            "peakMargin", "coilTemp", "coolEnough", "headroomKg", "peakCurrent", "rmsCurrent",
+                            "peakCurrentShare", "rmsCurrentShare", "backEmf", "copperLoss", "analysis"})
+      EXPECT_TRUE(m.HasMember(key)) << key;
+  }
+  ASSERT_EQ(picks.size(), 3u);
+  for (std::size_t s = 0; s < 3; ++s) EXPECT_EQ(picks[s], selection["series"][s]["model"].GetString());
+
+  // The analysis keyed and valued as the duty check writes it.
+  const auto check = Json(Cli("check CL-01 " + kMove + " --json"));
+  EXPECT_TRUE(models[0]["analysis"] == check["analysis"]);
+  EXPECT_GT(models[0]["headroomKg"].GetDouble(), 1.0);
+}
+
+TEST(Cli, RankFiltersAndSorts) {
+  struct Case {
+    const char* args;
+    const char* key;   // the JSON key the rows are ordered by; empty: catalog index
+    bool descending;
+    unsigned rows;
+  };
+  const Case cases[] = {
+      {"", "", false, 69},
+      {"--series 1,3", "", false, 44},
+      {"--series 2 --sort rated-margin", "ratedMargin", true, 25},
+      {"--sort peak-margin", "peakMargin", true, 69},
+      {"--sort headroom", "headroomKg", true, 69},
+      {"--sort coil-temp", "coilTemp", false, 69},
+      {"--sort copper-loss --fitting", "copperLoss", false, 0},
+  };
+  for (const Case& c : cases) {
+    // A violent move: a dozen rows fit, a dozen cannot carry even 0.01 kg.
+    const CliRun r = Cli(std::string("rank --mass 3 --stroke 500 --accel-g 12 --velocity 1 --json ") + c.args);
+    ASSERT_EQ(r.status, 0) << c.args;
+    const auto d = Json(r);
+    const auto& models = d["models"];
+    if (c.rows > 0) EXPECT_EQ(models.Size(), c.rows) << c.args;
+    EXPECT_GT(models.Size(), 3u) << c.args;
+    bool nullSeen = false;
+    for (rapidjson::SizeType i = 1; i < models.Size(); ++i) {
+      const auto& a = models[i - 1];
+      const auto& b = models[i];
+      if (std::string(c.args).find("--series 1,3") != std::string::npos) EXPECT_NE(b["series"].GetInt(), 2);
+      if (std::string(c.args).find("--fitting") != std::string::npos) EXPECT_TRUE(b["fits"].GetBool());
+      if (*c.key == '\0') {
+        EXPECT_LT(a["index"].GetInt(), b["index"].GetInt()) << c.args;
+        continue;
+      }
+      if (b[c.key].IsNull()) {
+        nullSeen = true;
+        continue;
+      }
+      EXPECT_FALSE(nullSeen || a[c.key].IsNull()) << c.args << ": a number after a null";
+      if (a[c.key].IsNull()) continue;
+      const double va = a[c.key].GetDouble();
+      const double vb = b[c.key].GetDouble();
+      EXPECT_TRUE(c.descending ? va >= vb : va <= vb) << c.args << " at " << i;
+    }
+    if (std::string(c.key) == "headroomKg") EXPECT_TRUE(nullSeen);
+  }
+}
+
+TEST(Cli, RankTableAndCsv) {
+  CliRun r = Cli("rank " + kMove);
+  ASSERT_EQ(r.status, 0);
+  std::vector<std::string> lines = Lines(r.out, "\n");
+  ASSERT_EQ(lines.size(), 1u + 69u + 1u);  // header, rows, footer
+  // Every numeric column is right-aligned, the last one too: the table lines are equally wide.
+  for (std::size_t i = 1; i < 70; ++i) EXPECT_EQ(Columns(lines[i]), Columns(lines[0])) << lines[i];
+  EXPECT_TRUE(lines[1].starts_with("CL-01 "));
+  EXPECT_EQ(lines[70], "허용 사용률 정격 70%, 최대 80%");
+
+  r = Cli("rank " + kMove + " --csv --series 1");
+  ASSERT_EQ(r.status, 0);
+  lines = Lines(r.out, "\r\n");
+  ASSERT_EQ(lines.size(), 1u + 23u);
+  EXPECT_TRUE(lines[0].starts_with("모델,시리즈,No.,판정,정격 사용률(%),")) << lines[0];
+  EXPECT_TRUE(lines[1].starts_with("CL-01,1,1,선정,29.3,23.6,40.7,56.4,31.2,2.73,")) << lines[1];
+  for (std::size_t i = 0; i < 24; ++i) EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), ','), 15) << lines[i];
+}
+
+TEST(Cli, RankRefusalsAndUsageErrors) {
+  CliRun r = Cli("rank --mass 1 --stroke 500 --accel-g 1 --json");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_STREQ(Json(r)["error"].GetString(), "최대 속도의 설정값이 잘못되었습니다!");
+  r = Cli("rank " + kMove + " --rated 72 --json");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_STREQ(Json(r)["error"].GetString(), "사용률 허용치를 설정하여 주시기 바랍니다!");
+  EXPECT_EQ(Cli("rank " + kMove + " --rated 72").status, 2);
+
+  for (const char* args : {"--sort bogus", "--series 4", "--series ''", "--series 1,,2", "--json --csv", "extra",
+                           "--mass abc"})
+    EXPECT_EQ(Cli("rank " + kMove + " " + args).status, 64) << args;
+  EXPECT_EQ(Cli("rank --help").status, 0);
 }

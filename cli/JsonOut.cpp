@@ -1,0 +1,70 @@
+#include "cli/JsonOut.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/NumberText.h"
+
+namespace brivane::cli {
+
+JsonOut::JsonOut() : writer_(buffer_) { writer_.StartObject(); }
+
+void JsonOut::Key(std::string_view key) { writer_.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
+
+void JsonOut::String(std::string_view text) {
+  writer_.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
+void JsonOut::Int(std::int64_t value) { writer_.Int64(value); }
+
+void JsonOut::Float(float value) {
+  if (!std::isfinite(value)) {
+    writer_.Null();
+    return;
+  }
+  const std::string text = FormatShortest(value);
+  writer_.RawValue(text.data(), text.size(), rapidjson::kNumberType);
+}
+
+void JsonOut::KeyString(std::string_view key, std::string_view text) {
+  Key(key);
+  String(text);
+}
+
+void JsonOut::KeyInt(std::string_view key, std::int64_t value) {
+  Key(key);
+  Int(value);
+}
+
+void JsonOut::KeyFloat(std::string_view key, float value) {
+  Key(key);
+  Float(value);
+}
+
+void JsonOut::KeyBool(std::string_view key, bool value) {
+  Key(key);
+  writer_.Bool(value);
+}
+
+void JsonOut::Print(std::ostream& out) {
+  writer_.EndObject();
+  out << buffer_.GetString() << '\n';
+}
+
+void WriteAnalysis(JsonOut& json, const LoadAnalysis& a) {
+  json.Key("analysis");
+  json.w().StartObject();
+  json.KeyFloat("rmsThrust", a.rmsThrust);
+  json.KeyFloat("peakThrust", a.peakThrust);
+  json.KeyFloat("accelTime", a.accelTime);
+  json.KeyFloat("constTime", a.constTime);
+  json.KeyFloat("totalTime", a.totalTime);
+  json.KeyFloat("accelDistance", a.accelDistance);
+  json.KeyFloat("constDistance", a.constDistance);
+  json.KeyFloat("totalDistance", a.totalDistance);
+  json.KeyFloat("ambientTemp", a.ambientTemp);
+  json.KeyFloat("coilTemp", a.coilTemp);
+  json.w().EndObject();
+}
+
+}  // namespace brivane::cli

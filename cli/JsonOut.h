@@ -1,0 +1,40 @@
+// brivane-cli's JSON output: one object, floats written the same way by every command. No Qt.
+#pragma once
+
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <cstdint>
+#include <iostream>
+#include <string_view>
+
+#include "engine/Motion.h"
+
+namespace brivane::cli {
+
+// One JSON object written to stdout (or another stream). Single-precision values are written as the shortest
+// decimal that reads back as the same float; a value that is not finite as null.
+class JsonOut {
+ public:
+  JsonOut();
+  rapidjson::Writer<rapidjson::StringBuffer>& w() { return writer_; }
+  void Key(std::string_view key);
+  void String(std::string_view text);
+  void Int(std::int64_t value);
+  void Float(float value);
+  void KeyString(std::string_view key, std::string_view text);
+  void KeyInt(std::string_view key, std::int64_t value);
+  void KeyFloat(std::string_view key, float value);
+  void KeyBool(std::string_view key, bool value);
+  // Ends the top-level object and prints it with a line end.
+  void Print(std::ostream& out = std::cout);
+
+ private:
+  rapidjson::StringBuffer buffer_;
+  rapidjson::Writer<rapidjson::StringBuffer> writer_;
+};
+
+// The load analysis as a JSON object (the value of an "analysis" key).
+void WriteAnalysis(JsonOut& json, const LoadAnalysis& a);
+
+}  // namespace brivane::cli

@@ -1,0 +1,217 @@
+#include "cli/RankCommand.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "cli/ExitStatus.h"
+#include "cli/JsonOut.h"
+#include "engine/ComparisonTexts.h"
+#include "engine/NumberText.h"
+
+namespace brivane::cli {
+namespace {
+
+struct OrderKey {
+  std::string_view key;
+  RankOrder order;
+  std::string_view help;
+  CandidateColumn column;  // the table column sorted by, as a number; none sorted last
+  bool descending;
+};
+
+// Each key sorts the best first: the most margin or headroom, the coolest coil, the least loss.
+constexpr OrderKey kOrders[] = {
+    {"catalog", RankOrder::Catalog, "catalog order (the default)", CandidateColumn::Name, false},
+    {"rated-margin", RankOrder::RatedMargin, "rated limit minus rated duty, largest first",
+     CandidateColumn::RatedMargin, true},
+    {"peak-margin", RankOrder::PeakMargin, "peak limit minus peak duty, largest first", CandidateColumn::PeakMargin,
+     true},
+    {"headroom", RankOrder::Headroom, "payload headroom, largest first, models without any last",
+     CandidateColumn::Headroom, true},
+    {"coil-temp", RankOrder::CoilTemp, "coil temperature, coolest first", CandidateColumn::CoilTemp, false},
+    {"copper-loss", RankOrder::CopperLoss, "copper loss, lowest first", CandidateColumn::CopperLoss, false},
+};
+
+const OrderKey& KeyOf(RankOrder order) {
+  for (const OrderKey& k : kOrders)
+    if (k.order == order) return k;
+  return kOrders[0];
+}
+
+std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, const RankRequest& request) {
+  std::vector<const CandidateRating*> rows;
+  for (const CandidateRating& c : outcome.rows) {
+    if (request.fittingOnly && !c.fits) continue;
+    if (!request.series[SeriesSlot(c.series)]) continue;
+    rows.push_back(&c);
+  }
+  const OrderKey& key = KeyOf(request.order);
+  if (key.order == RankOrder::Catalog) return rows;
+  // Stable, so equal values keep catalog order.
+  std::stable_sort(rows.begin(), rows.end(), [&key](const CandidateRating* a, const CandidateRating* b) {
+    const double va = CandidateValue(*a, key.column);
+    const double vb = CandidateValue(*b, key.column);
+    if (std::isnan(va) || std::isnan(vb)) return !std::isnan(va) && std::isnan(vb);
+    return key.descending ? va > vb : va < vb;
+  });
+  return rows;
+}
+
+void WriteText(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows,
+               std::ostream& out) {
+  const auto& columns = CandidateColumns();
+  std::vector<CandidateTexts> texts;
+  texts.reserve(rows.size());
+  for (const CandidateRating* c : rows) texts.push_back(FormatCandidateTexts(*c));
+
+  std::array<std::size_t, kCandidateColumnCount> widths{};
+  for (std::size_t j = 0; j < columns.size(); ++j) {
+    widths[j] = DisplayWidth(columns[j].header);
+    for (const CandidateTexts& t : texts) widths[j] = std::max(widths[j], DisplayWidth(t[j]));
+  }
+  const auto line = [&](auto cell) {
+    std::string s;
+    for (std::size_t j = 0; j < columns.size(); ++j) {
+      const std::string_view text = cell(j);
+      const std::string pad(widths[j] - DisplayWidth(text), ' ');
+      if (j > 0) s += "  ";
+      s += columns[j].numeric ? pad + std::string(text) : std::string(text) + pad;
+    }
+    s.erase(s.find_last_not_of(' ') + 1);
+    out << s << '\n';
+  };
+  line([&](std::size_t j) { return columns[j].header; });
+  for (const CandidateTexts& t : texts) line([&](std::size_t j) { return std::string_view(t[j]); });
+  out << "허용 사용률 정격 " << outcome.ratedLimit << "%, 최대 " << outcome.peakLimit << "%\n";
+}
+
+void WriteCsv(const std::vector<const CandidateRating*>& rows, std::ostream& out) {
+  std::vector<std::string> fields;
+  for (const CandidateColumnInfo& c : CandidateColumns()) fields.emplace_back(c.header);
+  out << CsvRecord(fields);
+  for (const CandidateRating* c : rows) {
+    const CandidateTexts t = FormatCandidateTexts(*c);
+    out << CsvRecord(std::vector<std::string>(t.begin(), t.end()));
+  }
+}
+
+void WriteJson(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows, std::ostream& out) {
+  JsonOut json;
+  json.KeyInt("ratedLimit", outcome.ratedLimit);
+  json.KeyInt("peakLimit", outcome.peakLimit);
+  json.KeyFloat("accelG", outcome.accelG);
+  json.Key("models");
+  json.w().StartArray();
+  for (const CandidateRating* c : rows) {
+    json.w().StartObject();
+    json.KeyString("name", c->name);
+    json.KeyInt("index", static_cast<std::int64_t>(c->index));
+    json.KeyInt("series", static_cast<int>(c->series));
+    json.KeyInt("number", c->number);
+    json.KeyFloat("ratedDuty", c->duty.ratedDuty);
+    json.KeyFloat("peakDuty", c->duty.peakDuty);
+    json.KeyBool("fits", c->fits);
+    json.KeyBool("selected", c->selected);
+    json.KeyFloat("ratedMargin", c->ratedMargin);
+    json.KeyFloat("peakMargin", c->peakMargin);
+    json.KeyFloat("coilTemp", c->analysis.coilTemp);
+    json.KeyBool("coolEnough", c->coolEnough);
+    json.Key("headroomKg");
+    if (c->headroomKg) {
+      json.Float(*c->headroomKg);
+    } else {
+      json.w().Null();
+    }
+    // The cap is the largest load the input takes: the model may carry more.
+    json.KeyBool("headroomAtCap", c->headroomKg && *c->headroomKg >= kMaxLoadMassKg);
+    json.KeyFloat("peakCurrent", c->drive.peakCurrent);
+    json.KeyFloat("rmsCurrent", c->drive.rmsCurrent);
+    json.KeyFloat("peakCurrentShare", c->drive.peakCurrentShare);
+    json.KeyFloat("rmsCurrentShare", c->drive.rmsCurrentShare);
+    json.KeyFloat("backEmf", c->drive.backEmf);
+    json.KeyFloat("copperLoss", c->drive.copperLoss);
+    WriteAnalysis(json, c->analysis);
+    json.w().EndObject();
+  }
+  json.w().EndArray();
+  json.Print(out);
+}
+
+bool Wide(char32_t cp) {
+  return (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF && cp != 0x303F) ||
+         (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) || (cp >= 0xFE30 && cp <= 0xFE4F) ||
+         (cp >= 0xFF00 && cp <= 0xFF60) || (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
+}
+
+}  // namespace
+
+std::optional<RankOrder> ParseRankOrder(std::string_view key) {
+  for (const OrderKey& k : kOrders)
+    if (k.key == key) return k.order;
+  return std::nullopt;
+}
+
+std::string RankOrderHelp() {
+  std::string help;
+  for (const OrderKey& k : kOrders) {
+    if (!help.empty()) help += "; ";
+    help += std::string(k.key) + ": " + std::string(k.help);
+  }
+  return help;
+}
+
+std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text) {
+  std::array<bool, 3> series{false, false, false};
+  while (true) {
+    const std::size_t comma = text.find(',');
+    const std::string_view entry = text.substr(0, comma);
+    if (entry != "1" && entry != "2" && entry != "3") return std::nullopt;
+    series[static_cast<std::size_t>(entry[0] - '1')] = true;
+    if (comma == std::string_view::npos) return series;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+std::size_t DisplayWidth(std::string_view text) {
+  std::size_t width = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    // A stray continuation byte counts as one column of its own.
+    const std::size_t length = lead < 0x80            ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 1;
+    char32_t cp = length == 1 ? lead : lead & (0x7Fu >> length);
+    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    width += Wide(cp) ? 2 : 1;
+    i += length;
+  }
+  return width;
+}
+
+int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
+  const ComparisonOutcome outcome = CompareCandidates(request.comparison);
+  if (outcome.refusal) {
+    if (request.format == RankFormat::Json) {
+      JsonOut json;
+      json.KeyString("error", *outcome.refusal);
+      json.Print(out);
+    } else {
+      err << *outcome.refusal << '\n';
+    }
+    return kExitStopped;
+  }
+  const std::vector<const CandidateRating*> rows = Chosen(outcome, request);
+  switch (request.format) {
+    case RankFormat::Text: WriteText(outcome, rows, out); break;
+    case RankFormat::Csv: WriteCsv(rows, out); break;
+    case RankFormat::Json: WriteJson(outcome, rows, out); break;
+  }
+  return kExitOk;
+}
+
+}  // namespace brivane::cli

@@ -1,0 +1,104 @@
+#include "engine/ComparisonTexts.h"
+
+#include <cmath>
+
+#include "engine/NumberText.h"
+
+namespace brivane {
+namespace {
+
+constexpr std::string_view kHeadroomAtCap = "3000 or more";
+constexpr std::string_view kNoHeadroom = "-";
+
+std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); }
+
+}  // namespace
+
+const std::array<CandidateColumnInfo, kCandidateColumnCount>& CandidateColumns() {
+  static const std::array<CandidateColumnInfo, kCandidateColumnCount> columns{{
+      {"모델", false},
+      {"시리즈", true},
+      {"No.", true},
+      {"판정", false},
+      {"정격 사용률(%)", true},
+      {"최대 사용률(%)", true},
+      {"정격 여유(%)", true},
+      {"최대 여유(%)", true},
+      {"코일부온도(℃)", true},
+      {"허용 부하(kg)", true},
+      {"최대 전류(Arms)", true},
+      {"실효 전류(Arms)", true},
+      {"최대 전류비(%)", true},
+      {"정격 전류비(%)", true},
+      {"역기전력(V)", true},
+      {"동손(W)", true},
+  }};
+  return columns;
+}
+
+double CandidateValue(const CandidateRating& c, CandidateColumn column) {
+  const auto d = [](float v) { return static_cast<double>(v); };
+  switch (column) {
+    case CandidateColumn::Series: return static_cast<double>(c.series);
+    case CandidateColumn::Number: return c.number;
+    case CandidateColumn::RatedDuty: return d(c.duty.ratedDuty);
+    case CandidateColumn::PeakDuty: return d(c.duty.peakDuty);
+    case CandidateColumn::RatedMargin: return d(c.ratedMargin);
+    case CandidateColumn::PeakMargin: return d(c.peakMargin);
+    case CandidateColumn::CoilTemp: return d(c.analysis.coilTemp);
+    case CandidateColumn::Headroom: return c.headroomKg ? d(*c.headroomKg) : std::nan("");
+    case CandidateColumn::PeakCurrent: return d(c.drive.peakCurrent);
+    case CandidateColumn::RmsCurrent: return d(c.drive.rmsCurrent);
+    case CandidateColumn::PeakCurrentShare: return d(c.drive.peakCurrentShare);
+    case CandidateColumn::RmsCurrentShare: return d(c.drive.rmsCurrentShare);
+    case CandidateColumn::BackEmf: return d(c.drive.backEmf);
+    case CandidateColumn::CopperLoss: return d(c.drive.copperLoss);
+    case CandidateColumn::Name:
+    case CandidateColumn::Verdict: break;
+  }
+  return std::nan("");
+}
+
+CandidateTexts FormatCandidateTexts(const CandidateRating& c) {
+  std::string verdict = c.selected ? "선정" : c.fits ? "적합" : "부적합";
+  std::string headroom(kNoHeadroom);
+  if (c.headroomKg) headroom = *c.headroomKg >= kMaxLoadMassKg ? std::string(kHeadroomAtCap) : Fixed(*c.headroomKg, 2);
+  return {std::string(c.name),
+          std::to_string(static_cast<int>(c.series)),
+          std::to_string(c.number),
+          std::move(verdict),
+          Fixed(c.duty.ratedDuty, 1),
+          Fixed(c.duty.peakDuty, 1),
+          Fixed(c.ratedMargin, 1),
+          Fixed(c.peakMargin, 1),
+          Fixed(c.analysis.coilTemp, 1),
+          std::move(headroom),
+          Fixed(c.drive.peakCurrent, 2),
+          Fixed(c.drive.rmsCurrent, 2),
+          Fixed(c.drive.peakCurrentShare, 1),
+          Fixed(c.drive.rmsCurrentShare, 1),
+          Fixed(c.drive.backEmf, 1),
+          Fixed(c.drive.copperLoss, 2)};
+}
+
+std::string CsvRecord(const std::vector<std::string>& fields) {
+  std::string out;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) out += ',';
+    const std::string& f = fields[i];
+    if (f.find_first_of(",\"\r\n") == std::string::npos) {
+      out += f;
+      continue;
+    }
+    out += '"';
+    for (const char ch : f) {
+      if (ch == '"') out += '"';
+      out += ch;
+    }
+    out += '"';
+  }
+  out += "\r\n";
+  return out;
+}
+
+}  // namespace brivane

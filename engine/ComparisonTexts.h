@@ -1,0 +1,54 @@
+// The texts a comparison table shows for each rated model, in the form's display formats, so the
+// command line and the window show the same digits without computing anything themselves.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/Comparison.h"
+
+namespace brivane {
+
+enum class CandidateColumn : std::size_t {
+  Name,
+  Series,
+  Number,
+  Verdict,  // "선정" for the selection's pick, "적합" for another fitting row, "부적합" otherwise
+  RatedDuty,
+  PeakDuty,
+  RatedMargin,
+  PeakMargin,
+  CoilTemp,
+  Headroom,  // "%.2f"; "3000 or more" at the load cap; "-" for none
+  PeakCurrent,
+  RmsCurrent,
+  PeakCurrentShare,
+  RmsCurrentShare,
+  BackEmf,
+  CopperLoss,
+};
+inline constexpr std::size_t kCandidateColumnCount = 16;
+
+struct CandidateColumnInfo {
+  std::string_view header;  // with the unit
+  bool numeric;             // right-aligned, sorted as a number
+};
+
+// In CandidateColumn order.
+const std::array<CandidateColumnInfo, kCandidateColumnCount>& CandidateColumns();
+
+// The number a numeric column shows, unrounded, to sort by; not a number for a model without
+// headroom and for the text columns.
+double CandidateValue(const CandidateRating& c, CandidateColumn column);
+
+using CandidateTexts = std::array<std::string, kCandidateColumnCount>;
+CandidateTexts FormatCandidateTexts(const CandidateRating& c);
+
+// One RFC 4180 record: fields quoted where they hold a comma, a quote or a line break (quotes
+// doubled), separated by commas, ended by CR LF.
+std::string CsvRecord(const std::vector<std::string>& fields);
+
+}  // namespace brivane

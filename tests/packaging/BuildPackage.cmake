@@ -1,0 +1,11 @@
+# Builds the Debian package afresh into OUT_DIR with CPack and checks that it has the expected name.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${OUT_DIR})
+execute_process(COMMAND ${CPACK} -G DEB --config ${CONFIG} -B ${OUT_DIR} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cpack failed (${status})")
+endif()
+if(NOT EXISTS ${DEB})
+  file(GLOB made ${OUT_DIR}/*.deb)
+  message(FATAL_ERROR "expected ${DEB}, cpack wrote: ${made}")
+endif()
