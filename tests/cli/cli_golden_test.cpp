@@ -27,6 +27,11 @@ struct GoldenCase {
   std::vector<std::string> args;
 };
 
+// How a failing case is named in the test log: its arguments.
+void PrintTo(const GoldenCase& c, std::ostream* os) {
+  for (const std::string& a : c.args) *os << "[" << a << "] ";
+}
+
 const std::vector<std::string> kMove{"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"};
 
 std::vector<std::string> With(std::vector<std::string> head, const std::vector<std::string>& tail) {
