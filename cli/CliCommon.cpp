@@ -1,6 +1,5 @@
 #include "cli/CliCommon.h"
 
-
 #include <algorithm>
 
 #include "cli/RankCommand.h"
@@ -90,8 +89,9 @@ void CommandLine::AddFlag(std::string name, std::string description) {
 
 void CommandLine::AddMoveOptions() {
   AddValue("move", "FILE",
-           "Move file (.brivane) whose move and limits (and, for check, model and ambient) are the "
-           "defaults; the options given beside it override them.");
+           "Move file (.brivane) whose move and limits (for check also its model and ambient text, "
+           "for rank its ambient text) take the place of the defaults; the options given beside it "
+           "override them.");
   AddValue("mass", "KG", "Load mass in kg (default 0).");
   AddValue("stroke", "MM", "Stroke in mm, an integer (default 0).");
   AddValue("accel-g", "G", "Peak acceleration in g (the default mode; default 0).");
