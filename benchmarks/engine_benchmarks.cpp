@@ -4,22 +4,14 @@
 
 #include "engine/Comparison.h"
 #include "engine/Selection.h"
+#include "tests/support/WorkedExamples.h"
 
 using namespace brivane;
 
 namespace {
 
-MotionInput Move() {
-  MotionInput in;
-  in.loadMass = 1.0f;
-  in.distanceMm = 500;
-  in.accelValue = 1.0f;
-  in.peakVelocity = 1.0f;
-  return in;
-}
-
 void BM_ComputeDutyOneRow(benchmark::State& state) {
-  const MotionInput in = Move();
+  const MotionInput in = examples::FirstMove();
   const MotorRecord& row = MotorCatalog::Instance().at(0);
   for (auto _ : state) {
     benchmark::DoNotOptimize(in);
@@ -31,22 +23,19 @@ BENCHMARK(BM_ComputeDutyOneRow);
 // Range 0: load in kg. 1 kg stops early in every series; 200 kg walks most rows and finds
 // nothing in the single-sided series (the dearer case).
 void BM_WholeSelection(benchmark::State& state) {
-  SelectionRequest request;
-  request.input = Move();
+  SelectionRequest request = examples::FirstSelectionRequest();
   request.input.loadMass = static_cast<float>(state.range(0));
-  SelectionRecord record;
   for (auto _ : state) {
-    SelectionOutcome out = RunSelection(request, record);
+    SelectionOutcome out = RunSelection(request);
     benchmark::DoNotOptimize(out);
   }
 }
 BENCHMARK(BM_WholeSelection)->Arg(1)->Arg(200);
 
 void BM_DutyCheck(benchmark::State& state) {
-  const DutyCheckRequest request{Move(), "IC-14", "20"};
-  SelectionRecord record;
+  const DutyCheckRequest request{examples::FirstMove(), "IC-14", 20.0f};
   for (auto _ : state) {
-    DutyCheckOutcome out = CheckModelDuty(request, record);
+    DutyCheckOutcome out = CheckModelDuty(request);
     benchmark::DoNotOptimize(out);
   }
 }
@@ -57,7 +46,7 @@ BENCHMARK(BM_DutyCheck);
 // from below the load).
 void BM_CompareAllRows(benchmark::State& state) {
   ComparisonRequest request;
-  request.move = Move();
+  request.move = examples::FirstMove();
   request.move.loadMass = static_cast<float>(state.range(0));
   for (auto _ : state) {
     ComparisonOutcome out = CompareCandidates(request);

@@ -20,7 +20,7 @@ void Append(std::string& out, const char* key, float value) {
   out += FormatShortest(value);
 }
 
-void AppendString(std::string& out, const std::string& text) {
+void AppendString(std::string& out, std::string_view text) {
   out += '"';
   for (char c : text) {
     if (c == '"' || c == '\\') out += '\\';
@@ -64,12 +64,11 @@ int main(int argc, char* argv[]) {
   }
   if (!json) return 64;
 
-  SelectionRecord record;
-  const SelectionOutcome out = RunSelection(request, record);
+  const SelectionOutcome out = RunSelection(request);
   std::string text = "{";
   if (!out.completed) {
     text += "\"error\":";
-    AppendString(text, out.messages.back());
+    AppendString(text, out.messages.back().text);
     text += "}\n";
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 2;
@@ -77,12 +76,12 @@ int main(int argc, char* argv[]) {
   text += "\"messages\":[";
   for (std::size_t i = 0; i < out.messages.size(); ++i) {
     if (i) text += ',';
-    AppendString(text, out.messages[i]);
+    AppendString(text, out.messages[i].text);
   }
   text += "],";
-  Append(text, "accelG", record.accelG);
+  Append(text, "accelG", out.acceleration->g);
   text += ',';
-  Append(text, "accelTimeMs", record.accelTimeMs);
+  Append(text, "accelTimeMs", out.acceleration->timeMs);
   text += ",\"ratedLimit\":" + std::to_string(out.ratedLimit) + ",\"peakLimit\":" + std::to_string(out.peakLimit) +
           ",\"series\":[";
   for (std::size_t s = 0; s < 3; ++s) {

@@ -1,4 +1,4 @@
-#include "MotorCatalog.h"
+#include "catalog/MotorCatalog.h"
 
 #include <stdexcept>
 
@@ -8,6 +8,8 @@ namespace {
 // Columns: series, offered, name, moverMass, ratedForce, attractionForce, seriesNumber{1,2,3},
 // peakForce, ratedCurrent, peakCurrent, maxPower, polePitch, forceConstant, bemfConstant,
 // motorConstant, electricalTimeConstant, lineResistance, lineInductance, thermalCoefficient.
+// One row a line, as the catalog prints them.
+// clang-format off
 constexpr std::array<MotorRecord, MotorCatalog::kSize> kRows{{
     {1, 1, "CL-01", 0.25f, 24.7f, 0, {1, 0, 0}, 74.1f, 1.3f, 3.9f, 245.5f, 24.0f, 19.0f, 6.78f, 4.7f, 0.38f, 10.39f, 3.95f, 0.524f},
     {1, 1, "CL-02", 0.35f, 37.0f, 0, {2, 0, 0}, 111.1f, 1.3f, 3.9f, 245.5f, 24.0f, 28.46f, 10.17f, 7.1f, 0.38f, 15.59f, 5.93f, 0.47f},
@@ -79,11 +81,12 @@ constexpr std::array<MotorRecord, MotorCatalog::kSize> kRows{{
     {3, 1, "VC-20", 24.2f, 2200.0f, 8000, {0, 0, 20}, 6600.0f, 19.3f, 57.9f, 3810.5f, 60.0f, 113.99f, 38.0f, 108.84f, 7.82f, 1.3f, 10.17f, 0.034f},
     {3, 1, "VC-21", 34.2f, 2635.0f, 0, {0, 0, 21}, 7905.0f, 22.6f, 67.8f, 4305.9f, 60.0f, 116.52f, 38.84f, 120.47f, 9.0f, 1.5f, 13.5f, 0.029f},
 }};
+// clang-format on
 
 constexpr bool RowsAreConsistent() {
   for (std::size_t i = 0; i < kRows.size(); ++i) {
     const MotorRecord& r = kRows[i];
-    const std::int32_t expected = i <= 22 ? 1 : (i <= 47 ? 2 : 3);
+    const std::int32_t expected = i < kSeriesTable[1].firstIndex ? 1 : (i < kSeriesTable[2].firstIndex ? 2 : 3);
     if (r.series != expected || r.offered != 1) return false;
     int nonZero = 0;
     for (std::size_t s = 0; s < 3; ++s) nonZero += r.seriesNumber[s] != 0 ? 1 : 0;
@@ -91,6 +94,10 @@ constexpr bool RowsAreConsistent() {
   }
   return true;
 }
+static_assert(kSeriesTable[2].firstIndex + static_cast<std::size_t>(kSeriesTable[2].size) == kRows.size() &&
+                  kSeriesTable[1].firstIndex == static_cast<std::size_t>(kSeriesTable[0].size) &&
+                  kSeriesTable[2].firstIndex == kSeriesTable[1].firstIndex + static_cast<std::size_t>(kSeriesTable[1].size),
+              "the series table does not cover the motor table");
 static_assert(RowsAreConsistent(), "series, offered or series number out of place in the motor table");
 
 }  // namespace
@@ -106,17 +113,13 @@ const MotorRecord& MotorCatalog::at(std::size_t index) const {
 }
 
 IndexRange MotorCatalog::SeriesRange(MotorSeries s) {
-  switch (s) {
-    case MotorSeries::DoubleSided: return {0, 22};
-    case MotorSeries::SingleSided: return {23, 47};
-    case MotorSeries::Vela: return {48, 68};
-  }
-  return {1, 0};  // empty for a code that is no series
+  if (SeriesSlot(s) >= kSeriesTable.size()) return {1, 0};  // empty for a code that is no series
+  const SeriesInfo& info = InfoOf(s);
+  return {info.firstIndex, info.firstIndex + static_cast<std::size_t>(info.size) - 1};
 }
 
 std::int32_t MotorCatalog::SeriesCount(MotorSeries s) {
-  const IndexRange r = SeriesRange(s);
-  return r.last >= r.first ? static_cast<std::int32_t>(r.last - r.first + 1) : 0;
+  return SeriesSlot(s) < kSeriesTable.size() ? InfoOf(s).size : 0;
 }
 
 std::optional<std::size_t> MotorCatalog::FindBySeriesNumber(MotorSeries s, std::int32_t number) const {

@@ -9,15 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/Series.h"
+
 namespace brivane {
-
-enum class MotorSeries : std::int32_t { DoubleSided = 1, SingleSided = 2, Vela = 3 };
-
-inline constexpr std::array<MotorSeries, 3> kAllSeries{MotorSeries::DoubleSided, MotorSeries::SingleSided,
-                                                       MotorSeries::Vela};
-
-// Position 0, 1, 2 of a series in the per-series arrays of the tool.
-constexpr std::size_t SeriesSlot(MotorSeries s) { return static_cast<std::size_t>(s) - 1; }
 
 struct MotorRecord {
   std::int32_t series;   // MotorSeries code of the row

@@ -1,32 +1,33 @@
 // catalog, select, check and rank: the engine's operations with the form's defaults.
+#include <array>
 #include <string>
 
+#include "catalog/DataSheetFields.h"
+#include "catalog/MotorCatalog.h"
+#include "catalog/Series.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/RankCommand.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
+#include "engine/Selection.h"
 
 namespace brivane::cli {
 namespace {
 
-// Series captions as the form's result group labels them.
-constexpr std::array<std::string_view, 3> kSeriesCaption{"양측식 (Coreless)", "편측식 (Ironcore)",
-                                                         "편측식 (Vela-Series)"};
-
 std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); }
 
 void PrintAnalysis(const LoadAnalysis& a, const Io& io) {
-  const AnalysisTexts t = FormatAnalysisTexts(a);
-  constexpr std::array<std::string_view, 8> labels{"평균 추력", "최대 추력", "가감속 시간", "등속 시간",
-                                                   "총 소요 시간", "가감속 거리", "등속 거리", "총 이동거리"};
-  constexpr std::array<std::string_view, 8> units{"N", "N", "sec", "sec", "sec", "mm", "mm", "mm"};
-  for (std::size_t i = 0; i < labels.size(); ++i)
-    io.Out(Pad(labels[i], 14) + t.analysis[i] + " " + std::string(units[i]));
-  io.Out(Pad("주위온도", 14) + t.ambient + " ℃");
-  io.Out(Pad("코일부온도", 14) + t.coil + " ℃");
+  for (const AnalysisRow& row : kAnalysisRows)
+    io.Out(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
+  for (const AnalysisRow& row : kTemperatureRows)
+    io.Out(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
 }
+
+// Positions in kDataSheetFields: moverMass, ratedForce, attractionForce, peakForce, then the
+// electrical and mechanical data in the sheet's order.
+constexpr std::array<std::size_t, 14> kCatalogJsonOrder{12, 0, 13, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
 }  // namespace
 
@@ -51,20 +52,15 @@ int RunCatalog(const CommandLine& line, const Io& io) {
       json.KeyInt("offered", r.offered);
       json.KeyString("name", r.name);
       json.KeyInt("number", r.Number());
-      json.KeyFloat("moverMass", r.moverMass);
-      json.KeyFloat("ratedForce", r.ratedForce);
-      json.KeyInt("attractionForce", r.attractionForce);
-      json.KeyFloat("peakForce", r.peakForce);
-      json.KeyFloat("ratedCurrent", r.ratedCurrent);
-      json.KeyFloat("peakCurrent", r.peakCurrent);
-      json.KeyFloat("maxPower", r.maxPower);
-      json.KeyFloat("polePitch", r.polePitch);
-      json.KeyFloat("forceConstant", r.forceConstant);
-      json.KeyFloat("bemfConstant", r.bemfConstant);
-      json.KeyFloat("motorConstant", r.motorConstant);
-      json.KeyFloat("electricalTimeConstant", r.electricalTimeConstant);
-      json.KeyFloat("lineResistance", r.lineResistance);
-      json.KeyFloat("lineInductance", r.lineInductance);
+      // The catalog's column order: mass and the two forces, then the data-sheet order.
+      for (const std::size_t f : kCatalogJsonOrder) {
+        const DataSheetField& field = kDataSheetFields[f];
+        if (field.format == FieldFormat::WholeNumber) {
+          json.KeyInt(field.jsonKey, static_cast<std::int64_t>(field.value(r)));
+        } else {
+          json.KeyFloat(field.jsonKey, field.value(r));
+        }
+      }
       json.KeyFloat("thermalCoefficient", r.thermalCoefficient);
       json.w().EndObject();
     }
@@ -97,17 +93,16 @@ int RunSelect(const CommandLine& line, const Io& io) {
   const auto request = ReadSelectionRequest(line, io);
   if (!request) return kExitUsage;
 
-  SelectionRecord record;
-  const SelectionOutcome out = RunSelection(*request, record);
+  const SelectionOutcome out = RunSelection(*request);
   const bool json = line.WantsJson();
 
   if (!out.completed) {
     if (json) {
       JsonOut o;
-      o.KeyString("error", out.messages.back());
+      o.KeyString("error", out.messages.back().text);
       o.Print(io.out);
     } else {
-      io.Err(out.messages.back());
+      io.Err(out.messages.back().text);
     }
     return kExitStopped;
   }
@@ -116,10 +111,10 @@ int RunSelect(const CommandLine& line, const Io& io) {
     JsonOut o;
     o.Key("messages");
     o.w().StartArray();
-    for (const std::string& m : out.messages) o.String(m);
+    for (const Message& m : out.messages) o.String(m.text);
     o.w().EndArray();
-    o.KeyFloat("accelG", record.accelG);
-    o.KeyFloat("accelTimeMs", record.accelTimeMs);
+    o.KeyFloat("accelG", out.acceleration->g);
+    o.KeyFloat("accelTimeMs", out.acceleration->timeMs);
     o.KeyInt("ratedLimit", out.ratedLimit);
     o.KeyInt("peakLimit", out.peakLimit);
     o.Key("series");
@@ -139,15 +134,15 @@ int RunSelect(const CommandLine& line, const Io& io) {
     return kExitOk;
   }
 
-  for (const std::string& m : out.messages) io.Err(m);
+  for (const Message& m : out.messages) io.Err(m.text);
   std::array<DutyResult, 3> duties;
   for (std::size_t i = 0; i < 3; ++i) duties[i] = out.series[i].duty;
   const auto texts = FormatDutyTexts(duties);
   io.Out(Pad("", 22) + Pad("model", 8) + Pad("정격 사용률(%)", 16) + "최대 사용률(%)");
   for (std::size_t i = 0; i < 3; ++i)
-    io.Out(Pad(kSeriesCaption[i], 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
+    io.Out(Pad(kSeriesTable[i].caption, 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
              Pad(texts[2 * i], 16) + texts[2 * i + 1]);
-  io.Out("가속도 " + Fixed(record.accelG, 1) + " g, 가속 시간 " + Fixed(record.accelTimeMs, 1) +
+  io.Out("가속도 " + Fixed(out.acceleration->g, 1) + " g, 가속 시간 " + Fixed(out.acceleration->timeMs, 1) +
            " msec, 허용 사용률 정격 " + std::to_string(out.ratedLimit) + "%, 최대 " +
            std::to_string(out.peakLimit) + "%");
   return kExitOk;
@@ -171,20 +166,19 @@ int RunCheck(const CommandLine& line, const Io& io) {
   if (!move) return kExitUsage;
 
   const std::string model = positionals.empty() ? form->model : positionals.front();
-  const std::string ambient = line.IsSet("ambient") ? line.Value("ambient") : form->ambient;
-  SelectionRecord record;
-  const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient}, record);
+  const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
+  const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient});
   const bool json = line.WantsJson();
 
   if (out.status != DutyCheckStatus::Completed) {
     if (json) {
       JsonOut o;
-      o.KeyString("error", out.message);
+      o.KeyString("error", out.message->text);
       if (out.analysis) WriteAnalysis(o, *out.analysis);
       o.Print(io.out);
     } else {
       if (out.analysis) PrintAnalysis(*out.analysis, io);
-      io.Err(out.message);
+      io.Err(out.message->text);
     }
     // The form's message speaks of a model not chosen; on the command line one was named.
     if (out.status == DutyCheckStatus::ModelMissing && !model.empty())
@@ -210,7 +204,7 @@ int RunCheck(const CommandLine& line, const Io& io) {
     return kExitOk;
   }
 
-  io.Out(model + " (" + std::string(kSeriesCaption[SeriesSlot(out.series)]) + ", No. " +
+  io.Out(model + " (" + std::string(InfoOf(out.series).caption) + ", No. " +
            std::to_string(out.number) + ")");
   PrintAnalysis(*out.analysis, io);
   io.Out(Pad("정격 사용률", 14) + Fixed(out.duty.ratedDuty, 1) + " %");

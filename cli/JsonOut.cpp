@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/NumberText.h"
+#include "engine/Presentation.h"
 
 namespace brivane::cli {
 
@@ -54,16 +55,8 @@ void JsonOut::Print(std::ostream& out) {
 void WriteAnalysis(JsonOut& json, const LoadAnalysis& a) {
   json.Key("analysis");
   json.w().StartObject();
-  json.KeyFloat("rmsThrust", a.rmsThrust);
-  json.KeyFloat("peakThrust", a.peakThrust);
-  json.KeyFloat("accelTime", a.accelTime);
-  json.KeyFloat("constTime", a.constTime);
-  json.KeyFloat("totalTime", a.totalTime);
-  json.KeyFloat("accelDistance", a.accelDistance);
-  json.KeyFloat("constDistance", a.constDistance);
-  json.KeyFloat("totalDistance", a.totalDistance);
-  json.KeyFloat("ambientTemp", a.ambientTemp);
-  json.KeyFloat("coilTemp", a.coilTemp);
+  for (const AnalysisRow& row : kAnalysisRows) json.KeyFloat(row.jsonKey, a.*row.value);
+  for (const AnalysisRow& row : kTemperatureRows) json.KeyFloat(row.jsonKey, a.*row.value);
   json.w().EndObject();
 }
 

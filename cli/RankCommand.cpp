@@ -198,10 +198,10 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
   if (outcome.refusal) {
     if (request.format == RankFormat::Json) {
       JsonOut json;
-      json.KeyString("error", *outcome.refusal);
+      json.KeyString("error", outcome.refusal->text);
       json.Print(out);
     } else {
-      err << *outcome.refusal << '\n';
+      err << outcome.refusal->text << '\n';
     }
     return kExitStopped;
   }

@@ -4,9 +4,11 @@
 #include <chrono>
 #include <string>
 
+#include "catalog/MotorCatalog.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "engine/Messages.h"
+#include "engine/Selection.h"
 #include "report/Report.h"
 
 namespace brivane::cli {
@@ -102,16 +104,17 @@ int RunReport(const CommandLine& line, const Io& io) {
     return kExitStopped;
   };
 
-  SelectionRecord record;
   const MotorCatalog& catalog = MotorCatalog::Instance();
-  const SelectionOutcome out = RunSelection(*request, record, catalog);
-  if (!out.completed) return stop(out.messages.back());
+  const SelectionOutcome out = RunSelection(*request, catalog);
+  if (!out.completed) return stop(out.messages.back().text);
   if (!json)
-    for (const std::string& m : out.messages) io.Err(m);
+    for (const Message& m : out.messages) io.Err(m.text);
   if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; }))
-    return stop(msg::kSelectionMissing);
+    return stop(msg::kSelectionMissing.text);
 
   // What the save button does before its dialog: the report shows each series' selected model.
+  SelectionRecord record;
+  record.Apply(out);
   record.CopySelectedToShown();
   // The directory and the nickname go on as given: bytes in the platform's file-name encoding.
   const SaveResult saved = SaveSelectionReport(line.Value("dir"), record, catalog, MakeSaveTime(*saveTime),
@@ -126,7 +129,7 @@ int RunReport(const CommandLine& line, const Io& io) {
     JsonOut o;
     o.Key("messages");
     o.w().StartArray();
-    for (const std::string& m : out.messages) o.String(m);
+    for (const Message& m : out.messages) o.String(m.text);
     o.w().EndArray();
     o.KeyString("path", saved.path);
     o.Print(io.out);

@@ -11,6 +11,7 @@
 
 #include "catalog/MotorCatalog.h"
 #include "engine/Motion.h"
+#include "engine/Messages.h"
 #include "engine/Selection.h"
 
 namespace brivane {
@@ -60,7 +61,7 @@ struct CandidateRating {
 
 struct ComparisonOutcome {
   // The selection's message for a move or limits it refuses; no rows then.
-  std::optional<std::string_view> refusal;
+  std::optional<Message> refusal;
   std::int32_t ratedLimit = 0;  // percent
   std::int32_t peakLimit = 0;
   float accelG = 0.0f;                  // the g value every row was rated with

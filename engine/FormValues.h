@@ -1,12 +1,13 @@
-// What the user typed and chose on the main form, as one plain value: what a move file holds.
+// Everything the user enters or picks on the main form, as one plain value: what the form reads
+// from its widgets and shows in them, and what a move file or a comparison takes.
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string>
 
+#include "engine/DutyLimits.h"
 #include "engine/Motion.h"
-#include "engine/Selection.h"
 
 namespace brivane {
 

@@ -1,10 +1,9 @@
-#include "Motion.h"
+#include "engine/Motion.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "Messages.h"
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 namespace brivane {
 namespace {
@@ -17,7 +16,7 @@ bool Within(float x, float lo, float hi) { return x >= lo && x <= hi; }
 
 }  // namespace
 
-std::optional<std::string_view> ValidateMotionInput(const MotionInput& in, AccelTimeCheck accelTimeCheck) {
+std::optional<Message> ValidateMotionInput(const MotionInput& in, AccelTimeCheck accelTimeCheck) {
   if (in.accelMode == AccelMode::Time) {
     // The duty check has no 10 msec bound, but a time of 0 or below gives no finite acceleration.
     const bool ok = accelTimeCheck == AccelTimeCheck::Selection ? in.accelValue >= 10.0f : in.accelValue > 0.0f;
@@ -83,10 +82,6 @@ DutyComputation ComputeDuty(const MotionInput& in, float accelG, const MotorReco
 float ParseAmbientText(std::string_view text) {
   const float t = static_cast<float>(ParseLeadingNumber(text));
   return std::isfinite(t) ? t : 0.0f;
-}
-
-LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, std::string_view ambientText) {
-  return AnalyseLoad(in, motor, ParseAmbientText(ambientText));
 }
 
 LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float ambientTemp) {

@@ -9,7 +9,8 @@
 #include <optional>
 #include <string_view>
 
-#include "MotorCatalog.h"
+#include "catalog/MotorCatalog.h"
+#include "engine/Messages.h"
 
 namespace brivane {
 
@@ -57,9 +58,9 @@ struct LoadAnalysis {
 // the duty check only rejects times that give no finite acceleration (0 or below).
 enum class AccelTimeCheck { Selection, DutyCheck };
 
-// The text of the first failing input check, or nothing when the move is acceptable.
+// The message of the first failing input check, or nothing when the move is acceptable.
 // A value that is not a number fails its check.
-std::optional<std::string_view> ValidateMotionInput(const MotionInput& in, AccelTimeCheck accelTimeCheck);
+std::optional<Message> ValidateMotionInput(const MotionInput& in, AccelTimeCheck accelTimeCheck);
 
 // Peak acceleration in g, as the duty formula takes it.
 float AccelInG(const MotionInput& in);
@@ -72,12 +73,11 @@ float AccelInMps2(const MotionInput& in);
 DutyComputation ComputeDuty(const MotionInput& in, float accelG, const MotorRecord& motor);
 
 // The ambient-temperature text read as the C library's atof reads it; 0 for a text that is not
-// a number or whose value is not a finite single-precision number.
+// a number or whose value is not a finite single-precision number. The form and the command line
+// read the typed text with it once, where they build a request.
 float ParseAmbientText(std::string_view text);
 
 // The eight load-analysis values and the coil-temperature estimate of one motor.
-LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, std::string_view ambientText);
-// The same with the ambient temperature already read as a number (ParseAmbientText).
 LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float ambientTemp);
 
 }  // namespace brivane

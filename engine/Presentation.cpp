@@ -1,8 +1,8 @@
-#include "Presentation.h"
+#include "engine/Presentation.h"
 
 #include <cmath>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 namespace brivane {
 
@@ -15,13 +15,15 @@ std::array<std::string, 6> FormatDutyTexts(const std::array<DutyResult, 3>& duti
   return texts;
 }
 
+std::string FormatAnalysisValue(const LoadAnalysis& a, const AnalysisRow& row) {
+  return FormatFixed(static_cast<double>(a.*row.value), row.decimals);
+}
+
 AnalysisTexts FormatAnalysisTexts(const LoadAnalysis& a) {
-  auto f = [](float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); };
   AnalysisTexts t;
-  t.analysis = {f(a.rmsThrust, 1),     f(a.peakThrust, 1),    f(a.accelTime, 3),     f(a.constTime, 3),
-                f(a.totalTime, 3),     f(a.accelDistance, 1), f(a.constDistance, 1), f(a.totalDistance, 1)};
-  t.ambient = f(a.ambientTemp, 0);
-  t.coil = f(a.coilTemp, 1);
+  for (std::size_t i = 0; i < kAnalysisRows.size(); ++i) t.analysis[i] = FormatAnalysisValue(a, kAnalysisRows[i]);
+  t.ambient = FormatAnalysisValue(a, kTemperatureRows[0]);
+  t.coil = FormatAnalysisValue(a, kTemperatureRows[1]);
   return t;
 }
 

@@ -4,22 +4,50 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "Motion.h"
+#include "engine/Motion.h"
 
 namespace brivane {
+
+// One shown value of the load analysis: the form's group "부하 분석 DATA", its two temperatures,
+// the command line's text and JSON.
+struct AnalysisRow {
+  float LoadAnalysis::*value;
+  std::string_view label;
+  std::string_view unit;
+  int decimals;  // "%.*f"
+  std::string_view jsonKey;
+};
+
+inline constexpr std::array<AnalysisRow, 8> kAnalysisRows{{
+    {&LoadAnalysis::rmsThrust, "평균 추력", "N", 1, "rmsThrust"},
+    {&LoadAnalysis::peakThrust, "최대 추력", "N", 1, "peakThrust"},
+    {&LoadAnalysis::accelTime, "가감속 시간", "sec", 3, "accelTime"},
+    {&LoadAnalysis::constTime, "등속 시간", "sec", 3, "constTime"},
+    {&LoadAnalysis::totalTime, "총 소요 시간", "sec", 3, "totalTime"},
+    {&LoadAnalysis::accelDistance, "가감속 거리", "mm", 1, "accelDistance"},
+    {&LoadAnalysis::constDistance, "등속 거리", "mm", 1, "constDistance"},
+    {&LoadAnalysis::totalDistance, "총 이동거리", "mm", 1, "totalDistance"},
+}};
+
+// The ambient temperature as the check read it (whole degrees), then the coil temperature.
+inline constexpr std::array<AnalysisRow, 2> kTemperatureRows{{
+    {&LoadAnalysis::ambientTemp, "주위온도", "℃", 0, "ambientTemp"},
+    {&LoadAnalysis::coilTemp, "코일부온도", "℃", 1, "coilTemp"},
+}};
 
 // "%.1f" of rated then peak duty ratio, per series in series order.
 std::array<std::string, 6> FormatDutyTexts(const std::array<DutyResult, 3>& duties);
 
 struct AnalysisTexts {
-  // rmsThrust, peakThrust ("%.1f"), accelTime, constTime, totalTime ("%.3f"),
-  // accelDistance, constDistance, totalDistance ("%.1f")
-  std::array<std::string, 8> analysis;
-  std::string ambient;  // "%.f"
-  std::string coil;     // "%.1f"
+  std::array<std::string, 8> analysis;  // in the order and with the decimals of kAnalysisRows
+  std::string ambient;                  // "%.f"
+  std::string coil;                     // "%.1f"
 };
 AnalysisTexts FormatAnalysisTexts(const LoadAnalysis& a);
+// One value of the analysis with its row's decimals.
+std::string FormatAnalysisValue(const LoadAnalysis& a, const AnalysisRow& row);
 
 // The velocity over time on a label axis: five labels at positions 0..4, the data point i at
 // position i (so the widths of the segments do not follow the durations).

@@ -1,12 +1,9 @@
-#include "Selection.h"
-
-#include "Messages.h"
+#include "engine/Selection.h"
 
 namespace brivane {
 namespace {
 
-constexpr std::array<std::string_view, 3> kNoFitMessages{msg::kNoFitDoubleSided, msg::kNoFitSingleSided,
-                                                         msg::kNoFitVela};
+constexpr std::array<Message, 3> kNoFitMessages{msg::kNoFitDoubleSided, msg::kNoFitSingleSided, msg::kNoFitVela};
 
 bool ValidPosition(const std::optional<int>& p) { return p && *p >= 0 && *p < kLimitPositions; }
 
@@ -31,6 +28,114 @@ SeriesChoice SearchSeries(const MotionInput& in, float accelG, MotorSeries s, bo
 
 }  // namespace
 
+std::optional<Message> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
+                                              const std::optional<int>& peakPosition) {
+  if (const auto failure = ValidateMotionInput(in, AccelTimeCheck::Selection)) return failure;
+  if (!ValidPosition(ratedPosition) || !ValidPosition(peakPosition)) return msg::kNoLimits;
+  return std::nullopt;
+}
+
+bool RowFits(const MotorRecord& row, const DutyResult& duty, float ratedLimit, float peakLimit) {
+  return ratedLimit > duty.ratedDuty && peakLimit > duty.peakDuty && row.offered == 1;
+}
+
+SelectionOutcome RunSelection(const SelectionRequest& request, const MotorCatalog& catalog) {
+  SelectionOutcome out;
+  const MotionInput& in = request.input;
+  out.move = in;
+
+  // In g mode the acceleration is converted before any check, so a run that stops later still
+  // leaves it.
+  if (in.accelMode == AccelMode::Gravity) out.acceleration = AccelerationForms{in.accelValue, AccelTimeMs(in)};
+  if (const auto failure = ValidateSelectionInput(in, request.ratedPosition, request.peakPosition)) {
+    out.messages.push_back(*failure);
+    return out;
+  }
+  out.ratedLimit = LimitFromPosition(*request.ratedPosition);
+  out.peakLimit = LimitFromPosition(*request.peakPosition);
+
+  out.accelG = AccelInG(in);
+  if (in.accelMode == AccelMode::Time) out.acceleration = AccelerationForms{out.accelG, in.accelValue};
+  if (out.ratedLimit != 70 || out.peakLimit != 80) out.messages.push_back(msg::kNotRecommendedLimits);
+
+  for (const MotorSeries s : kAllSeries) {
+    const std::size_t slot = SeriesSlot(s);
+    out.series[slot] = SearchSeries(in, out.accelG, s, request.gates[slot], static_cast<float>(out.ratedLimit),
+                                    static_cast<float>(out.peakLimit), catalog);
+    if (out.series[slot].number == 0) out.messages.push_back(kNoFitMessages[slot]);
+  }
+  out.completed = true;
+  return out;
+}
+
+DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCatalog& catalog) {
+  DutyCheckOutcome out;
+  const MotionInput& in = request.input;
+  // The input checks come before the model check: with no model and a wrong velocity, the
+  // velocity is what the user hears about.
+  if (const auto failure = ValidateMotionInput(in, AccelTimeCheck::DutyCheck)) {
+    out.status = DutyCheckStatus::InputRejected;
+    out.message = *failure;
+    return out;
+  }
+  const auto index = request.model.empty() ? std::nullopt : catalog.FindByName(request.model);
+  if (!index) {
+    out.status = DutyCheckStatus::ModelMissing;
+    out.message = msg::kNoModel;
+    return out;
+  }
+  const MotorRecord& row = catalog.at(*index);
+  out.series = row.Series();
+  out.number = row.Number();
+  out.model = std::string(row.name);
+
+  const float ratedDuty = ComputeDuty(in, AccelInG(in), row).duty.ratedDuty;
+  const LoadAnalysis analysis = AnalyseLoad(in, row, request.ambientTemp);
+  out.analysis = analysis;
+  if (analysis.constTime < 0.0f || analysis.constDistance < 0.0f) {
+    out.status = DutyCheckStatus::ProfileInvalid;
+    out.message = msg::kProfileTooShort;
+    return out;
+  }
+  out.chart = MakeProfileChart(analysis, in.peakVelocity);
+
+  // The peak ratio starts from the analysis's peak thrust, so it can differ from the
+  // selection's in the last digits.
+  out.duty.ratedDuty = ratedDuty;
+  out.duty.peakDuty = ((analysis.peakThrust * in.safetyFactor) / row.peakForce) * 100.0f;
+  out.status = DutyCheckStatus::Completed;
+  return out;
+}
+
+void SelectionRecord::Apply(const SelectionOutcome& outcome) {
+  if (outcome.acceleration) {
+    accelG = outcome.acceleration->g;
+    accelTimeMs = outcome.acceleration->timeMs;
+  }
+  if (!outcome.completed) return;
+  for (const MotorSeries s : kAllSeries) {
+    const SeriesChoice& c = outcome.series[SeriesSlot(s)];
+    SeriesRecord& r = of(s);
+    r.duty = c.duty;
+    r.selectedDuty = c.duty;
+    r.selectedNumber = c.number;
+    r.selectedName = c.model;
+    r.shownName = c.model;
+  }
+  move = outcome.move;
+  ratedLimit = outcome.ratedLimit;
+  peakLimit = outcome.peakLimit;
+}
+
+void SelectionRecord::Apply(const DutyCheckOutcome& outcome) {
+  if (outcome.status != DutyCheckStatus::Completed) return;
+  SeriesRecord& r = of(outcome.series);
+  r.shownNumber = outcome.number;
+  r.shownName = outcome.model;
+  r.duty = outcome.duty;
+  lastCheckedSeries = static_cast<std::int32_t>(outcome.series);
+}
+
 void SelectionRecord::CopySelectedToShown() {
   for (SeriesRecord& s : series) s.shownNumber = s.selectedNumber;
 }
@@ -41,117 +146,6 @@ void SelectionRecord::RestoreShown(MotorSeries s) {
   r.shownName = r.selectedName;
   r.duty = r.selectedDuty;
   if (lastCheckedSeries == static_cast<std::int32_t>(s)) lastCheckedSeries = 0;
-}
-
-std::optional<std::string_view> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
-                                                       const std::optional<int>& peakPosition) {
-  if (const auto failure = ValidateMotionInput(in, AccelTimeCheck::Selection)) return failure;
-  if (!ValidPosition(ratedPosition) || !ValidPosition(peakPosition)) return msg::kNoLimits;
-  return std::nullopt;
-}
-
-bool RowFits(const MotorRecord& row, const DutyResult& duty, float ratedLimit, float peakLimit) {
-  return ratedLimit > duty.ratedDuty && peakLimit > duty.peakDuty && row.offered == 1;
-}
-
-std::optional<int> PositionFromLimit(int percent) {
-  if (percent < 25 || percent > 100 || (percent - 25) % 5 != 0) return std::nullopt;
-  return (percent - 25) / 5;
-}
-
-SelectionOutcome RunSelection(const SelectionRequest& request, SelectionRecord& record, const MotorCatalog& catalog) {
-  SelectionOutcome out;
-  const MotionInput& in = request.input;
-
-  // In g mode the acceleration fields are recorded before any check, so a run that stops later
-  // still leaves them.
-  if (in.accelMode == AccelMode::Gravity) {
-    record.accelTimeMs = AccelTimeMs(in);
-    record.accelG = in.accelValue;
-  }
-  if (const auto failure = ValidateSelectionInput(in, request.ratedPosition, request.peakPosition)) {
-    out.messages.emplace_back(*failure);
-    return out;
-  }
-  out.ratedLimit = LimitFromPosition(*request.ratedPosition);
-  out.peakLimit = LimitFromPosition(*request.peakPosition);
-
-  out.accelG = AccelInG(in);
-  if (in.accelMode == AccelMode::Time) {
-    record.accelTimeMs = in.accelValue;
-    record.accelG = out.accelG;
-  }
-  if (out.ratedLimit != 70 || out.peakLimit != 80) out.messages.emplace_back(msg::kNotRecommendedLimits);
-
-  for (const MotorSeries s : kAllSeries) {
-    const std::size_t slot = SeriesSlot(s);
-    out.series[slot] = SearchSeries(in, out.accelG, s, request.gates[slot], static_cast<float>(out.ratedLimit),
-                                    static_cast<float>(out.peakLimit), catalog);
-    if (out.series[slot].number == 0) out.messages.emplace_back(kNoFitMessages[slot]);
-  }
-
-  for (const MotorSeries s : kAllSeries) {
-    const SeriesChoice& c = out.series[SeriesSlot(s)];
-    SeriesRecord& r = record.of(s);
-    r.duty = c.duty;
-    r.selectedDuty = c.duty;
-    r.selectedNumber = c.number;
-    r.selectedName = c.model;
-    r.shownName = c.model;
-  }
-  record.peakVelocity = in.peakVelocity;
-  record.loadMass = in.loadMass;
-  record.distanceMm = in.distanceMm;
-  record.dwellMs = in.dwellMs;
-  record.frictionCoefficient = in.frictionCoefficient;
-  record.safetyFactor = in.safetyFactor;
-  record.ratedLimit = out.ratedLimit;
-  record.peakLimit = out.peakLimit;
-  out.completed = true;
-  return out;
-}
-
-DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, SelectionRecord& record, const MotorCatalog& catalog) {
-  DutyCheckOutcome out;
-  const MotionInput& in = request.input;
-  // The input checks come before the model check: with no model and a wrong velocity, the
-  // velocity is what the user hears about.
-  if (const auto failure = ValidateMotionInput(in, AccelTimeCheck::DutyCheck)) {
-    out.status = DutyCheckStatus::InputRejected;
-    out.message = std::string(*failure);
-    return out;
-  }
-  const auto index = request.model.empty() ? std::nullopt : catalog.FindByName(request.model);
-  if (!index) {
-    out.status = DutyCheckStatus::ModelMissing;
-    out.message = std::string(msg::kNoModel);
-    return out;
-  }
-  const MotorRecord& row = catalog.at(*index);
-  out.series = row.Series();
-  out.number = row.Number();
-
-  const float ratedDuty = ComputeDuty(in, AccelInG(in), row).duty.ratedDuty;
-  const LoadAnalysis analysis = AnalyseLoad(in, row, request.ambientText);
-  out.analysis = analysis;
-  if (analysis.constTime < 0.0f || analysis.constDistance < 0.0f) {
-    out.status = DutyCheckStatus::ProfileInvalid;
-    out.message = std::string(msg::kProfileTooShort);
-    return out;
-  }
-  out.chart = MakeProfileChart(analysis, in.peakVelocity);
-
-  // The peak ratio starts from the analysis's peak thrust, so it can differ from the
-  // selection's in the last digits.
-  SeriesRecord& r = record.of(out.series);
-  r.shownNumber = out.number;
-  r.shownName = std::string(request.model);
-  r.duty.ratedDuty = ratedDuty;
-  r.duty.peakDuty = ((analysis.peakThrust * in.safetyFactor) / row.peakForce) * 100.0f;
-  record.lastCheckedSeries = static_cast<std::int32_t>(out.series);
-  out.duty = r.duty;
-  out.status = DutyCheckStatus::Completed;
-  return out;
 }
 
 }  // namespace brivane

@@ -1,5 +1,6 @@
-// The motor selection (first fit per series) and the duty check of one chosen model, with the
-// process-wide record of their outcome that the data sheets and the report read.
+// The motor selection (first fit per series) and the duty check of one chosen model, as pure
+// operations that return their outcome, and the process-wide record of the last outcomes that
+// the data sheets and the report read.
 #pragma once
 
 #include <array>
@@ -9,57 +10,18 @@
 #include <string_view>
 #include <vector>
 
-#include "Motion.h"
-#include "MotorCatalog.h"
-#include "Presentation.h"
+#include "catalog/MotorCatalog.h"
+#include "engine/DutyLimits.h"
+#include "engine/Messages.h"
+#include "engine/Motion.h"
+#include "engine/Presentation.h"
 
 namespace brivane {
 
-struct SeriesRecord {
-  std::int32_t selectedNumber = 0;  // series number the last selection chose; 0 = none
-  std::string selectedName;
-  std::int32_t shownNumber = 0;     // what the data sheet and the report show
-  std::string shownName;
-  DutyResult duty;                  // ratios of the shown model
-  DutyResult selectedDuty;          // ratios the last selection found for its model
-};
-
-struct SelectionRecord {
-  std::array<SeriesRecord, 3> series;  // in series order
-  std::int32_t lastCheckedSeries = 0;  // series of the last duty check; 0 = none
-  float accelG = 0.0f;
-  float accelTimeMs = 0.0f;
-  float peakVelocity = 0.0f;
-  float loadMass = 0.0f;
-  std::int32_t distanceMm = 0;
-  float dwellMs = 0.0f;
-  float frictionCoefficient = 0.0f;
-  float safetyFactor = 0.0f;
-  std::int32_t ratedLimit = 0;
-  std::int32_t peakLimit = 0;
-
-  SeriesRecord& of(MotorSeries s) { return series[SeriesSlot(s)]; }
-  const SeriesRecord& of(MotorSeries s) const { return series[SeriesSlot(s)]; }
-
-  // Before data sheets open or the report is written: every series shows its selected model.
-  void CopySelectedToShown();
-  // When a data sheet of series s has taken what it shows: the series returns to the selection's
-  // model and its ratios, and a pending duty check of s is done.
-  void RestoreShown(MotorSeries s);
-};
-
-// Duty-limit lists: position i (0..15) means 25 + 5 i percent.
-inline constexpr int kLimitPositions = 16;
-inline constexpr int kDefaultRatedPosition = 9;  // 70 %
-inline constexpr int kDefaultPeakPosition = 11;  // 80 %
-constexpr int LimitFromPosition(int position) { return 25 + 5 * position; }
-// The position of a percentage in the lists, or none when the lists do not hold it.
-std::optional<int> PositionFromLimit(int percent);
-
-// The selection's checks of a move and its limit positions, in the selection's order: the text
-// of the first that fails, or nothing.
-std::optional<std::string_view> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
-                                                       const std::optional<int>& peakPosition);
+// The selection's checks of a move and its limit positions, in the selection's order: the
+// message of the first that fails, or nothing.
+std::optional<Message> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
+                                              const std::optional<int>& peakPosition);
 
 // The selection's test of one rated row: offered, and both ratios strictly under their limits.
 // A ratio equal to its limit, or one that is not a number, does not fit.
@@ -73,28 +35,38 @@ struct SelectionRequest {
 };
 
 struct SeriesChoice {
-  std::string model;       // empty when nothing fits
+  std::string model;        // empty when nothing fits
   std::int32_t number = 0;  // series number of the chosen row; 0 when nothing fits
   DutyResult duty;          // of the chosen row; 0 and 0 when nothing fits
+};
+
+// The acceleration in both of its forms, as a selection records it.
+struct AccelerationForms {
+  float g = 0.0f;
+  float timeMs = 0.0f;
 };
 
 struct SelectionOutcome {
   // False when the run stopped on its last message; the form's results then stay as they were.
   bool completed = false;
-  std::vector<std::string> messages;  // in the order the window shows them
+  std::vector<Message> messages;  // in the order the window shows them
   std::array<SeriesChoice, 3> series;
   std::int32_t ratedLimit = 0;
   std::int32_t peakLimit = 0;
   float accelG = 0.0f;  // the g value the search used
+  MotionInput move;     // the move the run was asked about
+  // What the run leaves as the recorded acceleration: in g mode also when it stops at a check
+  // (the conversion comes before the checks), in time mode only once the inputs and the limits
+  // have passed.
+  std::optional<AccelerationForms> acceleration;
 };
 
-SelectionOutcome RunSelection(const SelectionRequest& request, SelectionRecord& record,
-                              const MotorCatalog& catalog = MotorCatalog::Instance());
+SelectionOutcome RunSelection(const SelectionRequest& request, const MotorCatalog& catalog = MotorCatalog::Instance());
 
 struct DutyCheckRequest {
   MotionInput input;
-  std::string_view model;        // the chosen entry of the model list; empty = none chosen
-  std::string_view ambientText;  // the ambient-temperature edit as typed
+  std::string_view model;     // the chosen entry of the model list; empty = none chosen
+  float ambientTemp = 20.0f;  // degC, as ParseAmbientText read the typed text
 };
 
 enum class DutyCheckStatus {
@@ -106,15 +78,53 @@ enum class DutyCheckStatus {
 
 struct DutyCheckOutcome {
   DutyCheckStatus status = DutyCheckStatus::InputRejected;
-  std::string message;                   // empty when completed
+  std::optional<Message> message;        // none when completed
   std::optional<LoadAnalysis> analysis;  // for ProfileInvalid and Completed
   MotorSeries series = MotorSeries::DoubleSided;  // the checked model's series
   std::int32_t number = 0;                         // its series number
-  DutyResult duty;                                 // what the record now holds for the series
+  std::string model;                               // its name
+  DutyResult duty;                                 // its ratios, when Completed
   std::optional<ProfileChartData> chart;           // when Completed and the chart is redrawn
 };
 
-DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, SelectionRecord& record,
-                                const MotorCatalog& catalog = MotorCatalog::Instance());
+DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCatalog& catalog = MotorCatalog::Instance());
+
+struct SeriesRecord {
+  std::int32_t selectedNumber = 0;  // series number the last selection chose; 0 = none
+  std::string selectedName;
+  std::int32_t shownNumber = 0;     // what the data sheet and the report show
+  std::string shownName;
+  DutyResult duty;                  // ratios of the shown model
+  DutyResult selectedDuty;          // ratios the last selection found for its model
+};
+
+// The outcome of the last selection and duty checks, for the data sheets and the report. The
+// fields are open to read (and for tests to set up); the program changes them only through the
+// four members below.
+struct SelectionRecord {
+  std::array<SeriesRecord, 3> series;  // in series order
+  std::int32_t lastCheckedSeries = 0;  // series of the last duty check; 0 = none
+  float accelG = 0.0f;
+  float accelTimeMs = 0.0f;
+  // The move of the last completed selection; all zero before the first.
+  MotionInput move{0.0f, 0, AccelMode::Gravity, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+  std::int32_t ratedLimit = 0;
+  std::int32_t peakLimit = 0;
+
+  SeriesRecord& of(MotorSeries s) { return series[SeriesSlot(s)]; }
+  const SeriesRecord& of(MotorSeries s) const { return series[SeriesSlot(s)]; }
+
+  // Records a selection run: its acceleration, and when it completed, its move, limits and the
+  // model of each series (the shown numbers stay until CopySelectedToShown).
+  void Apply(const SelectionOutcome& outcome);
+  // Records a completed duty check: its model and ratios become the shown ones of its series,
+  // until that series' data sheet has opened. Other outcomes change nothing.
+  void Apply(const DutyCheckOutcome& outcome);
+  // Before data sheets open or the report is written: every series shows its selected model.
+  void CopySelectedToShown();
+  // When a data sheet of series s has taken what it shows: the series returns to the selection's
+  // model and its ratios, and a pending duty check of s is done.
+  void RestoreShown(MotorSeries s);
+};
 
 }  // namespace brivane

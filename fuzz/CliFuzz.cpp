@@ -8,7 +8,6 @@
 // earlier "--" makes that a positional argument, which report refuses), and the working
 // directory is the sandbox too.
 #include <rapidjson/document.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -21,42 +20,24 @@
 
 #include "cli/RunCli.h"
 #include "fuzz/FuzzCheck.h"
+#include "fuzz/FuzzSandbox.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// A directory inside a directory of its own: whatever is written beside the inner one has
-// escaped it.
-struct Sandbox {
-  fs::path outer;
-  fs::path inner;
-  fs::path moveFile;
-  Sandbox() {
-    const fs::path base = fs::is_directory("/dev/shm") && access("/dev/shm", W_OK) == 0
-                              ? fs::path("/dev/shm")
-                              : fs::temp_directory_path();
-    std::string pattern = (base / "brivane-fuzz-cli-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) brivane::fuzz::Fail("mkdtemp", pattern);
-    outer = pattern;
-    inner = outer / "reports";
-    fs::create_directory(inner);
-    moveFile = outer / "move.brivane";
-    // The working directory as well, so that a report without --dir lands inside too.
-    fs::current_path(inner);
-  }
-  ~Sandbox() {
-    std::error_code ec;
-    fs::remove_all(outer, ec);
-  }
-};
-
-Sandbox& TheSandbox() {
-  static Sandbox sandbox;
-  return sandbox;
+// The move file the input's tail becomes, inside the sandbox; the working directory is the
+// sandbox too, so that a report without --dir lands inside as well.
+const fs::path& MoveFile() {
+  static const fs::path path = [] {
+    const brivane::fuzz::Sandbox& box = brivane::fuzz::TheSandbox();
+    fs::current_path(box.inner);
+    return box.inner / "move.brivane";
+  }();
+  return path;
 }
 
-std::vector<std::string> Arguments(std::string_view text, const Sandbox& box) {
+std::vector<std::string> Arguments(std::string_view text, const fs::path& dir, const fs::path& moveFile) {
   std::vector<std::string> args;
   std::size_t at = 0;
   while (at <= text.size() && !text.empty()) {
@@ -70,18 +51,18 @@ std::vector<std::string> Arguments(std::string_view text, const Sandbox& box) {
     if (a == "--move" || a == "--dir") {
       ++i;  // its value is replaced
       out.push_back(a);
-      out.push_back(a == "--move" ? box.moveFile.string() : box.inner.string());
+      out.push_back(a == "--move" ? moveFile.string() : dir.string());
     } else if (a.rfind("--move=", 0) == 0) {
-      out.push_back("--move=" + box.moveFile.string());
+      out.push_back("--move=" + moveFile.string());
     } else if (a.rfind("--dir=", 0) == 0) {
-      out.push_back("--dir=" + box.inner.string());
+      out.push_back("--dir=" + dir.string());
     } else {
       out.push_back(a);
     }
   }
   if (!out.empty() && out.front() == "report") {
     out.push_back("--dir");
-    out.push_back(box.inner.string());
+    out.push_back(dir.string());
   }
   return out;
 }
@@ -95,12 +76,13 @@ std::string Joined(const std::vector<std::string>& args) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const Sandbox& box = TheSandbox();
+  const brivane::fuzz::Sandbox& box = brivane::fuzz::TheSandbox();
+  const fs::path& moveFile = MoveFile();
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::size_t split = input.find('\xFF');
-  std::ofstream(box.moveFile, std::ios::binary | std::ios::trunc)
+  std::ofstream(moveFile, std::ios::binary | std::ios::trunc)
       << (split == std::string_view::npos ? std::string_view() : input.substr(split + 1));
-  const std::vector<std::string> args = Arguments(input.substr(0, split), box);
+  const std::vector<std::string> args = Arguments(input.substr(0, split), box.inner, moveFile);
   const std::vector<std::string_view> views(args.begin(), args.end());
 
   std::ostringstream out;
@@ -119,10 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                Joined(args) + "\n" + written);
   }
 
-  // Nothing beside the sandbox's inner directory; the reports inside it go again.
-  for (const auto& entry : fs::directory_iterator(box.outer)) {
-    FUZZ_CHECK(entry.path() == box.inner || entry.path() == box.moveFile, entry.path().string());
-  }
-  for (const auto& entry : fs::directory_iterator(box.inner)) fs::remove_all(entry.path());
+  // Nothing beside the sandbox's directory; the reports in it go again.
+  box.CheckNothingEscaped();
+  for (const auto& entry : fs::directory_iterator(box.inner))
+    if (entry.path() != moveFile) fs::remove_all(entry.path());
   return 0;
 }

@@ -1,8 +1,10 @@
-#include "Cp949.h"
+#include "report/Cp949.h"
 
 #include <iconv.h>
 
 #include <cerrno>
+
+#include "engine/Utf8.h"
 
 namespace brivane {
 namespace {
@@ -54,15 +56,6 @@ class Converter {
   iconv_t cd_;
 };
 
-// Length of the UTF-8 sequence a lead byte announces; 1 for a byte that cannot lead one, so
-// that the caller moves on and iconv reports it.
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
-  if (lead >= 0xC2) return 2;
-  return 1;
-}
-
 }  // namespace
 
 std::optional<std::size_t> FindNonCp949Character(std::string_view utf8) {
@@ -75,7 +68,7 @@ std::optional<std::size_t> FindNonCp949Character(std::string_view utf8) {
   // Character by character, and back again: iconv stops at a character CP949 lacks, and the
   // round trip also catches a mapping that would not give the same character back.
   for (std::size_t at = 0; at < utf8.size();) {
-    const std::size_t length = SequenceLength(static_cast<unsigned char>(utf8[at]));
+    const std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(utf8[at]));
     if (at + length > utf8.size()) return at;
     const std::string_view character = utf8.substr(at, length);
     if (!there.Convert(character, encoded, consumed)) return at;

@@ -1,6 +1,8 @@
-#include "Report.h"
+#include "report/Report.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,8 +14,10 @@
 #include <system_error>
 #include <utility>
 
-#include "Cp949.h"
-#include "NumberText.h"
+#include "catalog/DataSheetFields.h"
+#include "engine/NumberText.h"
+#include "engine/Utf8.h"
+#include "report/Cp949.h"
 
 namespace brivane {
 namespace {
@@ -46,30 +50,15 @@ std::string SeriesLine(std::string_view label, const SeriesRecord& s) {
 }
 
 void SpecificationBlock(std::string& out, const MotorRecord& m) {
-  const auto field = [&out](std::string_view name, float value, std::string_view unit) {
+  Line(out, " [Specification]", 1);
+  for (const DataSheetField& field : kDataSheetFields) {
     std::string line = " ";
-    line += name;
-    line += " : " + TwoDecimals(value) + " ";
-    line += unit;
+    line += field.reportLabel;
+    line += " : " + TwoDecimals(field.value(m)) + " ";
+    line += field.reportUnit;
     line += " ";
     Line(out, line, 1);
-  };
-  Line(out, " [Specification]", 1);
-  field("정격 추력", m.ratedForce, "N");
-  field("최대 추력", m.peakForce, "N");
-  field("정격 전류", m.ratedCurrent, "Arms");
-  field("최대 전류", m.peakCurrent, "Arms");
-  field("최대 전력", m.maxPower, "W");
-  field("Pole Pitch", m.polePitch, "mm");
-  field("토크 상수", m.forceConstant, "N/Arms");
-  field("BEMF 상수", m.bemfConstant, "Vrms/(m/sec)");
-  field("모터 상수", m.motorConstant, "N/√W");
-  field("전기적 시정수", m.electricalTimeConstant, "msec");
-  field("선간 저항", m.lineResistance, "Ω");
-  field("선간 인덕턴스", m.lineInductance, "mH");
-  field("모터 질량", m.moverMass, "kg");
-  // A whole number of newtons, printed like the other values.
-  field("흡인력", static_cast<float>(m.attractionForce), "N");
+  }
 }
 
 // The block of a series goes in when it was asked for and the series shows a model that the
@@ -81,15 +70,10 @@ void BlockIfIncluded(std::string& out, const SeriesRecord& s, MotorSeries series
   if (index) SpecificationBlock(out, catalog.at(*index));
 }
 
-std::size_t Utf8SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  if (lead >= 0xE0 && lead <= 0xEF) return 3;
-  if (lead >= 0xC2 && lead <= 0xDF) return 2;
-  return 1;
-}
-
-// Writes all of `bytes`, resuming after partial writes and interruptions.
-bool WriteAll(int fd, std::string_view bytes) {
+// Writes all of `bytes`, resuming after partial writes and interruptions; `written` counts the
+// bytes that went into the file, also when it fails.
+bool WriteAll(int fd, std::string_view bytes, std::size_t& written) {
+  written = 0;
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0) {
@@ -98,8 +82,26 @@ bool WriteAll(int fd, std::string_view bytes) {
     }
     if (n == 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(n));
+    written += static_cast<std::size_t>(n);
   }
   return true;
+}
+
+// Waits for the advisory lock that every save of this program takes on the report file. Where
+// the file system offers none the save goes on, and the rollback is guarded by the file's size
+// alone.
+void LockExclusively(int fd) {
+  while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+  }
+}
+
+// Cuts off what this save appended, and nothing else: only when the file ends exactly where this
+// save's bytes end. Under the lock that is always so; a file that has grown further holds bytes
+// of another writer behind ours, and one that has shrunk was cut by someone else.
+void RemoveAppended(int fd, off_t previousSize, std::size_t appended) {
+  struct stat now {};
+  if (::fstat(fd, &now) != 0) return;
+  if (now.st_size == previousSize + static_cast<off_t>(appended)) (void)::ftruncate(fd, previousSize);
 }
 
 SaveResult Failure(SaveStatus status, std::string path, std::string_view message, std::string reason = {}) {
@@ -136,23 +138,13 @@ bool HasControlCharacter(std::string_view text) {
 
 std::string NicknameNotEncodableMessage(std::string_view nickname) {
   const std::optional<std::size_t> at = FindNonCp949Character(nickname);
-  std::string named;
-  if (at) {
-    const std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(nickname[*at]));
-    // Only a character that is itself valid text can be shown back to the user.
-    if (length > 1 && *at + length <= nickname.size()) {
-      bool continuation = true;
-      for (std::size_t i = 1; i < length; ++i) {
-        continuation = continuation && (static_cast<unsigned char>(nickname[*at + i]) & 0xC0) == 0x80;
-      }
-      if (continuation) named = nickname.substr(*at, length);
-    }
-  }
+  // Only a character that is itself valid text can be shown back to the user.
+  const std::string_view named = at ? Utf8CharacterAt(nickname, *at) : std::string_view();
   if (named.empty()) {
     return "사용자 닉네임에 보고서 파일의 한글 코드(CP949)로 쓸 수 없는 문자가 있어 저장하지 "
            "않았습니다. 닉네임을 바꾸어 주시기 바랍니다.";
   }
-  return "사용자 닉네임의 \"" + named +
+  return "사용자 닉네임의 \"" + std::string(named) +
          "\" 문자는 보고서 파일의 한글 코드(CP949)로 쓸 수 없어 저장하지 않았습니다. 닉네임을 "
          "바꾸어 주시기 바랍니다.";
 }
@@ -189,9 +181,7 @@ std::string ComposeSelectionReport(const SelectionRecord& record, const MotorCat
                                    std::string_view saveTime, std::string_view nickname,
                                    const ReportIncludes& includes) {
   const std::string rule = " " + Dashes(67) + " ";
-  const SeriesRecord& s1 = record.of(MotorSeries::DoubleSided);
-  const SeriesRecord& s2 = record.of(MotorSeries::SingleSided);
-  const SeriesRecord& s3 = record.of(MotorSeries::Vela);
+  const MotionInput& move = record.move;
 
   std::string out;
   out.reserve(4096);
@@ -204,31 +194,30 @@ std::string ComposeSelectionReport(const SelectionRecord& record, const MotorCat
   Line(out, " " + Dashes(21) + " 선정 조건 MotionProfile " + Dashes(21) + " ", 2);
   Line(out,
        " 가속도 : " + OneDecimal(record.accelG) + " g  (가속 시간 : " + OneDecimal(record.accelTimeMs) +
-           " msec)   속도 : " + OneDecimal(record.peakVelocity) + " m/sec ",
+           " msec)   속도 : " + OneDecimal(move.peakVelocity) + " m/sec ",
        1);
   Line(out,
-       " 부하 질량 : " + OneDecimal(record.loadMass) + " kg  이동 거리 : " +
-           std::to_string(record.distanceMm) + " mm 휴지 시간 : " +
-           FormatFixed(static_cast<double>(record.dwellMs), 0) + " msec",
+       " 부하 질량 : " + OneDecimal(move.loadMass) + " kg  이동 거리 : " +
+           std::to_string(move.distanceMm) + " mm 휴지 시간 : " +
+           FormatFixed(static_cast<double>(move.dwellMs), 0) + " msec",
        1);
   Line(out,
        " 설정 사용률 - 정격 : " + std::to_string(record.ratedLimit) + "퍼센트, 최대 : " +
            std::to_string(record.peakLimit) + "퍼센트",
        1);
   Line(out,
-       " 안전율 : " + OneDecimal(record.safetyFactor) + "  마찰 계수 : " +
-           TwoDecimals(record.frictionCoefficient) + " ",
+       " 안전율 : " + OneDecimal(move.safetyFactor) + "  마찰 계수 : " +
+           TwoDecimals(move.frictionCoefficient) + " ",
        2);
   Line(out, rule, 1);
 
-  Line(out, SeriesLine("양측식", s1), 1);
-  BlockIfIncluded(out, s1, MotorSeries::DoubleSided, includes[0], catalog);
-  out += kEnd;  // the empty line before the series 2 line
-  Line(out, SeriesLine("편측식", s2), 1);
-  BlockIfIncluded(out, s2, MotorSeries::SingleSided, includes[1], catalog);
-  out += kEnd;
-  Line(out, SeriesLine("편측식 (Vela-Series)", s3), 1);
-  BlockIfIncluded(out, s3, MotorSeries::Vela, includes[2], catalog);
+  for (const MotorSeries series : kAllSeries) {
+    // An empty line before each series line but the first.
+    if (series != MotorSeries::DoubleSided) out += kEnd;
+    const SeriesRecord& s = record.of(series);
+    Line(out, SeriesLine(InfoOf(series).name, s), 1);
+    BlockIfIncluded(out, s, series, includes[SeriesSlot(series)], catalog);
+  }
 
   Line(out, rule, 1);
   Line(out, "", 3);
@@ -239,6 +228,13 @@ std::string ComposeSelectionReport(const SelectionRecord& record, const MotorCat
   // No line end after the last line: a report saved in the same second continues on it.
   Line(out, " " + Dashes(15) + "주셔서 감사합니다. < Dalmer ", 0);
   return out;
+}
+
+void PrepareProcessForReports() {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  ::sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
 SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord& record,
@@ -272,26 +268,30 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
   if (fd < 0) return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError, SystemReason());
 
+  // Saves of other processes into the same file wait while this one measures, writes, syncs and,
+  // if it failed, cuts back: a rollback must never cut off a report that another save appended
+  // and confirmed meanwhile. The lock goes with the descriptor at close.
+  LockExclusively(fd);
+
   // Earlier reports in the file are kept whatever happens to this one.
   struct stat before {};
   const bool regular = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
   const off_t previousSize = regular ? before.st_size : 0;
 
-  bool written = WriteAll(fd, *bytes);
+  std::size_t appended = 0;
+  bool written = WriteAll(fd, *bytes, appended);
   // Delayed write errors (a full disk, an I/O error) only surface when the data reach the disk.
   // A device that cannot be synchronised reports EINVAL, which is no failure of this write.
   if (written && ::fsync(fd) != 0 && errno != EINVAL) written = false;
   if (!written) {
     std::string reason = SystemReason();
-    if (regular) (void)::ftruncate(fd, previousSize);
+    if (regular) RemoveAppended(fd, previousSize, appended);
     ::close(fd);
     return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError, std::move(reason));
   }
-  if (::close(fd) != 0) {
-    std::string reason = SystemReason();
-    if (regular) (void)::truncate(path.c_str(), previousSize);
-    return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError, std::move(reason));
-  }
+  // The report has reached the disk. A close that fails now has nothing left to lose, and
+  // cutting the file back after the lock is gone could remove another save's report.
+  ::close(fd);
 
   SaveResult r;
   r.status = SaveStatus::Saved;

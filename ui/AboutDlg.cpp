@@ -1,4 +1,4 @@
-#include "AboutDlg.h"
+#include "ui/AboutDlg.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -7,33 +7,30 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "DialogLayout.h"
-#include "Pictures.h"
+#include "ui/DialogLayout.h"
+#include "ui/Pictures.h"
+
+namespace brivane::ui {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("aboutDlg"));
-  setWindowTitle(QStringLiteral("Brivane 정보"));
+  setWindowTitle(tr("Brivane 정보"));
   setModal(true);
 
   const QFontMetrics fm(font());
   const DialogUnits du(font());
-  auto dluX = [&du](int units) { return du.X(units); };
-  auto dluY = [&du](int units) { return du.Y(units); };
 
-  auto* logo = new QLabel;
-  logo->setObjectName(QStringLiteral("labelAboutLogo"));
-  logo->setProperty("controlId", 130);
-  const QSize logoSize(dluX(29), dluY(25));
-  logo->setPixmap(brivane::ui::LogoPixmap(logoSize));
-  logo->setFixedSize(logoSize);
+  QLabel* logo = LogoLabel(QStringLiteral("labelAboutLogo"), du);
 
-  auto* version = new QLabel(QStringLiteral("Brivane 버전 3.0"));
+  // The line itself is the box's fixed text; the build's own version number is one hover away.
+  auto* version = new QLabel(tr("Brivane 버전 3.0"));
   version->setObjectName(QStringLiteral("labelVersion"));
+  version->setToolTip(tr("Brivane %1").arg(QStringLiteral(BRIVANE_VERSION)));
   // One leading blank, and the runs of blanks that made the original box break its lines.
-  auto* text = new QLabel(QStringLiteral(
-      " 본 프로그램은 정해진 Motion Profile에 대응하는        Dalmer의 Linear Motor의 선정이 가능합니다."
-      "           또한, 해당 Motion Profile에 대해 Dalmer의 특정       Linear Motor가 가지는 사용율을 "
-      "계산할 수 있습니다."));
+  auto* text = new QLabel(
+      tr(" 본 프로그램은 정해진 Motion Profile에 대응하는        Dalmer의 Linear Motor의 선정이 가능합니다."
+         "           또한, 해당 Motion Profile에 대해 Dalmer의 특정       Linear Motor가 가지는 사용율을 "
+         "계산할 수 있습니다."));
   text->setObjectName(QStringLiteral("labelDescription"));
   text->setTextFormat(Qt::PlainText);
   text->setWordWrap(true);
@@ -43,9 +40,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   for (const QString& piece : text->text().split(QRegularExpression(QStringLiteral(" {2,}")))) {
     widest = std::max(widest, fm.horizontalAdvance(piece));
   }
-  text->setFixedWidth(std::max(dluX(120), widest + fm.horizontalAdvance(QLatin1Char(' '))));
+  text->setFixedWidth(std::max(du.X(120), widest + fm.horizontalAdvance(QLatin1Char(' '))));
 
-  auto* ok = new QPushButton(QStringLiteral("확인"));
+  auto* ok = new QPushButton(tr("확인"));
   ok->setObjectName(QStringLiteral("buttonOk"));
   ok->setProperty("controlId", 1);
   ok->setDefault(true);
@@ -58,3 +55,5 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   g->addWidget(text, 1, 1, 1, 2, Qt::AlignTop);
   g->setSizeConstraint(QLayout::SetFixedSize);
 }
+
+}  // namespace brivane::ui

@@ -1,10 +1,10 @@
-#include "AppSetup.h"
+#include "ui/AppSetup.h"
 
 #include <QApplication>
 #include <QFont>
 #include <clocale>
 
-#include "Pictures.h"
+#include "ui/Pictures.h"
 
 namespace brivane::ui {
 
@@ -22,6 +22,7 @@ void SetUpApplication() {
   QApplication::setApplicationName(QStringLiteral("Brivane"));
   // Lets the desktop match the window with the installed menu entry and its icon.
   QApplication::setDesktopFileName(QStringLiteral("io.github.brivane.Brivane"));
+  QApplication::setApplicationVersion(QStringLiteral(BRIVANE_VERSION));
   QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setFont(FormFont());
 }

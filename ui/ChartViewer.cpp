@@ -1,5 +1,6 @@
-#include "ChartViewer.h"
+#include "ui/ChartViewer.h"
 
+#include <QCoreApplication>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
@@ -8,7 +9,9 @@
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
+
+namespace brivane::ui {
 
 namespace {
 
@@ -22,28 +25,7 @@ QFont AxisFont(int pointSize) {
   return f;
 }
 
-}  // namespace
-
-QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size) {
-  auto* chart = new QChart;
-  chart->resize(size);
-  chart->setBackgroundVisible(false);
-  chart->setBackgroundRoundness(0);
-  chart->setMargins(QMargins(0, 0, 0, 0));
-  chart->legend()->hide();  // the single series has no name, so there is nothing to list
-  chart->setPlotAreaBackgroundVisible(false);
-
-  auto* upper = new QLineSeries;
-  for (int i = 0; i < data.pointCount; ++i) {
-    upper->append(i, data.velocities[static_cast<std::size_t>(i)]);
-  }
-  auto* area = new QAreaSeries(upper);  // no lower series: the area reaches down to zero
-  area->setBrush(Qt::NoBrush);
-  QPen outline(QColor(0x1f, 0x4e, 0x8c));
-  outline.setWidthF(1.5);
-  area->setPen(outline);
-  chart->addSeries(area);
-
+void AttachTimeAxis(QChart* chart, QAreaSeries* area, const ProfileChartData& data) {
   auto* xAxis = new QCategoryAxis;
   xAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   xAxis->setRange(0, 4);
@@ -54,11 +36,13 @@ QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size) {
   }
   xAxis->setStartValue(0);
   xAxis->setGridLineVisible(false);
-  xAxis->setTitleText(QStringLiteral("Time (ms)"));
+  xAxis->setTitleText(QCoreApplication::translate("brivane::ui::CChartViewer", "Time (ms)"));
   xAxis->setTitleFont(AxisFont(8));
   chart->addAxis(xAxis, Qt::AlignBottom);
   area->attachAxis(xAxis);
+}
 
+void AttachVelocityAxis(QChart* chart, QAreaSeries* area) {
   // The y axis is scaled from the data: a value axis attached after the series takes its range
   // from it. Its ticks then become the values of a label axis, because a value axis hides the
   // label of its top tick when the plot area is set by hand.
@@ -81,11 +65,38 @@ QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size) {
     const double value = low + (high - low) * k / (ticks - 1);
     yAxis->append(QString::fromStdString(brivane::FormatGeneral6(value)), value);
   }
-  yAxis->setTitleText(QStringLiteral("Velocity (m/s)"));
+  yAxis->setTitleText(QCoreApplication::translate("brivane::ui::CChartViewer", "Velocity (m/s)"));
   yAxis->setTitleFont(AxisFont(8));
   yAxis->setGridLineColor(QColor(0xc0, 0xc0, 0xc0));
   chart->addAxis(yAxis, Qt::AlignLeft);
   area->attachAxis(yAxis);
+
+}
+
+}  // namespace
+
+QChart* MakeVelocityChart(const ProfileChartData& data, QSizeF size) {
+  auto* chart = new QChart;
+  chart->resize(size);
+  chart->setBackgroundVisible(false);
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(0, 0, 0, 0));
+  chart->legend()->hide();  // the single series has no name, so there is nothing to list
+  chart->setPlotAreaBackgroundVisible(false);
+
+  auto* upper = new QLineSeries;
+  for (int i = 0; i < data.pointCount; ++i) {
+    upper->append(i, data.velocities[static_cast<std::size_t>(i)]);
+  }
+  auto* area = new QAreaSeries(upper);  // no lower series: the area reaches down to zero
+  area->setBrush(Qt::NoBrush);
+  QPen outline(QColor(0x1f, 0x4e, 0x8c));
+  outline.setWidthF(1.5);
+  area->setPen(outline);
+  chart->addSeries(area);
+
+  AttachTimeAxis(chart, area, data);
+  AttachVelocityAxis(chart, area);
 
   // The plot area keeps fixed margins inside the chart: 50 left, 10 top, 50 right, 60 below.
   chart->setPlotArea(QRectF(50, 10, size.width() - 100, size.height() - 70));
@@ -119,3 +130,5 @@ void CChartViewer::setChart(QChart* chart) {
   QChartView::setChart(chart);
   delete previous;
 }
+
+}  // namespace brivane::ui

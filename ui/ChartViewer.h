@@ -5,14 +5,16 @@
 #include <QStringList>
 #include <QtCharts/QChartView>
 
-#include "Presentation.h"
+#include "engine/Presentation.h"
 
 class QChart;
+
+namespace brivane::ui {
 
 // Builds the velocity-over-time chart with the tool's fixed style: five time labels at the equally
 // spaced positions 0 to 4 (texts may repeat), data point i at position i, an unfilled area without
 // a legend entry, the y axis scaled from the data, a light horizontal grid and no vertical grid.
-QChart* MakeVelocityChart(const brivane::ProfileChartData& data, QSizeF size);
+QChart* MakeVelocityChart(const ProfileChartData& data, QSizeF size);
 
 // The time labels of a chart made by MakeVelocityChart, in position order, as the user reads them.
 QStringList VelocityChartLabels(const QChart* chart);
@@ -26,3 +28,5 @@ class CChartViewer : public QChartView {
   // Shows `chart` in place of the previous one, which is deleted (QChartView::setChart keeps it).
   void setChart(QChart* chart);
 };
+
+}  // namespace brivane::ui

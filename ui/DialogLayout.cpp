@@ -1,7 +1,9 @@
-#include "DialogLayout.h"
+#include "ui/DialogLayout.h"
 
 #include <QFontMetrics>
 #include <algorithm>
+
+namespace brivane::ui {
 
 DialogUnits::DialogUnits(const QFont& font) {
   // The platform's rule: the mean advance of the 52 Latin letters, rounded, and the line height.
@@ -13,3 +15,5 @@ DialogUnits::DialogUnits(const QFont& font) {
 
 int DialogUnits::X(int du) const { return (du * m_baseX + (du >= 0 ? 2 : -2)) / 4; }
 int DialogUnits::Y(int du) const { return (du * m_baseY + (du >= 0 ? 4 : -4)) / 8; }
+
+}  // namespace brivane::ui

@@ -9,6 +9,8 @@
 #include <QVariant>
 #include <QWidget>
 
+namespace brivane::ui {
+
 // Converts the templates' dialog units to pixels for a font, as the templates were laid out:
 // horizontal units are a quarter of the font's average character width, vertical ones an eighth
 // of its height.
@@ -20,8 +22,6 @@ class DialogUnits {
   QPoint Point(int x, int y) const { return {X(x), Y(y)}; }
   QSize Size(int w, int h) const { return {X(w), Y(h)}; }
   QRect Rect(int x, int y, int w, int h) const { return {Point(x, y), Size(w, h)}; }
-  int BaseX() const { return m_baseX; }
-  int BaseY() const { return m_baseY; }
 
  private:
   int m_baseX;
@@ -37,3 +37,5 @@ W* TagControl(W* w, const QString& objectName, int controlId, const QString& acc
   w->setAccessibleName(accessibleName);
   return w;
 }
+
+}  // namespace brivane::ui

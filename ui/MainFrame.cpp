@@ -1,4 +1,4 @@
-#include "MainFrame.h"
+#include "ui/MainFrame.h"
 
 #include <QAction>
 #include <QLabel>
@@ -8,8 +8,11 @@
 #include <QStatusBar>
 #include <algorithm>
 
-#include "AboutDlg.h"
-#include "BrivaneView.h"
+#include "ui/AboutDlg.h"
+#include "ui/BrivaneView.h"
+#include "engine/Selection.h"
+
+namespace brivane::ui {
 
 namespace {
 
@@ -28,32 +31,32 @@ class CFormScrollArea final : public QScrollArea {
 
 }  // namespace
 
-CMainFrame::CMainFrame(brivane::SelectionRecord& record, MessageSink& messages, QWidget* parent)
+CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent)
     : QMainWindow(parent) {
   setObjectName(QStringLiteral("mainFrame"));
-  setWindowTitle(QStringLiteral("Dalmer Linear Motor 선정 2020 Ver3.3"));
+  setWindowTitle(tr("Dalmer Linear Motor 선정 2020 Ver3.3"));
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("보기(&V)"));
+  QMenu* view = menuBar()->addMenu(tr("보기(&V)"));
   view->setObjectName(QStringLiteral("menuView"));
-  QAction* toggle = view->addAction(QStringLiteral("상태 표시줄(&S)"));
+  QAction* toggle = view->addAction(tr("상태 표시줄(&S)"));
   toggle->setObjectName(QStringLiteral("actionStatusBar"));
   toggle->setCheckable(true);
   toggle->setChecked(true);
-  toggle->setStatusTip(QStringLiteral("상태 표시줄을 표시하거나 감춥니다"));
-  toggle->setToolTip(QStringLiteral("상태 표시줄 전환"));
+  toggle->setStatusTip(tr("상태 표시줄을 표시하거나 감춥니다"));
+  toggle->setToolTip(tr("상태 표시줄 전환"));
   connect(toggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-  QMenu* info = menuBar()->addMenu(QStringLiteral("프로그램 정보"));
+  QMenu* info = menuBar()->addMenu(tr("프로그램 정보"));
   info->setObjectName(QStringLiteral("menuInfo"));
-  QAction* about = info->addAction(QStringLiteral("Brivane 정보(&A)..."));
+  QAction* about = info->addAction(tr("Brivane 정보(&A)..."));
   about->setObjectName(QStringLiteral("actionAbout"));
-  about->setStatusTip(QStringLiteral("프로그램 정보와 버전 정보, 저작권 정보를 표시합니다"));
-  about->setToolTip(QStringLiteral("정보"));
+  about->setStatusTip(tr("프로그램 정보와 버전 정보, 저작권 정보를 표시합니다"));
+  about->setToolTip(tr("정보"));
   connect(about, &QAction::triggered, this, &CMainFrame::OnAppAbout);
 
   // The idle text is an ordinary status-bar widget: a menu prompt hides it while shown. The lock-key
   // panes are left out, since Qt does not report the state of the lock keys.
-  m_idleText = new QLabel(QStringLiteral("감사합니다."));
+  m_idleText = new QLabel(tr("감사합니다."));
   m_idleText->setObjectName(QStringLiteral("labelIdle"));
   statusBar()->setObjectName(QStringLiteral("statusBar"));
   statusBar()->addWidget(m_idleText, 1);
@@ -83,3 +86,5 @@ void CMainFrame::OnAppAbout() {
   CAboutDlg dlg(this);
   dlg.exec();
 }
+
+}  // namespace brivane::ui

@@ -3,19 +3,22 @@
 
 #include <QMainWindow>
 
-class CBrivaneView;
-class MessageSink;
 class QLabel;
+
 namespace brivane {
 struct SelectionRecord;
 }
 
+namespace brivane::ui {
+
+class CBrivaneView;
+class MessageSink;
+
 class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
-  CMainFrame(brivane::SelectionRecord& record, MessageSink& messages, QWidget* parent = nullptr);
+  CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent = nullptr);
 
-  CBrivaneView* View() const { return m_view; }
   // Runs the form's initial update and shrinks the window to fit the form.
   void InitialUpdate();
 
@@ -25,3 +28,5 @@ class CMainFrame : public QMainWindow {
   CBrivaneView* m_view = nullptr;
   QLabel* m_idleText = nullptr;
 };
+
+}  // namespace brivane::ui

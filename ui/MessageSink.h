@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace brivane::ui {
+
 class MessageSink {
  public:
   virtual ~MessageSink() = default;
@@ -26,3 +28,5 @@ class RecordingMessageSink final : public MessageSink {
   void Warn(QWidget*, const QString& text) override { messages.append(text); }
   QStringList messages;
 };
+
+}  // namespace brivane::ui

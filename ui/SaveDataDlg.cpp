@@ -1,20 +1,18 @@
-#include "SaveDataDlg.h"
-
-#include "AppSetup.h"
+#include "ui/SaveDataDlg.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <utility>
 
-#include "MessageSink.h"
-#include "MotorSpecDlg.h"
+#include "ui/AppSetup.h"
+#include "ui/DialogLayout.h"
+#include "ui/EngineTexts.h"
+#include "ui/MessageSink.h"
 
-using brivane::MotorCatalog;
-using brivane::SelectionRecord;
+namespace brivane::ui {
 
 CSaveDataDlg::CSaveDataDlg(const SelectionRecord& record, const MotorCatalog& catalog, MessageSink& messages,
                            QWidget* owner)
@@ -23,11 +21,11 @@ CSaveDataDlg::CSaveDataDlg(const SelectionRecord& record, const MotorCatalog& ca
       m_record(record),
       m_catalog(catalog),
       m_messages(messages),
-      m_clock(&brivane::CurrentLocalDateTime) {
+      m_clock(&CurrentLocalDateTime) {
   setModal(true);
-  setWindowTitle(QStringLiteral("Dialog"));
-  setFont(brivane::ui::FormFont());
-  TagControl(this, QStringLiteral("saveDataDialog"), 137, QStringLiteral("Dialog"));
+  setWindowTitle(tr("Dialog"));
+  setFont(FormFont());
+  TagControl(this, QStringLiteral("saveDataDialog"), 137, windowTitle());
   BuildWidgets();
 }
 
@@ -39,16 +37,25 @@ void CSaveDataDlg::BuildWidgets() {
   const DialogUnits du(font());
   setFixedSize(du.Size(161, 98));
 
-  // Created in the template's order, which is also the tab order.
-  m_includeDoubleSided = new QCheckBox(QStringLiteral("양측식 Motor 사양 포함"), this);
-  TagControl(m_includeDoubleSided, QStringLiteral("checkIncludeDoubleSided"), 1024, m_includeDoubleSided->text());
-  m_includeDoubleSided->setGeometry(du.Rect(13, 33, 90, 12));
+  struct IncludeBox {
+    const char* name;
+    int id;
+    QRect geometryDu;
+  };
+  // A check box cannot wrap its text; the third takes the free width below the button instead of
+  // a second line.
+  const std::array<IncludeBox, 3> boxes{{{"checkIncludeDoubleSided", 1024, {13, 33, 90, 12}},
+                                         {"checkIncludeSingleSided", 1025, {13, 48, 92, 12}},
+                                         {"checkIncludeVela", 1027, {13, 62, 138, 18}}}};
+  for (const MotorSeries s : kAllSeries) {
+    const IncludeBox& b = boxes[SeriesSlot(s)];
+    auto* box = new QCheckBox(tr("%1 Motor 사양 포함").arg(SeriesName(s)), this);
+    TagControl(box, QLatin1String(b.name), b.id, box->text());
+    box->setGeometry(du.Rect(b.geometryDu.x(), b.geometryDu.y(), b.geometryDu.width(), b.geometryDu.height()));
+    m_include[SeriesSlot(s)] = box;
+  }
 
-  m_includeSingleSided = new QCheckBox(QStringLiteral("편측식 Motor 사양 포함"), this);
-  TagControl(m_includeSingleSided, QStringLiteral("checkIncludeSingleSided"), 1025, m_includeSingleSided->text());
-  m_includeSingleSided->setGeometry(du.Rect(13, 48, 92, 12));
-
-  m_save = new QPushButton(QStringLiteral("저장"), this);
+  m_save = new QPushButton(tr("저장"), this);
   TagControl(m_save, QStringLiteral("buttonSave"), 1026, m_save->text());
   m_save->setGeometry(du.Rect(110, 33, 40, 23));
   // No default button: Enter must not save.
@@ -57,70 +64,45 @@ void CSaveDataDlg::BuildWidgets() {
   connect(m_save, &QPushButton::clicked, this, &CSaveDataDlg::OnSave);
 
   m_nickName = new QLineEdit(this);
-  TagControl(m_nickName, QStringLiteral("editNickName"), 1023, QStringLiteral("사용자 닉네임"));
+  TagControl(m_nickName, QStringLiteral("editNickName"), 1023, tr("사용자 닉네임"));
   m_nickName->setGeometry(du.Rect(71, 11, 80, 17));
 
-  auto* label = new QLabel(QStringLiteral("사용자 닉네임"), this);
+  auto* label = new QLabel(tr("사용자 닉네임"), this);
   TagControl(label, QStringLiteral("labelNickName"), -1, label->text());
   label->setGeometry(du.Rect(15, 15, 49, 10));
   label->setBuddy(m_nickName);
 
-  // A check box cannot wrap its text; it takes the free width below the button instead of a
-  // second line.
-  m_includeVela = new QCheckBox(QStringLiteral("편측식 (Vela-Series) Motor 사양 포함"), this);
-  TagControl(m_includeVela, QStringLiteral("checkIncludeVela"), 1027, m_includeVela->text());
-  m_includeVela->setGeometry(du.Rect(13, 62, 138, 18));
-
-  setTabOrder(m_includeDoubleSided, m_includeSingleSided);
-  setTabOrder(m_includeSingleSided, m_save);
+  // The template's order, which is also the tab order.
+  setTabOrder(m_include[0], m_include[1]);
+  setTabOrder(m_include[1], m_save);
   setTabOrder(m_save, m_nickName);
-  setTabOrder(m_nickName, m_includeVela);
+  setTabOrder(m_nickName, m_include[2]);
 
-  for (QWidget* w : {static_cast<QWidget*>(m_includeDoubleSided), static_cast<QWidget*>(m_includeSingleSided),
-                     static_cast<QWidget*>(m_save), static_cast<QWidget*>(m_nickName),
-                     static_cast<QWidget*>(m_includeVela)})
-    w->installEventFilter(this);
-
-  m_includeDoubleSided->setFocus(Qt::OtherFocusReason);
+  m_include[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void CSaveDataDlg::ReadControls() {
-  m_bIncludeDoubleSided = m_includeDoubleSided->isChecked() ? 1 : 0;
-  m_bIncludeSingleSided = m_includeSingleSided->isChecked() ? 1 : 0;
-  m_bIncludeVela = m_includeVela->isChecked() ? 1 : 0;
+  for (std::size_t i = 0; i < m_include.size(); ++i) m_bInclude[i] = m_include[i]->isChecked();
   m_strNickName = m_nickName->text();
 }
 
 void CSaveDataDlg::OnSave() {
   ReadControls();
-  m_strSaveTime = QString::fromStdString(brivane::MakeSaveTime(m_clock()));
+  m_strSaveTime = QString::fromStdString(MakeSaveTime(m_clock()));
 
-  const brivane::ReportIncludes includes{m_bIncludeDoubleSided != 0, m_bIncludeSingleSided != 0, m_bIncludeVela != 0};
-  m_lastResult = brivane::SaveSelectionReport(m_directory, m_record,
-                                              m_catalog, m_strSaveTime.toStdString(), m_strNickName.toStdString(),
-                                              includes);
-  m_hasResult = true;
-
-  m_messages.Warn(this, QString::fromStdString(m_lastResult.message));
-  if (m_lastResult.status == brivane::SaveStatus::Saved) accept();
-}
-
-bool CSaveDataDlg::IsEnterOrEscape(const QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  const int key = static_cast<const QKeyEvent*>(event)->key();
-  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
-}
-
-bool CSaveDataDlg::eventFilter(QObject* watched, QEvent* event) {
-  // Enter and Esc are swallowed before any control sees them: neither saves nor cancels.
-  if (IsEnterOrEscape(event)) return true;
-  return QDialog::eventFilter(watched, event);
+  const SaveResult result = SaveSelectionReport(m_directory, m_record, m_catalog, m_strSaveTime.toStdString(),
+                                                m_strNickName.toStdString(), m_bInclude);
+  m_messages.Warn(this, QString::fromStdString(result.message));
+  if (result.status == SaveStatus::Saved) accept();
 }
 
 void CSaveDataDlg::keyPressEvent(QKeyEvent* event) {
-  if (IsEnterOrEscape(event)) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
     event->accept();
     return;
   }
   QDialog::keyPressEvent(event);
 }
+
+}  // namespace brivane::ui

@@ -3,32 +3,31 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
-#include <cstdint>
+#include <array>
 #include <functional>
 #include <string>
 
-#include "MotorCatalog.h"
-#include "Report.h"
-#include "Selection.h"
+#include "catalog/MotorCatalog.h"
+#include "engine/Selection.h"
+#include "report/Report.h"
 
-class MessageSink;
 class QCheckBox;
-class QEvent;
 class QKeyEvent;
 class QLineEdit;
-class QObject;
 class QPushButton;
+
+namespace brivane::ui {
+
+class MessageSink;
 
 class CSaveDataDlg : public QDialog {
   Q_OBJECT
 
  public:
-  using Clock = std::function<brivane::LocalDateTime()>;
+  using Clock = std::function<LocalDateTime()>;
 
   // Three boxes clear and the nickname empty; the focus starts on the first box.
-  CSaveDataDlg(const brivane::SelectionRecord& record, const brivane::MotorCatalog& catalog, MessageSink& messages,
-               QWidget* owner);
+  CSaveDataDlg(const SelectionRecord& record, const MotorCatalog& catalog, MessageSink& messages, QWidget* owner);
 
   // Where the time of a save comes from; the machine's local time unless a test fixes it.
   void SetClock(Clock clock);
@@ -40,36 +39,28 @@ class CSaveDataDlg : public QDialog {
   // stays open with its inputs so that the user can correct the nickname and try again.
   void OnSave();
 
-  // The outcome of the last press of "저장", if any.
-  const brivane::SaveResult* LastResult() const { return m_hasResult ? &m_lastResult : nullptr; }
-
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Enter and Esc neither save nor cancel, wherever the focus is: no control of the dialog takes
+  // them (the button is no default button), so they all arrive here.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildWidgets();
   void ReadControls();
-  static bool IsEnterOrEscape(const QEvent* event);
 
-  const brivane::SelectionRecord& m_record;
-  const brivane::MotorCatalog& m_catalog;
+  const SelectionRecord& m_record;
+  const MotorCatalog& m_catalog;
   MessageSink& m_messages;
   Clock m_clock;
   std::string m_directory;
 
   QString m_strSaveTime;
-  std::int32_t m_bIncludeDoubleSided = 0;
-  std::int32_t m_bIncludeSingleSided = 0;
-  std::int32_t m_bIncludeVela = 0;
+  std::array<bool, 3> m_bInclude{};  // in series order
   QString m_strNickName;
 
-  QCheckBox* m_includeDoubleSided = nullptr;
-  QCheckBox* m_includeSingleSided = nullptr;
-  QCheckBox* m_includeVela = nullptr;
+  std::array<QCheckBox*, 3> m_include{};
   QLineEdit* m_nickName = nullptr;
   QPushButton* m_save = nullptr;
-
-  bool m_hasResult = false;
-  brivane::SaveResult m_lastResult;
 };
+
+}  // namespace brivane::ui

@@ -1,18 +1,27 @@
 // The window program: one main window over the form, until it is closed.
 #include <QApplication>
+#include <cstring>
+#include <iostream>
 
-#include "AppSetup.h"
-#include "MainFrame.h"
-#include "MessageSink.h"
-#include "Selection.h"
+#include "engine/Selection.h"
+#include "report/Report.h"
+#include "ui/AppSetup.h"
+#include "ui/MainFrame.h"
+#include "ui/MessageSink.h"
 
 int main(int argc, char* argv[]) {
+  brivane::PrepareProcessForReports();
+  // Answered before the application exists, so that it needs no display.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "brivane " BRIVANE_VERSION "\n";
+    return 0;
+  }
   QApplication app(argc, argv);
   brivane::ui::SetUpApplication();
 
   static brivane::SelectionRecord record;  // the process-wide record of the last selection
-  DialogMessageSink messages;
-  CMainFrame frame(record, messages);
+  brivane::ui::DialogMessageSink messages;
+  brivane::ui::CMainFrame frame(record, messages);
   frame.InitialUpdate();
   frame.show();
   return QApplication::exec();

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/WorkedExamples.h"
+
 namespace {
 
 struct CliRun {
@@ -46,7 +48,7 @@ std::string RawNumber(const std::string& out, const std::string& key, std::size_
   return out.substr(start, out.find_first_of(",}]", start) - start);
 }
 
-const std::string kMove = "--mass 1 --stroke 500 --accel-g 1 --velocity 1";
+const std::string kMove = brivane::examples::kFirstMoveOptions;
 
 }  // namespace
 
@@ -87,6 +89,25 @@ TEST(Cli, SelectMessagesAndStops) {
   r = Cli("select " + kMove + " --rated 72 --json");
   EXPECT_EQ(r.status, 2);
   EXPECT_STREQ(Json(r)["error"].GetString(), "사용률 허용치를 설정하여 주시기 바랍니다!");
+
+  // A limit is a list position, selected only by the item's own text: a fraction never rounds to
+  // the one below it, and "70.0" is not the item "70".
+  struct LimitCase {
+    const char* rated;
+    int status;
+    int limit;  // when it ran
+  };
+  for (const LimitCase& c : {LimitCase{"70.5", 2, 0}, LimitCase{"70.0", 2, 0}, LimitCase{"74.9", 2, 0},
+                             LimitCase{"75", 0, 75}}) {
+    r = Cli("select " + kMove + " --rated " + c.rated + " --json");
+    EXPECT_EQ(r.status, c.status) << c.rated;
+    d = Json(r);
+    if (c.status == 0) {
+      EXPECT_EQ(d["ratedLimit"].GetInt(), c.limit) << c.rated;
+    } else {
+      EXPECT_STREQ(d["error"].GetString(), "사용률 허용치를 설정하여 주시기 바랍니다!") << c.rated;
+    }
+  }
 
   r = Cli("select --json");  // the form's defaults: acceleration 0 g
   EXPECT_EQ(r.status, 2);
@@ -140,6 +161,12 @@ TEST(Cli, UsageErrors) {
     EXPECT_EQ(Cli(args).status, 64) << args;
   }
   EXPECT_EQ(Cli("select --help").status, 0);
+}
+
+TEST(Cli, VersionIsTheBuildsOwn) {
+  const CliRun r = Cli("--version");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "brivane-cli " BRIVANE_VERSION "\n");
 }
 
 TEST(Cli, CatalogListsEveryModel) {
@@ -214,7 +241,7 @@ TEST(Cli, RankWorkedExample) {
       EXPECT_TRUE(m.HasMember(key)) << key;
   }
   ASSERT_EQ(picks.size(), 3u);
-  for (std::size_t s = 0; s < 3; ++s) EXPECT_EQ(picks[s], selection["series"][s]["model"].GetString());
+  for (rapidjson::SizeType s = 0; s < 3; ++s) EXPECT_EQ(picks[s], selection["series"][s]["model"].GetString());
 
   // The analysis keyed and valued as the duty check writes it.
   const auto check = Json(Cli("check CL-01 " + kMove + " --json"));
@@ -244,14 +271,20 @@ TEST(Cli, RankFiltersAndSorts) {
     ASSERT_EQ(r.status, 0) << c.args;
     const auto d = Json(r);
     const auto& models = d["models"];
-    if (c.rows > 0) EXPECT_EQ(models.Size(), c.rows) << c.args;
+    if (c.rows > 0) {
+      EXPECT_EQ(models.Size(), c.rows) << c.args;
+    }
     EXPECT_GT(models.Size(), 3u) << c.args;
     bool nullSeen = false;
     for (rapidjson::SizeType i = 1; i < models.Size(); ++i) {
       const auto& a = models[i - 1];
       const auto& b = models[i];
-      if (std::string(c.args).find("--series 1,3") != std::string::npos) EXPECT_NE(b["series"].GetInt(), 2);
-      if (std::string(c.args).find("--fitting") != std::string::npos) EXPECT_TRUE(b["fits"].GetBool());
+      if (std::string(c.args).find("--series 1,3") != std::string::npos) {
+        EXPECT_NE(b["series"].GetInt(), 2);
+      }
+      if (std::string(c.args).find("--fitting") != std::string::npos) {
+        EXPECT_TRUE(b["fits"].GetBool());
+      }
       if (*c.key == '\0') {
         EXPECT_LT(a["index"].GetInt(), b["index"].GetInt()) << c.args;
         continue;
@@ -266,7 +299,9 @@ TEST(Cli, RankFiltersAndSorts) {
       const double vb = b[c.key].GetDouble();
       EXPECT_TRUE(c.descending ? va >= vb : va <= vb) << c.args << " at " << i;
     }
-    if (std::string(c.key) == "headroomKg") EXPECT_TRUE(nullSeen);
+    if (std::string(c.key) == "headroomKg") {
+      EXPECT_TRUE(nullSeen);
+    }
   }
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "MotorCatalog.h"
+#include "catalog/MotorCatalog.h"
 
 using namespace brivane;
 

@@ -10,19 +10,11 @@
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
 #include "engine/Selection.h"
+#include "tests/support/WorkedExamples.h"
 
 using namespace brivane;
 
 namespace {
-
-MotionInput WorkedMove() {
-  MotionInput in;
-  in.loadMass = 1.0f;
-  in.distanceMm = 500;
-  in.accelValue = 1.0f;
-  in.peakVelocity = 1.0f;
-  return in;
-}
 
 float LogUniform(std::mt19937& rng, double lo, double hi) {
   std::uniform_real_distribution<double> u(std::log(lo), std::log(hi));
@@ -69,8 +61,7 @@ SelectionOutcome Select(const ComparisonRequest& r) {
   s.input = r.move;
   s.ratedPosition = r.ratedPosition;
   s.peakPosition = r.peakPosition;
-  SelectionRecord record;
-  return RunSelection(s, record);
+  return RunSelection(s);
 }
 
 std::uint32_t Bits(float v) { return std::bit_cast<std::uint32_t>(v); }
@@ -100,7 +91,7 @@ TEST(Comparison, AgreesWithTheSelectionOnRandomMoves) {
       EXPECT_TRUE(comparison.rows.empty());
       continue;
     }
-    ASSERT_FALSE(comparison.refusal) << trial << " " << *comparison.refusal;
+    ASSERT_FALSE(comparison.refusal) << trial << " " << comparison.refusal->text;
     ASSERT_EQ(comparison.rows.size(), MotorCatalog::kSize);
     EXPECT_EQ(comparison.ratedLimit, selection.ratedLimit);
     EXPECT_EQ(comparison.peakLimit, selection.peakLimit);
@@ -169,13 +160,13 @@ TEST(Comparison, HeadroomIsTheLastFittingHundredth) {
 
 TEST(Comparison, HeadroomAtTheLoadCapAndNone) {
   ComparisonRequest gentle;  // a slow move without friction: the largest models carry any load
-  gentle.move = WorkedMove();
+  gentle.move = examples::FirstMove();
   gentle.move.accelValue = 0.01f;
   gentle.move.peakVelocity = 0.1f;
   gentle.move.frictionCoefficient = 0.0f;
   gentle.move.dwellMs = 10000.0f;
   ComparisonRequest violent;  // 50 g at 30 m/s: the smallest models cannot move even 0.01 kg
-  violent.move = WorkedMove();
+  violent.move = examples::FirstMove();
   violent.move.accelValue = 50.0f;
   violent.move.peakVelocity = 30.0f;
   violent.move.distanceMm = 100000;
@@ -206,7 +197,7 @@ TEST(Comparison, DriveFiguresFromTheCatalog) {
       {"VC-21", 116.52f, 67.8f, 22.6f, 38.84f, 120.47f},
   };
   ComparisonRequest r;
-  r.move = WorkedMove();
+  r.move = examples::FirstMove();
   r.move.peakVelocity = 1.5f;  // the peak thrust does not depend on it
   const ComparisonOutcome out = CompareCandidates(r);
   for (const Row& row : rows) {
@@ -231,7 +222,7 @@ TEST(Comparison, DriveFiguresFromTheCatalog) {
 
 TEST(ComparisonTexts, WorkedExampleInTheFormsFormats) {
   ComparisonRequest r;
-  r.move = WorkedMove();
+  r.move = examples::FirstMove();
   const ComparisonOutcome out = CompareCandidates(r);
   const auto texts = [&out](const char* name) {
     return FormatCandidateTexts(out.rows[*MotorCatalog::Instance().FindByName(name)]);

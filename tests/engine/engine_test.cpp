@@ -3,10 +3,11 @@
 #include <cmath>
 #include <limits>
 
-#include "Messages.h"
-#include "Motion.h"
-#include "NumberText.h"
-#include "Presentation.h"
+#include "engine/Messages.h"
+#include "engine/Motion.h"
+#include "engine/NumberText.h"
+#include "engine/Presentation.h"
+#include "tests/support/WorkedExamples.h"
 
 using namespace brivane;
 
@@ -17,18 +18,9 @@ const MotorRecord& Row(std::string_view name) {
   return c.at(*c.FindByName(name));
 }
 
-// 1 kg over 500 mm at 1 g and 1 m/s, no dwell, friction 0.1, safety factor 1.3.
-MotionInput FirstMove() {
-  MotionInput in;
-  in.loadMass = 1.0f;
-  in.distanceMm = 500;
-  in.accelMode = AccelMode::Gravity;
-  in.accelValue = 1.0f;
-  in.peakVelocity = 1.0f;
-  return in;
-}
+using examples::FirstMove;
 
-std::optional<std::string_view> Check(const MotionInput& in, AccelTimeCheck c = AccelTimeCheck::Selection) {
+std::optional<Message> Check(const MotionInput& in, AccelTimeCheck c = AccelTimeCheck::Selection) {
   return ValidateMotionInput(in, c);
 }
 
@@ -116,7 +108,7 @@ TEST(InputChecks, NumbersThatAreNotFiniteNeverPass) {
   const float inf = std::numeric_limits<float>::infinity();
   struct Case {
     float MotionInput::*field;
-    std::string_view message;
+    Message message;
   };
   for (const Case& c : {Case{&MotionInput::accelValue, msg::kAccelG}, Case{&MotionInput::peakVelocity, msg::kVelocity},
                         Case{&MotionInput::loadMass, msg::kMass}, Case{&MotionInput::frictionCoefficient, msg::kFriction},
@@ -181,7 +173,7 @@ TEST(DutyFormula, FrictionFreeAndShortStrokes) {
 }
 
 TEST(LoadAnalysis, WorkedExampleTexts) {
-  const LoadAnalysis a = AnalyseLoad(FirstMove(), Row("CL-01"), "20");
+  const LoadAnalysis a = AnalyseLoad(FirstMove(), Row("CL-01"), 20.0f);
   EXPECT_EQ(a.peakThrust, 13.47625f);
   const AnalysisTexts t = FormatAnalysisTexts(a);
   const std::array<std::string, 8> expected{"7.2", "13.5", "0.102", "0.398", "0.602", "51.0", "398.0", "500.0"};
@@ -189,7 +181,7 @@ TEST(LoadAnalysis, WorkedExampleTexts) {
   EXPECT_EQ(t.ambient, "20");
   EXPECT_EQ(t.coil, "31.2");
 
-  const LoadAnalysis warm = AnalyseLoad(FirstMove(), Row("CL-01"), "25.6");
+  const LoadAnalysis warm = AnalyseLoad(FirstMove(), Row("CL-01"), ParseAmbientText("25.6"));
   EXPECT_EQ(FormatAnalysisTexts(warm).ambient, "26");
   EXPECT_EQ(FormatAnalysisTexts(warm).coil, "36.8");
   EXPECT_EQ(warm.ambientTemp, 25.6f);
@@ -210,13 +202,13 @@ TEST(LoadAnalysis, AmbientTextReadLikeTheCLibrary) {
 TEST(LoadAnalysis, ShortAndExactStrokes) {
   MotionInput in = FirstMove();
   in.distanceMm = 100;
-  const LoadAnalysis tooShort = AnalyseLoad(in, Row("CL-01"), "20");
+  const LoadAnalysis tooShort = AnalyseLoad(in, Row("CL-01"), 20.0f);
   EXPECT_EQ(FormatFixed(tooShort.constDistance, 1), "-2.0");
   EXPECT_LT(tooShort.constTime, 0.0f);
 
   in.accelMode = AccelMode::Time;
   in.accelValue = 100.0f;
-  const LoadAnalysis exact = AnalyseLoad(in, Row("CL-01"), "20");
+  const LoadAnalysis exact = AnalyseLoad(in, Row("CL-01"), 20.0f);
   EXPECT_EQ(FormatFixed(exact.accelDistance, 1), "50.0");
   EXPECT_EQ(FormatFixed(exact.constDistance, 1), "0.0");
   EXPECT_EQ(FormatFixed(exact.constTime, 3), "0.000");
@@ -235,7 +227,7 @@ TEST(ProfileChart, LabelsRoundHalfMillisecondsUp) {
   EXPECT_EQ(labelsOf(0.1f, 0.3f, 0.6f), (std::array<std::string, 5>{"0", "100", "400", "500", "600"}));
   EXPECT_EQ(labelsOf(0.0125f, 0.2f, 0.4f), (std::array<std::string, 5>{"0", "13", "213", "225", "400"}));
 
-  const auto worked = MakeProfileChart(AnalyseLoad(FirstMove(), Row("CL-01"), "20"), 1.0f);
+  const auto worked = MakeProfileChart(AnalyseLoad(FirstMove(), Row("CL-01"), 20.0f), 1.0f);
   ASSERT_TRUE(worked);
   EXPECT_EQ(worked->labels, (std::array<std::string, 5>{"0", "102", "500", "602", "602"}));
   EXPECT_EQ(worked->pointCount, 4);

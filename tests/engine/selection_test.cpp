@@ -1,20 +1,29 @@
 #include <gtest/gtest.h>
 
-#include "Messages.h"
-#include "NumberText.h"
-#include "Selection.h"
+#include <cmath>
+
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "engine/Selection.h"
+#include "tests/support/WorkedExamples.h"
 
 using namespace brivane;
 
 namespace {
 
-SelectionRequest FirstMove() {
-  SelectionRequest r;
-  r.input.loadMass = 1.0f;
-  r.input.distanceMm = 500;
-  r.input.accelValue = 1.0f;
-  r.input.peakVelocity = 1.0f;
-  return r;
+SelectionRequest FirstMove() { return examples::FirstSelectionRequest(); }
+
+// What the form does with a run: the outcome, recorded.
+SelectionOutcome RunAndRecord(const SelectionRequest& request, SelectionRecord& record) {
+  SelectionOutcome out = RunSelection(request);
+  record.Apply(out);
+  return out;
+}
+
+DutyCheckOutcome CheckAndRecord(const DutyCheckRequest& request, SelectionRecord& record) {
+  DutyCheckOutcome out = CheckModelDuty(request);
+  record.Apply(out);
+  return out;
 }
 
 std::string Duty1(float v) { return FormatFixed(v, 1); }
@@ -32,7 +41,7 @@ void ExpectChoice(const SelectionOutcome& out, MotorSeries s, std::string_view m
 TEST(Selection, WorkedExamples) {
   {
     SelectionRecord rec;
-    const SelectionOutcome out = RunSelection(FirstMove(), rec);
+    const SelectionOutcome out = RunAndRecord(FirstMove(), rec);
     ASSERT_TRUE(out.completed);
     EXPECT_TRUE(out.messages.empty());
     ExpectChoice(out, MotorSeries::DoubleSided, "CL-01", "29.3", "23.6");
@@ -45,9 +54,9 @@ TEST(Selection, WorkedExamples) {
     SelectionRequest heavy = FirstMove();
     heavy.input.loadMass = 200.0f;
     SelectionRecord rec;
-    const SelectionOutcome out = RunSelection(heavy, rec);
+    const SelectionOutcome out = RunAndRecord(heavy, rec);
     ASSERT_TRUE(out.completed);
-    EXPECT_EQ(out.messages, std::vector<std::string>{std::string(msg::kNoFitSingleSided)});
+    EXPECT_EQ(out.messages, std::vector<Message>{msg::kNoFitSingleSided});
     ExpectChoice(out, MotorSeries::DoubleSided, "CL-23", "61.1", "49.3");
     ExpectChoice(out, MotorSeries::SingleSided, "", "0.0", "0.0");
     ExpectChoice(out, MotorSeries::Vela, "VC-21", "51.5", "41.5");
@@ -58,9 +67,9 @@ TEST(Selection, WorkedExamples) {
     strict.ratedPosition = 0;
     strict.peakPosition = 0;
     SelectionRecord rec;
-    const SelectionOutcome out = RunSelection(strict, rec);
+    const SelectionOutcome out = RunAndRecord(strict, rec);
     ASSERT_TRUE(out.completed);
-    EXPECT_EQ(out.messages, std::vector<std::string>{std::string(msg::kNotRecommendedLimits)});
+    EXPECT_EQ(out.messages, std::vector<Message>{msg::kNotRecommendedLimits});
     ExpectChoice(out, MotorSeries::DoubleSided, "CL-02", "21.1", "17.0");
     ExpectChoice(out, MotorSeries::SingleSided, "IC-16", "24.1", "14.6");
     ExpectChoice(out, MotorSeries::Vela, "VC-21", "7.7", "6.2");
@@ -78,10 +87,10 @@ TEST(Selection, NothingFitsAnExtremeMove) {
   r.input.frictionCoefficient = 10.0f;
   r.input.safetyFactor = 20.0f;
   SelectionRecord rec;
-  const SelectionOutcome out = RunSelection(r, rec);
+  const SelectionOutcome out = RunAndRecord(r, rec);
   ASSERT_TRUE(out.completed);
-  EXPECT_EQ(out.messages, (std::vector<std::string>{std::string(msg::kNoFitDoubleSided),
-                                                   std::string(msg::kNoFitSingleSided), std::string(msg::kNoFitVela)}));
+  EXPECT_EQ(out.messages, (std::vector<Message>{msg::kNoFitDoubleSided,
+                                                   msg::kNoFitSingleSided, msg::kNoFitVela}));
   for (const SeriesRecord& s : rec.series) {
     EXPECT_EQ(s.selectedNumber, 0);
     EXPECT_EQ(s.shownName, "");
@@ -93,13 +102,47 @@ TEST(Selection, RatioEqualToTheLimitDoesNotFit) {
   // The first move rates IC-03 at 60.1 %; find the limit list value just at or under it.
   SelectionRequest r = FirstMove();
   SelectionRecord rec;
-  const float ic03 = RunSelection(r, rec).series[1].duty.ratedDuty;
+  const float ic03 = RunAndRecord(r, rec).series[1].duty.ratedDuty;
   // Moving the limit down to 60 % (below 60.1) must skip IC-03.
   r.ratedPosition = PositionFromLimit(60);
-  const SelectionOutcome out = RunSelection(r, rec);
+  const SelectionOutcome out = RunAndRecord(r, rec);
   EXPECT_NE(out.series[1].model, "IC-03");
   EXPECT_LT(out.series[1].duty.ratedDuty, 60.0f);
   EXPECT_GT(ic03, 60.0f);
+}
+
+TEST(Selection, RatioExactlyAtTheLimitDoesNotFitOneUlpLighterDoes) {
+  // Load masses at which the first row of a series rates exactly at a limit of the lists, found
+  // by stepping through every float mass of the first move.
+  struct Case {
+    const char* model;
+    bool peak;  // which ratio meets the limit
+    int limit;
+    float mass;
+  };
+  const Case cases[] = {
+      {"CL-01", false, 30, 0x1.07aa38p+0f}, {"CL-01", true, 25, 0x1.12678ap+0f},
+      {"CL-01", false, 70, 0x1.5e4694p+1f}, {"CL-01", true, 80, 0x1.fd7276p+1f},
+      {"IC-01", false, 70, 0x1.39c808p-1f}, {"VC-01", false, 70, 0x1.ab6854p+0f},
+      {"VC-01", true, 25, 0x1.a104ap-4f},
+  };
+  const MotorCatalog& catalog = MotorCatalog::Instance();
+  for (const Case& c : cases) {
+    const MotorRecord& row = catalog.at(*catalog.FindByName(c.model));
+    SelectionRequest r = FirstMove();
+    r.input.loadMass = c.mass;
+    // The other ratio has all the room the lists give.
+    r.ratedPosition = PositionFromLimit(c.peak ? 100 : c.limit);
+    r.peakPosition = PositionFromLimit(c.peak ? c.limit : 100);
+    const DutyResult duty = ComputeDuty(r.input, AccelInG(r.input), row).duty;
+    ASSERT_EQ(c.peak ? duty.peakDuty : duty.ratedDuty, static_cast<float>(c.limit)) << c.model << " " << c.mass;
+    ASSERT_LT(c.peak ? duty.ratedDuty : duty.peakDuty, 100.0f) << c.model;
+
+    const std::size_t slot = SeriesSlot(row.Series());
+    EXPECT_NE(RunSelection(r).series[slot].model, c.model) << c.limit << " at " << c.mass;
+    r.input.loadMass = std::nextafter(c.mass, 0.0f);
+    EXPECT_EQ(RunSelection(r).series[slot].model, c.model) << c.limit << " under " << c.mass;
+  }
 }
 
 TEST(Selection, RecordsTheRunAndKeepsTheShownNumbers) {
@@ -108,7 +151,7 @@ TEST(Selection, RecordsTheRunAndKeepsTheShownNumbers) {
   rec.lastCheckedSeries = 2;
   SelectionRequest r = FirstMove();
   r.input.dwellMs = 250.0f;
-  RunSelection(r, rec);
+  RunAndRecord(r, rec);
   EXPECT_EQ(rec.series[0].selectedNumber, 1);
   EXPECT_EQ(rec.series[0].selectedName, "CL-01");
   EXPECT_EQ(rec.series[0].shownName, "CL-01");
@@ -117,10 +160,10 @@ TEST(Selection, RecordsTheRunAndKeepsTheShownNumbers) {
   EXPECT_EQ(rec.series[2].selectedName, "VC-01");
   EXPECT_EQ(rec.accelG, 1.0f);
   EXPECT_EQ(FormatFixed(rec.accelTimeMs, 1), "102.0");
-  EXPECT_EQ(rec.dwellMs, 250.0f);
-  EXPECT_EQ(rec.distanceMm, 500);
-  EXPECT_EQ(rec.frictionCoefficient, 0.1f);
-  EXPECT_EQ(rec.safetyFactor, 1.3f);
+  EXPECT_EQ(rec.move.dwellMs, 250.0f);
+  EXPECT_EQ(rec.move.distanceMm, 500);
+  EXPECT_EQ(rec.move.frictionCoefficient, 0.1f);
+  EXPECT_EQ(rec.move.safetyFactor, 1.3f);
   EXPECT_EQ(rec.ratedLimit, 70);
   EXPECT_EQ(rec.peakLimit, 80);
   rec.CopySelectedToShown();
@@ -135,7 +178,7 @@ TEST(Selection, TimeModeRecordsBothAccelerationForms) {
   r.input.accelMode = AccelMode::Time;
   r.input.accelValue = 100.0f;
   SelectionRecord rec;
-  const SelectionOutcome out = RunSelection(r, rec);
+  const SelectionOutcome out = RunAndRecord(r, rec);
   ASSERT_TRUE(out.completed);
   EXPECT_EQ(rec.accelTimeMs, 100.0f);
   EXPECT_EQ(rec.accelG, 1.0204082f);
@@ -144,35 +187,35 @@ TEST(Selection, TimeModeRecordsBothAccelerationForms) {
 
 TEST(Selection, StoppedRunsChangeOnlyTheGModeAcceleration) {
   SelectionRecord rec;
-  RunSelection(FirstMove(), rec);
+  RunAndRecord(FirstMove(), rec);
   const SelectionRecord before = rec;
 
   SelectionRequest bad = FirstMove();
   bad.input.accelValue = 2.0f;
   bad.input.loadMass = 0.0f;
-  SelectionOutcome out = RunSelection(bad, rec);
+  SelectionOutcome out = RunAndRecord(bad, rec);
   EXPECT_FALSE(out.completed);
-  EXPECT_EQ(out.messages, std::vector<std::string>{std::string(msg::kMass)});
+  EXPECT_EQ(out.messages, std::vector<Message>{msg::kMass});
   EXPECT_EQ(rec.accelG, 2.0f);  // written before the checks in g mode
   EXPECT_EQ(FormatFixed(rec.accelTimeMs, 1), "51.0");
   EXPECT_EQ(rec.series[0].selectedName, before.series[0].selectedName);
-  EXPECT_EQ(rec.loadMass, before.loadMass);
+  EXPECT_EQ(rec.move.loadMass, before.move.loadMass);
 
   // No selected position in a limit list: after every input check has passed.
   SelectionRequest noLimit = FirstMove();
   noLimit.peakPosition.reset();
-  out = RunSelection(noLimit, rec);
+  out = RunAndRecord(noLimit, rec);
   EXPECT_FALSE(out.completed);
-  EXPECT_EQ(out.messages, std::vector<std::string>{std::string(msg::kNoLimits)});
+  EXPECT_EQ(out.messages, std::vector<Message>{msg::kNoLimits});
   noLimit.input.peakVelocity = 0.0f;
-  EXPECT_EQ(RunSelection(noLimit, rec).messages, std::vector<std::string>{std::string(msg::kVelocity)});
+  EXPECT_EQ(RunAndRecord(noLimit, rec).messages, std::vector<Message>{msg::kVelocity});
 
   // In time mode a stopped run leaves the acceleration fields alone.
   SelectionRequest time = FirstMove();
   time.input.accelMode = AccelMode::Time;
   time.input.accelValue = 9.9f;
   const float g = rec.accelG;
-  EXPECT_EQ(RunSelection(time, rec).messages, std::vector<std::string>{std::string(msg::kAccelTime)});
+  EXPECT_EQ(RunAndRecord(time, rec).messages, std::vector<Message>{msg::kAccelTime});
   EXPECT_EQ(rec.accelG, g);
 }
 
@@ -180,8 +223,8 @@ TEST(Selection, ClearedGateFindsNothingInItsSeries) {
   SelectionRequest r = FirstMove();
   r.gates = {true, false, true};
   SelectionRecord rec;
-  const SelectionOutcome out = RunSelection(r, rec);
-  EXPECT_EQ(out.messages, std::vector<std::string>{std::string(msg::kNoFitSingleSided)});
+  const SelectionOutcome out = RunAndRecord(r, rec);
+  EXPECT_EQ(out.messages, std::vector<Message>{msg::kNoFitSingleSided});
   EXPECT_EQ(out.series[0].model, "CL-01");
   EXPECT_EQ(out.series[1].number, 0);
 }
@@ -199,9 +242,9 @@ TEST(Selection, LimitPositions) {
 
 TEST(DutyCheck, WorkedExampleAndRecord) {
   SelectionRecord rec;
-  RunSelection(FirstMove(), rec);
-  DutyCheckRequest req{FirstMove().input, "CL-01", "20"};
-  const DutyCheckOutcome out = CheckModelDuty(req, rec);
+  RunAndRecord(FirstMove(), rec);
+  DutyCheckRequest req{FirstMove().input, "CL-01", 20.0f};
+  const DutyCheckOutcome out = CheckAndRecord(req, rec);
   ASSERT_EQ(out.status, DutyCheckStatus::Completed);
   EXPECT_EQ(out.series, MotorSeries::DoubleSided);
   EXPECT_EQ(FormatFixed(out.duty.ratedDuty, 3), "29.298");
@@ -219,9 +262,9 @@ TEST(DutyCheck, WorkedExampleAndRecord) {
 
 TEST(DutyCheck, ChangesOnlyTheCheckedSeries) {
   SelectionRecord rec;
-  RunSelection(FirstMove(), rec);
+  RunAndRecord(FirstMove(), rec);
   const SelectionRecord before = rec;
-  const DutyCheckOutcome out = CheckModelDuty({FirstMove().input, "IC-14", "20"}, rec);
+  const DutyCheckOutcome out = CheckAndRecord({FirstMove().input, "IC-14", 20.0f}, rec);
   ASSERT_EQ(out.status, DutyCheckStatus::Completed);
   EXPECT_EQ(rec.series[1].shownName, "IC-14");
   EXPECT_EQ(rec.series[1].shownNumber, 18);
@@ -236,24 +279,24 @@ TEST(DutyCheck, ChangesOnlyTheCheckedSeries) {
   EXPECT_EQ(rec.series[1].shownNumber, 3);
   EXPECT_EQ(rec.series[1].duty.ratedDuty, before.series[1].duty.ratedDuty);
 
-  EXPECT_EQ(CheckModelDuty({FirstMove().input, "VC-21", "20"}, rec).number, 21);
+  EXPECT_EQ(CheckAndRecord({FirstMove().input, "VC-21", 20.0f}, rec).number, 21);
 }
 
 TEST(DutyCheck, FailuresInTheirOrder) {
   SelectionRecord rec;
-  DutyCheckRequest req{FirstMove().input, "", "20"};
+  DutyCheckRequest req{FirstMove().input, "", 20.0f};
   req.input.peakVelocity = 0.0f;
-  EXPECT_EQ(CheckModelDuty(req, rec).message, msg::kVelocity);  // inputs before the model
+  EXPECT_EQ(CheckAndRecord(req, rec).message, msg::kVelocity);  // inputs before the model
   req.input.peakVelocity = 1.0f;
-  DutyCheckOutcome out = CheckModelDuty(req, rec);
+  DutyCheckOutcome out = CheckAndRecord(req, rec);
   EXPECT_EQ(out.status, DutyCheckStatus::ModelMissing);
   EXPECT_EQ(out.message, msg::kNoModel);
   req.model = "cl-01";
-  EXPECT_EQ(CheckModelDuty(req, rec).status, DutyCheckStatus::ModelMissing);
+  EXPECT_EQ(CheckAndRecord(req, rec).status, DutyCheckStatus::ModelMissing);
 
   req.model = "CL-01";
   req.input.distanceMm = 100;
-  out = CheckModelDuty(req, rec);
+  out = CheckAndRecord(req, rec);
   EXPECT_EQ(out.status, DutyCheckStatus::ProfileInvalid);
   EXPECT_EQ(out.message, msg::kProfileTooShort);
   ASSERT_TRUE(out.analysis);
@@ -264,14 +307,14 @@ TEST(DutyCheck, FailuresInTheirOrder) {
   // Exactly twice the ramp: accepted, but no chart to draw.
   req.input.accelMode = AccelMode::Time;
   req.input.accelValue = 100.0f;
-  out = CheckModelDuty(req, rec);
+  out = CheckAndRecord(req, rec);
   EXPECT_EQ(out.status, DutyCheckStatus::Completed);
   EXPECT_FALSE(out.chart);
 
   // A positive time under 10 msec is checked; 0 is refused.
   req.input.distanceMm = 500;
   req.input.accelValue = 5.0f;
-  EXPECT_EQ(CheckModelDuty(req, rec).status, DutyCheckStatus::Completed);
+  EXPECT_EQ(CheckAndRecord(req, rec).status, DutyCheckStatus::Completed);
   req.input.accelValue = 0.0f;
-  EXPECT_EQ(CheckModelDuty(req, rec).message, msg::kAccelTime);
+  EXPECT_EQ(CheckAndRecord(req, rec).message, msg::kAccelTime);
 }

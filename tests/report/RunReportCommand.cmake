@@ -1,10 +1,9 @@
 # Runs `brivane-cli report` for the first worked selection in an empty directory and compares the
-# one file it writes with the expected bytes. Variables: CLI, EXPECTED, WORKDIR.
+# one file it writes with the expected bytes. Variables: CLI, MOVE (the options), EXPECTED, WORKDIR.
 file(REMOVE_RECURSE "${WORKDIR}")
 file(MAKE_DIRECTORY "${WORKDIR}")
 execute_process(
-  COMMAND "${CLI}" report --nickname 홍길동 --include 1,2,3 --at 2020-03-05T14:07:09
-          --mass 1 --stroke 500 --accel-g 1 --velocity 1
+  COMMAND "${CLI}" report --nickname 홍길동 --include 1,2,3 --at 2020-03-05T14:07:09 ${MOVE}
   WORKING_DIRECTORY "${WORKDIR}"
   RESULT_VARIABLE status
   OUTPUT_VARIABLE out

@@ -1,8 +1,8 @@
 # `brivane-cli report` refusals: usage errors exit 64, the tool's own stops exit 2, and neither
-# leaves a file behind. Variables: CLI, WORKDIR.
+# leaves a file behind. Variables: CLI, MOVE (the options of the first worked move), WORKDIR.
 file(REMOVE_RECURSE "${WORKDIR}")
 file(MAKE_DIRECTORY "${WORKDIR}")
-set(move --mass 1 --stroke 500 --accel-g 1 --velocity 1)
+set(move ${MOVE})
 
 function(expect_status expected)
   execute_process(COMMAND "${CLI}" report ${ARGN} WORKING_DIRECTORY "${WORKDIR}"

@@ -10,12 +10,16 @@
 #include <QTest>
 #include <memory>
 
-#include "DialogTestSupport.h"
-#include "MotorCatalog.h"
-#include "MotorSpecDlg.h"
-#include "NumberText.h"
-#include "Selection.h"
+#include "tests/support/WidgetLookup.h"
+#include "catalog/MotorCatalog.h"
+#include "ui/DialogLayout.h"
+#include "ui/MotorSpecDlg.h"
+#include "engine/NumberText.h"
+#include "engine/DataSheet.h"
+#include "engine/Selection.h"
+#include "tests/support/WorkedExamples.h"
 
+using namespace brivane::ui;
 using brivane::MotorCatalog;
 using brivane::MotorSeries;
 using brivane::SelectionRecord;
@@ -38,14 +42,22 @@ void Show(SelectionRecord& record, MotorSeries s, std::int32_t number, const cha
   r.selectedDuty = r.duty = {rated, peak};
 }
 
-std::unique_ptr<CMotorSpecSheet> Make(MotorSeries s, SelectionRecord& record, QWidget* owner = nullptr) {
-  const MotorCatalog& catalog = MotorCatalog::Instance();
+std::unique_ptr<CMotorSpecSheet> Make(MotorSeries s, const SelectionRecord& record, QWidget* owner = nullptr) {
+  const brivane::DataSheetTexts content = brivane::MakeDataSheetTexts(record, s);
   switch (s) {
-    case MotorSeries::DoubleSided: return std::make_unique<CMotorSpecDlg>(record, catalog, owner);
-    case MotorSeries::SingleSided: return std::make_unique<CMotorSpecDlg2>(record, catalog, owner);
-    case MotorSeries::Vela: return std::make_unique<CMotorSpecDlg3>(record, catalog, owner);
+    case MotorSeries::DoubleSided: return std::make_unique<CMotorSpecDlg>(content, owner);
+    case MotorSeries::SingleSided: return std::make_unique<CMotorSpecDlg2>(content, owner);
+    case MotorSeries::Vela: return std::make_unique<CMotorSpecDlg3>(content, owner);
   }
   return nullptr;
+}
+
+// What the form does to open a sheet: the sheet takes its content, then the series returns to
+// its selected model.
+CMotorSpecSheet* OpenAsTheFormDoes(MotorSeries s, SelectionRecord& record, QWidget* owner) {
+  CMotorSpecSheet* sheet = CMotorSpecSheet::Open(s, brivane::MakeDataSheetTexts(record, s), owner);
+  record.RestoreShown(s);
+  return sheet;
 }
 
 QString Text(const QWidget* sheet, const char* name) {
@@ -170,22 +182,20 @@ void DataSheetTest::dutyCheckSheetThenTheSelectionAgain() {
   // The first worked selection (CL-01, IC-03, VC-01), then a duty check of IC-14. The single-sided
   // sheet shows the checked model with the check's ratios once; afterwards the series is back on
   // the selection's model and ratios, and the next sheet shows those.
-  brivane::MotionInput move;
-  move.loadMass = 1.0f;
-  move.distanceMm = 500;
-  move.accelValue = 1.0f;
-  move.peakVelocity = 1.0f;
+  const brivane::MotionInput move = brivane::examples::FirstMove();
   SelectionRecord record;
-  const auto selected = brivane::RunSelection({move}, record);
+  const auto selected = brivane::RunSelection({move});
   QVERIFY(selected.completed);
+  record.Apply(selected);
   record.CopySelectedToShown();
-  const auto checked = brivane::CheckModelDuty({move, "IC-14", "20"}, record);
+  const auto checked = brivane::CheckModelDuty({move, "IC-14", 20.0f});
+  record.Apply(checked);
   QVERIFY(checked.status == brivane::DutyCheckStatus::Completed);
   QCOMPARE(record.lastCheckedSeries, 2);
   const SelectionRecord before = record;
 
   QWidget owner;
-  QPointer<CMotorSpecSheet> first = CMotorSpecSheet::Open(MotorSeries::SingleSided, record, MotorCatalog::Instance(), &owner);
+  QPointer<CMotorSpecSheet> first = OpenAsTheFormDoes(MotorSeries::SingleSided, record, &owner);
   QCOMPARE(Text(first, "editModel"), QStringLiteral("IC-14"));
   QCOMPARE(Text(first, "editRatedForce"), QStringLiteral("519.5"));
   QCOMPARE(Text(first, "editRatedDuty").toStdString(), brivane::FormatFixed(checked.duty.ratedDuty, 1));
@@ -203,7 +213,7 @@ void DataSheetTest::dutyCheckSheetThenTheSelectionAgain() {
     QCOMPARE(record.of(s).shownName, before.of(s).shownName);
   }
 
-  QPointer<CMotorSpecSheet> second = CMotorSpecSheet::Open(MotorSeries::SingleSided, record, MotorCatalog::Instance(), &owner);
+  QPointer<CMotorSpecSheet> second = OpenAsTheFormDoes(MotorSeries::SingleSided, record, &owner);
   QCOMPARE(Text(second, "editModel"), QStringLiteral("IC-03"));
   QCOMPARE(Text(second, "editRatedDuty").toStdString(), brivane::FormatFixed(selected.series[1].duty.ratedDuty, 1));
   // An open sheet keeps what it showed when it opened.
@@ -211,7 +221,7 @@ void DataSheetTest::dutyCheckSheetThenTheSelectionAgain() {
 
   // A sheet of another series leaves a pending check alone.
   record.lastCheckedSeries = 2;
-  Make(MotorSeries::Vela, record);
+  OpenAsTheFormDoes(MotorSeries::Vela, record, &owner);
   QCOMPARE(record.lastCheckedSeries, 2);
 }
 
@@ -235,7 +245,7 @@ void DataSheetTest::placedAgainstTheOwnersClientArea() {
   for (const auto& [s, du] : places) {
     const auto sheet = Make(s, record, owner.centralWidget());
     const DialogUnits units(sheet->font());
-    QVERIFY(units.BaseX() > 1 && units.BaseY() > 1);
+    QVERIFY(units.X(4) > 1 && units.Y(8) > 1);
     QCOMPARE(sheet->pos() - OwnerClientOrigin(&owner), units.Point(du.x(), du.y()));
     QCOMPARE(sheet->size(), units.Size(161, 255));
     for (const QWidget* w : sheet->findChildren<QWidget*>())
@@ -250,8 +260,8 @@ void DataSheetTest::everyOpeningIsANewOwnedWindow() {
   owner->show();
   QVERIFY(QTest::qWaitForWindowExposed(owner.get()));
 
-  QPointer<CMotorSpecSheet> older = CMotorSpecSheet::Open(MotorSeries::DoubleSided, record, MotorCatalog::Instance(), owner.get());
-  QPointer<CMotorSpecSheet> newer = CMotorSpecSheet::Open(MotorSeries::DoubleSided, record, MotorCatalog::Instance(), owner.get());
+  QPointer<CMotorSpecSheet> older = OpenAsTheFormDoes(MotorSeries::DoubleSided, record, owner.get());
+  QPointer<CMotorSpecSheet> newer = OpenAsTheFormDoes(MotorSeries::DoubleSided, record, owner.get());
   QVERIFY(older && newer && older != newer);
   for (const CMotorSpecSheet* sheet : {older.data(), newer.data()}) {
     QVERIFY(sheet->isVisible() && sheet->isWindow() && !sheet->isModal());
@@ -277,7 +287,7 @@ void DataSheetTest::closesOnEscEnterAndCloseBox() {
   QFETCH(int, key);
   SelectionRecord record;
   QWidget owner;
-  QPointer<CMotorSpecSheet> sheet = CMotorSpecSheet::Open(MotorSeries::Vela, record, MotorCatalog::Instance(), &owner);
+  QPointer<CMotorSpecSheet> sheet = OpenAsTheFormDoes(MotorSeries::Vela, record, &owner);
   QVERIFY(QTest::qWaitForWindowExposed(sheet.data()));
   FIND_CHILD(value, QLineEdit, sheet.data(), "editPolePitch");
   if (key == 0) {

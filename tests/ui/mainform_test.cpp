@@ -25,18 +25,20 @@
 #include <clocale>
 #include <memory>
 
-#include "AboutDlg.h"
-#include "BrivaneView.h"
-#include "ChartViewer.h"
-#include "MainFrame.h"
-#include "MessageSink.h"
-#include "MotorSpecDlg.h"
-#include "SaveDataDlg.h"
-#include "Cp949.h"
-#include "Messages.h"
-#include "NumberText.h"
-#include "Selection.h"
+#include "ui/AboutDlg.h"
+#include "ui/BrivaneView.h"
+#include "ui/ChartViewer.h"
+#include "ui/MainFrame.h"
+#include "ui/MessageSink.h"
+#include "ui/MotorSpecDlg.h"
+#include "ui/SaveDataDlg.h"
+#include "report/Cp949.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "engine/FormValues.h"
+#include "engine/Selection.h"
 
+using namespace brivane::ui;
 using brivane::MotorSeries;
 
 namespace {
@@ -52,6 +54,13 @@ T* Find(const QObject* root, const char* name) {
     if (!o->objectName().isEmpty()) names << o->objectName();
   }
   qFatal("no child %s; there are: %s", name, qPrintable(names.join(QStringLiteral(", "))));
+}
+
+// A sheet's series, told by its class.
+MotorSeries SeriesOf(const CMotorSpecSheet* sheet) {
+  if (qobject_cast<const CMotorSpecDlg2*>(sheet) != nullptr) return MotorSeries::SingleSided;
+  if (qobject_cast<const CMotorSpecDlg3*>(sheet) != nullptr) return MotorSeries::Vela;
+  return MotorSeries::DoubleSided;
 }
 
 const char* const kStartZeroEdits[] = {"editLoadMass", "editAccel", "editVelocity", "editDwell", "editDistance"};
@@ -109,14 +118,14 @@ class MainFormTest : public QObject {
   QList<int> SheetRequests() const {
     QList<int> open{0, 0, 0};
     for (const CMotorSpecSheet* sheet : m_frame->findChildren<CMotorSpecSheet*>())
-      if (sheet->isVisible()) ++open[static_cast<int>(brivane::SeriesSlot(sheet->Series()))];
+      if (sheet->isVisible()) ++open[static_cast<int>(brivane::SeriesSlot(SeriesOf(sheet)))];
     return open;
   }
   // The model name shown by the newest data sheet of a series.
   QString NewestSheetModel(MotorSeries series) const {
     QString model;
     for (const CMotorSpecSheet* sheet : m_frame->findChildren<CMotorSpecSheet*>())
-      if (sheet->Series() == series) model = Find<QLineEdit>(sheet, "editModel")->text();
+      if (SeriesOf(sheet) == series) model = Find<QLineEdit>(sheet, "editModel")->text();
     return model;
   }
   QList<CSaveDataDlg*> SaveDialogs() const {
@@ -139,7 +148,8 @@ class MainFormTest : public QObject {
     m_frame = std::make_unique<CMainFrame>(*m_record, *m_sink);
     m_frame->InitialUpdate();
     m_frame->show();
-    m_view = m_frame->View();
+    m_view = m_frame->findChild<CBrivaneView*>(QStringLiteral("brivaneView"));
+    QVERIFY(m_view != nullptr);
   }
   void cleanup() {
     m_frame.reset();
@@ -147,6 +157,41 @@ class MainFormTest : public QObject {
   }
 
   void startState() { VerifyStartState(); }
+
+  void formValuesShownAndReadBackUnchanged() {
+    brivane::FormValues v;
+    v.move.loadMass = 2.5f;
+    v.move.distanceMm = 750;
+    v.move.accelMode = brivane::AccelMode::Time;
+    v.move.accelValue = 120.0f;
+    v.move.peakVelocity = 1.5f;
+    v.move.dwellMs = 300.0f;
+    v.move.frictionCoefficient = 0.05f;
+    v.move.safetyFactor = 1.75f;
+    v.ratedPosition = 7;
+    v.peakPosition = 12;
+    v.ambient = "25.6";
+    v.model = "IC-14";
+    v.show = {true, false, true};
+    m_view->SetValues(v);
+    QCOMPARE(Text("editSafety"), QStringLiteral("1.75"));
+    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QCOMPARE(Find<QComboBox>(m_view, "comboRatedLimit")->currentText(), QStringLiteral(" 60%"));
+    QCOMPARE(Find<QComboBox>(m_view, "comboModel")->currentText(), QStringLiteral("IC-14"));
+    QVERIFY(!Find<QCheckBox>(m_view, "checkShowSingleSided")->isChecked());
+
+    Click("buttonSelect");  // reads the form back
+    const brivane::FormValues& back = m_view->Values();
+    const brivane::MotionInput& m = back.move;
+    QVERIFY(m.loadMass == 2.5f && m.distanceMm == 750 && m.accelMode == brivane::AccelMode::Time &&
+            m.accelValue == 120.0f && m.peakVelocity == 1.5f && m.dwellMs == 300.0f &&
+            m.frictionCoefficient == 0.05f && m.safetyFactor == 1.75f);
+    QCOMPARE(back.ratedPosition, v.ratedPosition);
+    QCOMPARE(back.peakPosition, v.peakPosition);
+    QCOMPARE(back.ambient, v.ambient);
+    QCOMPARE(back.model, v.model);
+    QCOMPARE(back.show, v.show);
+  }
 
   void everyControlIsTaggedForTestsAndScreenReaders() {
     const auto widgets = m_view->findChildren<QWidget*>();
@@ -198,10 +243,10 @@ class MainFormTest : public QObject {
                           << QStringList{"29.3", "23.6", "60.1", "40.1", "54.0", "47.9"} << QStringList{};
     QTest::newRow("200 kg") << "200" << " 70%" << " 80%" << QStringList{"CL-23", "", "VC-21"}
                             << QStringList{"61.1", "49.3", "0.0", "0.0", "51.5", "41.5"}
-                            << QStringList{Q(brivane::msg::kNoFitSingleSided)};
+                            << QStringList{Q(brivane::msg::kNoFitSingleSided.text)};
     QTest::newRow("limits 25/25") << "1" << " 25%" << " 25%" << QStringList{"CL-02", "IC-16", "VC-21"}
                                   << QStringList{"21.1", "17.0", "24.1", "14.6", "7.7", "6.2"}
-                                  << QStringList{Q(brivane::msg::kNotRecommendedLimits)};
+                                  << QStringList{Q(brivane::msg::kNotRecommendedLimits.text)};
   }
   void selection() {
     QFETCH(QString, mass);
@@ -230,14 +275,14 @@ class MainFormTest : public QObject {
     Type("editFriction", QStringLiteral("10"));
     Type("editSafety", QStringLiteral("20"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, (QStringList{Q(brivane::msg::kNoFitDoubleSided), Q(brivane::msg::kNoFitSingleSided),
-                                            Q(brivane::msg::kNoFitVela)}));
+    QCOMPARE(m_sink->messages, (QStringList{Q(brivane::msg::kNoFitDoubleSided.text), Q(brivane::msg::kNoFitSingleSided.text),
+                                            Q(brivane::msg::kNoFitVela.text)}));
     QCOMPARE(Texts(kModelEdits, 3), (QStringList{"", "", ""}));
     QCOMPARE(Texts(kDutyEdits, 6), QStringList(6, QStringLiteral("0.0")));
     // Without any model the save button has nothing to save.
     m_sink->messages.clear();
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
     QCOMPARE(SaveDialogs().size(), 0);
   }
 
@@ -254,20 +299,20 @@ class MainFormTest : public QObject {
     // Under 10 msec the selection refuses the time.
     Type("editAccel", QStringLiteral("5"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kAccelTime)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kAccelTime.text)});
   }
 
   void limitsThatAreNoItem() {
     TypeMove();
     TypeLimit("comboRatedLimit", QStringLiteral("72%"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoLimits)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoLimits.text)});
     QCOMPARE(Text("editModelDoubleSided"), QString());
     // An input check comes before the limits.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
   }
 
   void dutyCheckOfCL01() {
@@ -349,7 +394,7 @@ class MainFormTest : public QObject {
     TypeMove(QStringLiteral("1"), QStringLiteral("100"));
     PickModel(QStringLiteral("CL-01"));
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kProfileTooShort)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kProfileTooShort.text)});
     QCOMPARE(Text("editConstDistance"), QStringLiteral("-2.0"));
     QCOMPARE(ChartLabels(), (QStringList{"0", "1000", "2000", "3000", "4000"}));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
@@ -359,12 +404,12 @@ class MainFormTest : public QObject {
   void dutyCheckWithoutAModel() {
     TypeMove();
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoModel)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoModel.text)});
     // The input checks come first.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
     QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
   }
@@ -393,19 +438,19 @@ class MainFormTest : public QObject {
     Type("editLoadMass", QStringLiteral("200"));
     Click("buttonViewSpec");
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoFitSingleSided)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoFitSingleSided.text)});
     // A selection that stops opens nothing, not the sheets of the result before it.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonViewSpec");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
     QCOMPARE(Text("editModelDoubleSided"), QStringLiteral("CL-23"));
   }
 
   void saveNeedsASelection() {
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
     QCOMPARE(SaveDialogs().size(), 0);
     m_sink->messages.clear();
     TypeMove();
@@ -459,7 +504,7 @@ class MainFormTest : public QObject {
     // The reset leaves the record alone.
     QCOMPARE(m_record->of(MotorSeries::DoubleSided).selectedName, std::string("CL-01"));
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
   }
 
   void modeSwitchKeepsTheNumber() {
@@ -523,7 +568,7 @@ class MainFormTest : public QObject {
       QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
       QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
       QCOMPARE(SaveDialogs().size(), 0);
-      QCOMPARE(m_record->loadMass, 0.0f);
+      QCOMPARE(m_record->move.loadMass, 0.0f);
     }
   }
 
@@ -605,13 +650,13 @@ class MainFormTest : public QObject {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       seen = true;
       QCOMPARE(box->windowTitle(), QStringLiteral("Brivane"));
-      QCOMPARE(box->text(), Q(brivane::msg::kNoModel));
+      QCOMPARE(box->text(), Q(brivane::msg::kNoModel.text));
       QCOMPARE(box->icon(), QMessageBox::Warning);
       QCOMPARE(box->buttons().size(), 1);
       QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
       box->buttons().first()->click();
     });
-    sink.Warn(m_view, Q(brivane::msg::kNoModel));
+    sink.Warn(m_view, Q(brivane::msg::kNoModel.text));
     QVERIFY(seen);
   }
 };

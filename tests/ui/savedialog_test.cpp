@@ -10,14 +10,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "Cp949.h"
-#include "DialogTestSupport.h"
-#include "MessageSink.h"
-#include "MotorCatalog.h"
-#include "Report.h"
-#include "SaveDataDlg.h"
-#include "Selection.h"
+#include "report/Cp949.h"
+#include "tests/support/WidgetLookup.h"
+#include "ui/MessageSink.h"
+#include "tests/support/WorkedExamples.h"
+#include "catalog/MotorCatalog.h"
+#include "report/Report.h"
+#include "ui/SaveDataDlg.h"
+#include "engine/Selection.h"
 
+using namespace brivane::ui;
 using brivane::MotorCatalog;
 using brivane::SelectionRecord;
 
@@ -26,17 +28,7 @@ namespace {
 const QString kSaveTime = QStringLiteral("2020-3-5 14시7분9초");
 
 // The record after the first worked selection (CL-01, IC-03, VC-01), as the save button leaves it.
-SelectionRecord FirstExampleRecord() {
-  SelectionRecord record;
-  brivane::SelectionRequest request;
-  request.input.loadMass = 1.0f;
-  request.input.distanceMm = 500;
-  request.input.accelValue = 1.0f;
-  request.input.peakVelocity = 1.0f;
-  brivane::RunSelection(request, record);
-  record.CopySelectedToShown();
-  return record;
-}
+SelectionRecord FirstExampleRecord() { return brivane::examples::FirstSelectionRecord(); }
 
 QStringList FilesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files); }
 
@@ -199,12 +191,23 @@ void SaveDialogTest::modalLoopIgnoresEnterAndEscAndEndsByCloseBoxOrSave() {
     QTimer::singleShot(0, &f.dialog, [&] {
       f.Child<QLineEdit>("editNickName")->setText(QStringLiteral("kim"));
       f.Child<QCheckBox>("checkIncludeVela")->setChecked(true);
-      for (const char* name : {"checkIncludeDoubleSided", "buttonSave", "editNickName", "checkIncludeVela"}) {
+      const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+          {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Escape, Qt::NoModifier}};
+      for (const char* name : {"checkIncludeDoubleSided", "checkIncludeSingleSided", "buttonSave", "editNickName",
+                               "checkIncludeVela"}) {
         QWidget* target = f.Child<QWidget>(name);
         target->setFocus();
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
+        for (const auto& [key, modifiers] : keys) {
+          QTest::keyClick(target, key, modifiers);
+          stillOpen = f.dialog.isVisible();
+          if (!stillOpen) break;
+        }
+        if (!stillOpen) break;
       }
-      stillOpen = f.dialog.isVisible();
+      // Nothing the keys reached changed what the user entered.
+      stillOpen = stillOpen && f.Child<QLineEdit>("editNickName")->text() == QStringLiteral("kim") &&
+                  f.Child<QCheckBox>("checkIncludeVela")->isChecked() &&
+                  !f.Child<QCheckBox>("checkIncludeSingleSided")->isChecked();
       f.dialog.close();
     });
     QCOMPARE(f.dialog.exec(), int(QDialog::Rejected));

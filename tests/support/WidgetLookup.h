@@ -1,4 +1,4 @@
-// Helpers of the dialog tests: widgets found by name, a lookup that fails lists what is there, and
+// Helpers of the window tests: widgets found by name, a lookup that fails lists what is there, and
 // the environment the tests pin.
 #pragma once
 
