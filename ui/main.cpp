@@ -1,4 +1,6 @@
-// The window program: one main window over the form, until it is closed.
+// The window program: one main window over the form, until it is closed. `brivane FILE` opens a
+// move file at start; `brivane --export-pdf OUT.pdf MOVE-FILE` writes the PDF report of a move file
+// without showing a window.
 #include <QApplication>
 #include <cstring>
 #include <iostream>
@@ -6,8 +8,10 @@
 #include "engine/Selection.h"
 #include "report/Report.h"
 #include "ui/AppSetup.h"
+#include "ui/BatchExport.h"
 #include "ui/MainFrame.h"
 #include "ui/MessageSink.h"
+#include "ui/MoveDocument.h"
 
 int main(int argc, char* argv[]) {
   brivane::PrepareProcessForReports();
@@ -16,13 +20,29 @@ int main(int argc, char* argv[]) {
     std::cout << "brivane " BRIVANE_VERSION "\n";
     return 0;
   }
-  QApplication app(argc, argv);
+  const bool exporting = argc >= 2 && std::strcmp(argv[1], "--export-pdf") == 0;
+  // A report made in a batch needs no display.
+  if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);  // takes the Qt options out of the arguments
   brivane::ui::SetUpApplication();
+  const QStringList args = QApplication::arguments();
+  if (exporting) {
+    if (args.size() != 4) {
+      std::cerr << "usage: brivane --export-pdf OUT.pdf MOVE-FILE\n";
+      return brivane::ui::kExportRefused;
+    }
+    return brivane::ui::ExportMoveFileToPdf(args.at(3), args.at(2));
+  }
+  if (args.size() > 2) {
+    std::cerr << "usage: brivane [MOVE-FILE]\n";
+    return brivane::ui::kExportRefused;
+  }
 
   static brivane::SelectionRecord record;  // the process-wide record of the last selection
   brivane::ui::DialogMessageSink messages;
   brivane::ui::CMainFrame frame(record, messages);
   frame.InitialUpdate();
   frame.show();
+  if (args.size() == 2) frame.Document().OpenFile(args.at(1));
   return QApplication::exec();
 }
