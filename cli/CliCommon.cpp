@@ -1,10 +1,11 @@
 #include "cli/CliCommon.h"
 
-#include <cmath>
-#include <iostream>
+#include <algorithm>
 
+#include "cli/RankCommand.h"
+#include "engine/MoveFile.h"
 #include "engine/NumberText.h"
-#include "engine/Presentation.h"
+#include "engine/TextFile.h"
 
 namespace brivane::cli {
 namespace {
@@ -20,93 +21,232 @@ constexpr FloatOption kFloatMoveOptions[] = {
     {"safety", &MotionInput::safetyFactor},
 };
 
-std::optional<float> ReadFloatOption(const QCommandLineParser& parser, const QString& name) {
-  const QString text = parser.value(name);
-  const auto value = ParseFloatField(text.toStdString());
-  if (!value) UsageError(QStringLiteral("--%1 needs a finite number, not '%2'").arg(name, text));
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+std::optional<float> ReadFloatOption(const CommandLine& line, const Io& io, const std::string& name) {
+  const std::string text = line.Value(name);
+  const auto value = ParseFloatField(text);
+  if (!value) io.UsageError("--" + name + " needs a finite number, not " + Quoted(text));
   return value;
 }
 
-std::optional<int> ReadLimit(const QCommandLineParser& parser, const QString& name, int fallbackPosition,
-                             bool& ok) {
+std::optional<int> ReadLimit(const CommandLine& line, const Io& io, const std::string& name,
+                             std::optional<int> fallbackPosition, bool& ok) {
   ok = true;
-  if (!parser.isSet(name)) return fallbackPosition;
-  const QString text = parser.value(name);
-  const auto value = ParseFloatField(text.toStdString());
-  if (!value) {
-    ok = false;
-    UsageError(QStringLiteral("--%1 needs a number, not '%2'").arg(name, text));
-    return std::nullopt;
+  if (!line.IsSet(name)) return fallbackPosition;
+  const std::string text = line.Value(name);
+  // Only an item's own text selects it; any other number is a list without a selected position
+  // (so 69.999999 is no 70, whatever a float makes of it).
+  for (int position = 0; position < kLimitPositions; ++position) {
+    if (text == std::to_string(LimitFromPosition(position))) return position;
   }
-  // A percentage the lists do not hold is a list without a selected position.
-  const auto whole = static_cast<int>(*value);
-  if (static_cast<float>(whole) != *value) return std::nullopt;
-  return PositionFromLimit(whole);
+  if (!ParseFloatField(text)) {
+    ok = false;
+    io.UsageError("--" + name + " needs a number, not " + Quoted(text));
+  }
+  return std::nullopt;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+// The name of a long option argument: "--mass=1" -> "mass".
+std::string LongName(std::string_view arg) {
+  arg.remove_prefix(2);
+  return std::string(arg.substr(0, arg.find('=')));
 }
 
 }  // namespace
 
-void AddMoveOptions(QCommandLineParser& parser) {
-  parser.addOptions({
-      {"mass", "Load mass in kg (default 0).", "KG"},
-      {"stroke", "Stroke in mm, an integer (default 0).", "MM"},
-      {"accel-g", "Peak acceleration in g (the default mode; default 0).", "G"},
-      {"accel-ms", "Acceleration time in msec (selects the acceleration-time mode).", "MS"},
-      {"velocity", "Peak velocity in m/s (default 0).", "M/S"},
-      {"dwell", "Dwell time in msec (default 0).", "MS"},
-      {"friction", "Friction coefficient of the guide (default 0.1).", "MU"},
-      {"safety", "Safety factor (default 1.3).", "SF"},
-  });
+int Io::UsageError(std::string_view text) const {
+  err << "brivane-cli: " << text << "\nTry 'brivane-cli --help'.\n";
+  return kExitUsage;
 }
 
-void AddLimitOptions(QCommandLineParser& parser) {
-  parser.addOptions({
-      {"rated", "Allowed rated duty ratio in percent: 25, 30, ..., 100 (default 70).", "PCT"},
-      {"peak", "Allowed peak duty ratio in percent: 25, 30, ..., 100 (default 80).", "PCT"},
-  });
+CommandLine::CommandLine(std::string_view command)
+    : app_("", "brivane-cli " + std::string(command)) {
+  // Unknown options and stray arguments are collected and reported after the parse, with the
+  // tool's own texts.
+  app_.allow_extras();
+  // Given twice, an option takes its last value.
+  app_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
-void AddJsonOption(QCommandLineParser& parser) {
-  parser.addOption({"json", "Write one JSON object to stdout."});
+void CommandLine::Describe(std::string description) { app_.description(std::move(description)); }
+
+void CommandLine::AddValue(std::string name, std::string valueName, std::string description) {
+  CLI::Option* option =
+      app_.add_option("--" + name)->description(std::move(description))->type_name(std::move(valueName));
+  options_.emplace_back(name, option);
+  valueOptions_.push_back(std::move(name));
 }
 
-bool WantsJson(const QCommandLineParser& parser) { return parser.isSet("json"); }
+void CommandLine::AddFlag(std::string name, std::string description) {
+  // "--json=1" is no way to give a flag.
+  CLI::Option* option = app_.add_flag("--" + name)->description(std::move(description))->disable_flag_override();
+  options_.emplace_back(name, option);
+  flags_.push_back(std::move(name));
+}
 
-std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments) {
-  const QCommandLineOption help = parser.addHelpOption();
-  if (!parser.parse(arguments)) return UsageError(parser.errorText());
-  if (parser.isSet(help)) {
-    std::cout << parser.helpText().toStdString();
+void CommandLine::AddMoveOptions() {
+  AddValue("move", "FILE",
+           "Move file (.brivane) whose move and limits (for check also its model and ambient text, "
+           "for rank its ambient text) take the place of the defaults; the options given beside it "
+           "override them.");
+  AddValue("mass", "KG", "Load mass in kg (default 0).");
+  AddValue("stroke", "MM", "Stroke in mm, an integer (default 0).");
+  AddValue("accel-g", "G", "Peak acceleration in g (the default mode; default 0).");
+  AddValue("accel-ms", "MS", "Acceleration time in msec (selects the acceleration-time mode).");
+  AddValue("velocity", "M/S", "Peak velocity in m/s (default 0).");
+  AddValue("dwell", "MS", "Dwell time in msec (default 0).");
+  AddValue("friction", "MU", "Friction coefficient of the guide (default 0.1).");
+  AddValue("safety", "SF", "Safety factor (default 1.3).");
+}
+
+void CommandLine::AddLimitOptions() {
+  AddValue("rated", "PCT", "Allowed rated duty ratio in percent: 25, 30, ..., 100 (default 70).");
+  AddValue("peak", "PCT", "Allowed peak duty ratio in percent: 25, 30, ..., 100 (default 80).");
+}
+
+void CommandLine::AddJsonOption() { AddFlag("json", "Write one JSON object to stdout."); }
+
+void CommandLine::AddPositionals(std::string name, std::string description) {
+  positionalName_ = name;
+  // One is taken here; more end up with the stray arguments and are refused by the command.
+  app_.add_option(std::move(name))->description(std::move(description))->expected(1);
+}
+
+std::optional<int> CommandLine::Parse(std::span<const std::string_view> args, const Io& io) {
+  // CLI11 takes the arguments last first. "--name=" gives an empty value; CLI11 would take the
+  // next argument instead, so the empty value is passed on its own.
+  std::vector<std::string> reversed;
+  reversed.reserve(args.size() + 1);
+  for (auto it = args.rbegin(); it != args.rend(); ++it) {
+    const std::string_view arg = *it;
+    if (StartsWith(arg, "--") && arg.size() > 3 && arg.back() == '=' &&
+        std::count(valueOptions_.begin(), valueOptions_.end(), LongName(arg)) != 0) {
+      reversed.emplace_back();
+      reversed.emplace_back(arg.substr(0, arg.size() - 1));
+    } else {
+      reversed.emplace_back(arg);
+    }
+  }
+  const std::vector<std::string> given(reversed.rbegin(), reversed.rend());
+
+  bool help = false;
+  try {
+    app_.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    help = true;
+  } catch (const CLI::ArgumentMismatch&) {
+    // A value option as the last argument, or a flag given a value.
+    if (!given.empty() && StartsWith(given.back(), "--") &&
+        std::count(valueOptions_.begin(), valueOptions_.end(), LongName(given.back())) != 0) {
+      return io.UsageError("Missing value after '" + given.back() + "'.");
+    }
+    for (const std::string& arg : given) {
+      if (StartsWith(arg, "--") && arg.find('=') != std::string::npos &&
+          std::count(flags_.begin(), flags_.end(), LongName(arg)) != 0) {
+        return io.UsageError("Unexpected value after '--" + LongName(arg) + "'.");
+      }
+    }
+    return io.UsageError("invalid arguments");
+  } catch (const CLI::ParseError& e) {
+    return io.UsageError(e.what());
+  }
+
+  // What CLI11 did not take: unknown options, and positional arguments (all of them after "--").
+  std::vector<std::string> unknown;
+  positionals_.clear();
+  if (!positionalName_.empty()) positionals_ = app_.get_option(positionalName_)->results();
+  bool optionsEnded = false;
+  for (const std::string& arg : app_.remaining()) {
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && StartsWith(arg, "--")) {
+      unknown.push_back(LongName(arg));
+    } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
+      // A single dash starts a group of one-letter options, none of which these commands have.
+      for (char letter : std::string_view(arg).substr(1)) unknown.emplace_back(1, letter);
+    } else {
+      positionals_.push_back(arg);
+    }
+  }
+  if (unknown.size() == 1) return io.UsageError("Unknown option '" + unknown.front() + "'.");
+  if (unknown.size() > 1) {
+    std::string list;
+    for (const std::string& name : unknown) list += (list.empty() ? "" : ", ") + name;
+    return io.UsageError("Unknown options: " + list + ".");
+  }
+  if (help) {
+    io.out << Help();
     return kExitOk;
   }
   return std::nullopt;
 }
 
-std::optional<MotionInput> ReadMove(const QCommandLineParser& parser) {
-  MotionInput in;  // the form's defaults
+const CLI::Option* CommandLine::Find(std::string_view name) const {
+  // A plain look-up: CLI11's own compares every name in every spelling it allows.
+  for (const auto& [known, option] : options_)
+    if (known == name) return option;
+  return nullptr;
+}
+
+bool CommandLine::IsSet(std::string_view name) const {
+  const CLI::Option* option = Find(name);
+  return option != nullptr && option->count() > 0;
+}
+
+std::string CommandLine::Value(std::string_view name) const {
+  const CLI::Option* option = Find(name);
+  if (option == nullptr || option->results().empty()) return {};
+  return option->results().back();
+}
+
+std::string CommandLine::Help() const { return app_.help(); }
+
+std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io) {
+  FormValues form;  // the form's defaults
+  if (!line.IsSet("move")) return form;
+  const std::string path = line.Value("move");
+  const TextFileReading file = ReadTextFile(path);
+  if (file.error) {
+    io.UsageError("--move " + Quoted(path) + ": " + file.error.message());
+    return std::nullopt;
+  }
+  MoveFileReading reading = MoveFromJson(file.text);
+  if (!reading.values) {
+    std::string text = "--move " + Quoted(path) + ": " + std::string(MoveFileProblemName(reading.error.problem));
+    if (!reading.error.field.empty()) text += " (field " + Quoted(reading.error.field) + ")";
+    io.UsageError(text);
+    return std::nullopt;
+  }
+  return std::move(*reading.values);
+}
+
+std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, MotionInput in) {
   for (const FloatOption& o : kFloatMoveOptions) {
-    if (!parser.isSet(o.name)) continue;
-    const auto value = ReadFloatOption(parser, o.name);
+    if (!line.IsSet(o.name)) continue;
+    const auto value = ReadFloatOption(line, io, o.name);
     if (!value) return std::nullopt;
     in.*o.field = *value;
   }
-  if (parser.isSet("stroke")) {
-    const QString text = parser.value("stroke");
-    const auto value = ParseIntField(text.toStdString());
+  if (line.IsSet("stroke")) {
+    const std::string text = line.Value("stroke");
+    const auto value = ParseIntField(text);
     if (!value) {
-      UsageError(QStringLiteral("--stroke needs an integer, not '%1'").arg(text));
+      io.UsageError("--stroke needs an integer, not " + Quoted(text));
       return std::nullopt;
     }
     in.distanceMm = *value;
   }
-  const bool g = parser.isSet("accel-g");
-  const bool ms = parser.isSet("accel-ms");
+  const bool g = line.IsSet("accel-g");
+  const bool ms = line.IsSet("accel-ms");
   if (g && ms) {
-    UsageError("give either --accel-g or --accel-ms, not both");
+    io.UsageError("give either --accel-g or --accel-ms, not both");
     return std::nullopt;
   }
   if (g || ms) {
-    const auto value = ReadFloatOption(parser, g ? "accel-g" : "accel-ms");
+    const auto value = ReadFloatOption(line, io, g ? "accel-g" : "accel-ms");
     if (!value) return std::nullopt;
     in.accelValue = *value;
     in.accelMode = g ? AccelMode::Gravity : AccelMode::Time;
@@ -114,20 +254,22 @@ std::optional<MotionInput> ReadMove(const QCommandLineParser& parser) {
   return in;
 }
 
-std::optional<LimitPositions> ReadLimits(const QCommandLineParser& parser) {
+std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io, const LimitPositions& defaults) {
   bool ok = true;
   LimitPositions limits;
-  limits.rated = ReadLimit(parser, "rated", kDefaultRatedPosition, ok);
+  limits.rated = ReadLimit(line, io, "rated", defaults.rated, ok);
   if (!ok) return std::nullopt;
-  limits.peak = ReadLimit(parser, "peak", kDefaultPeakPosition, ok);
+  limits.peak = ReadLimit(line, io, "peak", defaults.peak, ok);
   if (!ok) return std::nullopt;
   return limits;
 }
 
-std::optional<SelectionRequest> ReadSelectionRequest(const QCommandLineParser& parser) {
-  const auto move = ReadMove(parser);
+std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, const Io& io) {
+  const auto form = ReadMoveFile(line, io);
+  if (!form) return std::nullopt;
+  const auto move = ReadMove(line, io, form->move);
   if (!move) return std::nullopt;
-  const auto limits = ReadLimits(parser);
+  const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
   if (!limits) return std::nullopt;
   SelectionRequest request;
   request.input = *move;
@@ -136,17 +278,16 @@ std::optional<SelectionRequest> ReadSelectionRequest(const QCommandLineParser& p
   return request;
 }
 
-std::optional<int> RejectPositionals(const QCommandLineParser& parser) {
-  if (parser.positionalArguments().isEmpty()) return std::nullopt;
-  return UsageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+std::optional<int> RejectPositionals(const CommandLine& line, const Io& io) {
+  if (line.Positionals().empty()) return std::nullopt;
+  return io.UsageError("unexpected argument " + Quoted(line.Positionals().front()));
 }
 
-int UsageError(const QString& text) {
-  std::cerr << "brivane-cli: " << text.toStdString() << "\nTry 'brivane-cli --help'.\n";
-  return kExitUsage;
+std::string Pad(std::string_view text, std::size_t columns) {
+  const std::size_t width = DisplayWidth(text);
+  std::string out(text);
+  if (width < columns) out.append(columns - width, ' ');
+  return out;
 }
-
-void PrintOut(std::string_view line) { std::cout << line << '\n'; }
-void PrintErr(std::string_view line) { std::cerr << line << '\n'; }
 
 }  // namespace brivane::cli

@@ -1,56 +1,108 @@
-// What the subcommands of brivane-cli share: the move and limit options with the form's
-// defaults, usage errors, exit statuses, output and JSON.
+// What the subcommands of brivane-cli share: the command line of one subcommand, the move and
+// limit options with the form's defaults, usage errors, exit statuses, output and JSON.
 #pragma once
 
-#include <QCommandLineParser>
-#include <QString>
-#include <QStringList>
+#include <CLI/CLI.hpp>
 
 #include <optional>
+#include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
+#include "engine/FormValues.h"
 #include "engine/Motion.h"
 #include "engine/Selection.h"
 
 namespace brivane::cli {
 
-// The MOVE options: --mass --stroke --accel-g --accel-ms --velocity --dwell --friction --safety.
-void AddMoveOptions(QCommandLineParser& parser);
-// --rated and --peak.
-void AddLimitOptions(QCommandLineParser& parser);
-// --json.
-void AddJsonOption(QCommandLineParser& parser);
-bool WantsJson(const QCommandLineParser& parser);
+// Where a run writes: stdout and stderr of the process, or strings in a test.
+struct Io {
+  std::ostream& out;
+  std::ostream& err;
 
-// Parses `arguments` (program name first). Returns the exit status when the command ends here:
-// a usage error (reported) or --help (printed); nothing when the command goes on.
-std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments);
+  void Out(std::string_view line) const { out << line << '\n'; }
+  void Err(std::string_view line) const { err << line << '\n'; }
+  // Writes "brivane-cli: <text>" and a hint to stderr; returns kExitUsage.
+  int UsageError(std::string_view text) const;
+};
 
-// The move from the options, defaults where an option is absent. Reports a usage error and
-// returns nothing when a value is not a (finite) number or both acceleration forms are given.
-std::optional<MotionInput> ReadMove(const QCommandLineParser& parser);
+// The command line of one subcommand: its options (declared with CLI11), then, after Parse, their
+// values. Unknown options and stray arguments are reported the way the tool always has.
+class CommandLine {
+ public:
+  explicit CommandLine(std::string_view command);
+
+  // The first line of the command's help.
+  void Describe(std::string description);
+
+  void AddValue(std::string name, std::string valueName, std::string description);
+  void AddFlag(std::string name, std::string description);
+  // The MOVE options: --move --mass --stroke --accel-g --accel-ms --velocity --dwell --friction
+  // --safety.
+  void AddMoveOptions();
+  // --rated and --peak.
+  void AddLimitOptions();
+  // --json.
+  void AddJsonOption();
+  // A positional argument shown in the help as `name` (check's MODEL); a second one is left
+  // among Positionals() for the command to refuse.
+  void AddPositionals(std::string name, std::string description);
+
+  // Parses `args` (after the command name). Returns the exit status when the command ends here:
+  // a usage error (reported) or --help (printed); nothing when the command goes on.
+  std::optional<int> Parse(std::span<const std::string_view> args, const Io& io);
+
+  bool IsSet(std::string_view name) const;
+  // The last value given for the option (empty when it was not given).
+  std::string Value(std::string_view name) const;
+  bool WantsJson() const { return IsSet("json"); }
+  const std::vector<std::string>& Positionals() const { return positionals_; }
+
+  // The help text as --help prints it.
+  std::string Help() const;
+
+ private:
+  const CLI::Option* Find(std::string_view name) const;
+
+  CLI::App app_;
+  std::vector<std::pair<std::string, const CLI::Option*>> options_;  // by name without "--"
+  std::vector<std::string> valueOptions_;  // names of the options that take a value
+  std::vector<std::string> flags_;
+  std::string positionalName_;             // empty: the command takes no positional arguments
+  std::vector<std::string> positionals_;
+};
+
+// The values of the move file given with --move, or the form's defaults without one. Reports a
+// usage error naming the file (and the field) and returns nothing when the file is refused.
+std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io);
+
+// `in` with the move options given on top. Reports a usage error and returns nothing when a
+// value is not a (finite) number or both acceleration forms are given.
+std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, MotionInput in);
 
 struct LimitPositions {
   std::optional<int> rated;  // none: behaves like a limit list without a selected position
   std::optional<int> peak;
 };
-// The limits from the options (70 and 80 by default). Reports a usage error for a value that is
-// not a number.
-std::optional<LimitPositions> ReadLimits(const QCommandLineParser& parser);
+// `defaults` with the limit options given on top. Only the texts of the list items ("25", "30",
+// ..., "100") select a position; any other number is a list without a selection. Reports a
+// usage error for a value that is not a number.
+std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io, const LimitPositions& defaults);
 
-// The move and the limits as the selection takes them; nothing after a reported usage error.
-std::optional<SelectionRequest> ReadSelectionRequest(const QCommandLineParser& parser);
+// The move and the limits as the selection takes them (the move file's, the options on top);
+// nothing after a reported usage error.
+std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, const Io& io);
 
 // A usage error for the first positional argument of a command that takes none.
-std::optional<int> RejectPositionals(const QCommandLineParser& parser);
+std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);
 
-// Writes "brivane-cli: <text>" and a hint to stderr; returns kExitUsage.
-int UsageError(const QString& text);
+// `text` followed by blanks up to `columns` terminal columns.
+std::string Pad(std::string_view text, std::size_t columns);
 
-void PrintOut(std::string_view line);
-void PrintErr(std::string_view line);
 
 }  // namespace brivane::cli

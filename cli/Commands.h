@@ -1,15 +1,22 @@
-// The subcommands of brivane-cli. Each takes its arguments with the program name first and
-// returns the process exit status.
+// The subcommands of brivane-cli. Each declares its options on a CommandLine, then runs on the
+// parsed line and returns the process exit status.
 #pragma once
 
-#include <QStringList>
+#include <string_view>
+
+#include "cli/CliCommon.h"
 
 namespace brivane::cli {
 
-int RunCatalog(const QStringList& arguments);
-int RunSelect(const QStringList& arguments);
-int RunCheck(const QStringList& arguments);
-int RunRank(const QStringList& arguments);
-int RunReport(const QStringList& arguments);
+void DeclareCatalog(CommandLine& line);
+int RunCatalog(const CommandLine& line, const Io& io);
+void DeclareSelect(CommandLine& line);
+int RunSelect(const CommandLine& line, const Io& io);
+void DeclareCheck(CommandLine& line);
+int RunCheck(const CommandLine& line, const Io& io);
+void DeclareRank(CommandLine& line);
+int RunRank(const CommandLine& line, const Io& io);
+void DeclareReport(CommandLine& line);
+int RunReport(const CommandLine& line, const Io& io);
 
 }  // namespace brivane::cli

@@ -1,6 +1,5 @@
 // catalog, select, check and rank: the engine's operations with the form's defaults.
 #include <array>
-#include <iostream>
 #include <string>
 
 #include "catalog/DataSheetFields.h"
@@ -13,27 +12,17 @@
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
-#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
 
 std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); }
 
-std::string Pad(std::string_view text, std::size_t columns) {
-  // Hangul takes two columns in a terminal; count code points as one column each, which is
-  // enough to keep the ASCII columns of a row aligned with each other.
-  const std::size_t width = Utf8CodePoints(text);
-  std::string out(text);
-  if (width < columns) out.append(columns - width, ' ');
-  return out;
-}
-
-void PrintAnalysis(const LoadAnalysis& a) {
+void PrintAnalysis(const LoadAnalysis& a, const Io& io) {
   for (const AnalysisRow& row : kAnalysisRows)
-    PrintOut(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
+    io.Out(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
   for (const AnalysisRow& row : kTemperatureRows)
-    PrintOut(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
+    io.Out(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
 }
 
 // Positions in kDataSheetFields: moverMass, ratedForce, attractionForce, peakForce, then the
@@ -42,15 +31,16 @@ constexpr std::array<std::size_t, 14> kCatalogJsonOrder{12, 0, 13, 1, 2, 3, 4, 5
 
 }  // namespace
 
-int RunCatalog(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription("List the 69 motor models in catalog order.");
-  AddJsonOption(parser);
-  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
-  if (const auto exit = RejectPositionals(parser)) return *exit;
+void DeclareCatalog(CommandLine& line) {
+  line.Describe("List the 69 motor models in catalog order.");
+  line.AddJsonOption();
+}
+
+int RunCatalog(const CommandLine& line, const Io& io) {
+  if (const auto exit = RejectPositionals(line, io)) return *exit;
 
   const MotorCatalog& catalog = MotorCatalog::Instance();
-  if (WantsJson(parser)) {
+  if (line.WantsJson()) {
     JsonOut json;
     json.Key("models");
     json.w().StartArray();
@@ -75,15 +65,15 @@ int RunCatalog(const QStringList& arguments) {
       json.w().EndObject();
     }
     json.w().EndArray();
-    json.Print();
+    json.Print(io.out);
     return kExitOk;
   }
 
-  PrintOut("index series no. model   mover[kg] rated[N] attraction[N] peak[N]");
+  io.Out("index series no. model   mover[kg] rated[N] attraction[N] peak[N]");
   for (std::size_t i = 0; i < catalog.size(); ++i) {
     const MotorRecord& r = catalog.at(i);
     auto col = [](const std::string& text, std::size_t width) { return Pad(text, width); };
-    PrintOut(col(std::to_string(i), 6) + col(std::to_string(r.series), 7) + col(std::to_string(r.Number()), 5) +
+    io.Out(col(std::to_string(i), 6) + col(std::to_string(r.series), 7) + col(std::to_string(r.Number()), 5) +
              col(std::string(r.name), 8) + col(FormatGeneral6(r.moverMass), 10) +
              col(FormatGeneral6(r.ratedForce), 9) + col(std::to_string(r.attractionForce), 14) +
              FormatGeneral6(r.peakForce));
@@ -91,29 +81,28 @@ int RunCatalog(const QStringList& arguments) {
   return kExitOk;
 }
 
-// Straight from the arguments to the output, the JSON form and then the text form: longer than
-// most functions, but it reads top to bottom.
-int RunSelect(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription("Choose the first fitting motor of each series for a move.");
-  AddMoveOptions(parser);
-  AddLimitOptions(parser);
-  AddJsonOption(parser);
-  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
-  if (const auto exit = RejectPositionals(parser)) return *exit;
-  const auto request = ReadSelectionRequest(parser);
+void DeclareSelect(CommandLine& line) {
+  line.Describe("Choose the first fitting motor of each series for a move.");
+  line.AddMoveOptions();
+  line.AddLimitOptions();
+  line.AddJsonOption();
+}
+
+int RunSelect(const CommandLine& line, const Io& io) {
+  if (const auto exit = RejectPositionals(line, io)) return *exit;
+  const auto request = ReadSelectionRequest(line, io);
   if (!request) return kExitUsage;
 
   const SelectionOutcome out = RunSelection(*request);
-  const bool json = WantsJson(parser);
+  const bool json = line.WantsJson();
 
   if (!out.completed) {
     if (json) {
       JsonOut o;
       o.KeyString("error", out.messages.back().text);
-      o.Print();
+      o.Print(io.out);
     } else {
-      PrintErr(out.messages.back().text);
+      io.Err(out.messages.back().text);
     }
     return kExitStopped;
   }
@@ -141,54 +130,59 @@ int RunSelect(const QStringList& arguments) {
       o.w().EndObject();
     }
     o.w().EndArray();
-    o.Print();
+    o.Print(io.out);
     return kExitOk;
   }
 
-  for (const Message& m : out.messages) PrintErr(m.text);
+  for (const Message& m : out.messages) io.Err(m.text);
   std::array<DutyResult, 3> duties;
   for (std::size_t i = 0; i < 3; ++i) duties[i] = out.series[i].duty;
   const auto texts = FormatDutyTexts(duties);
-  PrintOut(Pad("", 22) + Pad("model", 8) + Pad("정격 사용률(%)", 16) + "최대 사용률(%)");
+  io.Out(Pad("", 22) + Pad("model", 8) + Pad("정격 사용률(%)", 16) + "최대 사용률(%)");
   for (std::size_t i = 0; i < 3; ++i)
-    PrintOut(Pad(kSeriesTable[i].caption, 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
+    io.Out(Pad(kSeriesTable[i].caption, 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
              Pad(texts[2 * i], 16) + texts[2 * i + 1]);
-  PrintOut("가속도 " + Fixed(out.acceleration->g, 1) + " g, 가속 시간 " + Fixed(out.acceleration->timeMs, 1) +
+  io.Out("가속도 " + Fixed(out.acceleration->g, 1) + " g, 가속 시간 " + Fixed(out.acceleration->timeMs, 1) +
            " msec, 허용 사용률 정격 " + std::to_string(out.ratedLimit) + "%, 최대 " +
            std::to_string(out.peakLimit) + "%");
   return kExitOk;
 }
 
-// Laid out like RunSelect, and long for the same reason.
-int RunCheck(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription("Rate one catalog model for a move: load analysis, coil temperature, duty.");
-  parser.addPositionalArgument("MODEL", "Model name as the catalog spells it, e.g. CL-01.");
-  AddMoveOptions(parser);
-  parser.addOption({"ambient", "Ambient temperature text (default \"20\").", "TEXT", "20"});
-  AddJsonOption(parser);
-  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
-  const QStringList positionals = parser.positionalArguments();
-  if (positionals.isEmpty()) return UsageError("check needs a MODEL");
-  if (positionals.size() > 1) return UsageError(QStringLiteral("unexpected argument '%1'").arg(positionals[1]));
-  const auto move = ReadMove(parser);
+void DeclareCheck(CommandLine& line) {
+  line.Describe("Rate one catalog model for a move: load analysis, coil temperature, duty.");
+  line.AddPositionals("MODEL", "Model name as the catalog spells it, e.g. CL-01 (default the move file's).");
+  line.AddMoveOptions();
+  line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
+  line.AddJsonOption();
+}
+
+int RunCheck(const CommandLine& line, const Io& io) {
+  const std::vector<std::string>& positionals = line.Positionals();
+  if (positionals.empty() && !line.IsSet("move")) return io.UsageError("check needs a MODEL");
+  if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
+  const auto form = ReadMoveFile(line, io);
+  if (!form) return kExitUsage;
+  const auto move = ReadMove(line, io, form->move);
   if (!move) return kExitUsage;
 
-  const std::string model = positionals.first().toStdString();
-  const float ambient = ParseAmbientText(parser.value("ambient").toStdString());
+  const std::string model = positionals.empty() ? form->model : positionals.front();
+  const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
   const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient});
-  const bool json = WantsJson(parser);
+  const bool json = line.WantsJson();
 
   if (out.status != DutyCheckStatus::Completed) {
     if (json) {
       JsonOut o;
       o.KeyString("error", out.message->text);
       if (out.analysis) WriteAnalysis(o, *out.analysis);
-      o.Print();
+      o.Print(io.out);
     } else {
-      if (out.analysis) PrintAnalysis(*out.analysis);
-      PrintErr(out.message->text);
+      if (out.analysis) PrintAnalysis(*out.analysis, io);
+      io.Err(out.message->text);
     }
+    // The form's message speaks of a model not chosen; on the command line one was named.
+    if (out.status == DutyCheckStatus::ModelMissing && !model.empty())
+      io.Err("brivane-cli: no model '" + model + "' in the catalog ('brivane-cli catalog' lists them)");
     return kExitStopped;
   }
 
@@ -206,62 +200,65 @@ int RunCheck(const QStringList& arguments) {
       for (const std::string& label : out.chart->labels) o.String(label);
       o.w().EndArray();
     }
-    o.Print();
+    o.Print(io.out);
     return kExitOk;
   }
 
-  PrintOut(model + " (" + std::string(InfoOf(out.series).caption) + ", No. " +
+  io.Out(model + " (" + std::string(InfoOf(out.series).caption) + ", No. " +
            std::to_string(out.number) + ")");
-  PrintAnalysis(*out.analysis);
-  PrintOut(Pad("정격 사용률", 14) + Fixed(out.duty.ratedDuty, 1) + " %");
-  PrintOut(Pad("최대 사용률", 14) + Fixed(out.duty.peakDuty, 1) + " %");
+  PrintAnalysis(*out.analysis, io);
+  io.Out(Pad("정격 사용률", 14) + Fixed(out.duty.ratedDuty, 1) + " %");
+  io.Out(Pad("최대 사용률", 14) + Fixed(out.duty.peakDuty, 1) + " %");
   if (out.chart) {
-    std::string line = Pad("Time (ms)", 14);
-    for (const std::string& label : out.chart->labels) line += label + " ";
-    line.pop_back();
-    PrintOut(line);
+    std::string row = Pad("Time (ms)", 14);
+    for (const std::string& label : out.chart->labels) row += label + " ";
+    row.pop_back();
+    io.Out(row);
   }
   return kExitOk;
 }
 
-// The options only; cli/RankCommand does the rest.
-int RunRank(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
+void DeclareRank(CommandLine& line) {
+  line.Describe(
       "Rate every catalog model for a move: duty ratios and whether they fit, margins, coil temperature, "
       "payload headroom and drive figures.");
-  AddMoveOptions(parser);
-  AddLimitOptions(parser);
-  parser.addOptions({
-      {"ambient", "Ambient temperature text (default \"20\").", "TEXT", "20"},
-      {"fitting", "Only the models that fit both limits."},
-      {"series", "Only these series, e.g. 1,3 (default 1,2,3).", "LIST"},
-      {"sort", QString::fromStdString("Order of the rows. " + RankOrderHelp() + "."), "KEY"},
-      {"csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row."},
-  });
-  AddJsonOption(parser);
-  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
-  if (const auto exit = RejectPositionals(parser)) return *exit;
-  const auto selection = ReadSelectionRequest(parser);
-  if (!selection) return kExitUsage;
+  line.AddMoveOptions();
+  line.AddLimitOptions();
+  line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
+  line.AddFlag("fitting", "Only the models that fit both limits.");
+  line.AddValue("series", "LIST", "Only these series, e.g. 1,3 (default 1,2,3).");
+  line.AddValue("sort", "KEY", "Order of the rows. " + RankOrderHelp() + ".");
+  line.AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row.");
+  line.AddJsonOption();
+}
+
+// The options only; cli/RankCommand does the rest.
+int RunRank(const CommandLine& line, const Io& io) {
+  if (const auto exit = RejectPositionals(line, io)) return *exit;
+  const auto form = ReadMoveFile(line, io);
+  if (!form) return kExitUsage;
+  const auto move = ReadMove(line, io, form->move);
+  if (!move) return kExitUsage;
+  const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
+  if (!limits) return kExitUsage;
 
   RankRequest request;
-  request.comparison = {selection->input, selection->ratedPosition, selection->peakPosition,
-                        ParseAmbientText(parser.value("ambient").toStdString())};
-  request.fittingOnly = parser.isSet("fitting");
-  if (parser.isSet("series")) {
-    const auto series = ParseSeriesList(parser.value("series").toStdString());
-    if (!series) return UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
+  request.comparison = {*move, limits->rated, limits->peak,
+                        ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient)};
+  request.fittingOnly = line.IsSet("fitting");
+  if (line.IsSet("series")) {
+    const auto series = ParseSeriesList(line.Value("series"));
+    if (!series) return io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
     request.series = *series;
   }
-  if (parser.isSet("sort")) {
-    const auto order = ParseRankOrder(parser.value("sort").toStdString());
-    if (!order) return UsageError(QStringLiteral("unknown --sort key '%1'").arg(parser.value("sort")));
+  if (line.IsSet("sort")) {
+    const auto order = ParseRankOrder(line.Value("sort"));
+    if (!order) return io.UsageError("unknown --sort key '" + line.Value("sort") + "'");
     request.order = *order;
   }
-  if (WantsJson(parser) && parser.isSet("csv")) return UsageError("give either --json or --csv, not both");
-  request.format = WantsJson(parser) ? RankFormat::Json : parser.isSet("csv") ? RankFormat::Csv : RankFormat::Text;
-  return RunRank(request, std::cout, std::cerr);
+  if (line.WantsJson() && line.IsSet("csv")) return io.UsageError("give either --json or --csv, not both");
+  request.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
+  return RunRank(request, io.out, io.err);
 }
 
 }  // namespace brivane::cli

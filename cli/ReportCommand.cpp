@@ -1,11 +1,7 @@
 // report: the selection for a move, then its report appended to "<save time>(<nickname>).xls",
 // as the window's save dialog writes it.
-#include <QDate>
-#include <QFile>
-#include <QRegularExpression>
-#include <QTime>
-
 #include <algorithm>
+#include <chrono>
 #include <string>
 
 #include "catalog/MotorCatalog.h"
@@ -19,93 +15,127 @@ namespace brivane::cli {
 namespace {
 
 // "1,3" -> series 1 and 3; an empty text is the empty subset.
-std::optional<ReportIncludes> ReadIncludes(const QCommandLineParser& parser) {
+std::optional<ReportIncludes> ReadIncludes(const CommandLine& line, const Io& io) {
   ReportIncludes includes{false, false, false};
-  if (!parser.isSet("include")) return includes;
-  const QString text = parser.value("include");
-  if (text.isEmpty()) return includes;
-  for (const QString& entry : text.split(',')) {
+  const std::string text = line.Value("include");
+  if (text.empty()) return includes;
+  std::string_view rest = text;
+  while (true) {
+    const std::size_t comma = rest.find(',');
+    const std::string_view entry = rest.substr(0, comma);
     if (entry != "1" && entry != "2" && entry != "3") {
-      UsageError(QStringLiteral("--include takes series numbers 1, 2 and 3 separated by commas, not '%1'")
-                     .arg(entry));
+      io.UsageError("--include takes series numbers 1, 2 and 3 separated by commas, not '" + std::string(entry) +
+                    "'");
       return std::nullopt;
     }
-    includes[static_cast<std::size_t>(entry.toInt() - 1)] = true;
+    includes[static_cast<std::size_t>(entry.front() - '1')] = true;
+    if (comma == std::string_view::npos) break;
+    rest.remove_prefix(comma + 1);
   }
   return includes;
 }
 
-// A real calendar date and clock time, written YYYY-MM-DDTHH:MM:SS.
-std::optional<LocalDateTime> ReadSaveTime(const QCommandLineParser& parser) {
-  if (!parser.isSet("at")) return CurrentLocalDateTime();
-  const QString text = parser.value("at");
-  static const QRegularExpression pattern(
-      QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2}):(\\d{2})$"));
-  const QRegularExpressionMatch m = pattern.match(text);
-  if (m.hasMatch()) {
-    const auto part = [&m](int i) { return m.captured(i).toInt(); };
-    const LocalDateTime t{part(1), part(2), part(3), part(4), part(5), part(6)};
-    if (QDate(t.year, t.month, t.day).isValid() && QTime(t.hour, t.minute, t.second).isValid()) return t;
+// The decimal digits text[at, at + count) as a number, or -1 when one of them is not a digit.
+int Digits(std::string_view text, std::size_t at, std::size_t count) {
+  int value = 0;
+  for (std::size_t i = at; i < at + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return -1;
+    value = value * 10 + (text[i] - '0');
   }
-  UsageError(QStringLiteral("--at needs a real local date and time as YYYY-MM-DDTHH:MM:SS, not '%1'").arg(text));
+  return value;
+}
+
+// A real calendar date and clock time, written YYYY-MM-DDTHH:MM:SS.
+std::optional<LocalDateTime> ReadSaveTime(const CommandLine& line, const Io& io) {
+  if (!line.IsSet("at")) return CurrentLocalDateTime();
+  const std::string text = line.Value("at");
+  if (text.size() == 19 && text[4] == '-' && text[7] == '-' && text[10] == 'T' && text[13] == ':' &&
+      text[16] == ':') {
+    const LocalDateTime t{Digits(text, 0, 4),  Digits(text, 5, 2),  Digits(text, 8, 2),
+                          Digits(text, 11, 2), Digits(text, 14, 2), Digits(text, 17, 2)};
+    const std::chrono::year_month_day date{std::chrono::year(t.year), std::chrono::month(static_cast<unsigned>(t.month)),
+                                           std::chrono::day(static_cast<unsigned>(t.day))};
+    // Digits() gives -1 for a non-digit, which no range below accepts.
+    if (t.year >= 0 && t.month > 0 && t.day > 0 && date.ok() && t.hour >= 0 && t.hour < 24 && t.minute >= 0 &&
+        t.minute < 60 && t.second >= 0 && t.second < 60)
+      return t;
+  }
+  io.UsageError("--at needs a real local date and time as YYYY-MM-DDTHH:MM:SS, not '" + text + "'");
   return std::nullopt;
 }
 
 }  // namespace
 
-int RunReport(const QStringList& arguments) {
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
+void DeclareReport(CommandLine& line) {
+  line.Describe(
       "Run the selection for a move and append its report to \"<save time>(<nickname>).xls\" "
       "(CP949 text, CR LF line ends).");
-  parser.addOptions({
-      {"nickname", "User nickname, in the file name and the report (required; may be empty).", "NAME"},
-      {"include", "Series whose data sheet goes into the report: a comma-separated subset of 1,2,3 "
-                  "(default none).",
-       "LIST"},
-      {"at", "Save time in local time, YYYY-MM-DDTHH:MM:SS (default now).", "TIME"},
-      {"dir", "Directory of the report file (default the current directory).", "DIR"},
-  });
-  AddMoveOptions(parser);
-  AddLimitOptions(parser);
-  if (const auto exit = ParseArguments(parser, arguments)) return *exit;
-  if (const auto exit = RejectPositionals(parser)) return *exit;
-  if (!parser.isSet("nickname")) return UsageError("report needs --nickname NAME");
-  const auto includes = ReadIncludes(parser);
+  line.AddValue("nickname", "NAME", "User nickname, in the file name and the report (required; may be empty).");
+  line.AddValue("include", "LIST",
+                "Series whose data sheet goes into the report: a comma-separated subset of 1,2,3 (default none).");
+  line.AddValue("at", "TIME", "Save time in local time, YYYY-MM-DDTHH:MM:SS (default now).");
+  line.AddValue("dir", "DIR", "Directory of the report file (default the current directory).");
+  line.AddMoveOptions();
+  line.AddLimitOptions();
+  line.AddJsonOption();
+}
+
+int RunReport(const CommandLine& line, const Io& io) {
+  if (const auto exit = RejectPositionals(line, io)) return *exit;
+  if (!line.IsSet("nickname")) return io.UsageError("report needs --nickname NAME");
+  const auto includes = ReadIncludes(line, io);
   if (!includes) return kExitUsage;
-  const auto saveTime = ReadSaveTime(parser);
+  const auto saveTime = ReadSaveTime(line, io);
   if (!saveTime) return kExitUsage;
-  const auto request = ReadSelectionRequest(parser);
+  const auto request = ReadSelectionRequest(line, io);
   if (!request) return kExitUsage;
+
+  const bool json = line.WantsJson();
+  // A stop: the message on stderr, or as the one JSON object.
+  const auto stop = [&io, json](std::string_view message, const std::string* path = nullptr) {
+    if (!json) {
+      io.Err(message);
+      return kExitStopped;
+    }
+    JsonOut o;
+    o.KeyString("error", message);
+    if (path) o.KeyString("path", *path);
+    o.Print(io.out);
+    return kExitStopped;
+  };
 
   const MotorCatalog& catalog = MotorCatalog::Instance();
   const SelectionOutcome out = RunSelection(*request, catalog);
-  if (!out.completed) {
-    PrintErr(out.messages.back().text);
-    return kExitStopped;
-  }
-  for (const Message& m : out.messages) PrintErr(m.text);
-  if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; })) {
-    PrintErr(msg::kSelectionMissing.text);
-    return kExitStopped;
-  }
+  if (!out.completed) return stop(out.messages.back().text);
+  if (!json)
+    for (const Message& m : out.messages) io.Err(m.text);
+  if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; }))
+    return stop(msg::kSelectionMissing.text);
 
   // What the save button does before its dialog: the report shows each series' selected model.
   SelectionRecord record;
   record.Apply(out);
   record.CopySelectedToShown();
-  // The directory in the platform's file-name encoding; the nickname stays UTF-8, which is also
-  // the file-name encoding here, because it is written into the report as well.
-  const QByteArray directory = QFile::encodeName(parser.value("dir"));
-  const SaveResult saved =
-      SaveSelectionReport(std::string_view(directory.constData(), static_cast<std::size_t>(directory.size())),
-                          record, catalog, MakeSaveTime(*saveTime), parser.value("nickname").toStdString(),
-                          *includes);
+  // The directory and the nickname go on as given: bytes in the platform's file-name encoding.
+  const SaveResult saved = SaveSelectionReport(line.Value("dir"), record, catalog, MakeSaveTime(*saveTime),
+                                               line.Value("nickname"), *includes);
   if (saved.status != SaveStatus::Saved) {
-    PrintErr(saved.message);
-    return kExitStopped;
+    const int status = stop(saved.message, &saved.path);
+    // Why a file could not be opened or written, which the fixed message does not say.
+    if (!saved.reason.empty()) io.Err("brivane-cli: " + saved.path + ": " + saved.reason);
+    return status;
   }
-  PrintOut(saved.path);
+  if (json) {
+    JsonOut o;
+    o.Key("messages");
+    o.w().StartArray();
+    for (const Message& m : out.messages) o.String(m.text);
+    o.w().EndArray();
+    o.KeyString("path", saved.path);
+    o.Print(io.out);
+  } else {
+    io.Out(saved.path);
+  }
   return kExitOk;
 }
 

@@ -21,7 +21,8 @@ std::string FormatShortest(float v);
 double ParseLeadingNumber(std::string_view text);
 
 // A whole field read as a float: blanks around the number are allowed, anything else is not.
-// Empty text, a value that is not finite, and one beyond the float range give nothing.
+// Empty text, a value that is not finite, and one that rounds to infinity in single precision
+// give nothing.
 std::optional<float> ParseFloatField(std::string_view text);
 // A whole field read as a 32-bit decimal integer, with the same rules.
 std::optional<std::int32_t> ParseIntField(std::string_view text);

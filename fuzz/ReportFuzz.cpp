@@ -161,10 +161,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   box.CheckNothingEscaped();
   const std::vector<fs::path> written = brivane::fuzz::Sandbox::Entries(box.inner);
   const bool separator = nickname.find_first_of(std::string_view("/\\\0", 3)) != std::string::npos;
-  if (separator || !nicknameEncodable || !namesEncodable || fileName.size() > NAME_MAX) {
+  // A line feed or another control character would break the report's CR LF lines.
+  const bool control = std::any_of(nickname.begin(), nickname.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+  });
+  if (separator || control || !nicknameEncodable || !namesEncodable || fileName.size() > NAME_MAX) {
     FUZZ_CHECK(r.status != brivane::SaveStatus::Saved, nickname);
     FUZZ_CHECK(written.empty(), "a file from a refused save");
     if (separator) FUZZ_CHECK(r.status == brivane::SaveStatus::OpenError, nickname);
+    else if (control) FUZZ_CHECK(r.status == brivane::SaveStatus::NicknameHasControlCharacter, nickname);
     else if (!nicknameEncodable) FUZZ_CHECK(r.status == brivane::SaveStatus::NicknameNotEncodable, nickname);
   } else {
     FUZZ_CHECK(r.status == brivane::SaveStatus::Saved, r.message);

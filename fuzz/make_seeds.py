@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seed corpora of the fuzz targets: the boundary values, each as one small file.
 
-Run from anywhere; it rewrites corpus/fuzz_number_text and corpus/fuzz_report beside itself.
+Run from anywhere; it rewrites corpus/fuzz_number_text, corpus/fuzz_report and corpus/fuzz_cli
+beside itself.
 """
 import pathlib
 import struct
@@ -64,3 +65,28 @@ write("fuzz_report", "not-cp949", report(first, move, (500, 70, 80), 1, (2020, 3
 write("fuzz_report", "empty", b"")
 write("fuzz_report", "long-nickname", report(first, move, (500, 70, 80), 7, (2020, 3, 5, 14, 7, 9),
                                              ["가" * 90, "CL-01", "IC-03", "VC-01"]))
+
+
+# Command lines, one argument per line, then 0xFF and a move file for --move.
+def command(args, move=None):
+    data = "\n".join(args).encode()
+    return data if move is None else data + b"\xff" + move.encode()
+
+
+first_move = ["--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"]
+move_file = ('{"format":"brivane-move","version":1,"move":{"loadMass":1,"distanceMm":500,"accelMode":"g",'
+             '"accelValue":1,"peakVelocity":1,"dwellMs":0,"frictionCoefficient":0.1,"safetyFactor":1.3},'
+             '"ratedLimit":70,"peakLimit":null,"ambient":"20","model":"CL-01","show":[true,true,true]}')
+cli = {
+    "empty": [], "help-all": ["--help-all"], "catalog": ["catalog", "--json"],
+    "select": ["select", *first_move, "--json"], "check": ["check", "CL-01", *first_move],
+    "report": ["report", "--nickname", "kim", "--include", "1,3", "--at", "2020-03-05T14:07:09", *first_move,
+               "--json"],
+    "bounds": ["select", "--peak", "2147483648", "--rated", "1e10", "--velocity", "3.4028235e38", "--json"],
+    "refusals": ["report", "--nickname", "a\tb", "--stroke", "-2147483649", "--mass", "3.4028236e38"],
+    "options": ["select", "-mass", "--json=1", "--bogus", "--", "--mass"],
+}
+for name, args in cli.items():
+    write("fuzz_cli", name, command(args))
+write("fuzz_cli", "rank-move-file", command(["rank", "--move", "x", "--sort", "headroom", "--json"], move_file))
+write("fuzz_cli", "check-move-file", command(["check", "--move", "x", "--ambient", "25.6"], move_file))

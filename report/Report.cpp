@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <filesystem>
@@ -20,6 +21,10 @@
 
 namespace brivane {
 namespace {
+
+constexpr std::string_view kNicknameControlMessage =
+    "사용자 닉네임에 줄바꿈이나 탭 같은 제어 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 "
+    "바랍니다.";
 
 // The file is read on Windows, where a line ends with CR LF; it is written so everywhere.
 constexpr std::string_view kEnd = "\r\n";
@@ -99,21 +104,34 @@ void RemoveAppended(int fd, off_t previousSize, std::size_t appended) {
   if (now.st_size == previousSize + static_cast<off_t>(appended)) (void)::ftruncate(fd, previousSize);
 }
 
-SaveResult Failure(SaveStatus status, std::string path, std::string_view message) {
+SaveResult Failure(SaveStatus status, std::string path, std::string_view message, std::string reason = {}) {
   SaveResult r;
   r.status = status;
   r.path = std::move(path);
   r.message = std::string(message);
+  r.reason = std::move(reason);
   return r;
 }
 
+// The system's text for the error in errno.
+std::string SystemReason() { return std::generic_category().message(errno); }
+
+// The directory as given, made absolute but not normalised: "link/.." is the parent of where the
+// link points, which only the file system knows, so dropping the pair would name another folder.
 std::string AbsoluteReportPath(std::string_view directory, const std::string& fileName) {
-  const std::filesystem::path dir = directory.empty() ? std::filesystem::path(".")
-                                                      : std::filesystem::path(directory);
   std::error_code ec;
-  std::filesystem::path absolute = std::filesystem::absolute(dir, ec);
-  if (ec) absolute = dir;
-  return (absolute.lexically_normal() / fileName).string();
+  std::filesystem::path dir = directory.empty() ? std::filesystem::current_path(ec)
+                                                : std::filesystem::absolute(std::filesystem::path(directory), ec);
+  if (ec) dir = std::filesystem::path(directory);
+  return (dir / fileName).string();
+}
+
+// A line feed or another control character would break the report's CR LF lines (and the name).
+bool HasControlCharacter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F;
+  });
 }
 
 }  // namespace
@@ -227,7 +245,11 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
 
   // A separator would put the file in another directory ("../x"); a NUL would cut the name.
   if (nickname.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos) {
-    return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError);
+    return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError,
+                   "the nickname holds a path separator");
+  }
+  if (HasControlCharacter(nickname)) {
+    return Failure(SaveStatus::NicknameHasControlCharacter, std::move(path), kNicknameControlMessage);
   }
   // Refused before anything is opened: replacing the character would corrupt the report.
   if (FindNonCp949Character(nickname)) {
@@ -238,10 +260,13 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
   // ever written.
   const std::optional<std::string> bytes =
       ToCp949(ComposeSelectionReport(record, catalog, saveTime, nickname, includes));
-  if (!bytes) return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError);
+  if (!bytes) {
+    return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError,
+                   "the report cannot be converted to CP949");
+  }
 
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-  if (fd < 0) return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError);
+  if (fd < 0) return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError, SystemReason());
 
   // Saves of other processes into the same file wait while this one measures, writes, syncs and,
   // if it failed, cuts back: a rollback must never cut off a report that another save appended
@@ -259,9 +284,10 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
   // A device that cannot be synchronised reports EINVAL, which is no failure of this write.
   if (written && ::fsync(fd) != 0 && errno != EINVAL) written = false;
   if (!written) {
+    std::string reason = SystemReason();
     if (regular) RemoveAppended(fd, previousSize, appended);
     ::close(fd);
-    return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError);
+    return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError, std::move(reason));
   }
   // The report has reached the disk. A close that fails now has nothing left to lose, and
   // cutting the file back after the lock is gone could remove another save's report.

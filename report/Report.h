@@ -53,6 +53,7 @@ std::string ComposeSelectionReport(const SelectionRecord& record, const MotorCat
 enum class SaveStatus {
   Saved,
   NicknameNotEncodable,  // the nickname holds characters CP949 cannot represent; nothing written
+  NicknameHasControlCharacter,  // a line feed, tab or other control character; nothing written
   OpenError,             // "File Open Error!": the file could not be opened or created
   WriteError,            // "File Write Error!": the file is left as it was before
 };
@@ -61,6 +62,7 @@ struct SaveResult {
   SaveStatus status = SaveStatus::OpenError;
   std::string path;     // the file written (or tried), absolute
   std::string message;  // the text to show the user: the confirmation or the error
+  std::string reason;   // for a file error, why: the system's message, or what was refused
 };
 
 // Appends the report to MakeReportFileName(saveTime, nickname) in `directory`.

@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-nanum locales rapidjson-dev
+  fonts-nanum locales rapidjson-dev libcli11-dev
   poppler-utils  # pdftotext and pdftoppm for the PDF report's tests
   # the Debian package: icon sizes, dependencies, and the validators its tests run
   librsvg2-bin dpkg-dev desktop-file-utils appstream shared-mime-info lintian

@@ -90,13 +90,14 @@ TEST(Cli, SelectMessagesAndStops) {
   EXPECT_EQ(r.status, 2);
   EXPECT_STREQ(Json(r)["error"].GetString(), "사용률 허용치를 설정하여 주시기 바랍니다!");
 
-  // A limit is a list position: a fraction never rounds to the one below it.
+  // A limit is a list position, selected only by the item's own text: a fraction never rounds to
+  // the one below it, and "70.0" is not the item "70".
   struct LimitCase {
     const char* rated;
     int status;
     int limit;  // when it ran
   };
-  for (const LimitCase& c : {LimitCase{"70.5", 2, 0}, LimitCase{"70.0", 0, 70}, LimitCase{"74.9", 2, 0},
+  for (const LimitCase& c : {LimitCase{"70.5", 2, 0}, LimitCase{"70.0", 2, 0}, LimitCase{"74.9", 2, 0},
                              LimitCase{"75", 0, 75}}) {
     r = Cli("select " + kMove + " --rated " + c.rated + " --json");
     EXPECT_EQ(r.status, c.status) << c.rated;

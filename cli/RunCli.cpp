@@ -1,0 +1,78 @@
+#include "cli/RunCli.h"
+
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+
+namespace brivane::cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage:\n"
+    "  brivane-cli catalog [--json]\n"
+    "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json]\n"
+    "  brivane-cli check MODEL [MOVE] [--ambient TEXT] [--json]\n"
+    "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
+    "                   [--sort KEY] [--json | --csv]\n"
+    "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
+    "                     [--rated PCT] [--peak PCT] [--json]\n"
+    "\n"
+    "MOVE: [--move FILE] [--mass KG] [--stroke MM] [--accel-g G | --accel-ms MS] [--velocity M/S]\n"
+    "      [--dwell MS] [--friction MU] [--safety SF]\n"
+    "A move file gives the move and the limits (for check also the model and the ambient text);\n"
+    "options beside it override its values.\n"
+    "\n"
+    "'brivane-cli COMMAND --help' describes one command, 'brivane-cli --help-all' every command;\n"
+    "'brivane-cli --version' prints the version.\n";
+
+struct Command {
+  std::string_view name;
+  void (*declare)(CommandLine&);
+  int (*run)(const CommandLine&, const Io&);
+};
+
+constexpr Command kCommands[] = {
+    {"catalog", DeclareCatalog, RunCatalog},
+    {"select", DeclareSelect, RunSelect},
+    {"check", DeclareCheck, RunCheck},
+    {"rank", DeclareRank, RunRank},
+    {"report", DeclareReport, RunReport},
+};
+
+}  // namespace
+
+int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  const Io io{out, err};
+  if (args.empty()) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  const std::string_view command = args.front();
+  if (command == "--help" || command == "-h" || command == "help") {
+    out << kUsage;
+    return kExitOk;
+  }
+  if (command == "--help-all") {
+    out << kUsage;
+    for (const Command& c : kCommands) {
+      CommandLine line(c.name);
+      c.declare(line);
+      out << '\n' << line.Help();
+    }
+    return kExitOk;
+  }
+  if (command == "--version") {
+    out << "brivane-cli " << BRIVANE_VERSION << '\n';
+    return kExitOk;
+  }
+  for (const Command& c : kCommands) {
+    if (c.name != command) continue;
+    CommandLine line(c.name);
+    c.declare(line);
+    if (const auto exit = line.Parse(args.subspan(1), io)) return *exit;
+    return c.run(line, io);
+  }
+  err << "brivane-cli: unknown command '" << command << "'\n" << kUsage;
+  return kExitUsage;
+}
+
+}  // namespace brivane::cli

@@ -1,0 +1,244 @@
+// Every command of brivane-cli on the worked examples, compared byte for byte with what the
+// program wrote when the expectations were recorded: exit status, stdout, stderr and every file
+// a run leaves in its (fresh, empty) working directory.
+//
+// The expectations live in tests/cli/golden/<case>.golden. To record them again after an
+// intended change of output, run the test with BRIVANE_UPDATE_GOLDEN=1 and review the diff
+// (BRIVANE_GOLDEN_PROGRAM=<path> records what another build of brivane-cli writes).
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct GoldenCase {
+  const char* name;
+  std::vector<std::string> args;
+};
+
+// How a failing case is named in the test log: its arguments.
+void PrintTo(const GoldenCase& c, std::ostream* os) {
+  for (const std::string& a : c.args) *os << "[" << a << "] ";
+}
+
+const std::vector<std::string> kMove{"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"};
+
+std::vector<std::string> With(std::vector<std::string> head, const std::vector<std::string>& tail) {
+  head.insert(head.end(), tail.begin(), tail.end());
+  return head;
+}
+
+// Each command in its text and its JSON form where it has one.
+std::vector<GoldenCase> Cases() {
+  const std::vector<std::string> timeMove{"--mass",  "2.5", "--stroke", "800", "--accel-ms", "100", "--velocity",
+                                          "1.5",     "--dwell", "200", "--friction", "0.2", "--safety", "1.5"};
+  const std::vector<std::string> heavy{"--mass", "200", "--stroke", "500", "--accel-g", "1", "--velocity", "1"};
+  const std::vector<std::string> nothingFits{"--mass",     "3000", "--stroke",   "100000", "--accel-g", "50",
+                                             "--velocity", "30",   "--friction", "10",     "--safety",  "20"};
+  const std::vector<std::string> shortStroke{"--mass", "1", "--stroke", "100", "--accel-g", "1", "--velocity", "1"};
+  const std::vector<std::string> twoRamps{"--mass", "1", "--stroke", "100", "--accel-ms", "100", "--velocity", "1"};
+  const std::vector<std::string> at{"--at", "2020-03-05T14:07:09"};
+  std::vector<GoldenCase> cases{
+      {"catalog", {"catalog"}},
+      {"select-worked", With({"select"}, kMove)},
+      {"select-time-mode", With({"select"}, timeMove)},
+      {"select-series-without-fit", With({"select"}, heavy)},
+      {"select-not-recommended", With(With({"select"}, kMove), {"--rated", "25", "--peak", "25"})},
+      {"select-limit-not-listed", With(With({"select"}, kMove), {"--rated", "72"})},
+      {"select-defaults", {"select"}},
+      {"select-nothing-fits", With({"select"}, nothingFits)},
+      {"select-ramp-too-short", With({"select"}, {"--mass", "1", "--stroke", "500", "--accel-ms", "9.9", "--velocity",
+                                                  "1"})},
+      {"select-equals-form", {"select", "--mass=1", "--stroke=500", "--accel-g=1", "--velocity=1"}},
+      {"select-last-value-wins", With({"select", "--mass", "2"}, kMove)},
+      {"select-negative-value", {"select", "--mass", "-1"}},
+      {"check-worked", With({"check", "CL-01"}, kMove)},
+      {"check-ic02", With({"check", "IC-02"}, kMove)},
+      {"check-vela-ambient", With(With({"check", "VC-05"}, timeMove), {"--ambient", "25.6"})},
+      {"check-ambient-text", With({"check", "CL-01", "--ambient", "abc"}, kMove)},
+      {"check-stroke-too-short", With({"check", "CL-01"}, shortStroke)},
+      {"check-two-ramps", With({"check", "CL-01"}, twoRamps)},
+      {"check-unknown-model", With({"check", "XX-99"}, kMove)},
+      {"check-empty-model", With({"check", ""}, kMove)},
+      {"check-model-after-dashes", With(With({"check"}, kMove), {"--", "CL-02"})},
+      {"rank-worked", With({"rank"}, kMove)},
+      {"rank-fitting-sorted", With(With({"rank", "--fitting", "--series", "1,3", "--sort", "rated-margin"}, timeMove),
+                                   {"--ambient", "25"})},
+      {"rank-by-headroom", With(With({"rank", "--sort", "headroom", "--rated", "50", "--peak", "60"}, heavy), {})},
+      {"rank-stopped", {"rank"}},
+  };
+  // The same commands with --json.
+  const std::size_t plain = cases.size();
+  for (std::size_t i = 0; i < plain; ++i) {
+    cases.push_back({nullptr, With(cases[i].args, {"--json"})});
+  }
+  const std::vector<GoldenCase> more{
+      {"report-worked", With(With({"report", "--nickname", "홍길동", "--include", "1,2,3"}, at), kMove)},
+      {"report-two-sheets", With(With({"report", "--nickname", "kim", "--include", "1,3"}, at), timeMove)},
+      {"report-no-sheets", With(With({"report", "--nickname", "", "--include", ""}, at), heavy)},
+      {"report-into-dir", With(With({"report", "--nickname", "a", "--dir", "sub"}, at), kMove)},
+      {"report-separator", With(With({"report", "--nickname", "../a"}, at), kMove)},
+      {"report-not-cp949", With(With({"report", "--nickname=😀"}, at), kMove)},
+      {"report-nothing-fits", With(With({"report", "--nickname", "a"}, at), nothingFits)},
+      {"report-limit-not-listed", With(With({"report", "--nickname", "a", "--rated", "72"}, at), kMove)},
+      {"report-missing-dir", With(With({"report", "--nickname", "a", "--dir", "none"}, at), kMove)},
+      {"usage-none", {}},
+      {"usage-help", {"--help"}},
+      {"usage-help-word", {"help"}},
+      {"usage-unknown-command", {"frobnicate"}},
+      {"usage-unknown-option", {"select", "--bogus"}},
+      {"usage-unknown-option-value", {"select", "--bogus=1"}},
+      {"usage-unknown-short", {"select", "-x"}},
+      {"usage-single-dash-word", {"catalog", "-json"}},
+      {"usage-missing-value", {"select", "--mass"}},
+      {"usage-flag-value", {"select", "--json=1"}},
+      {"usage-not-finite", {"select", "--mass", "nan"}},
+      {"usage-beyond-float", {"select", "--velocity", "1e39"}},
+      {"usage-not-a-number", {"check", "CL-01", "--safety", "abc"}},
+      {"usage-stroke-fraction", {"select", "--stroke", "1.5"}},
+      {"usage-stroke-beyond-int", {"select", "--stroke", "99999999999"}},
+      {"usage-both-accel", With({"select", "--accel-ms", "100"}, kMove)},
+      {"usage-limit-text", {"select", "--peak", "abc"}},
+      {"usage-check-no-model", {"check"}},
+      {"usage-check-two-models", {"check", "CL-01", "CL-02"}},
+      {"usage-positional", {"select", "extra"}},
+      {"usage-positional-after-dashes", {"select", "--", "--mass"}},
+      {"usage-catalog-positional", {"catalog", "extra"}},
+      {"usage-report-no-nickname", With({"report"}, kMove)},
+      {"usage-report-include", With({"report", "--nickname", "a", "--include", "1,4"}, kMove)},
+      {"usage-report-at", With({"report", "--nickname", "a", "--at", "2020-02-30T00:00:00"}, kMove)},
+      {"rank-csv", With({"rank", "--series", "2", "--csv"}, kMove)},
+      {"usage-rank-sort", With({"rank", "--sort", "bogus"}, kMove)},
+      {"usage-rank-series", With({"rank", "--series", "1,4"}, kMove)},
+      {"usage-rank-json-and-csv", With({"rank", "--json", "--csv"}, kMove)},
+  };
+  cases.insert(cases.end(), more.begin(), more.end());
+  return cases;
+}
+
+std::string CaseName(const GoldenCase& c, const std::vector<GoldenCase>& all) {
+  if (c.name) return c.name;
+  // A JSON twin: the plain case's name with "-json".
+  for (const GoldenCase& plain : all) {
+    if (plain.name && With(plain.args, {"--json"}) == c.args) return std::string(plain.name) + "-json";
+  }
+  return "unnamed";
+}
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+  std::vector<std::pair<std::string, std::string>> files;  // name relative to the directory, bytes
+};
+
+std::string ReadAll(int fd) {
+  std::string text;
+  char buf[4096];
+  ssize_t n = 0;
+  while ((n = ::read(fd, buf, sizeof buf)) > 0) text.append(buf, static_cast<std::size_t>(n));
+  return text;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Runs the program in `dir` with stdout and stderr to files there, then collects what it wrote.
+CliRun RunIn(const fs::path& dir, const std::vector<std::string>& args, const std::string& program) {
+  const fs::path outPath = dir.parent_path() / "stdout";
+  const fs::path errPath = dir.parent_path() / "stderr";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::chdir(dir.c_str()) != 0) ::_exit(127);
+    if (!std::freopen(outPath.c_str(), "wb", stdout) || !std::freopen(errPath.c_str(), "wb", stderr)) ::_exit(127);
+    std::vector<char*> argv;
+    std::string path = program;
+    argv.push_back(path.data());
+    std::vector<std::string> copies = args;
+    for (std::string& a : copies) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    ::execv(path.c_str(), argv.data());
+    ::_exit(127);
+  }
+  CliRun r;
+  int raw = 0;
+  ::waitpid(pid, &raw, 0);
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = ReadFile(outPath);
+  r.err = ReadFile(errPath);
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (entry.is_regular_file()) r.files.emplace_back(fs::relative(entry.path(), dir).string(), ReadFile(entry.path()));
+  }
+  std::sort(r.files.begin(), r.files.end());
+  return r;
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+}
+
+// The run as one text: sections with their byte counts, so that any byte (CP949, CR LF, a
+// missing last line end) is compared exactly. The run's directory reads as "$DIR".
+std::string Describe(const std::vector<std::string>& args, CliRun r, const fs::path& dir) {
+  ReplaceAll(r.out, dir.string(), "$DIR");
+  ReplaceAll(r.err, dir.string(), "$DIR");
+  std::string text = "#";
+  for (const std::string& a : args) text += " [" + a + "]";
+  text += "\nstatus " + std::to_string(r.status) + "\n";
+  text += "stdout " + std::to_string(r.out.size()) + "\n" + r.out + "\n";
+  text += "stderr " + std::to_string(r.err.size()) + "\n" + r.err + "\n";
+  for (const auto& [name, bytes] : r.files)
+    text += "file " + name + " " + std::to_string(bytes.size()) + "\n" + bytes + "\n";
+  return text;
+}
+
+class CliGolden : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(CliGolden, OutputMatchesRecording) {
+  static const std::vector<GoldenCase> all = Cases();
+  const std::string name = CaseName(GetParam(), all);
+  const fs::path base = fs::temp_directory_path() / ("brivane-golden-" + std::to_string(::getpid()) + "-" + name);
+  fs::remove_all(base);
+  const fs::path dir = base / "run";
+  fs::create_directories(dir / "sub");
+  // Recording may use another build of the program (an earlier version, say): BRIVANE_GOLDEN_PROGRAM.
+  const char* program = std::getenv("BRIVANE_GOLDEN_PROGRAM");
+  const CliRun run = RunIn(dir, GetParam().args, program ? program : BRIVANE_CLI);
+  const std::string actual = Describe(GetParam().args, run, dir);
+  fs::remove_all(base);
+
+  const fs::path expectedPath = fs::path(BRIVANE_GOLDEN_DIR) / (name + ".golden");
+  if (std::getenv("BRIVANE_UPDATE_GOLDEN")) {
+    std::ofstream(expectedPath, std::ios::binary) << actual;
+    GTEST_SKIP() << "recorded " << expectedPath;
+  }
+  ASSERT_TRUE(fs::exists(expectedPath)) << expectedPath << " is missing; record it with BRIVANE_UPDATE_GOLDEN=1";
+  EXPECT_EQ(actual, ReadFile(expectedPath)) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, CliGolden, ::testing::ValuesIn(Cases()),
+                         [](const ::testing::TestParamInfo<GoldenCase>& info) {
+                           static const std::vector<GoldenCase> all = Cases();
+                           std::string n = CaseName(info.param, all);
+                           for (char& ch : n)
+                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           return n;
+                         });
+
+}  // namespace
