@@ -109,10 +109,7 @@ int RunSelect(const CommandLine& line, const Io& io) {
 
   if (json) {
     JsonOut o;
-    o.Key("messages");
-    o.w().StartArray();
-    for (const Message& m : out.messages) o.String(m.text);
-    o.w().EndArray();
+    WriteMessages(o, out.messages);
     o.KeyFloat("accelG", out.acceleration->g);
     o.KeyFloat("accelTimeMs", out.acceleration->timeMs);
     o.KeyInt("ratedLimit", out.ratedLimit);

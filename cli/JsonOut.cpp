@@ -60,4 +60,11 @@ void WriteAnalysis(JsonOut& json, const LoadAnalysis& a) {
   json.w().EndObject();
 }
 
+void WriteMessages(JsonOut& json, const std::vector<Message>& messages) {
+  json.Key("messages");
+  json.w().StartArray();
+  for (const Message& m : messages) json.String(m.text);
+  json.w().EndArray();
+}
+
 }  // namespace brivane::cli

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <iostream>
 #include <string_view>
+#include <vector>
 
+#include "engine/Messages.h"
 #include "engine/Motion.h"
 
 namespace brivane::cli {
@@ -36,5 +38,8 @@ class JsonOut {
 
 // The load analysis as a JSON object (the value of an "analysis" key).
 void WriteAnalysis(JsonOut& json, const LoadAnalysis& a);
+
+// The messages of a run, in order, as the value of a "messages" key.
+void WriteMessages(JsonOut& json, const std::vector<Message>& messages);
 
 }  // namespace brivane::cli

@@ -127,10 +127,7 @@ int RunReport(const CommandLine& line, const Io& io) {
   }
   if (json) {
     JsonOut o;
-    o.Key("messages");
-    o.w().StartArray();
-    for (const Message& m : out.messages) o.String(m.text);
-    o.w().EndArray();
+    WriteMessages(o, out.messages);
     o.KeyString("path", saved.path);
     o.Print(io.out);
   } else {

@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QtCharts/QChart>
 #include <algorithm>
-#include <charconv>
 #include <utility>
 
 #include "engine/DataSheet.h"
@@ -29,15 +28,6 @@ namespace {
 
 QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 std::string ToUtf8(const QString& s) { return s.toStdString(); }
-
-QString IntText(std::int32_t v) {
-  char buf[16];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  (void)ec;
-  return QString::fromLatin1(buf, static_cast<int>(end - buf));
-}
-
-QString FloatText(float v) { return FromUtf8(FormatGeneral6(static_cast<double>(v))); }
 
 // setText repaints an edit even when its text stays the same; a command changes only a few of the
 // form's texts, and only those should be drawn again.
@@ -371,10 +361,7 @@ void CBrivaneView::OnCompare() {
     connect(m_comparison, &CComparisonWindow::ModelChosen, this, &CBrivaneView::CheckChosenModel);
   }
   m_comparison->ShowOutcome(outcome);
-  m_comparison->setWindowState(m_comparison->windowState() & ~Qt::WindowMinimized);  // pressed again: in front
-  m_comparison->show();
-  m_comparison->raise();
-  m_comparison->activateWindow();
+  m_comparison->Present();  // pressed again: in front
 }
 
 void CBrivaneView::RefreshComparison() {

@@ -182,4 +182,11 @@ void CComparisonWindow::SaveCsv() {
   if (!why.isEmpty()) m_messages.Warn(this, tr("CSV 파일을 저장하지 못했습니다.\n%1").arg(why));
 }
 
+void CComparisonWindow::Present() {
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+  activateWindow();
+}
+
 }  // namespace brivane::ui

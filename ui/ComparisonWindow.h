@@ -43,6 +43,8 @@ class CComparisonWindow final : public QWidget {
   void ShowOutcome(const ComparisonOutcome& outcome);
   // Empties the table (the form could not be read).
   void Clear();
+  // Shown, restored if minimised, and brought to the front.
+  void Present();
   void SaveCsv();  // "CSV로 저장…"
 
   QTableView* Table() const { return m_table; }

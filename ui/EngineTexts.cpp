@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <string>
 
+#include "engine/NumberText.h"
+
 namespace brivane::ui {
 
 QString MessageText(const Message& message) { return EngineText(message.text); }
@@ -22,5 +24,9 @@ QString TwoLines(const QString& caption) {
   if (blank >= 0) text[blank] = QLatin1Char('\n');
   return text;
 }
+
+QString IntText(std::int32_t v) { return QString::number(v); }
+
+QString FloatText(float v) { return QString::fromStdString(FormatGeneral6(static_cast<double>(v))); }
 
 }  // namespace brivane::ui

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <string_view>
 
 #include "catalog/Series.h"
@@ -24,5 +25,10 @@ QString SeriesName(MotorSeries s);
 QString SeriesSheetCaption(MotorSeries s);
 // A caption on two lines, broken at its first blank: the form's narrow cells.
 QString TwoLines(const QString& caption);
+
+// The form's texts of its input numbers: whole numbers plainly, reals as "%g" writes them,
+// whatever the locale.
+QString IntText(std::int32_t v);
+QString FloatText(float v);
 
 }  // namespace brivane::ui

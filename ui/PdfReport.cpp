@@ -10,10 +10,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QtCharts/QChart>
-#include <charconv>
 #include <memory>
 
-#include "engine/NumberText.h"
 #include "engine/Presentation.h"
 #include "ui/ChartViewer.h"
 #include "ui/EngineTexts.h"
@@ -26,16 +24,6 @@ struct Report {
   Q_DECLARE_TR_FUNCTIONS(brivane::ui::PdfReport)
 };
 QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
-
-QString IntText(int v) {
-  char buf[16];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  (void)ec;
-  return QString::fromLatin1(buf, static_cast<int>(end - buf));
-}
-
-// The form shows its inputs with "%g".
-QString FloatText(float v) { return FromUtf8(FormatGeneral6(static_cast<double>(v))); }
 
 QString LimitText(const std::optional<int>& position) {
   if (!position) return Report::tr("선택 안 됨");

@@ -18,12 +18,8 @@ using namespace brivane;
 
 namespace {
 
-// Range 0: load in kg (1 kg: many rows fit; 200 kg: few do, and the selection reports a series
-// without a fit, through the recording sink).
-void BM_ComparisonRefreshAfterSelection(benchmark::State& state) {
-  SelectionRecord record;
-  ui::RecordingMessageSink messages;
-  ui::CMainFrame frame(record, messages);
+// The main window shown with the first move at the load of range 0, in kg.
+ui::CBrivaneView* ShowFirstMove(ui::CMainFrame& frame, const benchmark::State& state) {
   frame.InitialUpdate();
   frame.show();
   auto* view = frame.findChild<ui::CBrivaneView*>(QStringLiteral("brivaneView"));
@@ -31,6 +27,16 @@ void BM_ComparisonRefreshAfterSelection(benchmark::State& state) {
   values.move = examples::FirstMove();
   values.move.loadMass = static_cast<float>(state.range(0));
   view->SetValues(values);
+  return view;
+}
+
+// Range 0: load in kg (1 kg: many rows fit; 200 kg: few do, and the selection reports a series
+// without a fit, through the recording sink).
+void BM_ComparisonRefreshAfterSelection(benchmark::State& state) {
+  SelectionRecord record;
+  ui::RecordingMessageSink messages;
+  ui::CMainFrame frame(record, messages);
+  ui::CBrivaneView* view = ShowFirstMove(frame, state);
   view->OnCompare();
   auto* window = frame.findChild<ui::CComparisonWindow*>();
   auto* select = view->findChild<QPushButton*>(QStringLiteral("buttonSelect"));
@@ -53,13 +59,7 @@ void BM_SelectionAlone(benchmark::State& state) {
   SelectionRecord record;
   ui::RecordingMessageSink messages;
   ui::CMainFrame frame(record, messages);
-  frame.InitialUpdate();
-  frame.show();
-  auto* view = frame.findChild<ui::CBrivaneView*>(QStringLiteral("brivaneView"));
-  FormValues values;
-  values.move = examples::FirstMove();
-  values.move.loadMass = static_cast<float>(state.range(0));
-  view->SetValues(values);
+  ui::CBrivaneView* view = ShowFirstMove(frame, state);
   auto* select = view->findChild<QPushButton*>(QStringLiteral("buttonSelect"));
   QApplication::processEvents();
   for (auto _ : state) select->click();
