@@ -10,6 +10,7 @@
 
 #include "ui/AboutDlg.h"
 #include "ui/BrivaneView.h"
+#include "ui/LanguageMenu.h"
 #include "engine/Selection.h"
 
 namespace brivane::ui {
@@ -45,6 +46,8 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   toggle->setStatusTip(tr("상태 표시줄을 표시하거나 감춥니다"));
   toggle->setToolTip(tr("상태 표시줄 전환"));
   connect(toggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+  LanguageMenu::AddTo(menuBar(), messages, this);
 
   QMenu* info = menuBar()->addMenu(tr("프로그램 정보"));
   info->setObjectName(QStringLiteral("menuInfo"));

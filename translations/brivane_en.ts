@@ -1,0 +1,531 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>brivane::EngineTexts</name>
+    <message>
+        <source>가속 시간의 설정값이 잘못되었습니다!</source>
+        <translation>The acceleration time is set wrong!</translation>
+    </message>
+    <message>
+        <source>최대 가속도의 설정값이 잘못되었습니다!</source>
+        <translation>The peak acceleration is set wrong!</translation>
+    </message>
+    <message>
+        <source>최대 속도의 설정값이 잘못되었습니다!</source>
+        <translation>The peak velocity is set wrong!</translation>
+    </message>
+    <message>
+        <source>부하 질량의 설정값이 잘못되었습니다!</source>
+        <translation>The load mass is set wrong!</translation>
+    </message>
+    <message>
+        <source>이동 거리의 설정값이 잘못되었습니다!</source>
+        <translation>The stroke is set wrong!</translation>
+    </message>
+    <message>
+        <source>마찰 계수의 설정값이 잘못되었습니다!</source>
+        <translation>The friction coefficient is set wrong!</translation>
+    </message>
+    <message>
+        <source>안전률의 설정값이 잘못되었습니다!</source>
+        <translation>The safety factor is set wrong!</translation>
+    </message>
+    <message>
+        <source>휴지 시간의 설정값이 잘못되었습니다!</source>
+        <translation>The dwell time is set wrong!</translation>
+    </message>
+    <message>
+        <source>사용률 허용치를 설정하여 주시기 바랍니다!</source>
+        <translation>Please set the allowed duty ratios!</translation>
+    </message>
+    <message>
+        <source>권장 사용률은 정격70%, 최대 80%입니다.</source>
+        <translation>The recommended duty ratios are 70% rated and 80% peak.</translation>
+    </message>
+    <message>
+        <source>해당 Motion을 만족하는 양측식 Motor가 없습니다.</source>
+        <translation>No double-sided motor satisfies this motion.</translation>
+    </message>
+    <message>
+        <source>해당 Motion을 만족하는 편측식 Motor가 없습니다.</source>
+        <translation>No single-sided motor satisfies this motion.</translation>
+    </message>
+    <message>
+        <source>해당 Motion을 만족하는 편측식 (Vela-Series) Motor가 없습니다.</source>
+        <translation>No single-sided (Vela-Series) motor satisfies this motion.</translation>
+    </message>
+    <message>
+        <source>Motor가 선택되지 않았습니다.</source>
+        <translation>No motor is chosen.</translation>
+    </message>
+    <message>
+        <source>최대 가속도 혹은 최대 속도 값이 잘못 되었으니 수정 바람.</source>
+        <translation>The peak acceleration or the peak velocity is wrong; please correct it.</translation>
+    </message>
+    <message>
+        <source>Motor 선정이 완료되지 않았습니다.</source>
+        <translation>The motor selection is not complete.</translation>
+    </message>
+    <message>
+        <source>양측식 (Coreless)</source>
+        <translation>Double-sided (Coreless)</translation>
+    </message>
+    <message>
+        <source>양측식</source>
+        <translation>Double-sided</translation>
+    </message>
+    <message>
+        <source>양측식-Coreless Type</source>
+        <translation>Double-sided - Coreless Type</translation>
+    </message>
+    <message>
+        <source>편측식 (Ironcore)</source>
+        <translation>Single-sided (Ironcore)</translation>
+    </message>
+    <message>
+        <source>편측식</source>
+        <translation>Single-sided</translation>
+    </message>
+    <message>
+        <source>편측식-Cored Type</source>
+        <translation>Single-sided - Cored Type</translation>
+    </message>
+    <message>
+        <source>편측식 (Vela-Series)</source>
+        <translation>Single-sided (Vela-Series)</translation>
+    </message>
+    <message>
+        <source>편측식 (Vela-Series) -Cored Type</source>
+        <translation>Single-sided (Vela) - Cored Type</translation>
+    </message>
+    <message>
+        <source>정격 추력[N]</source>
+        <translation>Rated force[N]</translation>
+    </message>
+    <message>
+        <source>최대 추력[N]</source>
+        <translation>Peak force[N]</translation>
+    </message>
+    <message>
+        <source>정격 전류[Arms]</source>
+        <translation>Rated current[Arms]</translation>
+    </message>
+    <message>
+        <source>최대 전류[Arms]</source>
+        <translation>Peak current[Arms]</translation>
+    </message>
+    <message>
+        <source>최대 전력[W]</source>
+        <translation>Peak power[W]</translation>
+    </message>
+    <message>
+        <source>Pole Pitch[mm]</source>
+        <translation>Pole Pitch[mm]</translation>
+    </message>
+    <message>
+        <source>토크 상수[N/Arms]</source>
+        <translation>Force constant[N/Arms]</translation>
+    </message>
+    <message>
+        <source>BEMF 상수[V/(m/sec)]</source>
+        <translation>BEMF constant[V/(m/sec)]</translation>
+    </message>
+    <message>
+        <source>모터 정수[N/W^½]</source>
+        <translation>Motor constant[N/W^½]</translation>
+    </message>
+    <message>
+        <source>전기적 시정수[msec]</source>
+        <translation>Elec. time constant[msec]</translation>
+    </message>
+    <message>
+        <source>선간 저항[Ω]</source>
+        <translation>Line resistance[Ω]</translation>
+    </message>
+    <message>
+        <source>선간 인덕턴스[mH]</source>
+        <translation>Line inductance[mH]</translation>
+    </message>
+    <message>
+        <source>가동부 질량[kg]</source>
+        <translation>Mover mass[kg]</translation>
+    </message>
+    <message>
+        <source>흡인력[N]</source>
+        <translation>Attraction force[N]</translation>
+    </message>
+    <message>
+        <source>평균 추력</source>
+        <translation>RMS thrust</translation>
+    </message>
+    <message>
+        <source>최대 추력</source>
+        <translation>Peak thrust</translation>
+    </message>
+    <message>
+        <source>가감속 시간</source>
+        <translation>Ramp time</translation>
+    </message>
+    <message>
+        <source>등속 시간</source>
+        <translation>Constant-speed time</translation>
+    </message>
+    <message>
+        <source>총 소요 시간</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>가감속 거리</source>
+        <translation>Ramp distance</translation>
+    </message>
+    <message>
+        <source>등속 거리</source>
+        <translation>Constant-speed distance</translation>
+    </message>
+    <message>
+        <source>총 이동거리</source>
+        <translation>Total distance</translation>
+    </message>
+    <message>
+        <source>주위온도</source>
+        <translation>Ambient</translation>
+    </message>
+    <message>
+        <source>코일부온도</source>
+        <translation>Coil</translation>
+    </message>
+    <message>
+        <source>설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.</source>
+        <translation>Please find the file -save time(nickname).xls- in the installation folder.</translation>
+    </message>
+    <message>
+        <source>File Open Error!</source>
+        <translation>File Open Error!</translation>
+    </message>
+    <message>
+        <source>File Write Error!</source>
+        <translation>File Write Error!</translation>
+    </message>
+    <message>
+        <source>사용자 닉네임에 보고서 파일의 한글 코드(CP949)로 쓸 수 없는 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 바랍니다.</source>
+        <translation>Nothing was saved: the nickname holds a character that the Korean encoding of the report file (CP949) cannot hold. Please change the nickname.</translation>
+    </message>
+    <message>
+        <source>사용자 닉네임의 &quot;%1&quot; 문자는 보고서 파일의 한글 코드(CP949)로 쓸 수 없어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 바랍니다.</source>
+        <translation>Nothing was saved: the character &quot;%1&quot; of the nickname cannot be written in the Korean encoding of the report file (CP949). Please change the nickname.</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CAboutDlg</name>
+    <message>
+        <source>Brivane 정보</source>
+        <translation>About Brivane</translation>
+    </message>
+    <message>
+        <source>Brivane 버전 3.0</source>
+        <translation>Brivane version 3.0</translation>
+    </message>
+    <message>
+        <source>Brivane %1</source>
+        <translation>Brivane %1</translation>
+    </message>
+    <message>
+        <source> 본 프로그램은 정해진 Motion Profile에 대응하는        Dalmer의 Linear Motor의 선정이 가능합니다.           또한, 해당 Motion Profile에 대해 Dalmer의 특정       Linear Motor가 가지는 사용율을 계산할 수 있습니다.</source>
+        <translation> This program selects the Dalmer Linear Motor        that suits a given Motion Profile.           It also calculates the duty ratio       of a given Dalmer Linear Motor for that Motion Profile.</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CBrivaneView</name>
+    <message>
+        <source>숫자를 입력하십시오.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>정수를 입력하십시오.</source>
+        <translation>Please enter a whole number.</translation>
+    </message>
+    <message>
+        <source>모터 선정 ProFile</source>
+        <translation>Motor Selection ProFile</translation>
+    </message>
+    <message>
+        <source>부하 질량</source>
+        <translation>Load mass</translation>
+    </message>
+    <message>
+        <source>이동 거리</source>
+        <translation>Stroke</translation>
+    </message>
+    <message>
+        <source>최대 가속도</source>
+        <translation>Peak accel.</translation>
+    </message>
+    <message>
+        <source>최대 속도</source>
+        <translation>Peak velocity</translation>
+    </message>
+    <message>
+        <source>휴지 시간</source>
+        <translation>Dwell time</translation>
+    </message>
+    <message>
+        <source>마찰 계수</source>
+        <translation>Friction coeff.</translation>
+    </message>
+    <message>
+        <source>안전율</source>
+        <translation>Safety factor</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>가속도(g)</source>
+        <translation>Accel. (g)</translation>
+    </message>
+    <message>
+        <source>가속 시간(msec)</source>
+        <translation>Accel. time (msec)</translation>
+    </message>
+    <message>
+        <source>m/sec</source>
+        <translation>m/sec</translation>
+    </message>
+    <message>
+        <source>msec</source>
+        <translation>msec</translation>
+    </message>
+    <message>
+        <source>수평설치 0.05, 벽면설치 0.1</source>
+        <translation>Horizontal 0.05, wall mount 0.1</translation>
+    </message>
+    <message>
+        <source>안  전  율</source>
+        <translation>Safety factor</translation>
+    </message>
+    <message>
+        <source>사용률 허용치(정격)</source>
+        <translation>Allowed duty (rated)</translation>
+    </message>
+    <message>
+        <source>사용률 허용치(최대)</source>
+        <translation>Allowed duty (peak)</translation>
+    </message>
+    <message>
+        <source>Linear Motor 선정</source>
+        <translation>Select Linear Motor</translation>
+    </message>
+    <message>
+        <source>Data초기화</source>
+        <translation>Reset Data</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Motor Type</translation>
+    </message>
+    <message>
+        <source>%1급</source>
+        <translation>Class %1</translation>
+    </message>
+    <message>
+        <source>모터 선정 결과</source>
+        <translation>Motor Selection Result</translation>
+    </message>
+    <message>
+        <source>정격 사용률(%)</source>
+        <translation>Rated duty(%)</translation>
+    </message>
+    <message>
+        <source>최대 사용률(%)</source>
+        <translation>Peak duty(%)</translation>
+    </message>
+    <message>
+        <source>정격 사용률(%) </source>
+        <translation>Rated duty(%) </translation>
+    </message>
+    <message>
+        <source>최대 사용률(%) </source>
+        <translation>Peak duty(%) </translation>
+    </message>
+    <message>
+        <source>부하 분석 DATA</source>
+        <translation>Load Analysis DATA</translation>
+    </message>
+    <message>
+        <source>적용 Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>사용률 계산</source>
+        <translation>Calculate duty</translation>
+    </message>
+    <message>
+        <source>온 도</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>90도 이하 사용할 것</source>
+        <translation>Keep at 90 degrees or below</translation>
+    </message>
+    <message>
+        <source>Motor Profile</source>
+        <translation>Motor Profile</translation>
+    </message>
+    <message>
+        <source>가속</source>
+        <translation>Accel.</translation>
+    </message>
+    <message>
+        <source>등속</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>감속</source>
+        <translation>Decel.</translation>
+    </message>
+    <message>
+        <source>휴지</source>
+        <translation>Dwell</translation>
+    </message>
+    <message>
+        <source>선정모터 사양보기</source>
+        <translation>View motor specs</translation>
+    </message>
+    <message>
+        <source>결과 저장</source>
+        <translation>Save result</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CChartViewer</name>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Time (ms)</translation>
+    </message>
+    <message>
+        <source>Velocity (m/s)</source>
+        <translation>Velocity (m/s)</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CMainFrame</name>
+    <message>
+        <source>Dalmer Linear Motor 선정 2020 Ver3.3</source>
+        <translation>Dalmer Linear Motor Selection 2020 Ver3.3</translation>
+    </message>
+    <message>
+        <source>보기(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>상태 표시줄(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>상태 표시줄을 표시하거나 감춥니다</source>
+        <translation>Shows or hides the status bar</translation>
+    </message>
+    <message>
+        <source>상태 표시줄 전환</source>
+        <translation>Toggle status bar</translation>
+    </message>
+    <message>
+        <source>프로그램 정보</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Brivane 정보(&amp;A)...</source>
+        <translation>&amp;About Brivane...</translation>
+    </message>
+    <message>
+        <source>프로그램 정보와 버전 정보, 저작권 정보를 표시합니다</source>
+        <translation>Shows the program, version and copyright information</translation>
+    </message>
+    <message>
+        <source>정보</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>감사합니다.</source>
+        <translation>Thank you.</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CMotorSpecSheet</name>
+    <message>
+        <source>Motor Specification</source>
+        <translation>Motor Specification</translation>
+    </message>
+    <message>
+        <source>모델명</source>
+        <translation>Model name</translation>
+    </message>
+    <message>
+        <source>정격 사용율</source>
+        <translation>Rated duty</translation>
+    </message>
+    <message>
+        <source>최대 사용율</source>
+        <translation>Peak duty</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CSaveDataDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Save result</translation>
+    </message>
+    <message>
+        <source>%1 Motor 사양 포함</source>
+        <translation>Include %1</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>사용자 닉네임</source>
+        <translation>Nickname</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::LanguageMenu</name>
+    <message>
+        <source>언어 / Language</source>
+        <translation>언어 / Language</translation>
+    </message>
+    <message>
+        <source>다음 시작부터 창을 한국어로 표시합니다</source>
+        <translation>Shows the window in Korean from the next start</translation>
+    </message>
+    <message>
+        <source>다음 시작부터 창을 영어로 표시합니다</source>
+        <translation>Shows the window in English from the next start</translation>
+    </message>
+    <message>
+        <source>언어는 Brivane을 다음에 시작할 때 바뀝니다.</source>
+        <translation>The language changes the next time Brivane starts.</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::MessageSink</name>
+    <message>
+        <source>Brivane</source>
+        <translation>Brivane</translation>
+    </message>
+</context>
+</TS>
