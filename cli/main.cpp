@@ -5,6 +5,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "report/Report.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  brivane::PrepareProcessForReports();
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("brivane-cli");
   const QStringList all = QCoreApplication::arguments();

@@ -10,13 +10,25 @@
 namespace brivane {
 namespace {
 
-// Room for the widest fixed-notation double ("%.3f" of 1.8e308 has over 300 digits).
-constexpr std::size_t kBufferSize = 400;
+// printf takes a negative precision as if none were given.
+constexpr int kDefaultPrecision = 6;
+// The sign, the 309 integer digits of the largest double and the decimal point.
+constexpr std::size_t kFixedOverhead = 1 + (DBL_MAX_10_EXP + 1) + 1;
 
+// A buffer that always holds the whole text: the text is never cut or padded with NUL bytes,
+// whatever the value and the precision.
 std::string ToChars(double v, std::chars_format format, int precision) {
-  std::array<char, kBufferSize> buf{};
-  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), v, format, precision);
-  return std::string(buf.data(), result.ptr);
+  if (precision < 0) precision = kDefaultPrecision;
+  std::string out(kFixedOverhead + static_cast<std::size_t>(precision) + 8, '\0');
+  for (;;) {
+    const auto result = std::to_chars(out.data(), out.data() + out.size(), v, format, precision);
+    // Too small a buffer is the one failure to_chars has; the size above is enough already.
+    if (result.ec != std::errc::value_too_large) {
+      out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+      return out;
+    }
+    out.resize(out.size() * 2);
+  }
 }
 
 // The C locale, created once: strtod_l reads '.' as the decimal point whatever the process

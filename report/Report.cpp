@@ -1,6 +1,8 @@
 #include "report/Report.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,8 +65,10 @@ void BlockIfIncluded(std::string& out, const SeriesRecord& s, MotorSeries series
   if (index) SpecificationBlock(out, catalog.at(*index));
 }
 
-// Writes all of `bytes`, resuming after partial writes and interruptions.
-bool WriteAll(int fd, std::string_view bytes) {
+// Writes all of `bytes`, resuming after partial writes and interruptions; `written` counts the
+// bytes that went into the file, also when it fails.
+bool WriteAll(int fd, std::string_view bytes, std::size_t& written) {
+  written = 0;
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0) {
@@ -73,8 +77,26 @@ bool WriteAll(int fd, std::string_view bytes) {
     }
     if (n == 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(n));
+    written += static_cast<std::size_t>(n);
   }
   return true;
+}
+
+// Waits for the advisory lock that every save of this program takes on the report file. Where
+// the file system offers none the save goes on, and the rollback is guarded by the file's size
+// alone.
+void LockExclusively(int fd) {
+  while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+  }
+}
+
+// Cuts off what this save appended, and nothing else: only when the file ends exactly where this
+// save's bytes end. Under the lock that is always so; a file that has grown further holds bytes
+// of another writer behind ours, and one that has shrunk was cut by someone else.
+void RemoveAppended(int fd, off_t previousSize, std::size_t appended) {
+  struct stat now {};
+  if (::fstat(fd, &now) != 0) return;
+  if (now.st_size == previousSize + static_cast<off_t>(appended)) (void)::ftruncate(fd, previousSize);
 }
 
 SaveResult Failure(SaveStatus status, std::string path, std::string_view message) {
@@ -190,6 +212,13 @@ std::string ComposeSelectionReport(const SelectionRecord& record, const MotorCat
   return out;
 }
 
+void PrepareProcessForReports() {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  ::sigaction(SIGXFSZ, &ignore, nullptr);
+}
+
 SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord& record,
                                const MotorCatalog& catalog, std::string_view saveTime,
                                std::string_view nickname, const ReportIncludes& includes) {
@@ -214,24 +243,29 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
   if (fd < 0) return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError);
 
+  // Saves of other processes into the same file wait while this one measures, writes, syncs and,
+  // if it failed, cuts back: a rollback must never cut off a report that another save appended
+  // and confirmed meanwhile. The lock goes with the descriptor at close.
+  LockExclusively(fd);
+
   // Earlier reports in the file are kept whatever happens to this one.
   struct stat before {};
   const bool regular = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
   const off_t previousSize = regular ? before.st_size : 0;
 
-  bool written = WriteAll(fd, *bytes);
+  std::size_t appended = 0;
+  bool written = WriteAll(fd, *bytes, appended);
   // Delayed write errors (a full disk, an I/O error) only surface when the data reach the disk.
   // A device that cannot be synchronised reports EINVAL, which is no failure of this write.
   if (written && ::fsync(fd) != 0 && errno != EINVAL) written = false;
   if (!written) {
-    if (regular) (void)::ftruncate(fd, previousSize);
+    if (regular) RemoveAppended(fd, previousSize, appended);
     ::close(fd);
     return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError);
   }
-  if (::close(fd) != 0) {
-    if (regular) (void)::truncate(path.c_str(), previousSize);
-    return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError);
-  }
+  // The report has reached the disk. A close that fails now has nothing left to lose, and
+  // cutting the file back after the lock is gone could remove another save's report.
+  ::close(fd);
 
   SaveResult r;
   r.status = SaveStatus::Saved;

@@ -65,9 +65,15 @@ struct SaveResult {
 
 // Appends the report to MakeReportFileName(saveTime, nickname) in `directory`.
 // An empty `directory` is the current directory. The report is converted and checked first and
-// appended in one write; a failed write leaves the file at its previous length.
+// appended in one write; a failed write removes what it appended and nothing else, also while
+// other processes save into the same file (each save holds an advisory lock on it).
 SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord& record,
                                const MotorCatalog& catalog, std::string_view saveTime,
                                std::string_view nickname, const ReportIncludes& includes);
+
+// Lets a write beyond the file-size limit (RLIMIT_FSIZE) fail with EFBIG, which a save rolls back
+// and reports, instead of the SIGXFSZ that would kill the process halfway through a report. Every
+// program that saves reports calls it once at its start.
+void PrepareProcessForReports();
 
 }  // namespace brivane

@@ -4,12 +4,14 @@
 #include <iostream>
 
 #include "engine/Selection.h"
+#include "report/Report.h"
 #include "ui/AppSetup.h"
 #include "ui/Language.h"
 #include "ui/MainFrame.h"
 #include "ui/MessageSink.h"
 
 int main(int argc, char* argv[]) {
+  brivane::PrepareProcessForReports();
   // Answered before the application exists, so that it needs no display.
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << "brivane " BRIVANE_VERSION "\n";

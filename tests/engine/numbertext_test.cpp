@@ -2,6 +2,9 @@
 
 #include <cfloat>
 #include <clocale>
+#include <cstdio>
+#include <limits>
+#include <vector>
 
 #include "engine/NumberText.h"
 
@@ -76,4 +79,20 @@ TEST(NumberText, FieldParsingKeepsTheWholeFloatRange) {
   EXPECT_EQ(ParseFloatField("3.40282356e38"), FLT_MAX);
   EXPECT_FALSE(ParseFloatField("3.4028236e38"));
   EXPECT_EQ(ParseFloatField("1e-45"), FLT_TRUE_MIN);
+}
+
+TEST(NumberText, FixedIsPrintfsTextWhateverTheValueAndPrecision) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const struct {
+    double value;
+    int decimals;
+  } cases[] = {{DBL_MAX, 3},   {-DBL_MAX, 100},    {DBL_MAX, 1100}, {DBL_TRUE_MIN, 1074},
+               {0.5, 0},       {2.5, 0},           {-0.0, 2},       {0.125, 2},
+               {kInf, 1},      {-kInf, 120},       {std::numeric_limits<double>::quiet_NaN(), 1},
+               {1.0 / 3.0, -1}};
+  for (const auto& c : cases) {
+    std::vector<char> expected(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", c.decimals, c.value)) + 1);
+    std::snprintf(expected.data(), expected.size(), "%.*f", c.decimals, c.value);
+    EXPECT_EQ(FormatFixed(c.value, c.decimals), expected.data()) << c.value << " with " << c.decimals;
+  }
 }

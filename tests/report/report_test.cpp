@@ -1,16 +1,22 @@
 // The report file: its text, its CP949 bytes, and how a save treats the file system.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <latch>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "report/Cp949.h"
@@ -321,6 +327,87 @@ TEST_F(ReportFileTest, WriteThatStopsHalfwayLeavesTheFileAsItWas) {
   }
   EXPECT_EQ(r.status, SaveStatus::WriteError);
   EXPECT_EQ(fs::file_size(file), 0u);
+}
+
+// Six saves at once into one file that can take two more reports: whatever the order, the two
+// that fit are confirmed and stay whole, and the four that fail leave no byte of theirs behind.
+TEST_F(ReportFileTest, ConcurrentSavesIntoAFullFileKeepEveryConfirmedReport) {
+  const fs::path file = dir_ / "2020-3-5 14시7분9초(홍길동).xls";
+  const std::string earlier = "earlier\r\n";
+  const std::string report = ExpectedFirstReport();
+  constexpr int kWriters = 6;
+  constexpr int kFitting = 2;
+  for (int round = 0; round < 40; ++round) {
+    WriteBytes(file, earlier);
+    std::vector<SaveStatus> statuses(kWriters);
+    {
+      const FileSizeLimit limit(earlier.size() + kFitting * report.size() + report.size() / 2);
+      std::latch start(kWriters);
+      std::vector<std::thread> writers;
+      for (int i = 0; i < kWriters; ++i) {
+        writers.emplace_back([&, i] {
+          start.arrive_and_wait();
+          statuses[i] = Save(FirstSelection(), "홍길동").status;
+        });
+      }
+      for (std::thread& w : writers) w.join();
+    }
+    ASSERT_EQ(std::count(statuses.begin(), statuses.end(), SaveStatus::Saved), kFitting) << "round " << round;
+    ASSERT_EQ(std::count(statuses.begin(), statuses.end(), SaveStatus::WriteError), kWriters - kFitting);
+    const std::string content = ReadBytes(file);
+    ASSERT_EQ(content.size(), earlier.size() + kFitting * report.size()) << "round " << round;
+    ASSERT_EQ(content, earlier + report + report) << "round " << round;
+  }
+}
+
+// Runs `body` in a child process in which SIGXFSZ kills, as it does in a program that has not
+// asked otherwise, and the file-size limit is `limit`; gives the child's wait status.
+int StatusOfChild(rlim_t limit, const std::function<int()>& body) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    signal(SIGXFSZ, SIG_DFL);
+    rlimit lowered{};
+    getrlimit(RLIMIT_FSIZE, &lowered);
+    lowered.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+    _exit(body());
+  }
+  int status = -1;
+  waitpid(pid, &status, 0);
+  return status;
+}
+
+// A save that meets the file-size limit halfway fails and leaves the file as it was, in a
+// process prepared for reports, instead of being killed with half a report written.
+TEST_F(ReportFileTest, FileSizeLimitMakesAPreparedProcessReportAWriteError) {
+  const fs::path file = dir_ / "2020-3-5 14시7분9초(홍길동).xls";
+  const std::string earlier = ExpectedFirstReport();
+  WriteBytes(file, earlier);
+  const int status = StatusOfChild(earlier.size() + 700, [&] {
+    PrepareProcessForReports();
+    const SaveResult r = Save(FirstSelection(), "홍길동");
+    return r.status == SaveStatus::WriteError && r.message == "File Write Error!" ? 0 : 1;
+  });
+  ASSERT_FALSE(WIFSIGNALED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save was not a write error";
+  EXPECT_EQ(ReadBytes(file), earlier);
+
+#ifdef BRIVANE_CLI
+  // The command line is such a program.
+  const std::string dir = dir_.string();
+  const int cli = StatusOfChild(earlier.size() + 700, [&] {
+    const int devnull = open("/dev/null", O_WRONLY);
+    dup2(devnull, STDOUT_FILENO);
+    dup2(devnull, STDERR_FILENO);
+    execl(BRIVANE_CLI, BRIVANE_CLI, "report", "--nickname", "홍길동", "--include", "1,2,3", "--at",
+          "2020-03-05T14:07:09", "--dir", dir.c_str(), "--mass", "1", "--stroke", "500", "--accel-g",
+          "1", "--velocity", "1", static_cast<char*>(nullptr));
+    return 127;
+  });
+  ASSERT_FALSE(WIFSIGNALED(cli)) << "brivane-cli killed by signal " << WTERMSIG(cli);
+  EXPECT_TRUE(WIFEXITED(cli) && WEXITSTATUS(cli) == 2) << "exit status of brivane-cli";
+  EXPECT_EQ(ReadBytes(file), earlier);
+#endif
 }
 
 }  // namespace
