@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 
