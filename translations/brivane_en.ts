@@ -232,7 +232,7 @@
     </message>
     <message>
         <source> 본 프로그램은 정해진 Motion Profile에 대응하는        Dalmer의 Linear Motor의 선정이 가능합니다.           또한, 해당 Motion Profile에 대해 Dalmer의 특정       Linear Motor가 가지는 사용율을 계산할 수 있습니다.</source>
-        <translation> This program selects the Dalmer Linear Motor        that suits a given Motion Profile.           It also calculates the duty ratio       of a given Dalmer Linear Motor for that Motion Profile.</translation>
+        <translation> This program selects the Dalmer Linear Motor that            suits a given Motion Profile. It also calculates            the duty ratio that a given Dalmer Linear Motor            reaches for that Motion Profile.</translation>
     </message>
     <message>
         <source>확인</source>
