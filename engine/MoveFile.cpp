@@ -271,8 +271,9 @@ MoveFileReading MoveFromJson(std::string_view text) {
   if (reader.HasParseError()) return Refused(MoveFileProblem::NotJson, "");
 
   if (!doc.IsObject()) return Refused(MoveFileProblem::NotMoveFile, "");
-  const auto format = doc.FindMember("format");
-  if (format == doc.MemberEnd() || !format->value.IsString() ||
+  const auto& root = static_cast<const rapidjson::Value&>(doc);
+  const auto format = root.FindMember("format");
+  if (format == root.MemberEnd() || !format->value.IsString() ||
       std::string_view(format->value.GetString(), format->value.GetStringLength()) != kMoveFileFormat)
     return Refused(MoveFileProblem::NotMoveFile, "format");
 

@@ -108,11 +108,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.duty.peakDuty = in.Next<float>();
     s.selectedDuty = s.duty;
   }
-  for (float* f : {&record.accelG, &record.accelTimeMs, &record.peakVelocity, &record.loadMass,
-                   &record.dwellMs, &record.frictionCoefficient, &record.safetyFactor}) {
+  brivane::MotionInput& move = record.move;
+  for (float* f : {&record.accelG, &record.accelTimeMs, &move.peakVelocity, &move.loadMass, &move.dwellMs,
+                   &move.frictionCoefficient, &move.safetyFactor}) {
     *f = in.Next<float>();
   }
-  record.distanceMm = in.Next<std::int32_t>();
+  move.distanceMm = in.Next<std::int32_t>();
   record.ratedLimit = in.Next<std::int32_t>();
   record.peakLimit = in.Next<std::int32_t>();
   const auto flags = in.Next<std::uint8_t>();
