@@ -11,6 +11,7 @@ packages=(
   fonts-nanum locales rapidjson-dev
   # the English translation: lupdate and lrelease, and their CMake functions
   qt6-l10n-tools qt6-tools-dev
+  poppler-utils  # pdftotext and pdftoppm for the PDF report's tests
   # the Debian package: icon sizes, dependencies, and the validators its tests run
   librsvg2-bin dpkg-dev desktop-file-utils appstream shared-mime-info lintian
 )

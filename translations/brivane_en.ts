@@ -484,6 +484,129 @@
     </message>
 </context>
 <context>
+    <name>brivane::ui::CMoveDocument</name>
+    <message>
+        <source>파일(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>파일</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>새 이동</source>
+        <translation>New move</translation>
+    </message>
+    <message>
+        <source>열기…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>다른 이름으로 저장…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>끝내기</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Brivane 이동 파일 (*.brivane);;모든 파일 (*)</source>
+        <translation>Brivane move files (*.brivane);;All files (*)</translation>
+    </message>
+    <message>
+        <source>JSON 텍스트가 아닙니다</source>
+        <translation>it is not JSON text</translation>
+    </message>
+    <message>
+        <source>Brivane 이동 파일이 아닙니다</source>
+        <translation>it is not a Brivane move file</translation>
+    </message>
+    <message>
+        <source>이 프로그램보다 새로운 버전의 파일입니다</source>
+        <translation>the file is of a newer version than this program</translation>
+    </message>
+    <message>
+        <source>필드가 없습니다</source>
+        <translation>the field is missing</translation>
+    </message>
+    <message>
+        <source>값의 형식이 맞지 않습니다</source>
+        <translation>the value has the wrong type</translation>
+    </message>
+    <message>
+        <source>유한한 수가 아닙니다</source>
+        <translation>it is not a finite number</translation>
+    </message>
+    <message>
+        <source>허용되지 않는 값입니다</source>
+        <translation>the value is not allowed</translation>
+    </message>
+    <message>
+        <source>파일을 열 수 없습니다: %1
+%2</source>
+        <translation>Cannot open the file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>필드 &quot;%1&quot;: %2</source>
+        <translation>field &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>이동 파일을 열 수 없습니다: %1
+%2</source>
+        <translation>Cannot open the move file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>다른 이름으로 저장</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Brivane 이동 파일 (*.brivane)</source>
+        <translation>Brivane move files (*.brivane)</translation>
+    </message>
+    <message>
+        <source>파일을 저장할 수 없습니다: %1
+%2</source>
+        <translation>Cannot save the file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 문서 (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF 파일을 쓸 수 없습니다: %1
+%2</source>
+        <translation>Cannot write the PDF file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1의 변경 내용을 저장하시겠습니까?</source>
+        <translation>Save the changes to %1?</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+</context>
+<context>
     <name>brivane::ui::CSaveDataDlg</name>
     <message>
         <source>Dialog</source>
@@ -526,6 +649,153 @@
     <message>
         <source>Brivane</source>
         <translation>Brivane</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::PdfReport</name>
+    <message>
+        <source>선택 안 됨</source>
+        <translation>none chosen</translation>
+    </message>
+    <message>
+        <source>이동 조건</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>부하 질량</source>
+        <translation>Load mass</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>이동 거리</source>
+        <translation>Stroke</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>최대 가속도</source>
+        <translation>Peak acceleration</translation>
+    </message>
+    <message>
+        <source>가속 시간</source>
+        <translation>Acceleration time</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>msec</source>
+        <translation>msec</translation>
+    </message>
+    <message>
+        <source>최대 속도</source>
+        <translation>Peak velocity</translation>
+    </message>
+    <message>
+        <source>m/sec</source>
+        <translation>m/sec</translation>
+    </message>
+    <message>
+        <source>휴지 시간</source>
+        <translation>Dwell time</translation>
+    </message>
+    <message>
+        <source>마찰 계수</source>
+        <translation>Friction coefficient</translation>
+    </message>
+    <message>
+        <source>안전율</source>
+        <translation>Safety factor</translation>
+    </message>
+    <message>
+        <source>사용률 허용치(정격)</source>
+        <translation>Allowed duty (rated)</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>사용률 허용치(최대)</source>
+        <translation>Allowed duty (peak)</translation>
+    </message>
+    <message>
+        <source>주위온도</source>
+        <translation>Ambient temperature</translation>
+    </message>
+    <message>
+        <source>℃</source>
+        <translation>℃</translation>
+    </message>
+    <message>
+        <source>모터 선정 결과</source>
+        <translation>Motor Selection Result</translation>
+    </message>
+    <message>
+        <source>선정 결과가 없습니다. (Linear Motor 선정을 실행하지 않았습니다.)</source>
+        <translation>No selection results. (Select Linear Motor has not been run.)</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>정격 사용률(%)</source>
+        <translation>Rated duty(%)</translation>
+    </message>
+    <message>
+        <source>최대 사용률(%)</source>
+        <translation>Peak duty(%)</translation>
+    </message>
+    <message>
+        <source>적합한 모델 없음</source>
+        <translation>no model fits</translation>
+    </message>
+    <message>
+        <source>부하 분석 DATA</source>
+        <translation>Load Analysis DATA</translation>
+    </message>
+    <message>
+        <source>부하 분석 결과가 없습니다. (사용률 계산을 실행하지 않았습니다.)</source>
+        <translation>No load analysis. (Calculate duty has not been run.)</translation>
+    </message>
+    <message>
+        <source>적용 Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Motor Profile</source>
+        <translation>Motor Profile</translation>
+    </message>
+    <message>
+        <source>속도 프로파일이 없습니다. (사용률 계산을 실행하지 않았습니다.)</source>
+        <translation>No velocity profile. (Calculate duty has not been run.)</translation>
+    </message>
+    <message>
+        <source>선정모터 사양</source>
+        <translation>Selected motor specifications</translation>
+    </message>
+    <message>
+        <source>표시할 데이터 시트가 없습니다. (선정된 모델이 없거나 표시 항목이 선택되지 않았습니다.)</source>
+        <translation>No data sheets to show. (No model is selected, or no show box is ticked.)</translation>
+    </message>
+    <message>
+        <source>PDF를 만들 수 없습니다.</source>
+        <translation>Cannot make the PDF.</translation>
+    </message>
+    <message>
+        <source>작성일: %1</source>
+        <translation>Made on: %1</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,9 @@ QFont FormFont() {
 void SetUpApplication() {
   // QApplication adopts the user's locale; keep the C library's numbers in the C locale.
   std::setlocale(LC_NUMERIC, "C");
+  // The settings (recent files, window geometry, last folder) go to the desktop's usual place,
+  // ~/.config/Brivane/Brivane.conf on Linux.
+  QApplication::setOrganizationName(QStringLiteral("Brivane"));
   QApplication::setApplicationName(QStringLiteral("Brivane"));
   // Lets the desktop match the window with the installed menu entry and its icon.
   QApplication::setDesktopFileName(QStringLiteral("io.github.brivane.Brivane"));

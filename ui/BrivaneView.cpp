@@ -68,6 +68,18 @@ void CBrivaneView::ConnectCommands() {
   connect(m_w.buttonSaveResult, &QPushButton::clicked, this, &CBrivaneView::OnSaveResult);
   connect(m_w.radioAccelG, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeGravity);
   connect(m_w.radioAccelTime, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeTime);
+  for (QLineEdit* edit : {m_w.editLoadMass, m_w.editDistance, m_w.editAccel, m_w.editVelocity, m_w.editDwell,
+                          m_w.editFriction, m_w.editSafety, m_w.editAmbient}) {
+    connect(edit, &QLineEdit::textChanged, this, &CBrivaneView::InputsChanged);
+  }
+  for (QComboBox* combo : {m_w.comboRatedLimit, m_w.comboPeakLimit, m_w.comboModel}) {
+    connect(combo, &QComboBox::currentTextChanged, this, &CBrivaneView::InputsChanged);
+  }
+  const std::array<QAbstractButton*, 5> toggles{m_w.radioAccelG, m_w.radioAccelTime, m_w.checkShow[0],
+                                                m_w.checkShow[1], m_w.checkShow[2]};
+  for (QAbstractButton* button : toggles) {
+    connect(button, &QAbstractButton::toggled, this, &CBrivaneView::InputsChanged);
+  }
 }
 
 void CBrivaneView::SetHintFont() { m_w.labelFrictionHint->setFont(QFont(QStringLiteral("Arial"), 8)); }
@@ -160,6 +172,10 @@ void CBrivaneView::ShowResults() {
   m_w.editCoil->setText(FromUtf8(texts.coil));
 }
 
+ShownResults CBrivaneView::Results() const {
+  return ShownResults{m_selected, m_found, m_analysedModel, m_analysis, m_chart};
+}
+
 void CBrivaneView::ShowMessage(const Message& message) { m_messages.Warn(this, MessageText(message)); }
 
 // ---------------------------------------------------------------------------------------------
@@ -181,7 +197,7 @@ void CBrivaneView::OnInitialUpdate() {
   update();
 }
 
-void CBrivaneView::RunSelection() { DoSelection(); }
+bool CBrivaneView::RunSelection() { return DoSelection(); }
 
 bool CBrivaneView::DoSelection() {
   if (!UpdateValues()) return false;
@@ -197,6 +213,7 @@ bool CBrivaneView::DoSelection() {
     // The results are on screen before the messages, so a no-fit message sits over the outcome it
     // explains.
     m_found = outcome.series;
+    m_selected = true;
     ShowForm();
     ShowResults();
   }
@@ -211,6 +228,7 @@ void CBrivaneView::CheckModelDuty() {
   m_record.Apply(outcome);
   if (outcome.analysis) {
     m_analysis = *outcome.analysis;
+    m_analysedModel = outcome.model;
     // The ambient edit shows the temperature as the check read it ("26" for "25.6").
     m_values.ambient = FormatAnalysisTexts(m_analysis).ambient;
     ShowForm();
@@ -221,7 +239,10 @@ void CBrivaneView::CheckModelDuty() {
     return;
   }
   // No constant-velocity stretch: the chart keeps what it showed.
-  if (outcome.chart) m_w.chartViewer->setChart(MakeVelocityChart(*outcome.chart, m_w.chartViewer->size()));
+  if (outcome.chart) {
+    m_chart = *outcome.chart;
+    m_w.chartViewer->setChart(MakeVelocityChart(m_chart, m_w.chartViewer->size()));
+  }
   update();
   m_checkedSeries = static_cast<std::int32_t>(outcome.series);
   OnViewSpec();
@@ -252,6 +273,8 @@ void CBrivaneView::OnResetData() {
   m_motorType = {true, true, true, true, true, true};
   m_found = {};
   m_analysis = LoadAnalysis{};
+  m_selected = false;
+  m_analysedModel.clear();
   m_checkedSeries = 0;
   SetHintFont();
   ShowForm();
@@ -285,7 +308,8 @@ void CBrivaneView::SetAccelMode(AccelMode mode) {
 }
 
 void CBrivaneView::DrawEmptyChart() {
-  m_w.chartViewer->setChart(MakeVelocityChart(EmptyProfileChart(), m_w.chartViewer->size()));
+  m_chart = EmptyProfileChart();
+  m_w.chartViewer->setChart(MakeVelocityChart(m_chart, m_w.chartViewer->size()));
 }
 
 void CBrivaneView::OpenSpecSheet(MotorSeries s) {

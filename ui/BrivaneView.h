@@ -25,6 +25,15 @@ namespace brivane::ui {
 class CMotorSpecSheet;
 class MessageSink;
 
+// What the form's result groups and chart show, for the PDF report.
+struct ShownResults {
+  bool selected = false;  // a selection has completed since the start or the last reset
+  std::array<SeriesChoice, 3> found{};
+  std::string analysedModel;  // the model whose analysis is on show; empty: none
+  LoadAnalysis analysis;
+  ProfileChartData chart;  // what the chart draws
+};
+
 class CBrivaneView : public QWidget {
   Q_OBJECT
  public:
@@ -40,15 +49,23 @@ class CBrivaneView : public QWidget {
   const FormValues& Values() const { return m_values; }
   // Shows other values in the form (a saved move, a row of a comparison), as if typed.
   void SetValues(const FormValues& values);
+  // Reads the form into Values() as a button does: false, after the warning, when a text is not
+  // a number.
+  bool CommitForm() { return UpdateValues(); }
+  ShownResults Results() const;
 
   // Button handlers.
-  void RunSelection();      // "Linear Motor 선정"
+  bool RunSelection();      // "Linear Motor 선정"; false when it stopped on a message
   void CheckModelDuty();    // "사용률 계산"
   void OnViewSpec();        // "선정모터 사양보기"
   void OnResetData();       // "Data초기화"
   void OnSaveResult();      // "결과 저장"
   void OnAccelModeGravity();
   void OnAccelModeTime();
+
+ signals:
+  // Something the move file holds changed in the widgets (typed, picked or shown).
+  void InputsChanged();
 
  private:
   void ConnectCommands();
@@ -84,6 +101,9 @@ class CBrivaneView : public QWidget {
   // that got past its input and model checks.
   std::array<SeriesChoice, 3> m_found{};
   LoadAnalysis m_analysis;
+  bool m_selected = false;
+  std::string m_analysedModel;
+  ProfileChartData m_chart;
   // The series of a duty check whose data sheet is still to open; 0 = none.
   std::int32_t m_checkedSeries = 0;
 

@@ -57,6 +57,7 @@ LanguageOption ParseLanguageOption(const QStringList& arguments) {
     } else if (arguments[i].startsWith(withValue)) {
       value = arguments[i].mid(withValue.size());
     } else {
+      option.rest << arguments[i];
       continue;
     }
     option.language = LanguageFromCode(value);
@@ -68,10 +69,8 @@ LanguageOption ParseLanguageOption(const QStringList& arguments) {
   return option;
 }
 
-QSettings LanguageSettings() {
-  // INI in the user's configuration folder, also where tests point QSettings::setPath.
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("brivane"), QStringLiteral("Brivane"));
-}
+// The application's own settings, beside the file menu's (~/.config/Brivane/Brivane.conf).
+QSettings LanguageSettings() { return QSettings(); }
 
 std::optional<Language> StoredLanguage(const QSettings& settings) {
   return LanguageFromCode(settings.value(kLanguageKey).toString());

@@ -26,10 +26,12 @@ QLocale SystemLocale();
 struct LanguageOption {
   std::optional<Language> language;  // none: the option is not given
   QString error;                     // not empty: the option is given without a valid value
+  QStringList rest;                  // the arguments without the option, in their order
 };
 LanguageOption ParseLanguageOption(const QStringList& arguments);
 
-// The settings that keep the language for the next start (the user's, under "brivane").
+// The settings that keep the language for the next start: the application's (SetUpApplication()
+// names them).
 QSettings LanguageSettings();
 std::optional<Language> StoredLanguage(const QSettings& settings);
 void StoreLanguage(QSettings& settings, Language language);

@@ -1,6 +1,7 @@
 #include "ui/MainFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -10,7 +11,9 @@
 
 #include "ui/AboutDlg.h"
 #include "ui/BrivaneView.h"
+#include "ui/FileDialogs.h"
 #include "ui/LanguageMenu.h"
+#include "ui/MoveDocument.h"
 #include "engine/Selection.h"
 
 namespace brivane::ui {
@@ -32,7 +35,7 @@ class CFormScrollArea final : public QScrollArea {
 
 }  // namespace
 
-CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent)
+CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent, FileDialogs* dialogs)
     : QMainWindow(parent) {
   setObjectName(QStringLiteral("mainFrame"));
   setWindowTitle(tr("Dalmer Linear Motor 선정 2020 Ver3.3"));
@@ -73,6 +76,12 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   scroller->setWidget(m_view);
   setCentralWidget(scroller);
 
+  if (dialogs == nullptr) {
+    m_ownDialogs = std::make_unique<NativeFileDialogs>();
+    dialogs = m_ownDialogs.get();
+  }
+  m_document = new CMoveDocument(*this, *m_view, record, messages, *dialogs);
+
   move(100, 100);
   resize(1500, 1300);
 }
@@ -83,6 +92,17 @@ void CMainFrame::InitialUpdate() {
   if (QLayout* l = layout()) l->activate();
   const QSize wanted = sizeHint();
   resize(std::min(width(), wanted.width()), std::min(height(), wanted.height()));
+  m_document->Start();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (m_document->MayClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void CMainFrame::OnAppAbout() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 class QLabel;
 
@@ -12,20 +13,34 @@ struct SelectionRecord;
 namespace brivane::ui {
 
 class CBrivaneView;
+class CMoveDocument;
+class FileDialogs;
 class MessageSink;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
-  CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent = nullptr);
+  // The file menu asks for paths through `dialogs`; none: the real file dialogs.
+  CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent = nullptr,
+             FileDialogs* dialogs = nullptr);
+  ~CMainFrame() override;
 
-  // Runs the form's initial update and shrinks the window to fit the form.
+  // Runs the form's initial update, shrinks the window to fit the form, then takes the
+  // remembered geometry.
   void InitialUpdate();
 
   void OnAppAbout();
 
+  CBrivaneView& View() { return *m_view; }
+  CMoveDocument& Document() { return *m_document; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  std::unique_ptr<FileDialogs> m_ownDialogs;
   CBrivaneView* m_view = nullptr;
+  CMoveDocument* m_document = nullptr;
   QLabel* m_idleText = nullptr;
 };
 

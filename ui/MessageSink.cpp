@@ -14,4 +14,20 @@ void DialogMessageSink::Warn(QWidget* parent, const QString& text) {
   box.exec();
 }
 
+SaveChoice DialogMessageSink::AskSave(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, QCoreApplication::translate("brivane::ui::MessageSink", "Brivane"), text,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setObjectName(QStringLiteral("brivaneQuestionBox"));
+  box.setDefaultButton(QMessageBox::Save);
+  box.setWindowModality(Qt::ApplicationModal);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveChoice::Save;
+    case QMessageBox::Discard:
+      return SaveChoice::Discard;
+    default:
+      return SaveChoice::Cancel;
+  }
+}
+
 }  // namespace brivane::ui

@@ -171,7 +171,8 @@ class LanguageTest : public QObject {
     dialogtest::PinEnvironment("brivane-language-test");
     // Never the user's own settings: the menu writes here.
     QVERIFY(m_settingsDir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    QVERIFY(LanguageSettings().fileName().startsWith(m_settingsDir.path()));
   }
   void cleanupTestCase() { InstallLanguage(Language::Korean); }
 
@@ -240,21 +241,25 @@ class LanguageTest : public QObject {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");  // a language code, or "error"
-    QTest::newRow("English locale") << QStringList{} << QString() << "en_GB" << "en";
-    QTest::newRow("Korean locale") << QStringList{} << QString() << "ko_KR" << "ko";
-    QTest::newRow("another locale is Korean") << QStringList{} << QString() << "de_DE" << "ko";
-    QTest::newRow("C locale is Korean") << QStringList{} << QString() << "C" << "ko";
-    QTest::newRow("menu choice over locale") << QStringList{} << "en" << "ko_KR" << "en";
-    QTest::newRow("option over menu choice") << QStringList{"--lang", "ko"} << "en" << "en_US" << "ko";
-    QTest::newRow("option with =") << QStringList{"-style", "Fusion", "--lang=en"} << "ko" << "ko_KR" << "en";
-    QTest::newRow("unknown value") << QStringList{"--lang", "de"} << QString() << "en_US" << "error";
-    QTest::newRow("missing value") << QStringList{"--lang"} << QString() << "en_US" << "error";
+    QTest::addColumn<QStringList>("rest");   // the arguments left for the program
+    QTest::newRow("English locale") << QStringList{} << QString() << "en_GB" << "en" << QStringList{};
+    QTest::newRow("Korean locale") << QStringList{} << QString() << "ko_KR" << "ko" << QStringList{};
+    QTest::newRow("another locale is Korean") << QStringList{} << QString() << "de_DE" << "ko" << QStringList{};
+    QTest::newRow("C locale is Korean") << QStringList{} << QString() << "C" << "ko" << QStringList{};
+    QTest::newRow("menu choice over locale") << QStringList{} << "en" << "ko_KR" << "en" << QStringList{};
+    QTest::newRow("option over menu choice")
+        << QStringList{"--lang", "ko", "axis.brivane"} << "en" << "en_US" << "ko" << QStringList{"axis.brivane"};
+    QTest::newRow("option with =") << QStringList{"-style", "Fusion", "--lang=en"} << "ko" << "ko_KR" << "en"
+                                   << QStringList{"-style", "Fusion"};
+    QTest::newRow("unknown value") << QStringList{"--lang", "de"} << QString() << "en_US" << "error" << QStringList{};
+    QTest::newRow("missing value") << QStringList{"--lang"} << QString() << "en_US" << "error" << QStringList{};
   }
   void startLanguage() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, stored);
     QFETCH(QString, locale);
     QFETCH(QString, expected);
+    QFETCH(QStringList, rest);
     const LanguageOption option = ParseLanguageOption(arguments);
     if (expected == QLatin1String("error")) {
       QVERIFY(!option.error.isEmpty());
@@ -263,6 +268,7 @@ class LanguageTest : public QObject {
     QVERIFY2(option.error.isEmpty(), qPrintable(option.error));
     const Language language = StartLanguage(option.language, LanguageFromCode(stored), QLocale(locale));
     QCOMPARE(LanguageCode(language), expected);
+    QCOMPARE(option.rest, rest);
   }
 
   void languageMenuKeepsTheChoiceForTheNextStart() {
@@ -285,7 +291,7 @@ class LanguageTest : public QObject {
     }
     CMainFrame next(record, sink);
     QVERIFY(Find<QAction>(&next, "actionLanguageEnglish")->isChecked());
-    QVERIFY(QFile::exists(m_settingsDir.filePath(QStringLiteral("brivane/Brivane.ini"))));
+    QVERIFY(QFile::exists(LanguageSettings().fileName()));
   }
 
  private:

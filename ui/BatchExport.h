@@ -1,0 +1,17 @@
+// The PDF report of a move file made without a window on screen (`brivane --export-pdf`): the
+// form is filled and driven as a user would, hidden, so that the PDF is the one the menu writes.
+#pragma once
+
+#include <QString>
+
+namespace brivane::ui {
+
+// Exit statuses besides 0.
+inline constexpr int kExportRefused = 64;  // the move file could not be read or was refused
+inline constexpr int kExportFailed = 1;    // the selection stopped on a message, or the write failed
+
+// Opens the move file, runs the selection and, when the file names a model, its duty check, then
+// writes the PDF. Every message the window would show goes to stderr.
+int ExportMoveFileToPdf(const QString& movePath, const QString& pdfPath);
+
+}  // namespace brivane::ui
