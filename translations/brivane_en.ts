@@ -215,6 +215,86 @@
         <source>사용자 닉네임의 &quot;%1&quot; 문자는 보고서 파일의 한글 코드(CP949)로 쓸 수 없어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 바랍니다.</source>
         <translation>Nothing was saved: the character &quot;%1&quot; of the nickname cannot be written in the Korean encoding of the report file (CP949). Please change the nickname.</translation>
     </message>
+    <message>
+        <source>모델</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>시리즈</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>판정</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>정격 사용률(%)</source>
+        <translation>Rated duty(%)</translation>
+    </message>
+    <message>
+        <source>최대 사용률(%)</source>
+        <translation>Peak duty(%)</translation>
+    </message>
+    <message>
+        <source>정격 여유(%)</source>
+        <translation>Rated margin(%)</translation>
+    </message>
+    <message>
+        <source>최대 여유(%)</source>
+        <translation>Peak margin(%)</translation>
+    </message>
+    <message>
+        <source>코일부온도(℃)</source>
+        <translation>Coil temp.(℃)</translation>
+    </message>
+    <message>
+        <source>허용 부하(kg)</source>
+        <translation>Load headroom(kg)</translation>
+    </message>
+    <message>
+        <source>최대 전류(Arms)</source>
+        <translation>Peak current(Arms)</translation>
+    </message>
+    <message>
+        <source>실효 전류(Arms)</source>
+        <translation>RMS current(Arms)</translation>
+    </message>
+    <message>
+        <source>최대 전류비(%)</source>
+        <translation>Peak current ratio(%)</translation>
+    </message>
+    <message>
+        <source>정격 전류비(%)</source>
+        <translation>Rated current ratio(%)</translation>
+    </message>
+    <message>
+        <source>역기전력(V)</source>
+        <translation>Back EMF(V)</translation>
+    </message>
+    <message>
+        <source>동손(W)</source>
+        <translation>Copper loss(W)</translation>
+    </message>
+    <message>
+        <source>선정</source>
+        <translation>selected</translation>
+    </message>
+    <message>
+        <source>적합</source>
+        <translation>fits</translation>
+    </message>
+    <message>
+        <source>부적합</source>
+        <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>3000 or more</source>
+        <translation>3000 or more</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::CAboutDlg</name>

@@ -39,7 +39,8 @@ constexpr MessageSource kMessageSources[] = {
 };
 
 // The texts of the catalog's and the engine's tables that EngineText() is asked for: the series
-// captions, the data-sheet labels, the analysis and temperature labels. Only here for lupdate.
+// captions, the data-sheet labels, the analysis and temperature labels, the comparison's words.
+// Only here for lupdate.
 [[maybe_unused]] constexpr const char* kTableTexts[] = {
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "양측식 (Coreless)"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "양측식"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "양측식-Coreless Type"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "편측식 (Ironcore)"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "편측식"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "편측식-Cored Type"),
@@ -52,6 +53,18 @@ constexpr MessageSource kMessageSources[] = {
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "평균 추력"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "가감속 시간"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "등속 시간"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "총 소요 시간"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "가감속 거리"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "등속 거리"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "총 이동거리"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "주위온도"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "코일부온도"),
+    // The candidate comparison's column headers, its verdicts and its headroom cap.
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "모델"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "시리즈"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "No."), QT_TRANSLATE_NOOP("brivane::EngineTexts", "판정"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 사용률(%)"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 사용률(%)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 여유(%)"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 여유(%)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "코일부온도(℃)"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "허용 부하(kg)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류(Arms)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "실효 전류(Arms)"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류비(%)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 전류비(%)"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "역기전력(V)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "동손(W)"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "선정"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "적합"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "부적합"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "3000 or more"),
 };
 
 // The save's texts (report/Report.h); the nickname refusals name the character with %1.

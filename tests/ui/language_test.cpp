@@ -15,9 +15,15 @@
 #include <QTimer>
 #include <QtTest>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "catalog/DataSheetFields.h"
+#include "catalog/Series.h"
+#include "engine/ComparisonTexts.h"
 #include "engine/FormValues.h"
+#include "engine/Presentation.h"
 #include "engine/Messages.h"
 #include "engine/Selection.h"
 #include "report/Report.h"
@@ -200,6 +206,29 @@ class LanguageTest : public QObject {
     }
     QCOMPARE(english.size(), static_cast<qsizetype>(std::size(all)));  // no two codes share a translation
     InstallLanguage(Language::Korean);
+  }
+
+  // The engine's and the catalog's table texts are found by lupdate only through the markers in
+  // EngineTexts.cpp: a marker that is missing or differs from its table leaves Hangul in English.
+  void engineTableTextsAreTranslated() {
+    std::vector<std::string> texts;
+    for (const auto& s : brivane::kSeriesTable) texts.insert(texts.end(), {std::string(s.caption), std::string(s.name), std::string(s.sheetCaption)});
+    for (const auto& f : brivane::kDataSheetFields) texts.emplace_back(f.sheetLabel);
+    for (const auto& r : brivane::kAnalysisRows) texts.emplace_back(r.label);
+    for (const auto& r : brivane::kTemperatureRows) texts.emplace_back(r.label);
+    for (const auto& c : brivane::CandidateColumns()) texts.emplace_back(c.header);
+    brivane::CandidateRating rating;  // the three verdicts: unfit, fitting, the selection's pick
+    for (const bool pick : {false, true}) {
+      rating.selected = pick;
+      for (const bool fits : {false, true}) {
+        rating.fits = fits || pick;
+        texts.push_back(brivane::FormatCandidateTexts(rating)[static_cast<std::size_t>(brivane::CandidateColumn::Verdict)]);
+      }
+    }
+    InstallLanguage(Language::English);
+    for (const std::string& text : texts) QVERIFY2(!HasHangul(EngineText(text)), text.c_str());
+    InstallLanguage(Language::Korean);
+    for (const std::string& text : texts) QCOMPARE(EngineText(text), QString::fromStdString(text));
   }
 
   void saveResultsInKoreanAreTheReportsOwnTexts_data() {
