@@ -19,18 +19,20 @@ bool Within(float x, float lo, float hi) { return x >= lo && x <= hi; }
 std::optional<Message> ValidateMotionInput(const MotionInput& in, AccelTimeCheck accelTimeCheck) {
   if (in.accelMode == AccelMode::Time) {
     // The duty check has no 10 msec bound, but a time of 0 or below gives no finite acceleration.
-    const bool ok = accelTimeCheck == AccelTimeCheck::Selection ? in.accelValue >= 10.0f : in.accelValue > 0.0f;
+    const bool ok = accelTimeCheck == AccelTimeCheck::Selection ? in.accelValue >= kMinSelectionAccelTimeMs
+                                                                : in.accelValue > 0.0f;
     if (!ok) return msg::kAccelTime;
-  } else if (!(in.accelValue > 0.0f && in.accelValue <= 50.0f)) {
+  } else if (!(in.accelValue > 0.0f && in.accelValue <= kMaxAccelG)) {
     return msg::kAccelG;
   }
-  if (!(in.peakVelocity > 0.0f && in.peakVelocity <= 30.0f)) return msg::kVelocity;
+  if (!(in.peakVelocity > 0.0f && in.peakVelocity <= kMaxVelocity)) return msg::kVelocity;
   if (!(in.loadMass > 0.0f && in.loadMass <= kMaxLoadMassKg)) return msg::kMass;
   // Taken as unsigned, every negative stroke is beyond the bound.
-  if (in.distanceMm == 0 || static_cast<std::uint32_t>(in.distanceMm) > 100000u) return msg::kDistance;
-  if (!Within(in.frictionCoefficient, 0.0f, 10.0f)) return msg::kFriction;
-  if (!Within(in.safetyFactor, 1.0f, 20.0f)) return msg::kSafety;
-  if (!Within(in.dwellMs, 0.0f, 10000000.0f)) return msg::kDwell;
+  if (in.distanceMm == 0 || static_cast<std::uint32_t>(in.distanceMm) > static_cast<std::uint32_t>(kMaxDistanceMm))
+    return msg::kDistance;
+  if (!Within(in.frictionCoefficient, 0.0f, kMaxFriction)) return msg::kFriction;
+  if (!Within(in.safetyFactor, kMinSafetyFactor, kMaxSafetyFactor)) return msg::kSafety;
+  if (!Within(in.dwellMs, 0.0f, kMaxDwellMs)) return msg::kDwell;
   return std::nullopt;
 }
 

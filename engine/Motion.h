@@ -28,8 +28,17 @@ struct MotionInput {
   float safetyFactor = 1.3f;
 };
 
-// The largest load mass the input checks accept, kg.
-inline constexpr float kMaxLoadMassKg = 3000.0f;
+// The bounds of the input checks (ValidateMotionInput), also shown to the user beside the inputs.
+// "above" means strictly greater, "at most" and "at least" include the bound.
+inline constexpr float kMaxAccelG = 50.0f;                // g: above 0, at most this
+inline constexpr float kMinSelectionAccelTimeMs = 10.0f;  // msec: at least this for the selection
+inline constexpr float kMaxVelocity = 30.0f;              // m/s: above 0, at most this
+inline constexpr float kMaxLoadMassKg = 3000.0f;          // kg: above 0, at most this
+inline constexpr std::int32_t kMaxDistanceMm = 100000;    // mm: above 0, at most this
+inline constexpr float kMaxFriction = 10.0f;              // 0 to this
+inline constexpr float kMinSafetyFactor = 1.0f;           // this to kMaxSafetyFactor
+inline constexpr float kMaxSafetyFactor = 20.0f;
+inline constexpr float kMaxDwellMs = 10000000.0f;         // msec: 0 to this
 
 struct DutyResult {
   float ratedDuty = 0.0f;  // percent

@@ -57,4 +57,12 @@ std::optional<ProfileChartData> MakeProfileChart(const LoadAnalysis& a, float pe
   return chart;
 }
 
+ResultAlert DutyAlert(float ratio, std::optional<int> limitPercent) {
+  if (ratio > 100.0f) return ResultAlert::AboveFull;
+  if (limitPercent && !(static_cast<float>(*limitPercent) > ratio)) return ResultAlert::AboveLimit;
+  return ResultAlert::None;
+}
+
+ResultAlert CoilAlert(float coilTemp) { return coilTemp > kMaxCoilTempC ? ResultAlert::AboveFull : ResultAlert::None; }
+
 }  // namespace brivane

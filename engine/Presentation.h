@@ -63,6 +63,22 @@ ProfileChartData EmptyProfileChart();
 // (the chart then keeps what it showed).
 std::optional<ProfileChartData> MakeProfileChart(const LoadAnalysis& a, float peakVelocity);
 
+// How a checked result stands against what the motor may take. The texts stay as they are; the
+// window marks the values with it.
+enum class ResultAlert {
+  None,
+  AboveLimit,  // a duty ratio the selection would refuse under the chosen limit
+  AboveFull,   // a duty ratio above 100 %, or a coil temperature above kMaxCoilTempC
+};
+
+// The coil temperature the form asks to stay under ("90도 이하 사용할 것"), degC.
+inline constexpr float kMaxCoilTempC = 90.0f;
+
+// A duty ratio against 100 % and against its limit in percent (none: no limit chosen). At the
+// limit already counts, as the selection takes only ratios strictly under it.
+ResultAlert DutyAlert(float ratio, std::optional<int> limitPercent);
+ResultAlert CoilAlert(float coilTemp);
+
 // One time label: whole milliseconds of a single-precision product, halves rounded up.
 std::string ChartTimeLabel(float milliseconds);
 

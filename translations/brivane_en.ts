@@ -485,6 +485,64 @@
         <source>결과 저장</source>
         <translation>Save result</translation>
     </message>
+    <message>
+        <source>90도를 넘습니다</source>
+        <translation>Above 90 degrees</translation>
+    </message>
+    <message>
+        <source>부하 질량 [kg]: 0 초과 %1 이하</source>
+        <translation>Load mass [kg]: above 0, at most %1</translation>
+    </message>
+    <message>
+        <source>이동 거리 [mm]: 0 초과 %1 이하의 정수</source>
+        <translation>Stroke [mm]: a whole number above 0, at most %1</translation>
+    </message>
+    <message>
+        <source>가속도(g): 0 초과 %1 이하
+가속 시간(msec): 선정은 %2 이상, 사용률 계산은 0 초과</source>
+        <translation>Acceleration (g): above 0, at most %1
+Acceleration time (msec): at least %2 for the selection, above 0 for the duty calculation</translation>
+    </message>
+    <message>
+        <source>최대 속도 [m/sec]: 0 초과 %1 이하</source>
+        <translation>Peak velocity [m/sec]: above 0, at most %1</translation>
+    </message>
+    <message>
+        <source>휴지 시간 [msec]: 0 이상 %1 이하</source>
+        <translation>Dwell time [msec]: 0 to %1</translation>
+    </message>
+    <message>
+        <source>마찰 계수 (단위 없음): 0 이상 %1 이하</source>
+        <translation>Friction coefficient (no unit): 0 to %1</translation>
+    </message>
+    <message>
+        <source>안전율 (단위 없음): %1 이상 %2 이하, 최대 사용률에만 곱합니다</source>
+        <translation>Safety factor (no unit): %1 to %2, applied to the peak duty only</translation>
+    </message>
+    <message>
+        <source>[%]: %1에서 %2까지 5 간격, 목록에서 고르거나 &quot;30&quot;, &quot;30%&quot;처럼 입력</source>
+        <translation>[%]: %1 to %2 in steps of 5; pick from the list or type e.g. &quot;30&quot; or &quot;30%&quot;</translation>
+    </message>
+    <message>
+        <source>정격 사용률 허용치 </source>
+        <translation>Allowed rated duty </translation>
+    </message>
+    <message>
+        <source>최대 사용률 허용치 </source>
+        <translation>Allowed peak duty </translation>
+    </message>
+    <message>
+        <source>사용률을 계산할 모델</source>
+        <translation>The model whose duty is calculated</translation>
+    </message>
+    <message>
+        <source>주위온도 [℃]: 숫자, 숫자가 아닌 글은 0으로 읽습니다</source>
+        <translation>Ambient temperature [℃]: a number; text that is not a number reads as 0</translation>
+    </message>
+    <message>
+        <source>선정모터 사양보기가 이 시리즈의 사양서를 엽니다</source>
+        <translation>View motor specs opens the data sheet of this series</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::CChartViewer</name>
@@ -539,6 +597,10 @@
         <source>감사합니다.</source>
         <translation>Thank you.</translation>
     </message>
+    <message>
+        <source>입력이 바뀌었습니다: 흐린 결과는 다시 계산할 때까지 이전 입력의 것입니다</source>
+        <translation>The inputs have changed: the greyed results belong to the previous inputs until you calculate again</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::CMotorSpecSheet</name>
@@ -561,6 +623,14 @@
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>100%를 넘습니다</source>
+        <translation>Above 100%</translation>
+    </message>
+    <message>
+        <source>사용률 허용치 이상입니다</source>
+        <translation>At or above the allowed duty</translation>
     </message>
 </context>
 <context>
@@ -876,6 +946,13 @@
     <message>
         <source>작성일: %1</source>
         <translation>Made on: %1</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::ResultMarks</name>
+    <message>
+        <source>이전 입력의 결과입니다</source>
+        <translation>Result of the previous inputs</translation>
     </message>
 </context>
 </TS>

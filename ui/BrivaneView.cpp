@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QtCharts/QChart>
 #include <algorithm>
 #include <charconv>
 #include <utility>
@@ -15,8 +16,10 @@
 #include "engine/Presentation.h"
 #include "ui/ChartViewer.h"
 #include "ui/EngineTexts.h"
+#include "ui/InputTips.h"
 #include "ui/MessageSink.h"
 #include "ui/MotorSpecDlg.h"
+#include "ui/ResultMarks.h"
 #include "ui/SaveDataDlg.h"
 
 namespace brivane::ui {
@@ -34,11 +37,12 @@ QString IntText(std::int32_t v) {
 
 QString FloatText(float v) { return FromUtf8(FormatGeneral6(static_cast<double>(v))); }
 
-// The position the user picked or typed in a duty-limit list; typed text that is no item is none.
+// The position the user picked or typed in a duty-limit list: an item's text, or a percentage the
+// list holds typed more loosely ("30", "30%"); any other text is none.
 std::optional<int> SelectedPosition(const QComboBox* combo) {
   const int i = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-  if (i < 0) return std::nullopt;
-  return i;
+  if (i >= 0) return i;
+  return PositionFromLimitText(ToUtf8(combo->currentText()));
 }
 
 // Shows a position of a duty-limit list; none leaves the typed text as it is.
@@ -55,7 +59,9 @@ CBrivaneView::CBrivaneView(SelectionRecord& record, MessageSink& messages, QWidg
     : QWidget(parent), m_catalog(MotorCatalog::Instance()), m_record(record), m_messages(messages) {
   setObjectName(QStringLiteral("brivaneView"));
   m_w = FormWidgets::Build(this);
+  SetInputTips(m_w);
   ConnectCommands();
+  ConnectInputChanges();
 }
 
 CBrivaneView::~CBrivaneView() = default;
@@ -80,6 +86,56 @@ void CBrivaneView::ConnectCommands() {
   for (QAbstractButton* button : toggles) {
     connect(button, &QAbstractButton::toggled, this, &CBrivaneView::InputsChanged);
   }
+}
+
+void CBrivaneView::ConnectInputChanges() {
+  // Only the user's edits count (textEdited, activated): the form showing its own values does not.
+  for (QLineEdit* edit : {m_w.editLoadMass, m_w.editDistance, m_w.editAccel, m_w.editVelocity, m_w.editDwell,
+                          m_w.editFriction, m_w.editSafety}) {
+    connect(edit, &QLineEdit::textEdited, this, [this] { OutdateResults(kAllResults); });
+  }
+  connect(m_w.editAmbient, &QLineEdit::textEdited, this, [this] { OutdateResults(kCheckResults); });
+  for (QComboBox* combo : {m_w.comboRatedLimit, m_w.comboPeakLimit}) {
+    connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this] { OutdateResults(kSelectionResults); });
+    connect(combo, &QComboBox::activated, this, [this] { OutdateResults(kSelectionResults); });
+  }
+  connect(m_w.comboModel, &QComboBox::activated, this, [this] { OutdateResults(kCheckResults); });
+}
+
+void CBrivaneView::OutdateResults(unsigned parts) {
+  const unsigned stale = m_staleParts | (parts & m_shownParts);
+  if (stale == m_staleParts) return;
+  m_staleParts = stale;
+  ShowStaleMarks();
+}
+
+void CBrivaneView::ResultsCurrent(unsigned parts, bool shown) {
+  m_shownParts = shown ? (m_shownParts | parts) : (m_shownParts & ~parts);
+  m_staleParts &= ~parts;
+  ShowStaleMarks();
+}
+
+void CBrivaneView::ShowStaleMarks() {
+  const bool selection = (m_staleParts & kSelectionResults) != 0;
+  const bool check = (m_staleParts & kCheckResults) != 0;
+  for (QLineEdit* edit : m_w.editSeriesModel) MarkStale(edit, selection);
+  for (QLineEdit* edit : m_w.editDuty) MarkStale(edit, selection);
+  for (QLineEdit* edit : m_w.editAnalysis) MarkStale(edit, check);
+  MarkStale(m_w.editCoil, check);
+  MarkStale(m_w.chartViewer, check);
+  if (QChart* chart = m_w.chartViewer->chart()) chart->setOpacity(check ? 0.35 : 1.0);
+  emit resultsStaleChanged(m_staleParts != 0);
+}
+
+void CBrivaneView::MarkCheckAlerts(const DutyCheckOutcome& outcome) {
+  // The sheet the check has just opened shows the checked ratios.
+  CMotorSpecSheet* sheet = m_pSpecDlg[SeriesSlot(outcome.series)];
+  if (sheet == nullptr) return;
+  const auto limit = [](const std::optional<int>& position) {
+    return position ? std::optional<int>(LimitFromPosition(*position)) : std::nullopt;
+  };
+  sheet->MarkDuties(DutyAlert(outcome.duty.ratedDuty, limit(m_values.ratedPosition)),
+                    DutyAlert(outcome.duty.peakDuty, limit(m_values.peakPosition)));
 }
 
 void CBrivaneView::SetHintFont() { m_w.labelFrictionHint->setFont(QFont(QStringLiteral("Arial"), 8)); }
@@ -131,12 +187,16 @@ std::optional<FormValues> CBrivaneView::ReadForm() {
 void CBrivaneView::SetValues(const FormValues& values) {
   m_values = values;
   ShowForm();
+  OutdateResults(kAllResults);
 }
 
 bool CBrivaneView::UpdateValues() {
   std::optional<FormValues> values = ReadForm();
   if (!values) return false;
   m_values = std::move(*values);
+  // A limit typed loosely ("30%") selects the item it names.
+  ShowPosition(m_w.comboRatedLimit, m_values.ratedPosition);
+  ShowPosition(m_w.comboPeakLimit, m_values.peakPosition);
   return true;
 }
 
@@ -209,16 +269,24 @@ bool CBrivaneView::DoSelection() {
   request.gates = {m_motorType[4], m_motorType[0], m_motorType[5]};
   const SelectionOutcome outcome = brivane::RunSelection(request, m_catalog);
   m_record.Apply(outcome);
-  if (outcome.completed) {
-    // The results are on screen before the messages, so a no-fit message sits over the outcome it
-    // explains.
-    m_found = outcome.series;
-    m_selected = true;
-    ShowForm();
-    ShowResults();
+  if (!outcome.completed) {
+    for (const Message& message : outcome.messages) ShowMessage(message);
+    return false;
   }
-  for (const Message& message : outcome.messages) ShowMessage(message);
-  return outcome.completed;
+  // The notice about the limits is answered before the results appear, as it comes before the
+  // search; the results are on screen before the no-fit messages, so that each sits over the
+  // outcome it explains.
+  const auto isNotice = [](const Message& m) { return m.code == MessageCode::NotRecommendedLimits; };
+  for (const Message& message : outcome.messages)
+    if (isNotice(message)) ShowMessage(message);
+  m_found = outcome.series;
+  m_selected = true;
+  ShowForm();
+  ShowResults();
+  ResultsCurrent(kSelectionResults);
+  for (const Message& message : outcome.messages)
+    if (!isNotice(message)) ShowMessage(message);
+  return true;
 }
 
 void CBrivaneView::CheckModelDuty() {
@@ -233,8 +301,10 @@ void CBrivaneView::CheckModelDuty() {
     m_values.ambient = FormatAnalysisTexts(m_analysis).ambient;
     ShowForm();
     ShowResults();
+    MarkAlert(m_w.editCoil, CoilAlert(m_analysis.coilTemp), tr("90도를 넘습니다"));
   }
   if (outcome.status != DutyCheckStatus::Completed) {
+    if (outcome.analysis) ResultsCurrent(kCheckResults);
     if (outcome.message) ShowMessage(*outcome.message);
     return;
   }
@@ -243,9 +313,11 @@ void CBrivaneView::CheckModelDuty() {
     m_chart = *outcome.chart;
     m_w.chartViewer->setChart(MakeVelocityChart(m_chart, m_w.chartViewer->size()));
   }
+  ResultsCurrent(kCheckResults);
   update();
   m_checkedSeries = static_cast<std::int32_t>(outcome.series);
   OnViewSpec();
+  MarkCheckAlerts(outcome);
 }
 
 void CBrivaneView::OnViewSpec() {
@@ -280,6 +352,8 @@ void CBrivaneView::OnResetData() {
   ShowForm();
   ShowResults();
   DrawEmptyChart();
+  MarkAlert(m_w.editCoil, ResultAlert::None);
+  ResultsCurrent(kAllResults, false);
   update();
 }
 
@@ -303,6 +377,7 @@ void CBrivaneView::SetAccelMode(AccelMode mode) {
     m_w.radioAccelTime->setChecked(m_values.move.accelMode == AccelMode::Time);
     return;
   }
+  if (m_values.move.accelMode != mode) OutdateResults(kAllResults);
   m_values.move.accelMode = mode;
   ShowForm();
 }

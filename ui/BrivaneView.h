@@ -66,8 +66,25 @@ class CBrivaneView : public QWidget {
  signals:
   // Something the move file holds changed in the widgets (typed, picked or shown).
   void InputsChanged();
+  // Some shown results no longer follow from the inputs (true), or all do again (false).
+  void resultsStaleChanged(bool stale);
 
  private:
+  // The results the form shows, in two parts that different inputs feed.
+  enum ResultPart : unsigned {
+    kSelectionResults = 1u,  // the model and duty ratios of each series
+    kCheckResults = 2u,      // the load analysis, the temperatures and the chart
+    kAllResults = kSelectionResults | kCheckResults,
+  };
+  void ConnectInputChanges();
+  // An input that feeds `parts` has changed: those parts on show are out of date.
+  void OutdateResults(unsigned parts);
+  // `parts` have just been computed from the inputs as they stand (or cleared, with `shown` false).
+  void ResultsCurrent(unsigned parts, bool shown = true);
+  void ShowStaleMarks();
+  // Colours the duty ratios of a completed check in the data sheet it opened.
+  void MarkCheckAlerts(const DutyCheckOutcome& outcome);
+
   void ConnectCommands();
   void SetHintFont();
   void SetAccelMode(AccelMode mode);
@@ -106,6 +123,9 @@ class CBrivaneView : public QWidget {
   ProfileChartData m_chart;
   // The series of a duty check whose data sheet is still to open; 0 = none.
   std::int32_t m_checkedSeries = 0;
+  // Which ResultParts hold results, and which of those are out of date.
+  unsigned m_shownParts = 0;
+  unsigned m_staleParts = 0;
 
   // The data-sheet window of each series opened last. Only kept, never used to reach the window:
   // a sheet deletes itself once closed, and the pointer then clears itself.

@@ -1,6 +1,7 @@
 #include "ui/ChartViewer.h"
 
 #include <QCoreApplication>
+#include <QResizeEvent>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
@@ -73,6 +74,9 @@ void AttachVelocityAxis(QChart* chart, QAreaSeries* area) {
 
 }
 
+// The plot area keeps fixed margins inside the chart: 50 left, 10 top, 50 right, 60 below.
+QRectF PlotArea(QSizeF size) { return {50, 10, size.width() - 100, size.height() - 70}; }
+
 }  // namespace
 
 QChart* MakeVelocityChart(const ProfileChartData& data, QSizeF size) {
@@ -98,8 +102,7 @@ QChart* MakeVelocityChart(const ProfileChartData& data, QSizeF size) {
   AttachTimeAxis(chart, area, data);
   AttachVelocityAxis(chart, area);
 
-  // The plot area keeps fixed margins inside the chart: 50 left, 10 top, 50 right, 60 below.
-  chart->setPlotArea(QRectF(50, 10, size.width() - 100, size.height() - 70));
+  chart->setPlotArea(PlotArea(size));
   return chart;
 }
 
@@ -124,6 +127,12 @@ CChartViewer::CChartViewer(QWidget* parent) : QChartView(parent) {
 }
 
 CChartViewer::~CChartViewer() = default;
+
+void CChartViewer::resizeEvent(QResizeEvent* event) {
+  QChartView::resizeEvent(event);
+  // A larger form gives the chart more room; the plot grows with it.
+  if (QChart* shown = chart()) shown->setPlotArea(PlotArea(shown->size()));
+}
 
 void CChartViewer::setChart(QChart* chart) {
   QChart* previous = QChartView::chart();

@@ -27,6 +27,9 @@ class CChartViewer : public QChartView {
 
   // Shows `chart` in place of the previous one, which is deleted (QChartView::setChart keeps it).
   void setChart(QChart* chart);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace brivane::ui

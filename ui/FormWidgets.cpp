@@ -10,8 +10,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QSizePolicy>
 #include <QVBoxLayout>
 #include <iterator>
+#include <vector>
 
 #include "engine/Presentation.h"
 #include "ui/ChartViewer.h"
@@ -88,6 +91,46 @@ QComboBox* LimitList(const char* objectName, const QString& accessibleName) {
   return combo;
 }
 
+// The chart with the phase captions over it. It takes the form's extra space; the captions keep
+// their places relative to the chart's size, so they stay over their stretches of the profile.
+class ChartArea final : public QWidget {
+ public:
+  explicit ChartArea(QSize base) : m_base(base) {
+    setMinimumSize(base);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  }
+  QSize sizeHint() const override { return m_base; }
+
+  void AddPhase(const QString& text, const char* name, QPoint at) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->adjustSize();
+    label->move(at);
+    label->raise();
+    m_phases.push_back({label, at});
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    for (QObject* child : children()) {
+      if (auto* chart = qobject_cast<CChartViewer*>(child)) chart->setGeometry(rect());
+    }
+    for (const Phase& phase : m_phases) {
+      phase.label->move(phase.at.x() * width() / m_base.width(), phase.at.y() * height() / m_base.height());
+    }
+  }
+
+ private:
+  struct Phase {
+    QLabel* label;
+    QPoint at;  // at the base size
+  };
+  QSize m_base;
+  std::vector<Phase> m_phases;
+};
+
 // Builds the groups of the form one after the other; the texts are the form's (context
 // CBrivaneView).
 class FormBuilder {
@@ -125,10 +168,20 @@ void FormBuilder::Build() {
   right->addWidget(ModelBox());
   right->addWidget(TemperatureBox());
   grid->addLayout(right, 1, 1);
-  grid->addWidget(ChartGroup(), 2, 0, 1, 2);
-  grid->addWidget(BottomRow(), 3, 0, 1, 2);
+  grid->addWidget(ChartGroup(), 2, 0, 1, 3);
+  grid->addWidget(BottomRow(), 3, 0, 1, 3);
+  // A larger window gives its extra room to the chart; the groups above keep their sizes and
+  // places, the empty third column takes the extra width beside them.
+  grid->setRowStretch(2, 1);
+  grid->setColumnStretch(2, 1);
   grid->setSizeConstraint(QLayout::SetMinimumSize);
   SetTabOrder();
+  // Enter on a focused button presses it, as Space does. (Qt gives buttons outside a dialog no
+  // Enter of their own.) Enter in an edit still does nothing: the form has no default button.
+  for (QPushButton* button : {m_w.buttonSelect, m_w.buttonReset, m_w.buttonCheckDuty, m_w.buttonViewSpec,
+                              m_w.buttonSaveResult}) {
+    button->setAutoDefault(true);
+  }
 }
 
 void FormBuilder::SetTabOrder() {
@@ -253,6 +306,8 @@ QWidget* FormBuilder::ResultGroup() {
       g->addWidget(m_w.editDuty[d], row, 2 + static_cast<int>(k), Qt::AlignCenter);
     }
   }
+  // Extra height goes below the rows, so they stay under their headers.
+  g->setRowStretch(static_cast<int>(kAllSeries.size()) + 1, 1);
   return group;
 }
 
@@ -271,6 +326,7 @@ QWidget* FormBuilder::AnalysisGroup() {
     g->addWidget(m_w.editAnalysis[i], row, 1);
     g->addWidget(new QLabel(EngineText(kAnalysisRows[i].unit)), row, 2);
   }
+  g->setRowStretch(static_cast<int>(kAnalysisRows.size()), 1);
   return group;
 }
 
@@ -317,30 +373,14 @@ QWidget* FormBuilder::ChartGroup() {
   auto* group = new QGroupBox(tr("Motor Profile"));
   group->setObjectName(QStringLiteral("groupMotorProfile"));
   auto* layout = new QVBoxLayout(group);
-  auto* area = new QWidget;  // the chart with the phase captions over it
-  area->setFixedSize(m_du.X(382), m_du.Y(131));
+  auto* area = new ChartArea(m_du.Size(382, 131));
   m_w.chartViewer = Tag(new CChartViewer(area), "chartViewer", tr("Motor Profile"));
-  m_w.chartViewer->setGeometry(0, 0, area->width(), area->height());
-  m_w.chartViewer->setFixedSize(area->size());
-  struct Phase {
-    QString text;
-    const char* name;
-    QPoint atDu;  // from the chart's top-left corner
-  };
   // Over the rising edge, the flat top, the falling edge and the dwell.
-  const Phase phases[] = {{tr("가속"), "labelPhaseAccel", {49, 41}},
-                          {tr("등속"), "labelPhaseConst", {140, 10}},
-                          {tr("감속"), "labelPhaseDecel", {226, 42}},
-                          {tr("휴지"), "labelPhaseDwell", {305, 83}}};
-  for (const Phase& phase : phases) {
-    auto* label = new QLabel(phase.text, area);
-    label->setObjectName(QLatin1String(phase.name));
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->adjustSize();
-    label->move(m_du.Point(phase.atDu.x(), phase.atDu.y()));
-    label->raise();
-  }
-  layout->addWidget(area, 0, Qt::AlignCenter);
+  area->AddPhase(tr("가속"), "labelPhaseAccel", m_du.Point(49, 41));
+  area->AddPhase(tr("등속"), "labelPhaseConst", m_du.Point(140, 10));
+  area->AddPhase(tr("감속"), "labelPhaseDecel", m_du.Point(226, 42));
+  area->AddPhase(tr("휴지"), "labelPhaseDwell", m_du.Point(305, 83));
+  layout->addWidget(area);
   return group;
 }
 

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "ui/AboutDlg.h"
@@ -14,6 +15,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/LanguageMenu.h"
 #include "ui/MoveDocument.h"
+#include "ui/ScreenFit.h"
 #include "engine/Selection.h"
 
 namespace brivane::ui {
@@ -66,6 +68,13 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   m_idleText->setObjectName(QStringLiteral("labelIdle"));
   statusBar()->setObjectName(QStringLiteral("statusBar"));
   statusBar()->addWidget(m_idleText, 1);
+  // Beside the idle text and menu prompts, while results on show no longer follow from the inputs.
+  const QString staleHint = tr("입력이 바뀌었습니다: 흐린 결과는 다시 계산할 때까지 이전 입력의 것입니다");
+  auto* stale = new QLabel(staleHint);
+  stale->setObjectName(QStringLiteral("labelStaleHint"));
+  stale->setAccessibleName(staleHint);
+  stale->hide();
+  statusBar()->addPermanentWidget(stale);
 
   m_view = new CBrivaneView(record, messages);
   auto* scroller = new CFormScrollArea;
@@ -75,6 +84,7 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control and scrolls to each
   scroller->setWidget(m_view);
   setCentralWidget(scroller);
+  connect(m_view, &CBrivaneView::resultsStaleChanged, stale, &QLabel::setVisible);
 
   if (dialogs == nullptr) {
     m_ownDialogs = std::make_unique<NativeFileDialogs>();
@@ -92,6 +102,14 @@ void CMainFrame::InitialUpdate() {
   if (QLayout* l = layout()) l->activate();
   const QSize wanted = sizeHint();
   resize(std::min(width(), wanted.width()), std::min(height(), wanted.height()));
+  // On a small screen the window keeps to the screen's free area; the form then scrolls. (A size
+  // and place remembered from the last run replace these in Start.)
+  FitIntoScreen(this, ScreenFit::ShrinkThenMove);
+  if (height() < wanted.height()) {
+    // Room for the vertical scroll bar, so that the form needs no horizontal one as well.
+    resize(width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this), height());
+    FitIntoScreen(this, ScreenFit::ShrinkThenMove);
+  }
   m_document->Start();
 }
 

@@ -14,6 +14,8 @@
 #include "ui/DialogLayout.h"
 #include "ui/EngineTexts.h"
 #include "ui/Pictures.h"
+#include "ui/ResultMarks.h"
+#include "ui/ScreenFit.h"
 
 namespace brivane::ui {
 namespace {
@@ -172,6 +174,17 @@ void CMotorSpecSheet::BuildDutyCells(const DataSheetTexts& content) {
 void CMotorSpecSheet::PlaceAgainst(const QWidget* owner) {
   const DialogUnits du(font());
   move(OwnerClientOrigin(owner) + du.Point(m_style.positionDu.x(), m_style.positionDu.y()));
+  // The template's place can lie off the screen (above it, for the double-sided sheet of a
+  // window near the top): move the least needed so that the whole sheet, caption included, shows.
+  FitIntoScreen(this, ScreenFit::MoveOnly);
+}
+
+void CMotorSpecSheet::MarkDuties(ResultAlert rated, ResultAlert peak) {
+  const auto why = [](ResultAlert alert) {
+    return alert == ResultAlert::AboveFull ? tr("100%를 넘습니다") : tr("사용률 허용치 이상입니다");
+  };
+  MarkAlert(findChild<QLineEdit*>(QStringLiteral("editRatedDuty")), rated, why(rated));
+  MarkAlert(findChild<QLineEdit*>(QStringLiteral("editPeakDuty")), peak, why(peak));
 }
 
 void CMotorSpecSheet::keyPressEvent(QKeyEvent* event) {

@@ -9,6 +9,7 @@
 
 #include "catalog/Series.h"
 #include "engine/DataSheet.h"
+#include "engine/Presentation.h"
 
 class QKeyEvent;
 class QWidget;
@@ -39,6 +40,9 @@ class CMotorSpecSheet : public QDialog {
   // `content`, places it and shows it above the sheets opened before. The owner keeps it above
   // itself and destroys it at the latest with itself; the sheet deletes itself once closed.
   static CMotorSpecSheet* Open(MotorSeries series, const DataSheetTexts& content, QWidget* owner);
+
+  // Marks the two duty ratios as a duty check judged them (colour and accessible description).
+  void MarkDuties(ResultAlert rated, ResultAlert peak);
 
  protected:
   // Builds the widgets and places the window. Not shown yet.

@@ -1,0 +1,73 @@
+// Drives the main window as a user does in the window tests that need the whole frame: types into
+// edits, picks list entries, clicks buttons, and finds the data sheets the form opened.
+#pragma once
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "engine/Selection.h"
+#include "tests/support/WidgetLookup.h"
+#include "ui/BrivaneView.h"
+#include "ui/MainFrame.h"
+#include "ui/MessageSink.h"
+#include "ui/MotorSpecDlg.h"
+
+namespace formtest {
+
+// A child that must be there: the lookup that fails stops the whole test with what is there.
+template <class T>
+T* Must(const QWidget* parent, const char* name) {
+  T* child = parent->findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) {
+    qFatal("no %s \"%s\"; there are: %s", T::staticMetaObject.className(), name,
+           qPrintable(dialogtest::ChildNames(parent)));
+  }
+  return child;
+}
+
+struct FormDriver {
+  explicit FormDriver(brivane::ui::MessageSink& sink) {
+    frame = std::make_unique<brivane::ui::CMainFrame>(record, sink);
+    frame->InitialUpdate();
+    frame->show();
+    view = Must<brivane::ui::CBrivaneView>(frame.get(), "brivaneView");
+  }
+
+  QLineEdit* Edit(const char* name) const { return Must<QLineEdit>(view, name); }
+  QString Text(const char* name) const { return Edit(name)->text(); }
+  void Type(const char* name, const QString& text) const {
+    QLineEdit* edit = Edit(name);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+  }
+  void TypeLimit(const char* combo, const QString& text) const {
+    QLineEdit* edit = Must<QComboBox>(view, combo)->lineEdit();
+    edit->clear();
+    QTest::keyClicks(edit, text);
+  }
+  void Click(const char* name) const { QTest::mouseClick(Must<QAbstractButton>(view, name), Qt::LeftButton); }
+  void PickModel(const QString& model) const {
+    auto* combo = Must<QComboBox>(view, "comboModel");
+    combo->setCurrentIndex(combo->findText(model));
+    emit combo->activated(combo->currentIndex());  // as a pick from the list does
+  }
+  // The first move of the worked examples, with another mass if told.
+  void TypeMove(const QString& mass = QStringLiteral("1")) const {
+    Type("editLoadMass", mass);
+    Type("editDistance", QStringLiteral("500"));
+    Type("editAccel", QStringLiteral("1"));
+    Type("editVelocity", QStringLiteral("1"));
+  }
+  QList<brivane::ui::CMotorSpecSheet*> Sheets() const {
+    return frame->findChildren<brivane::ui::CMotorSpecSheet*>();
+  }
+
+  brivane::SelectionRecord record;
+  std::unique_ptr<brivane::ui::CMainFrame> frame;
+  brivane::ui::CBrivaneView* view = nullptr;
+};
+
+}  // namespace formtest
