@@ -15,6 +15,7 @@
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
 #include "ui/ChartViewer.h"
+#include "ui/ComparisonWindow.h"
 #include "ui/EngineTexts.h"
 #include "ui/InputTips.h"
 #include "ui/MessageSink.h"
@@ -71,6 +72,10 @@ void CBrivaneView::ConnectCommands() {
   connect(m_w.buttonReset, &QPushButton::clicked, this, &CBrivaneView::OnResetData);
   connect(m_w.buttonCheckDuty, &QPushButton::clicked, this, &CBrivaneView::CheckModelDuty);
   connect(m_w.buttonViewSpec, &QPushButton::clicked, this, &CBrivaneView::OnViewSpec);
+  connect(m_w.buttonCompare, &QPushButton::clicked, this, &CBrivaneView::OnCompare);
+  // After the buttons' own handlers (connected above, so called first).
+  connect(m_w.buttonSelect, &QPushButton::clicked, this, &CBrivaneView::RefreshComparison);
+  connect(m_w.buttonCheckDuty, &QPushButton::clicked, this, &CBrivaneView::RefreshComparison);
   connect(m_w.buttonSaveResult, &QPushButton::clicked, this, &CBrivaneView::OnSaveResult);
   connect(m_w.radioAccelG, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeGravity);
   connect(m_w.radioAccelTime, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeTime);
@@ -192,6 +197,7 @@ void CBrivaneView::SetValues(const FormValues& values) {
 
 bool CBrivaneView::UpdateValues() {
   std::optional<FormValues> values = ReadForm();
+  m_formRead = values.has_value();
   if (!values) return false;
   m_values = std::move(*values);
   // A limit typed loosely ("30%") selects the item it names.
@@ -336,6 +342,42 @@ void CBrivaneView::OnViewSpec() {
     const std::size_t slot = SeriesSlot(s);
     if (m_values.show[slot] && m_found[slot].number != 0) OpenSpecSheet(s);
   }
+}
+
+void CBrivaneView::OnCompare() {
+  const bool read = UpdateValues();
+  const ComparisonOutcome outcome = read ? CompareFormValues(m_values) : ComparisonOutcome{};
+  // On bad input the selection's message, and nothing compared.
+  if (!read || outcome.refusal) {
+    if (outcome.refusal) ShowMessage(*outcome.refusal);
+    if (m_comparison) m_comparison->Clear();
+    return;
+  }
+  if (!m_comparison) {
+    m_comparison = new CComparisonWindow(m_messages, m_fileDialogs, window());
+    m_comparison->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_comparison, &CComparisonWindow::ModelChosen, this, &CBrivaneView::CheckChosenModel);
+  }
+  m_comparison->ShowOutcome(outcome);
+  m_comparison->setWindowState(m_comparison->windowState() & ~Qt::WindowMinimized);  // pressed again: in front
+  m_comparison->show();
+  m_comparison->raise();
+  m_comparison->activateWindow();
+}
+
+void CBrivaneView::RefreshComparison() {
+  if (!m_comparison) return;
+  if (m_formRead) {
+    m_comparison->ShowOutcome(CompareFormValues(m_values));
+  } else {
+    m_comparison->Clear();
+  }
+}
+
+void CBrivaneView::CheckChosenModel(const QString& model) {
+  // As the user would: pick the model in the list, then press "사용률 계산".
+  m_w.comboModel->setCurrentIndex(m_w.comboModel->findText(model));
+  m_w.buttonCheckDuty->click();
 }
 
 void CBrivaneView::OnResetData() {

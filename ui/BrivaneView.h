@@ -22,6 +22,8 @@ class QLineEdit;
 
 namespace brivane::ui {
 
+class CComparisonWindow;
+class FileDialogs;
 class CMotorSpecSheet;
 class MessageSink;
 
@@ -49,6 +51,8 @@ class CBrivaneView : public QWidget {
   const FormValues& Values() const { return m_values; }
   // Shows other values in the form (a saved move, a row of a comparison), as if typed.
   void SetValues(const FormValues& values);
+  // The file dialogs of the windows the form opens; none: the real ones.
+  void SetFileDialogs(FileDialogs* dialogs) { m_fileDialogs = dialogs; }
   // Reads the form into Values() as a button does: false, after the warning, when a text is not
   // a number.
   bool CommitForm() { return UpdateValues(); }
@@ -58,6 +62,7 @@ class CBrivaneView : public QWidget {
   bool RunSelection();      // "Linear Motor 선정"; false when it stopped on a message
   void CheckModelDuty();    // "사용률 계산"
   void OnViewSpec();        // "선정모터 사양보기"
+  void OnCompare();         // "후보 비교"
   void OnResetData();       // "Data초기화"
   void OnSaveResult();      // "결과 저장"
   void OnAccelModeGravity();
@@ -106,6 +111,10 @@ class CBrivaneView : public QWidget {
   void DrawEmptyChart();
   void OpenSpecSheet(MotorSeries s);
   void OpenSaveDialog();
+  // The comparison window, when open, follows the selection and the duty check: it shows the
+  // values they read, or nothing when they could not read the form.
+  void RefreshComparison();
+  void CheckChosenModel(const QString& model);
 
   const MotorCatalog& m_catalog;
   SelectionRecord& m_record;
@@ -130,6 +139,9 @@ class CBrivaneView : public QWidget {
   // The data-sheet window of each series opened last. Only kept, never used to reach the window:
   // a sheet deletes itself once closed, and the pointer then clears itself.
   std::array<QPointer<CMotorSpecSheet>, 3> m_pSpecDlg;
+  QPointer<CComparisonWindow> m_comparison;  // at most one; it deletes itself once closed
+  bool m_formRead = false;                   // whether the last command could read the form
+  FileDialogs* m_fileDialogs = nullptr;
 };
 
 }  // namespace brivane::ui

@@ -47,6 +47,7 @@ constexpr FormControl kFormControls[] = {
     {"editPeakVela", 1078},         {"checkShowVela", 1081},       {"labelCoilNote", 1084},
     {"editAmbient", 1085},          {"labelFrictionHint", 1086},   {"editCoil", 1089},
     {"chartViewer", 1090},          {"radioAccelG", 1116},         {"radioAccelTime", 1117},
+    {"buttonCompare", 1200},
 };
 
 int ControlId(QLatin1String objectName) {
@@ -191,7 +192,7 @@ void FormBuilder::SetTabOrder() {
                             m_w.editSafety,      m_w.comboRatedLimit, m_w.comboPeakLimit, m_w.buttonSelect,
                             m_w.buttonReset,     m_w.comboModel,     m_w.buttonCheckDuty, m_w.editAmbient,
                             m_w.checkShow[0],    m_w.checkShow[1],   m_w.checkShow[2],    m_w.buttonViewSpec,
-                            m_w.buttonSaveResult};
+                            m_w.buttonCompare,   m_w.buttonSaveResult};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -396,9 +397,11 @@ QWidget* FormBuilder::BottomRow() {
     h->addWidget(box);
   }
   m_w.buttonViewSpec = Tag(new QPushButton(tr("선정모터 사양보기")), "buttonViewSpec", tr("선정모터 사양보기"));
+  m_w.buttonCompare = Tag(new QPushButton(tr("후보 비교")), "buttonCompare", tr("후보 비교"));
   m_w.buttonSaveResult = Tag(new QPushButton(tr("결과 저장")), "buttonSaveResult", tr("결과 저장"));
   h->addSpacing(m_du.X(8));
   h->addWidget(m_w.buttonViewSpec);
+  h->addWidget(m_w.buttonCompare);
   h->addWidget(m_w.buttonSaveResult);
   h->addStretch();
   h->addWidget(LogoLabel(QStringLiteral("labelLogo"), m_du));

@@ -47,6 +47,7 @@ struct FormWidgets {
   // The bottom row.
   std::array<QCheckBox*, 3> checkShow{};  // in series order
   QPushButton* buttonViewSpec = nullptr;
+  QPushButton* buttonCompare = nullptr;
   QPushButton* buttonSaveResult = nullptr;
 
   // Creates every widget inside `form` and lays them out in it, sized from the form's font.

@@ -51,6 +51,11 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   toggle->setStatusTip(tr("상태 표시줄을 표시하거나 감춥니다"));
   toggle->setToolTip(tr("상태 표시줄 전환"));
   connect(toggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+  QAction* compare = view->addAction(tr("후보 비교(&C)..."));
+  compare->setObjectName(QStringLiteral("actionCompare"));
+  compare->setStatusTip(tr("모든 모델의 사용률과 여유를 표로 비교합니다"));
+  compare->setToolTip(tr("후보 비교"));
+  connect(compare, &QAction::triggered, this, [this] { m_view->OnCompare(); });
 
   LanguageMenu::AddTo(menuBar(), messages, this);
 
@@ -90,6 +95,7 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
     m_ownDialogs = std::make_unique<NativeFileDialogs>();
     dialogs = m_ownDialogs.get();
   }
+  m_view->SetFileDialogs(dialogs);
   m_document = new CMoveDocument(*this, *m_view, record, messages, *dialogs);
 
   move(100, 100);

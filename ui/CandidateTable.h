@@ -1,0 +1,73 @@
+// The comparison's table: one row per rated model as the engine returned it, the texts as the
+// engine formats them, and the numbers to sort by as the engine gives them; the window only
+// colours, filters and orders. No arithmetic here.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "catalog/Series.h"
+#include "engine/Comparison.h"
+#include "engine/ComparisonTexts.h"
+
+namespace brivane::ui {
+
+class CCandidateTableModel final : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  enum Role {
+    SortRole = Qt::UserRole + 1,  // a number for the numeric columns, else the text's order
+    SeriesRole,                   // the series' number
+    FitsRole,                     // the selection's test against both limits
+    SelectedRole,                 // the selection's pick of its series
+    ModelRole,                    // the model's name
+  };
+
+  explicit CCandidateTableModel(QObject* parent = nullptr);
+
+  // Shows the rated rows of an outcome; a refused outcome shows none.
+  void SetOutcome(const ComparisonOutcome& outcome);
+  void Clear();
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  struct Row {
+    CandidateRating rating;
+    std::array<QString, kCandidateColumnCount> texts;
+  };
+  QVariant SortValue(const Row& row, CandidateColumn column) const;
+  QVariant Foreground(const Row& row, CandidateColumn column) const;
+
+  std::vector<Row> m_rows;
+};
+
+// What the table shows of the model: one series or all, every row or the fitting ones, in the
+// order of a column (numbers as numbers; rows without a number, such as a model without
+// headroom, below every number in ascending order). Unsorted, it keeps the catalog order.
+class CCandidateFilter final : public QSortFilterProxyModel {
+  Q_OBJECT
+ public:
+  explicit CCandidateFilter(QObject* parent = nullptr);
+
+  void SetSeries(std::optional<MotorSeries> series);  // none: every series
+  void SetFittingOnly(bool on);
+
+ protected:
+  bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+ private:
+  std::optional<MotorSeries> m_series;
+  bool m_fittingOnly = false;
+};
+
+}  // namespace brivane::ui
