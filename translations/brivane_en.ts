@@ -543,6 +543,10 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
         <source>선정모터 사양보기가 이 시리즈의 사양서를 엽니다</source>
         <translation>View motor specs opens the data sheet of this series</translation>
     </message>
+    <message>
+        <source>후보 비교</source>
+        <translation>Compare candidates</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::CChartViewer</name>
@@ -553,6 +557,59 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>Velocity (m/s)</source>
         <translation>Velocity (m/s)</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CComparisonWindow</name>
+    <message>
+        <source>후보 비교</source>
+        <translation>Candidate comparison</translation>
+    </message>
+    <message>
+        <source>시리즈</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>전체</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>선정 가능 모델만</source>
+        <translation>Fitting models only</translation>
+    </message>
+    <message>
+        <source>CSV로 저장…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>비교 조건</source>
+        <translation>Comparison conditions</translation>
+    </message>
+    <message>
+        <source>후보 모델</source>
+        <translation>Candidate models</translation>
+    </message>
+    <message>
+        <source>정격 사용률 한계 %1%, 최대 사용률 한계 %2%</source>
+        <translation>Rated duty limit %1%, peak duty limit %2%</translation>
+    </message>
+    <message>
+        <source>CSV로 저장</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>후보 비교.csv</source>
+        <translation>candidates.csv</translation>
+    </message>
+    <message>
+        <source>CSV 파일 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV 파일을 저장하지 못했습니다.
+%1</source>
+        <translation>Could not save the CSV file.
+%1</translation>
     </message>
 </context>
 <context>
@@ -600,6 +657,18 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>입력이 바뀌었습니다: 흐린 결과는 다시 계산할 때까지 이전 입력의 것입니다</source>
         <translation>The inputs have changed: the greyed results belong to the previous inputs until you calculate again</translation>
+    </message>
+    <message>
+        <source>후보 비교(&amp;C)...</source>
+        <translation>&amp;Compare candidates...</translation>
+    </message>
+    <message>
+        <source>모든 모델의 사용률과 여유를 표로 비교합니다</source>
+        <translation>Compares the duty ratios and margins of all models in a table</translation>
+    </message>
+    <message>
+        <source>후보 비교</source>
+        <translation>Compare candidates</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
 // The window in both languages: switching finds the English texts on the form, the data sheets, the
-// save dialog, the About box and the message boxes, and the Korean source texts back after
+// comparison window, the save dialog, the About box and the message boxes, and the Korean source texts back after
 // switching again; no Hangul is left in English, no text is clipped in either language; the
 // start language and the menu that keeps it for the next start.
 #include <QAction>
@@ -31,6 +31,7 @@
 #include "tests/support/WorkedExamples.h"
 #include "ui/AboutDlg.h"
 #include "ui/BrivaneView.h"
+#include "ui/ComparisonWindow.h"
 #include "ui/EngineTexts.h"
 #include "ui/Language.h"
 #include "ui/MainFrame.h"
@@ -362,6 +363,12 @@ void LanguageTest::VerifyWindow(const Shown& expected) {
     if (english) VerifyNoHangul(sheet);
   }
   QVERIFY(singleSidedSeen);
+
+  Find<QAction>(&frame, "actionCompare")->trigger();
+  const CComparisonWindow* comparison = frame.findChild<CComparisonWindow*>();
+  QVERIFY(comparison != nullptr);
+  VerifyTextsFit(comparison);
+  if (english) VerifyNoHangul(comparison);
 
   QTest::mouseClick(Find<QPushButton>(view, "buttonSaveResult"), Qt::LeftButton);
   CSaveDataDlg* save = frame.findChild<CSaveDataDlg*>();
