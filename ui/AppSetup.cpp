@@ -4,14 +4,20 @@
 #include <QFont>
 #include <clocale>
 
+#include "ui/HangulFont.h"
 #include "ui/Pictures.h"
 
 namespace brivane::ui {
 
 QFont FormFont() {
   QFont font;
-  font.setFamilies({QStringLiteral("Gulim"), QStringLiteral("굴림"), QStringLiteral("NanumBarunGothic"),
-                    QStringLiteral("NanumGothic")});
+  const QString family = InstalledHangulFamily();
+  // With no Hangul face installed at all, the wish list is all there is to ask for.
+  if (family.isEmpty()) {
+    font.setFamilies(kPreferredHangulFamilies);
+  } else {
+    font.setFamily(family);
+  }
   font.setPointSize(9);
   return font;
 }

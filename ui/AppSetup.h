@@ -5,9 +5,8 @@
 
 namespace brivane::ui {
 
-// The 9-point font of the form and its dialogs: Gulim where the system has it, otherwise a Nanum
-// face with Hangul and Latin glyphs. NanumBarunGothic comes before NanumGothic: with the usual
-// hinting, NanumGothic at 9 points draws the decimal point of "0.1" so low that it reads as a comma.
+// The 9-point font of the form, its dialogs, menus and status bar: the installed Hangul family
+// the window prefers (InstalledHangulFamily), so no text waits for a fallback search.
 QFont FormFont();
 
 // Numbers in the C locale for the C library, the application's name, desktop entry, icon and font.

@@ -14,6 +14,7 @@
 #include "engine/DataSheet.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
+#include "ui/AppSetup.h"
 #include "ui/ChartViewer.h"
 #include "ui/ComparisonWindow.h"
 #include "ui/EngineTexts.h"
@@ -38,6 +39,12 @@ QString IntText(std::int32_t v) {
 
 QString FloatText(float v) { return FromUtf8(FormatGeneral6(static_cast<double>(v))); }
 
+// setText repaints an edit even when its text stays the same; a command changes only a few of the
+// form's texts, and only those should be drawn again.
+void ShowText(QLineEdit* edit, const QString& text) {
+  if (edit->text() != text) edit->setText(text);
+}
+
 // The position the user picked or typed in a duty-limit list: an item's text, or a percentage the
 // list holds typed more loosely ("30", "30%"); any other text is none.
 std::optional<int> SelectedPosition(const QComboBox* combo) {
@@ -51,7 +58,8 @@ void ShowPosition(QComboBox* combo, const std::optional<int>& position) {
   if (!position) return;
   combo->setCurrentIndex(*position);
   // An index that did not change leaves typed text in the edit; put the item's text back.
-  combo->setEditText(combo->itemText(*position));
+  const QString item = combo->itemText(*position);
+  if (combo->currentText() != item) combo->setEditText(item);
 }
 
 }  // namespace
@@ -143,7 +151,12 @@ void CBrivaneView::MarkCheckAlerts(const DutyCheckOutcome& outcome) {
                     DutyAlert(outcome.duty.peakDuty, limit(m_values.peakPosition)));
 }
 
-void CBrivaneView::SetHintFont() { m_w.labelFrictionHint->setFont(QFont(QStringLiteral("Arial"), 8)); }
+void CBrivaneView::SetHintFont() {
+  // The hint is Hangul: the form's face, a point smaller.
+  QFont hint = FormFont();
+  hint.setPointSize(8);
+  m_w.labelFrictionHint->setFont(hint);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Data exchange
@@ -208,13 +221,13 @@ bool CBrivaneView::UpdateValues() {
 
 void CBrivaneView::ShowForm() {
   const MotionInput& m = m_values.move;
-  m_w.editAccel->setText(FloatText(m.accelValue));
-  m_w.editFriction->setText(FloatText(m.frictionCoefficient));
-  m_w.editLoadMass->setText(FloatText(m.loadMass));
-  m_w.editSafety->setText(FloatText(m.safetyFactor));
-  m_w.editDistance->setText(IntText(m.distanceMm));
-  m_w.editVelocity->setText(FloatText(m.peakVelocity));
-  m_w.editDwell->setText(FloatText(m.dwellMs));
+  ShowText(m_w.editAccel, FloatText(m.accelValue));
+  ShowText(m_w.editFriction, FloatText(m.frictionCoefficient));
+  ShowText(m_w.editLoadMass, FloatText(m.loadMass));
+  ShowText(m_w.editSafety, FloatText(m.safetyFactor));
+  ShowText(m_w.editDistance, IntText(m.distanceMm));
+  ShowText(m_w.editVelocity, FloatText(m.peakVelocity));
+  ShowText(m_w.editDwell, FloatText(m.dwellMs));
   m_w.radioAccelG->setChecked(m.accelMode == AccelMode::Gravity);
   m_w.radioAccelTime->setChecked(m.accelMode == AccelMode::Time);
   for (std::size_t i = 0; i < m_values.show.size(); ++i) m_w.checkShow[i]->setChecked(m_values.show[i]);
@@ -222,20 +235,20 @@ void CBrivaneView::ShowForm() {
   ShowPosition(m_w.comboRatedLimit, m_values.ratedPosition);
   ShowPosition(m_w.comboPeakLimit, m_values.peakPosition);
   m_w.comboModel->setCurrentIndex(m_values.model.empty() ? -1 : m_w.comboModel->findText(FromUtf8(m_values.model)));
-  m_w.editAmbient->setText(FromUtf8(m_values.ambient));
+  ShowText(m_w.editAmbient, FromUtf8(m_values.ambient));
 }
 
 void CBrivaneView::ShowResults() {
   std::array<DutyResult, 3> duties;
   for (std::size_t s = 0; s < m_found.size(); ++s) {
-    m_w.editSeriesModel[s]->setText(FromUtf8(m_found[s].model));
+    ShowText(m_w.editSeriesModel[s], FromUtf8(m_found[s].model));
     duties[s] = m_found[s].duty;
   }
   const std::array<std::string, 6> dutyTexts = FormatDutyTexts(duties);
-  for (std::size_t i = 0; i < dutyTexts.size(); ++i) m_w.editDuty[i]->setText(FromUtf8(dutyTexts[i]));
+  for (std::size_t i = 0; i < dutyTexts.size(); ++i) ShowText(m_w.editDuty[i], FromUtf8(dutyTexts[i]));
   const AnalysisTexts texts = FormatAnalysisTexts(m_analysis);
-  for (std::size_t i = 0; i < texts.analysis.size(); ++i) m_w.editAnalysis[i]->setText(FromUtf8(texts.analysis[i]));
-  m_w.editCoil->setText(FromUtf8(texts.coil));
+  for (std::size_t i = 0; i < texts.analysis.size(); ++i) ShowText(m_w.editAnalysis[i], FromUtf8(texts.analysis[i]));
+  ShowText(m_w.editCoil, FromUtf8(texts.coil));
 }
 
 ShownResults CBrivaneView::Results() const {
@@ -260,7 +273,6 @@ void CBrivaneView::OnInitialUpdate() {
   ShowResults();
   SetHintFont();
   DrawEmptyChart();
-  update();
 }
 
 bool CBrivaneView::RunSelection() { return DoSelection(); }
@@ -315,12 +327,12 @@ void CBrivaneView::CheckModelDuty() {
     return;
   }
   // No constant-velocity stretch: the chart keeps what it showed.
+  // The chart view repaints itself; the edits repainted only where their texts changed.
   if (outcome.chart) {
     m_chart = *outcome.chart;
     m_w.chartViewer->setChart(MakeVelocityChart(m_chart, m_w.chartViewer->size()));
   }
   ResultsCurrent(kCheckResults);
-  update();
   m_checkedSeries = static_cast<std::int32_t>(outcome.series);
   OnViewSpec();
   MarkCheckAlerts(outcome);
@@ -396,7 +408,6 @@ void CBrivaneView::OnResetData() {
   DrawEmptyChart();
   MarkAlert(m_w.editCoil, ResultAlert::None);
   ResultsCurrent(kAllResults, false);
-  update();
 }
 
 void CBrivaneView::OnSaveResult() {

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/AboutDlg.h"
+#include "ui/AppSetup.h"
 #include "ui/BrivaneView.h"
 #include "ui/FileDialogs.h"
 #include "ui/LanguageMenu.h"
@@ -97,6 +98,15 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   }
   m_view->SetFileDialogs(dialogs);
   m_document = new CMoveDocument(*this, *m_view, record, messages, *dialogs);
+
+  // Menus are windows of their own and inherit no font; the platform's menu face may lack Hangul,
+  // and then "상태 표시줄(S)" is measured with the wrong glyphs and cut off. Every menu is in the
+  // bar by now.
+  menuBar()->setFont(FormFont());
+  statusBar()->setFont(FormFont());
+  for (const QAction* entry : menuBar()->actions()) {
+    if (QMenu* menu = entry->menu()) menu->setFont(FormFont());
+  }
 
   move(100, 100);
   resize(1500, 1300);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include "ui/DialogLayout.h"
@@ -62,11 +63,18 @@ QIcon ApplicationIcon() {
 }
 
 QPixmap SeriesPicture(int pictureId, qreal devicePixelRatio) {
+  // Every duty check opens a data sheet; drawing its picture from the SVG each time was a good
+  // part of the time the check takes.
+  const QString key = QStringLiteral("brivane-sheet-%1@%2").arg(pictureId).arg(devicePixelRatio);
+  QPixmap pixmap;
+  if (QPixmapCache::find(key, &pixmap)) return pixmap;
   EnsureResources();
   QSvgRenderer renderer(QStringLiteral(":/sheets/%1.svg").arg(pictureId));
   if (!renderer.isValid()) return {};
-  return Paint(renderer, renderer.defaultSize() * devicePixelRatio, devicePixelRatio,
-               QRectF(QPointF(0, 0), QSizeF(renderer.defaultSize())));
+  pixmap = Paint(renderer, renderer.defaultSize() * devicePixelRatio, devicePixelRatio,
+                 QRectF(QPointF(0, 0), QSizeF(renderer.defaultSize())));
+  QPixmapCache::insert(key, pixmap);
+  return pixmap;
 }
 
 }  // namespace brivane::ui

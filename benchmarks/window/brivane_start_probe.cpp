@@ -1,0 +1,34 @@
+// The window program's start, up to its first paint, for the start-up benchmark: the same steps as
+// ui/main.cpp, then it prints how many milliseconds have passed since the time given as its
+// argument (CLOCK_MONOTONIC nanoseconds, taken by the parent just before starting it) and ends.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "benchmarks/window/PaintTiming.h"
+#include "engine/Selection.h"
+#include "report/Report.h"
+#include "ui/AppSetup.h"
+#include "ui/MainFrame.h"
+#include "ui/MessageSink.h"
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: brivane_start_probe START_NS\n");
+    return 64;
+  }
+  const long long started = std::strtoll(argv[1], nullptr, 10);
+  brivane::PrepareProcessForReports();
+  int qtArgc = 1;
+  QApplication app(qtArgc, argv);
+  brivane::ui::SetUpApplication();
+  brivane::bench::PaintCounter counter;
+
+  static brivane::SelectionRecord record;
+  brivane::ui::DialogMessageSink messages;
+  brivane::ui::CMainFrame frame(record, messages);
+  frame.InitialUpdate();
+  counter.ShowAndPaint(frame);
+  std::printf("%.3f\n", static_cast<double>(brivane::bench::MonotonicNs() - started) / 1e6);
+  return 0;
+}
