@@ -22,10 +22,6 @@
 namespace brivane {
 namespace {
 
-constexpr std::string_view kNicknameControlMessage =
-    "사용자 닉네임에 줄바꿈이나 탭 같은 제어 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 "
-    "바랍니다.";
-
 // The file is read on Windows, where a line ends with CR LF; it is written so everywhere.
 constexpr std::string_view kEnd = "\r\n";
 
@@ -249,7 +245,7 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
                    "the nickname holds a path separator");
   }
   if (HasControlCharacter(nickname)) {
-    return Failure(SaveStatus::NicknameHasControlCharacter, std::move(path), kNicknameControlMessage);
+    return Failure(SaveStatus::NicknameHasControlCharacter, std::move(path), msg::kNicknameControlCharacter);
   }
   // Refused before anything is opened: replacing the character would corrupt the report.
   if (FindNonCp949Character(nickname)) {

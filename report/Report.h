@@ -27,6 +27,10 @@ inline constexpr std::string_view kFileWriteError = "File Write Error!";
 // First line of the confirmation; the second line is the full path of the file written.
 inline constexpr std::string_view kReportSaved =
     "설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.";
+// A nickname with a line feed, a tab or another control character would break the report's lines.
+inline constexpr std::string_view kNicknameControlCharacter =
+    "사용자 닉네임에 줄바꿈이나 탭 같은 제어 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 "
+    "바랍니다.";
 }  // namespace msg
 
 // The refusal of a nickname that CP949 cannot hold, naming the first such character when it is

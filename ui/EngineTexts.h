@@ -10,6 +10,7 @@
 
 #include "catalog/Series.h"
 #include "engine/Messages.h"
+#include "report/Report.h"
 
 namespace brivane::ui {
 
@@ -17,6 +18,10 @@ namespace brivane::ui {
 QString MessageText(const Message& message);
 // A fixed Korean text of the engine or the catalog (a caption, a label, a unit).
 QString EngineText(std::string_view text);
+
+// What the save of the report tells the user, by its status: the confirmation with the file's path,
+// a file error, or the refusal of the nickname that names its first character CP949 cannot hold.
+QString SaveResultText(const SaveResult& result, std::string_view nickname);
 
 // The series' captions: the result group's ("양측식 (Coreless)"), its short name ("양측식"),
 // the data sheet's group title ("양측식-Coreless Type").

@@ -14,6 +14,7 @@
 #include "ui/AppSetup.h"
 #include "ui/BrivaneView.h"
 #include "ui/FileDialogs.h"
+#include "ui/LanguageMenu.h"
 #include "ui/MoveDocument.h"
 #include "ui/ScreenFit.h"
 #include "engine/Selection.h"
@@ -56,6 +57,8 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   compare->setStatusTip(tr("모든 모델의 사용률과 여유를 표로 비교합니다"));
   compare->setToolTip(tr("후보 비교"));
   connect(compare, &QAction::triggered, this, [this] { m_view->OnCompare(); });
+
+  LanguageMenu::AddTo(menuBar(), messages, this);
 
   QMenu* info = menuBar()->addMenu(tr("프로그램 정보"));
   info->setObjectName(QStringLiteral("menuInfo"));

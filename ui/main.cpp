@@ -9,6 +9,7 @@
 #include "report/Report.h"
 #include "ui/AppSetup.h"
 #include "ui/BatchExport.h"
+#include "ui/Language.h"
 #include "ui/MainFrame.h"
 #include "ui/MessageSink.h"
 #include "ui/MoveDocument.h"
@@ -20,12 +21,23 @@ int main(int argc, char* argv[]) {
     std::cout << "brivane " BRIVANE_VERSION "\n";
     return 0;
   }
-  const bool exporting = argc >= 2 && std::strcmp(argv[1], "--export-pdf") == 0;
+  // A wrong language is refused before the application exists, so that it needs no display.
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const brivane::ui::LanguageOption language = brivane::ui::ParseLanguageOption(arguments);
+  if (!language.error.isEmpty()) {
+    std::cerr << "brivane: " << language.error.toStdString() << "\n";
+    return 64;
+  }
+  const bool exporting = language.rest.value(0) == QLatin1String("--export-pdf");
   // A report made in a batch needs no display.
   if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);  // takes the Qt options out of the arguments
   brivane::ui::SetUpApplication();
-  const QStringList args = QApplication::arguments();
+  brivane::ui::InstallLanguage(brivane::ui::StartLanguage(
+      language.language, brivane::ui::StoredLanguage(brivane::ui::LanguageSettings()), brivane::ui::SystemLocale()));
+  QStringList args = QApplication::arguments();  // the program, then the arguments Qt left
+  args = QStringList{args.value(0)} + brivane::ui::ParseLanguageOption(args.mid(1)).rest;
   if (exporting) {
     if (args.size() != 4) {
       std::cerr << "usage: brivane --export-pdf OUT.pdf MOVE-FILE\n";

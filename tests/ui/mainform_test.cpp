@@ -589,7 +589,7 @@ class MainFormTest : public QObject {
     QVERIFY(m_frame->width() >= m_view->minimumSizeHint().width());
     QStringList menus;
     for (QAction* a : m_frame->menuBar()->actions()) menus << a->text();
-    QCOMPARE(menus, (QStringList{"파일(&F)", "보기(&V)", "프로그램 정보"}));
+    QCOMPARE(menus, (QStringList{"파일(&F)", "보기(&V)", "언어 / Language", "프로그램 정보"}));
     auto* toggle = Find<QAction>(m_frame.get(), "actionStatusBar");
     QCOMPARE(toggle->text(), QStringLiteral("상태 표시줄(&S)"));
     QCOMPARE(toggle->statusTip(), QStringLiteral("상태 표시줄을 표시하거나 감춥니다"));

@@ -1,0 +1,1031 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>brivane::EngineTexts</name>
+    <message>
+        <source>가속 시간의 설정값이 잘못되었습니다!</source>
+        <translation>The acceleration time is set wrong!</translation>
+    </message>
+    <message>
+        <source>최대 가속도의 설정값이 잘못되었습니다!</source>
+        <translation>The peak acceleration is set wrong!</translation>
+    </message>
+    <message>
+        <source>최대 속도의 설정값이 잘못되었습니다!</source>
+        <translation>The peak velocity is set wrong!</translation>
+    </message>
+    <message>
+        <source>부하 질량의 설정값이 잘못되었습니다!</source>
+        <translation>The load mass is set wrong!</translation>
+    </message>
+    <message>
+        <source>이동 거리의 설정값이 잘못되었습니다!</source>
+        <translation>The stroke is set wrong!</translation>
+    </message>
+    <message>
+        <source>마찰 계수의 설정값이 잘못되었습니다!</source>
+        <translation>The friction coefficient is set wrong!</translation>
+    </message>
+    <message>
+        <source>안전률의 설정값이 잘못되었습니다!</source>
+        <translation>The safety factor is set wrong!</translation>
+    </message>
+    <message>
+        <source>휴지 시간의 설정값이 잘못되었습니다!</source>
+        <translation>The dwell time is set wrong!</translation>
+    </message>
+    <message>
+        <source>사용률 허용치를 설정하여 주시기 바랍니다!</source>
+        <translation>Please set the allowed duty ratios!</translation>
+    </message>
+    <message>
+        <source>권장 사용률은 정격70%, 최대 80%입니다.</source>
+        <translation>The recommended duty ratios are 70% rated and 80% peak.</translation>
+    </message>
+    <message>
+        <source>해당 Motion을 만족하는 양측식 Motor가 없습니다.</source>
+        <translation>No double-sided motor satisfies this motion.</translation>
+    </message>
+    <message>
+        <source>해당 Motion을 만족하는 편측식 Motor가 없습니다.</source>
+        <translation>No single-sided motor satisfies this motion.</translation>
+    </message>
+    <message>
+        <source>해당 Motion을 만족하는 편측식 (Vela-Series) Motor가 없습니다.</source>
+        <translation>No single-sided (Vela-Series) motor satisfies this motion.</translation>
+    </message>
+    <message>
+        <source>Motor가 선택되지 않았습니다.</source>
+        <translation>No motor is chosen.</translation>
+    </message>
+    <message>
+        <source>최대 가속도 혹은 최대 속도 값이 잘못 되었으니 수정 바람.</source>
+        <translation>The peak acceleration or the peak velocity is wrong; please correct it.</translation>
+    </message>
+    <message>
+        <source>Motor 선정이 완료되지 않았습니다.</source>
+        <translation>The motor selection is not complete.</translation>
+    </message>
+    <message>
+        <source>양측식 (Coreless)</source>
+        <translation>Double-sided (Coreless)</translation>
+    </message>
+    <message>
+        <source>양측식</source>
+        <translation>Double-sided</translation>
+    </message>
+    <message>
+        <source>양측식-Coreless Type</source>
+        <translation>Double-sided - Coreless Type</translation>
+    </message>
+    <message>
+        <source>편측식 (Ironcore)</source>
+        <translation>Single-sided (Ironcore)</translation>
+    </message>
+    <message>
+        <source>편측식</source>
+        <translation>Single-sided</translation>
+    </message>
+    <message>
+        <source>편측식-Cored Type</source>
+        <translation>Single-sided - Cored Type</translation>
+    </message>
+    <message>
+        <source>편측식 (Vela-Series)</source>
+        <translation>Single-sided (Vela-Series)</translation>
+    </message>
+    <message>
+        <source>편측식 (Vela-Series) -Cored Type</source>
+        <translation>Single-sided (Vela) - Cored Type</translation>
+    </message>
+    <message>
+        <source>정격 추력[N]</source>
+        <translation>Rated force[N]</translation>
+    </message>
+    <message>
+        <source>최대 추력[N]</source>
+        <translation>Peak force[N]</translation>
+    </message>
+    <message>
+        <source>정격 전류[Arms]</source>
+        <translation>Rated current[Arms]</translation>
+    </message>
+    <message>
+        <source>최대 전류[Arms]</source>
+        <translation>Peak current[Arms]</translation>
+    </message>
+    <message>
+        <source>최대 전력[W]</source>
+        <translation>Peak power[W]</translation>
+    </message>
+    <message>
+        <source>Pole Pitch[mm]</source>
+        <translation>Pole Pitch[mm]</translation>
+    </message>
+    <message>
+        <source>토크 상수[N/Arms]</source>
+        <translation>Force constant[N/Arms]</translation>
+    </message>
+    <message>
+        <source>BEMF 상수[V/(m/sec)]</source>
+        <translation>BEMF constant[V/(m/sec)]</translation>
+    </message>
+    <message>
+        <source>모터 정수[N/W^½]</source>
+        <translation>Motor constant[N/W^½]</translation>
+    </message>
+    <message>
+        <source>전기적 시정수[msec]</source>
+        <translation>Elec. time constant[msec]</translation>
+    </message>
+    <message>
+        <source>선간 저항[Ω]</source>
+        <translation>Line resistance[Ω]</translation>
+    </message>
+    <message>
+        <source>선간 인덕턴스[mH]</source>
+        <translation>Line inductance[mH]</translation>
+    </message>
+    <message>
+        <source>가동부 질량[kg]</source>
+        <translation>Mover mass[kg]</translation>
+    </message>
+    <message>
+        <source>흡인력[N]</source>
+        <translation>Attraction force[N]</translation>
+    </message>
+    <message>
+        <source>평균 추력</source>
+        <translation>RMS thrust</translation>
+    </message>
+    <message>
+        <source>최대 추력</source>
+        <translation>Peak thrust</translation>
+    </message>
+    <message>
+        <source>가감속 시간</source>
+        <translation>Ramp time</translation>
+    </message>
+    <message>
+        <source>등속 시간</source>
+        <translation>Constant-speed time</translation>
+    </message>
+    <message>
+        <source>총 소요 시간</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>가감속 거리</source>
+        <translation>Ramp distance</translation>
+    </message>
+    <message>
+        <source>등속 거리</source>
+        <translation>Constant-speed distance</translation>
+    </message>
+    <message>
+        <source>총 이동거리</source>
+        <translation>Total distance</translation>
+    </message>
+    <message>
+        <source>주위온도</source>
+        <translation>Ambient</translation>
+    </message>
+    <message>
+        <source>코일부온도</source>
+        <translation>Coil</translation>
+    </message>
+    <message>
+        <source>설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.</source>
+        <translation>Please find the file -save time(nickname).xls- in the installation folder.</translation>
+    </message>
+    <message>
+        <source>File Open Error!</source>
+        <translation>File Open Error!</translation>
+    </message>
+    <message>
+        <source>File Write Error!</source>
+        <translation>File Write Error!</translation>
+    </message>
+    <message>
+        <source>사용자 닉네임에 보고서 파일의 한글 코드(CP949)로 쓸 수 없는 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 바랍니다.</source>
+        <translation>Nothing was saved: the nickname holds a character that the Korean encoding of the report file (CP949) cannot hold. Please change the nickname.</translation>
+    </message>
+    <message>
+        <source>사용자 닉네임의 &quot;%1&quot; 문자는 보고서 파일의 한글 코드(CP949)로 쓸 수 없어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 바랍니다.</source>
+        <translation>Nothing was saved: the character &quot;%1&quot; of the nickname cannot be written in the Korean encoding of the report file (CP949). Please change the nickname.</translation>
+    </message>
+    <message>
+        <source>모델</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>시리즈</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>판정</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>정격 사용률(%)</source>
+        <translation>Rated duty(%)</translation>
+    </message>
+    <message>
+        <source>최대 사용률(%)</source>
+        <translation>Peak duty(%)</translation>
+    </message>
+    <message>
+        <source>정격 여유(%)</source>
+        <translation>Rated margin(%)</translation>
+    </message>
+    <message>
+        <source>최대 여유(%)</source>
+        <translation>Peak margin(%)</translation>
+    </message>
+    <message>
+        <source>코일부온도(℃)</source>
+        <translation>Coil temp.(℃)</translation>
+    </message>
+    <message>
+        <source>허용 부하(kg)</source>
+        <translation>Load headroom(kg)</translation>
+    </message>
+    <message>
+        <source>최대 전류(Arms)</source>
+        <translation>Peak current(Arms)</translation>
+    </message>
+    <message>
+        <source>실효 전류(Arms)</source>
+        <translation>RMS current(Arms)</translation>
+    </message>
+    <message>
+        <source>최대 전류비(%)</source>
+        <translation>Peak current ratio(%)</translation>
+    </message>
+    <message>
+        <source>정격 전류비(%)</source>
+        <translation>Rated current ratio(%)</translation>
+    </message>
+    <message>
+        <source>역기전력(V)</source>
+        <translation>Back EMF(V)</translation>
+    </message>
+    <message>
+        <source>동손(W)</source>
+        <translation>Copper loss(W)</translation>
+    </message>
+    <message>
+        <source>선정</source>
+        <translation>selected</translation>
+    </message>
+    <message>
+        <source>적합</source>
+        <translation>fits</translation>
+    </message>
+    <message>
+        <source>부적합</source>
+        <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>3000 or more</source>
+        <translation>3000 or more</translation>
+    </message>
+    <message>
+        <source>사용자 닉네임에 줄바꿈이나 탭 같은 제어 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 바랍니다.</source>
+        <translation>Nothing was saved: the nickname holds a control character such as a line feed or a tab. Please change the nickname.</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CAboutDlg</name>
+    <message>
+        <source>Brivane 정보</source>
+        <translation>About Brivane</translation>
+    </message>
+    <message>
+        <source>Brivane 버전 3.0</source>
+        <translation>Brivane version 3.0</translation>
+    </message>
+    <message>
+        <source>Brivane %1</source>
+        <translation>Brivane %1</translation>
+    </message>
+    <message>
+        <source> 본 프로그램은 정해진 Motion Profile에 대응하는        Dalmer의 Linear Motor의 선정이 가능합니다.           또한, 해당 Motion Profile에 대해 Dalmer의 특정       Linear Motor가 가지는 사용율을 계산할 수 있습니다.</source>
+        <translation> This program selects the Dalmer Linear Motor that            suits a given Motion Profile. It also calculates            the duty ratio that a given Dalmer Linear Motor            reaches for that Motion Profile.</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CBrivaneView</name>
+    <message>
+        <source>숫자를 입력하십시오.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>정수를 입력하십시오.</source>
+        <translation>Please enter a whole number.</translation>
+    </message>
+    <message>
+        <source>모터 선정 ProFile</source>
+        <translation>Motor Selection ProFile</translation>
+    </message>
+    <message>
+        <source>부하 질량</source>
+        <translation>Load mass</translation>
+    </message>
+    <message>
+        <source>이동 거리</source>
+        <translation>Stroke</translation>
+    </message>
+    <message>
+        <source>최대 가속도</source>
+        <translation>Peak accel.</translation>
+    </message>
+    <message>
+        <source>최대 속도</source>
+        <translation>Peak velocity</translation>
+    </message>
+    <message>
+        <source>휴지 시간</source>
+        <translation>Dwell time</translation>
+    </message>
+    <message>
+        <source>마찰 계수</source>
+        <translation>Friction coeff.</translation>
+    </message>
+    <message>
+        <source>안전율</source>
+        <translation>Safety factor</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>가속도(g)</source>
+        <translation>Accel. (g)</translation>
+    </message>
+    <message>
+        <source>가속 시간(msec)</source>
+        <translation>Accel. time (msec)</translation>
+    </message>
+    <message>
+        <source>m/sec</source>
+        <translation>m/sec</translation>
+    </message>
+    <message>
+        <source>msec</source>
+        <translation>msec</translation>
+    </message>
+    <message>
+        <source>수평설치 0.05, 벽면설치 0.1</source>
+        <translation>Horizontal 0.05, wall mount 0.1</translation>
+    </message>
+    <message>
+        <source>안  전  율</source>
+        <translation>Safety factor</translation>
+    </message>
+    <message>
+        <source>사용률 허용치(정격)</source>
+        <translation>Allowed duty (rated)</translation>
+    </message>
+    <message>
+        <source>사용률 허용치(최대)</source>
+        <translation>Allowed duty (peak)</translation>
+    </message>
+    <message>
+        <source>Linear Motor 선정</source>
+        <translation>Select Linear Motor</translation>
+    </message>
+    <message>
+        <source>Data초기화</source>
+        <translation>Reset Data</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Motor Type</translation>
+    </message>
+    <message>
+        <source>%1급</source>
+        <translation>Class %1</translation>
+    </message>
+    <message>
+        <source>모터 선정 결과</source>
+        <translation>Motor Selection Result</translation>
+    </message>
+    <message>
+        <source>정격 사용률(%)</source>
+        <translation>Rated duty(%)</translation>
+    </message>
+    <message>
+        <source>최대 사용률(%)</source>
+        <translation>Peak duty(%)</translation>
+    </message>
+    <message>
+        <source>정격 사용률(%) </source>
+        <translation>Rated duty(%) </translation>
+    </message>
+    <message>
+        <source>최대 사용률(%) </source>
+        <translation>Peak duty(%) </translation>
+    </message>
+    <message>
+        <source>부하 분석 DATA</source>
+        <translation>Load Analysis DATA</translation>
+    </message>
+    <message>
+        <source>적용 Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>사용률 계산</source>
+        <translation>Calculate duty</translation>
+    </message>
+    <message>
+        <source>온 도</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>90도 이하 사용할 것</source>
+        <translation>Keep at 90 degrees or below</translation>
+    </message>
+    <message>
+        <source>Motor Profile</source>
+        <translation>Motor Profile</translation>
+    </message>
+    <message>
+        <source>가속</source>
+        <translation>Accel.</translation>
+    </message>
+    <message>
+        <source>등속</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>감속</source>
+        <translation>Decel.</translation>
+    </message>
+    <message>
+        <source>휴지</source>
+        <translation>Dwell</translation>
+    </message>
+    <message>
+        <source>선정모터 사양보기</source>
+        <translation>View motor specs</translation>
+    </message>
+    <message>
+        <source>결과 저장</source>
+        <translation>Save result</translation>
+    </message>
+    <message>
+        <source>90도를 넘습니다</source>
+        <translation>Above 90 degrees</translation>
+    </message>
+    <message>
+        <source>부하 질량 [kg]: 0 초과 %1 이하</source>
+        <translation>Load mass [kg]: above 0, at most %1</translation>
+    </message>
+    <message>
+        <source>이동 거리 [mm]: 0 초과 %1 이하의 정수</source>
+        <translation>Stroke [mm]: a whole number above 0, at most %1</translation>
+    </message>
+    <message>
+        <source>가속도(g): 0 초과 %1 이하
+가속 시간(msec): 선정은 %2 이상, 사용률 계산은 0 초과</source>
+        <translation>Acceleration (g): above 0, at most %1
+Acceleration time (msec): at least %2 for the selection, above 0 for the duty calculation</translation>
+    </message>
+    <message>
+        <source>최대 속도 [m/sec]: 0 초과 %1 이하</source>
+        <translation>Peak velocity [m/sec]: above 0, at most %1</translation>
+    </message>
+    <message>
+        <source>휴지 시간 [msec]: 0 이상 %1 이하</source>
+        <translation>Dwell time [msec]: 0 to %1</translation>
+    </message>
+    <message>
+        <source>마찰 계수 (단위 없음): 0 이상 %1 이하</source>
+        <translation>Friction coefficient (no unit): 0 to %1</translation>
+    </message>
+    <message>
+        <source>안전율 (단위 없음): %1 이상 %2 이하, 최대 사용률에만 곱합니다</source>
+        <translation>Safety factor (no unit): %1 to %2, applied to the peak duty only</translation>
+    </message>
+    <message>
+        <source>[%]: %1에서 %2까지 5 간격, 목록에서 고르거나 &quot;30&quot;, &quot;30%&quot;처럼 입력</source>
+        <translation>[%]: %1 to %2 in steps of 5; pick from the list or type e.g. &quot;30&quot; or &quot;30%&quot;</translation>
+    </message>
+    <message>
+        <source>정격 사용률 허용치 </source>
+        <translation>Allowed rated duty </translation>
+    </message>
+    <message>
+        <source>최대 사용률 허용치 </source>
+        <translation>Allowed peak duty </translation>
+    </message>
+    <message>
+        <source>사용률을 계산할 모델</source>
+        <translation>The model whose duty is calculated</translation>
+    </message>
+    <message>
+        <source>주위온도 [℃]: 숫자, 숫자가 아닌 글은 0으로 읽습니다</source>
+        <translation>Ambient temperature [℃]: a number; text that is not a number reads as 0</translation>
+    </message>
+    <message>
+        <source>선정모터 사양보기가 이 시리즈의 사양서를 엽니다</source>
+        <translation>View motor specs opens the data sheet of this series</translation>
+    </message>
+    <message>
+        <source>후보 비교</source>
+        <translation>Compare candidates</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CChartViewer</name>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Time (ms)</translation>
+    </message>
+    <message>
+        <source>Velocity (m/s)</source>
+        <translation>Velocity (m/s)</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CComparisonWindow</name>
+    <message>
+        <source>후보 비교</source>
+        <translation>Candidate comparison</translation>
+    </message>
+    <message>
+        <source>시리즈</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>전체</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>선정 가능 모델만</source>
+        <translation>Fitting models only</translation>
+    </message>
+    <message>
+        <source>CSV로 저장…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>비교 조건</source>
+        <translation>Comparison conditions</translation>
+    </message>
+    <message>
+        <source>후보 모델</source>
+        <translation>Candidate models</translation>
+    </message>
+    <message>
+        <source>정격 사용률 한계 %1%, 최대 사용률 한계 %2%</source>
+        <translation>Rated duty limit %1%, peak duty limit %2%</translation>
+    </message>
+    <message>
+        <source>CSV로 저장</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>후보 비교.csv</source>
+        <translation>candidates.csv</translation>
+    </message>
+    <message>
+        <source>CSV 파일 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV 파일을 저장하지 못했습니다.
+%1</source>
+        <translation>Could not save the CSV file.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CMainFrame</name>
+    <message>
+        <source>Dalmer Linear Motor 선정 2020 Ver3.3</source>
+        <translation>Dalmer Linear Motor Selection 2020 Ver3.3</translation>
+    </message>
+    <message>
+        <source>보기(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>상태 표시줄(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>상태 표시줄을 표시하거나 감춥니다</source>
+        <translation>Shows or hides the status bar</translation>
+    </message>
+    <message>
+        <source>상태 표시줄 전환</source>
+        <translation>Toggle status bar</translation>
+    </message>
+    <message>
+        <source>프로그램 정보</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Brivane 정보(&amp;A)...</source>
+        <translation>&amp;About Brivane...</translation>
+    </message>
+    <message>
+        <source>프로그램 정보와 버전 정보, 저작권 정보를 표시합니다</source>
+        <translation>Shows the program, version and copyright information</translation>
+    </message>
+    <message>
+        <source>정보</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>감사합니다.</source>
+        <translation>Thank you.</translation>
+    </message>
+    <message>
+        <source>입력이 바뀌었습니다: 흐린 결과는 다시 계산할 때까지 이전 입력의 것입니다</source>
+        <translation>The inputs have changed: the greyed results belong to the previous inputs until you calculate again</translation>
+    </message>
+    <message>
+        <source>후보 비교(&amp;C)...</source>
+        <translation>&amp;Compare candidates...</translation>
+    </message>
+    <message>
+        <source>모든 모델의 사용률과 여유를 표로 비교합니다</source>
+        <translation>Compares the duty ratios and margins of all models in a table</translation>
+    </message>
+    <message>
+        <source>후보 비교</source>
+        <translation>Compare candidates</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CMotorSpecSheet</name>
+    <message>
+        <source>Motor Specification</source>
+        <translation>Motor Specification</translation>
+    </message>
+    <message>
+        <source>모델명</source>
+        <translation>Model name</translation>
+    </message>
+    <message>
+        <source>정격 사용율</source>
+        <translation>Rated duty</translation>
+    </message>
+    <message>
+        <source>최대 사용율</source>
+        <translation>Peak duty</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>100%를 넘습니다</source>
+        <translation>Above 100%</translation>
+    </message>
+    <message>
+        <source>사용률 허용치 이상입니다</source>
+        <translation>At or above the allowed duty</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CMoveDocument</name>
+    <message>
+        <source>파일(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>파일</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>새 이동</source>
+        <translation>New move</translation>
+    </message>
+    <message>
+        <source>열기…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>다른 이름으로 저장…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>끝내기</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Brivane 이동 파일 (*.brivane);;모든 파일 (*)</source>
+        <translation>Brivane move files (*.brivane);;All files (*)</translation>
+    </message>
+    <message>
+        <source>JSON 텍스트가 아닙니다</source>
+        <translation>it is not JSON text</translation>
+    </message>
+    <message>
+        <source>Brivane 이동 파일이 아닙니다</source>
+        <translation>it is not a Brivane move file</translation>
+    </message>
+    <message>
+        <source>이 프로그램보다 새로운 버전의 파일입니다</source>
+        <translation>the file is of a newer version than this program</translation>
+    </message>
+    <message>
+        <source>필드가 없습니다</source>
+        <translation>the field is missing</translation>
+    </message>
+    <message>
+        <source>값의 형식이 맞지 않습니다</source>
+        <translation>the value has the wrong type</translation>
+    </message>
+    <message>
+        <source>유한한 수가 아닙니다</source>
+        <translation>it is not a finite number</translation>
+    </message>
+    <message>
+        <source>허용되지 않는 값입니다</source>
+        <translation>the value is not allowed</translation>
+    </message>
+    <message>
+        <source>파일을 열 수 없습니다: %1
+%2</source>
+        <translation>Cannot open the file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>필드 &quot;%1&quot;: %2</source>
+        <translation>field &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>이동 파일을 열 수 없습니다: %1
+%2</source>
+        <translation>Cannot open the move file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>다른 이름으로 저장</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Brivane 이동 파일 (*.brivane)</source>
+        <translation>Brivane move files (*.brivane)</translation>
+    </message>
+    <message>
+        <source>파일을 저장할 수 없습니다: %1
+%2</source>
+        <translation>Cannot save the file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 문서 (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF 파일을 쓸 수 없습니다: %1
+%2</source>
+        <translation>Cannot write the PDF file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>%1의 변경 내용을 저장하시겠습니까?</source>
+        <translation>Save the changes to %1?</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CSaveDataDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Save result</translation>
+    </message>
+    <message>
+        <source>%1 Motor 사양 포함</source>
+        <translation>Include %1</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>사용자 닉네임</source>
+        <translation>Nickname</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::LanguageMenu</name>
+    <message>
+        <source>언어 / Language</source>
+        <translation>언어 / Language</translation>
+    </message>
+    <message>
+        <source>다음 시작부터 창을 한국어로 표시합니다</source>
+        <translation>Shows the window in Korean from the next start</translation>
+    </message>
+    <message>
+        <source>다음 시작부터 창을 영어로 표시합니다</source>
+        <translation>Shows the window in English from the next start</translation>
+    </message>
+    <message>
+        <source>언어는 Brivane을 다음에 시작할 때 바뀝니다.</source>
+        <translation>The language changes the next time Brivane starts.</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::MessageSink</name>
+    <message>
+        <source>Brivane</source>
+        <translation>Brivane</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::PdfReport</name>
+    <message>
+        <source>선택 안 됨</source>
+        <translation>none chosen</translation>
+    </message>
+    <message>
+        <source>이동 조건</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>부하 질량</source>
+        <translation>Load mass</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>이동 거리</source>
+        <translation>Stroke</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>최대 가속도</source>
+        <translation>Peak acceleration</translation>
+    </message>
+    <message>
+        <source>가속 시간</source>
+        <translation>Acceleration time</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>msec</source>
+        <translation>msec</translation>
+    </message>
+    <message>
+        <source>최대 속도</source>
+        <translation>Peak velocity</translation>
+    </message>
+    <message>
+        <source>m/sec</source>
+        <translation>m/sec</translation>
+    </message>
+    <message>
+        <source>휴지 시간</source>
+        <translation>Dwell time</translation>
+    </message>
+    <message>
+        <source>마찰 계수</source>
+        <translation>Friction coefficient</translation>
+    </message>
+    <message>
+        <source>안전율</source>
+        <translation>Safety factor</translation>
+    </message>
+    <message>
+        <source>사용률 허용치(정격)</source>
+        <translation>Allowed duty (rated)</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>사용률 허용치(최대)</source>
+        <translation>Allowed duty (peak)</translation>
+    </message>
+    <message>
+        <source>주위온도</source>
+        <translation>Ambient temperature</translation>
+    </message>
+    <message>
+        <source>℃</source>
+        <translation>℃</translation>
+    </message>
+    <message>
+        <source>모터 선정 결과</source>
+        <translation>Motor Selection Result</translation>
+    </message>
+    <message>
+        <source>선정 결과가 없습니다. (Linear Motor 선정을 실행하지 않았습니다.)</source>
+        <translation>No selection results. (Select Linear Motor has not been run.)</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>정격 사용률(%)</source>
+        <translation>Rated duty(%)</translation>
+    </message>
+    <message>
+        <source>최대 사용률(%)</source>
+        <translation>Peak duty(%)</translation>
+    </message>
+    <message>
+        <source>적합한 모델 없음</source>
+        <translation>no model fits</translation>
+    </message>
+    <message>
+        <source>부하 분석 DATA</source>
+        <translation>Load Analysis DATA</translation>
+    </message>
+    <message>
+        <source>부하 분석 결과가 없습니다. (사용률 계산을 실행하지 않았습니다.)</source>
+        <translation>No load analysis. (Calculate duty has not been run.)</translation>
+    </message>
+    <message>
+        <source>적용 Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Motor Profile</source>
+        <translation>Motor Profile</translation>
+    </message>
+    <message>
+        <source>속도 프로파일이 없습니다. (사용률 계산을 실행하지 않았습니다.)</source>
+        <translation>No velocity profile. (Calculate duty has not been run.)</translation>
+    </message>
+    <message>
+        <source>선정모터 사양</source>
+        <translation>Selected motor specifications</translation>
+    </message>
+    <message>
+        <source>표시할 데이터 시트가 없습니다. (선정된 모델이 없거나 표시 항목이 선택되지 않았습니다.)</source>
+        <translation>No data sheets to show. (No model is selected, or no show box is ticked.)</translation>
+    </message>
+    <message>
+        <source>PDF를 만들 수 없습니다.</source>
+        <translation>Cannot make the PDF.</translation>
+    </message>
+    <message>
+        <source>작성일: %1</source>
+        <translation>Made on: %1</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::ResultMarks</name>
+    <message>
+        <source>이전 입력의 결과입니다</source>
+        <translation>Result of the previous inputs</translation>
+    </message>
+</context>
+</TS>
