@@ -47,20 +47,30 @@ int main(int argc, char* argv[]) {
     if (std::strcmp(name, "--stroke") == 0 || std::strcmp(name, "--rated") == 0 || std::strcmp(name, "--peak") == 0) {
       const auto whole = ParseIntField(value);
       if (!whole) return 64;
-      if (name[2] == 's') in.distanceMm = *whole;
-      else (name[2] == 'r' ? request.ratedPosition : request.peakPosition) = PositionFromLimit(*whole);
+      if (name[2] == 's')
+        in.distanceMm = *whole;
+      else
+        (name[2] == 'r' ? request.ratedPosition : request.peakPosition) = PositionFromLimit(*whole);
       continue;
     }
     const auto number = ParseFloatField(value);
     if (!number) return 64;
-    if (std::strcmp(name, "--mass") == 0) in.loadMass = *number;
-    else if (std::strcmp(name, "--accel-g") == 0) in.accelValue = *number;
-    else if (std::strcmp(name, "--accel-ms") == 0) in.accelValue = *number, in.accelMode = AccelMode::Time;
-    else if (std::strcmp(name, "--velocity") == 0) in.peakVelocity = *number;
-    else if (std::strcmp(name, "--dwell") == 0) in.dwellMs = *number;
-    else if (std::strcmp(name, "--friction") == 0) in.frictionCoefficient = *number;
-    else if (std::strcmp(name, "--safety") == 0) in.safetyFactor = *number;
-    else return 64;
+    if (std::strcmp(name, "--mass") == 0)
+      in.loadMass = *number;
+    else if (std::strcmp(name, "--accel-g") == 0)
+      in.accelValue = *number;
+    else if (std::strcmp(name, "--accel-ms") == 0)
+      in.accelValue = *number, in.accelMode = AccelMode::Time;
+    else if (std::strcmp(name, "--velocity") == 0)
+      in.peakVelocity = *number;
+    else if (std::strcmp(name, "--dwell") == 0)
+      in.dwellMs = *number;
+    else if (std::strcmp(name, "--friction") == 0)
+      in.frictionCoefficient = *number;
+    else if (std::strcmp(name, "--safety") == 0)
+      in.safetyFactor = *number;
+    else
+      return 64;
   }
   if (!json) return 64;
 

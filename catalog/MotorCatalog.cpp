@@ -96,7 +96,8 @@ constexpr bool RowsAreConsistent() {
 }
 static_assert(kSeriesTable[2].firstIndex + static_cast<std::size_t>(kSeriesTable[2].size) == kRows.size() &&
                   kSeriesTable[1].firstIndex == static_cast<std::size_t>(kSeriesTable[0].size) &&
-                  kSeriesTable[2].firstIndex == kSeriesTable[1].firstIndex + static_cast<std::size_t>(kSeriesTable[1].size),
+                  kSeriesTable[2].firstIndex ==
+                      kSeriesTable[1].firstIndex + static_cast<std::size_t>(kSeriesTable[1].size),
               "the series table does not cover the motor table");
 static_assert(RowsAreConsistent(), "series, offered or series number out of place in the motor table");
 

@@ -17,22 +17,22 @@ struct MotorRecord {
   std::int32_t series;   // MotorSeries code of the row
   std::int32_t offered;  // 1 = may be chosen by the selection
   std::string_view name;
-  float moverMass;             // kg
-  float ratedForce;            // N
-  std::int32_t attractionForce;  // N, whole newtons
+  float moverMass;                           // kg
+  float ratedForce;                          // N
+  std::int32_t attractionForce;              // N, whole newtons
   std::array<std::int32_t, 3> seriesNumber;  // number within series 1, 2, 3; 0 in the other two
-  float peakForce;             // N
-  float ratedCurrent;          // Arms
-  float peakCurrent;           // Arms
-  float maxPower;              // W
-  float polePitch;             // mm
-  float forceConstant;         // N/Arms
-  float bemfConstant;          // V/(m/sec)
-  float motorConstant;         // N/sqrt(W)
-  float electricalTimeConstant;  // msec
-  float lineResistance;        // ohm
-  float lineInductance;        // mH
-  float thermalCoefficient;    // degC/W
+  float peakForce;                           // N
+  float ratedCurrent;                        // Arms
+  float peakCurrent;                         // Arms
+  float maxPower;                            // W
+  float polePitch;                           // mm
+  float forceConstant;                       // N/Arms
+  float bemfConstant;                        // V/(m/sec)
+  float motorConstant;                       // N/sqrt(W)
+  float electricalTimeConstant;              // msec
+  float lineResistance;                      // ohm
+  float lineInductance;                      // mH
+  float thermalCoefficient;                  // degC/W
 
   constexpr MotorSeries Series() const { return static_cast<MotorSeries>(series); }
   // The row's number within its own series.

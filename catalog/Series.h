@@ -20,10 +20,10 @@ constexpr std::size_t SeriesSlot(MotorSeries s) { return static_cast<std::size_t
 
 struct SeriesInfo {
   MotorSeries code;
-  std::size_t firstIndex;    // catalog index of the series' first model
-  std::int32_t size;         // models in the series
-  std::string_view caption;  // the form's result group and the command line: "양측식 (Coreless)"
-  std::string_view name;     // the show boxes, the report and the save dialog: "양측식"
+  std::size_t firstIndex;         // catalog index of the series' first model
+  std::int32_t size;              // models in the series
+  std::string_view caption;       // the form's result group and the command line: "양측식 (Coreless)"
+  std::string_view name;          // the show boxes, the report and the save dialog: "양측식"
   std::string_view sheetCaption;  // the data-sheet window's group: "양측식-Coreless Type"
 };
 

@@ -16,8 +16,8 @@ struct FloatOption {
 };
 
 constexpr FloatOption kFloatMoveOptions[] = {
-    {"mass", &MotionInput::loadMass},          {"velocity", &MotionInput::peakVelocity},
-    {"dwell", &MotionInput::dwellMs},          {"friction", &MotionInput::frictionCoefficient},
+    {"mass", &MotionInput::loadMass},       {"velocity", &MotionInput::peakVelocity},
+    {"dwell", &MotionInput::dwellMs},       {"friction", &MotionInput::frictionCoefficient},
     {"safety", &MotionInput::safetyFactor},
 };
 
@@ -62,8 +62,7 @@ int Io::UsageError(std::string_view text) const {
   return kExitUsage;
 }
 
-CommandLine::CommandLine(std::string_view command)
-    : app_("", "brivane-cli " + std::string(command)) {
+CommandLine::CommandLine(std::string_view command) : app_("", "brivane-cli " + std::string(command)) {
   // Unknown options and stray arguments are collected and reported after the parse, with the
   // tool's own texts.
   app_.allow_extras();

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
-
 #include <optional>
 #include <ostream>
 #include <span>
@@ -71,9 +70,9 @@ class CommandLine {
 
   CLI::App app_;
   std::vector<std::pair<std::string, const CLI::Option*>> options_;  // by name without "--"
-  std::vector<std::string> valueOptions_;  // names of the options that take a value
+  std::vector<std::string> valueOptions_;                            // names of the options that take a value
   std::vector<std::string> flags_;
-  std::string positionalName_;             // empty: the command takes no positional arguments
+  std::string positionalName_;  // empty: the command takes no positional arguments
   std::vector<std::string> positionals_;
 };
 
@@ -103,6 +102,5 @@ std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);
 
 // `text` followed by blanks up to `columns` terminal columns.
 std::string Pad(std::string_view text, std::size_t columns);
-
 
 }  // namespace brivane::cli

@@ -74,9 +74,8 @@ int RunCatalog(const CommandLine& line, const Io& io) {
     const MotorRecord& r = catalog.at(i);
     auto col = [](const std::string& text, std::size_t width) { return Pad(text, width); };
     io.Out(col(std::to_string(i), 6) + col(std::to_string(r.series), 7) + col(std::to_string(r.Number()), 5) +
-             col(std::string(r.name), 8) + col(FormatGeneral6(r.moverMass), 10) +
-             col(FormatGeneral6(r.ratedForce), 9) + col(std::to_string(r.attractionForce), 14) +
-             FormatGeneral6(r.peakForce));
+           col(std::string(r.name), 8) + col(FormatGeneral6(r.moverMass), 10) + col(FormatGeneral6(r.ratedForce), 9) +
+           col(std::to_string(r.attractionForce), 14) + FormatGeneral6(r.peakForce));
   }
   return kExitOk;
 }
@@ -138,10 +137,10 @@ int RunSelect(const CommandLine& line, const Io& io) {
   io.Out(Pad("", 22) + Pad("model", 8) + Pad("정격 사용률(%)", 16) + "최대 사용률(%)");
   for (std::size_t i = 0; i < 3; ++i)
     io.Out(Pad(kSeriesTable[i].caption, 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
-             Pad(texts[2 * i], 16) + texts[2 * i + 1]);
+           Pad(texts[2 * i], 16) + texts[2 * i + 1]);
   io.Out("가속도 " + Fixed(out.acceleration->g, 1) + " g, 가속 시간 " + Fixed(out.acceleration->timeMs, 1) +
-           " msec, 허용 사용률 정격 " + std::to_string(out.ratedLimit) + "%, 최대 " +
-           std::to_string(out.peakLimit) + "%");
+         " msec, 허용 사용률 정격 " + std::to_string(out.ratedLimit) + "%, 최대 " + std::to_string(out.peakLimit) +
+         "%");
   return kExitOk;
 }
 
@@ -201,8 +200,7 @@ int RunCheck(const CommandLine& line, const Io& io) {
     return kExitOk;
   }
 
-  io.Out(model + " (" + std::string(InfoOf(out.series).caption) + ", No. " +
-           std::to_string(out.number) + ")");
+  io.Out(model + " (" + std::string(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
   PrintAnalysis(*out.analysis, io);
   io.Out(Pad("정격 사용률", 14) + Fixed(out.duty.ratedDuty, 1) + " %");
   io.Out(Pad("최대 사용률", 14) + Fixed(out.duty.peakDuty, 1) + " %");

@@ -58,8 +58,7 @@ std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, con
   return rows;
 }
 
-void WriteText(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows,
-               std::ostream& out) {
+void WriteText(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows, std::ostream& out) {
   const auto& columns = CandidateColumns();
   std::vector<CandidateTexts> texts;
   texts.reserve(rows.size());
@@ -179,7 +178,7 @@ std::size_t DisplayWidth(std::string_view text) {
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
     // A stray continuation byte counts as one column of its own.
-    const std::size_t length = lead < 0x80            ? 1
+    const std::size_t length = lead < 0x80           ? 1
                                : (lead >> 5) == 0x6  ? 2
                                : (lead >> 4) == 0xE  ? 3
                                : (lead >> 3) == 0x1E ? 4

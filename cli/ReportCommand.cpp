@@ -24,8 +24,7 @@ std::optional<ReportIncludes> ReadIncludes(const CommandLine& line, const Io& io
     const std::size_t comma = rest.find(',');
     const std::string_view entry = rest.substr(0, comma);
     if (entry != "1" && entry != "2" && entry != "3") {
-      io.UsageError("--include takes series numbers 1, 2 and 3 separated by commas, not '" + std::string(entry) +
-                    "'");
+      io.UsageError("--include takes series numbers 1, 2 and 3 separated by commas, not '" + std::string(entry) + "'");
       return std::nullopt;
     }
     includes[static_cast<std::size_t>(entry.front() - '1')] = true;
@@ -49,11 +48,11 @@ int Digits(std::string_view text, std::size_t at, std::size_t count) {
 std::optional<LocalDateTime> ReadSaveTime(const CommandLine& line, const Io& io) {
   if (!line.IsSet("at")) return CurrentLocalDateTime();
   const std::string text = line.Value("at");
-  if (text.size() == 19 && text[4] == '-' && text[7] == '-' && text[10] == 'T' && text[13] == ':' &&
-      text[16] == ':') {
+  if (text.size() == 19 && text[4] == '-' && text[7] == '-' && text[10] == 'T' && text[13] == ':' && text[16] == ':') {
     const LocalDateTime t{Digits(text, 0, 4),  Digits(text, 5, 2),  Digits(text, 8, 2),
                           Digits(text, 11, 2), Digits(text, 14, 2), Digits(text, 17, 2)};
-    const std::chrono::year_month_day date{std::chrono::year(t.year), std::chrono::month(static_cast<unsigned>(t.month)),
+    const std::chrono::year_month_day date{std::chrono::year(t.year),
+                                           std::chrono::month(static_cast<unsigned>(t.month)),
                                            std::chrono::day(static_cast<unsigned>(t.day))};
     // Digits() gives -1 for a non-digit, which no range below accepts.
     if (t.year >= 0 && t.month > 0 && t.day > 0 && date.ok() && t.hour >= 0 && t.hour < 24 && t.minute >= 0 &&

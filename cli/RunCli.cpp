@@ -31,11 +31,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"catalog", DeclareCatalog, RunCatalog},
-    {"select", DeclareSelect, RunSelect},
-    {"check", DeclareCheck, RunCheck},
-    {"rank", DeclareRank, RunRank},
-    {"report", DeclareReport, RunReport},
+    {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect}, {"check", DeclareCheck, RunCheck},
+    {"rank", DeclareRank, RunRank},          {"report", DeclareReport, RunReport},
 };
 
 }  // namespace

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "catalog/MotorCatalog.h"
-#include "engine/Motion.h"
 #include "engine/Messages.h"
+#include "engine/Motion.h"
 #include "engine/Selection.h"
 
 namespace brivane {
@@ -43,11 +43,11 @@ struct DriveFigures {
 struct CandidateRating {
   std::size_t index = 0;  // catalog index
   MotorSeries series = MotorSeries::DoubleSided;
-  std::int32_t number = 0;  // within its series
-  std::string_view name;    // the catalog's text
-  DutyResult duty;          // bit for bit the selection's ratios of this row
-  bool fits = false;        // the selection's test against both limits
-  bool selected = false;    // the first fitting row of its series: the selection's pick
+  std::int32_t number = 0;   // within its series
+  std::string_view name;     // the catalog's text
+  DutyResult duty;           // bit for bit the selection's ratios of this row
+  bool fits = false;         // the selection's test against both limits
+  bool selected = false;     // the first fitting row of its series: the selection's pick
   float ratedMargin = 0.0f;  // limit minus ratio, percent points; negative when over the limit
   float peakMargin = 0.0f;
   LoadAnalysis analysis;
@@ -64,8 +64,8 @@ struct ComparisonOutcome {
   std::optional<Message> refusal;
   std::int32_t ratedLimit = 0;  // percent
   std::int32_t peakLimit = 0;
-  float accelG = 0.0f;                  // the g value every row was rated with
-  std::vector<CandidateRating> rows;    // one per catalog row, in catalog order
+  float accelG = 0.0f;                // the g value every row was rated with
+  std::vector<CandidateRating> rows;  // one per catalog row, in catalog order
 };
 
 ComparisonOutcome CompareCandidates(const ComparisonRequest& request,

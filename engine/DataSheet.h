@@ -12,9 +12,9 @@
 namespace brivane {
 
 struct DataSheetTexts {
-  std::string model;  // empty when the shown number is no model of the series
+  std::string model;                                        // empty when the shown number is no model of the series
   std::array<std::string, kDataSheetFields.size()> values;  // "%g" of each field; "0" without a model
-  std::string ratedDuty;  // "%.1f", shown with or without a model
+  std::string ratedDuty;                                    // "%.1f", shown with or without a model
   std::string peakDuty;
 };
 

@@ -29,9 +29,7 @@ struct Message {
   MessageCode code;
   std::string_view text;  // Korean, UTF-8; static storage
 
-  friend constexpr bool operator==(const Message& a, const Message& b) {
-    return a.code == b.code && a.text == b.text;
-  }
+  friend constexpr bool operator==(const Message& a, const Message& b) { return a.code == b.code && a.text == b.text; }
 };
 
 namespace msg {

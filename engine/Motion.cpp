@@ -8,7 +8,7 @@
 namespace brivane {
 namespace {
 
-constexpr double kGravity = 9.8;          // every conversion and the duty formula
+constexpr double kGravity = 9.8;           // every conversion and the duty formula
 constexpr double kGravityFriction = 9.81;  // only the friction force of the load analysis
 
 // Written as "not inside" so that a value that is not a number fails too.
@@ -19,8 +19,8 @@ bool Within(float x, float lo, float hi) { return x >= lo && x <= hi; }
 std::optional<Message> ValidateMotionInput(const MotionInput& in, AccelTimeCheck accelTimeCheck) {
   if (in.accelMode == AccelMode::Time) {
     // The duty check has no 10 msec bound, but a time of 0 or below gives no finite acceleration.
-    const bool ok = accelTimeCheck == AccelTimeCheck::Selection ? in.accelValue >= kMinSelectionAccelTimeMs
-                                                                : in.accelValue > 0.0f;
+    const bool ok =
+        accelTimeCheck == AccelTimeCheck::Selection ? in.accelValue >= kMinSelectionAccelTimeMs : in.accelValue > 0.0f;
     if (!ok) return msg::kAccelTime;
   } else if (!(in.accelValue > 0.0f && in.accelValue <= kMaxAccelG)) {
     return msg::kAccelG;
@@ -57,8 +57,8 @@ DutyComputation ComputeDuty(const MotionInput& in, float accelG, const MotorReco
   const float mass = motor.moverMass + in.loadMass;
   const double weight = static_cast<double>(mass) * kGravity;
   // The normal force on the guide is the weight plus the motor's magnetic attraction.
-  const float friction =
-      static_cast<float>((weight + static_cast<double>(motor.attractionForce)) * static_cast<double>(in.frictionCoefficient));
+  const float friction = static_cast<float>((weight + static_cast<double>(motor.attractionForce)) *
+                                            static_cast<double>(in.frictionCoefficient));
   const double accelThrustD = weight * static_cast<double>(accelG) + static_cast<double>(friction);
   const float accelThrust = static_cast<float>(accelThrustD);
   const float decelThrust = accelThrust - (friction + friction);
@@ -66,8 +66,8 @@ DutyComputation ComputeDuty(const MotionInput& in, float accelG, const MotorReco
       static_cast<float>(static_cast<double>(in.peakVelocity) / (static_cast<double>(accelG) * kGravity));
   // Negative when the stroke is too short to reach the peak velocity; rated as it stands.
   const float constTime = (static_cast<float>(in.distanceMm) / 1000.0f) / in.peakVelocity - rampTime;
-  const float numerator =
-      (friction * friction) * constTime + (accelThrust * accelThrust) * rampTime + (decelThrust * decelThrust) * rampTime;
+  const float numerator = (friction * friction) * constTime + (accelThrust * accelThrust) * rampTime +
+                          (decelThrust * decelThrust) * rampTime;
   const float cycle = (rampTime + rampTime) + constTime + in.dwellMs / 1000.0f;
   const float meanSquare = static_cast<float>(static_cast<double>(numerator) / static_cast<double>(cycle));
 
@@ -100,9 +100,9 @@ LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float 
   a.totalTime = (a.accelTime + a.accelTime) + a.constTime + in.dwellMs / 1000.0f;
 
   const float mass = in.loadMass + motor.moverMass;
-  const float friction = static_cast<float>(
-      (static_cast<double>(mass) * kGravityFriction + static_cast<double>(motor.attractionForce)) *
-      static_cast<double>(in.frictionCoefficient));
+  const float friction =
+      static_cast<float>((static_cast<double>(mass) * kGravityFriction + static_cast<double>(motor.attractionForce)) *
+                         static_cast<double>(in.frictionCoefficient));
   a.peakThrust = mass * accel + friction;
   const float decelThrust = mass * accel - friction;
   const float sumOfSquares = (a.peakThrust * a.peakThrust) * a.accelTime + (friction * friction) * a.constTime +

@@ -18,12 +18,12 @@ enum class AccelMode : std::int32_t { Gravity = 0, Time = 1 };
 
 // Defaults are the main form's defaults.
 struct MotionInput {
-  float loadMass = 0.0f;             // kg
-  std::int32_t distanceMm = 0;       // mm
+  float loadMass = 0.0f;        // kg
+  std::int32_t distanceMm = 0;  // mm
   AccelMode accelMode = AccelMode::Gravity;
-  float accelValue = 0.0f;           // g in Gravity mode, msec in Time mode
-  float peakVelocity = 0.0f;         // m/s
-  float dwellMs = 0.0f;              // msec
+  float accelValue = 0.0f;    // g in Gravity mode, msec in Time mode
+  float peakVelocity = 0.0f;  // m/s
+  float dwellMs = 0.0f;       // msec
   float frictionCoefficient = 0.1f;
   float safetyFactor = 1.3f;
 };
@@ -38,7 +38,7 @@ inline constexpr std::int32_t kMaxDistanceMm = 100000;    // mm: above 0, at mos
 inline constexpr float kMaxFriction = 10.0f;              // 0 to this
 inline constexpr float kMinSafetyFactor = 1.0f;           // this to kMaxSafetyFactor
 inline constexpr float kMaxSafetyFactor = 20.0f;
-inline constexpr float kMaxDwellMs = 10000000.0f;         // msec: 0 to this
+inline constexpr float kMaxDwellMs = 10000000.0f;  // msec: 0 to this
 
 struct DutyResult {
   float ratedDuty = 0.0f;  // percent

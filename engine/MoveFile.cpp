@@ -47,8 +47,8 @@ struct LimitKey {
   const char* name;
   std::optional<int> FormValues::*member;
 };
-const std::array<LimitKey, 2> kLimitKeys{{{"ratedLimit", &FormValues::ratedPosition},
-                                          {"peakLimit", &FormValues::peakPosition}}};
+const std::array<LimitKey, 2> kLimitKeys{
+    {{"ratedLimit", &FormValues::ratedPosition}, {"peakLimit", &FormValues::peakPosition}}};
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -213,12 +213,8 @@ std::string MoveToJson(const FormValues& values) {
   for (const MoveKey& key : kMoveKeys) {
     w.Key(key.name);
     switch (key.kind) {
-      case MoveKind::Float:
-        WriteFloat(w, values.move.*key.member);
-        break;
-      case MoveKind::Integer:
-        w.Int(values.move.distanceMm);
-        break;
+      case MoveKind::Float: WriteFloat(w, values.move.*key.member); break;
+      case MoveKind::Integer: w.Int(values.move.distanceMm); break;
       case MoveKind::Mode: {
         const char* name = nullptr;
         for (const AccelModeName& m : kAccelModes)

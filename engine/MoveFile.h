@@ -22,10 +22,10 @@ enum class MoveFileProblem {
   NotMoveFile,   // not an object, or "format" is not "brivane-move"
   NewerVersion,  // "version" is above the version this program writes
   MissingField,
-  WrongType,     // e.g. a string where a number belongs, a fraction where an integer belongs
-  NotFinite,     // NaN, an infinity, or a number beyond the single-precision range
-  BadValue,      // right type, value not allowed: a limit, the acceleration mode, the version,
-                 // distanceMm beyond 32 bits, a "show" list without exactly three entries
+  WrongType,  // e.g. a string where a number belongs, a fraction where an integer belongs
+  NotFinite,  // NaN, an infinity, or a number beyond the single-precision range
+  BadValue,   // right type, value not allowed: a limit, the acceleration mode, the version,
+              // distanceMm beyond 32 bits, a "show" list without exactly three entries
 };
 
 struct MoveFileError {

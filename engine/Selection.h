@@ -78,24 +78,25 @@ enum class DutyCheckStatus {
 
 struct DutyCheckOutcome {
   DutyCheckStatus status = DutyCheckStatus::InputRejected;
-  std::optional<Message> message;        // none when completed
-  std::optional<LoadAnalysis> analysis;  // for ProfileInvalid and Completed
+  std::optional<Message> message;                 // none when completed
+  std::optional<LoadAnalysis> analysis;           // for ProfileInvalid and Completed
   MotorSeries series = MotorSeries::DoubleSided;  // the checked model's series
-  std::int32_t number = 0;                         // its series number
-  std::string model;                               // its name
-  DutyResult duty;                                 // its ratios, when Completed
-  std::optional<ProfileChartData> chart;           // when Completed and the chart is redrawn
+  std::int32_t number = 0;                        // its series number
+  std::string model;                              // its name
+  DutyResult duty;                                // its ratios, when Completed
+  std::optional<ProfileChartData> chart;          // when Completed and the chart is redrawn
 };
 
-DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCatalog& catalog = MotorCatalog::Instance());
+DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request,
+                                const MotorCatalog& catalog = MotorCatalog::Instance());
 
 struct SeriesRecord {
   std::int32_t selectedNumber = 0;  // series number the last selection chose; 0 = none
   std::string selectedName;
-  std::int32_t shownNumber = 0;     // what the data sheet and the report show
+  std::int32_t shownNumber = 0;  // what the data sheet and the report show
   std::string shownName;
-  DutyResult duty;                  // ratios of the shown model
-  DutyResult selectedDuty;          // ratios the last selection found for its model
+  DutyResult duty;          // ratios of the shown model
+  DutyResult selectedDuty;  // ratios the last selection found for its model
 };
 
 // The outcome of the last selection and duty checks, for the data sheets and the report. The

@@ -12,8 +12,8 @@ namespace brivane {
 inline constexpr std::size_t kMaxTextFileBytes = 1 << 20;
 
 struct TextFileReading {
-  std::string text;        // the whole content when error is empty
-  std::error_code error;   // why the file could not be read (message() describes it)
+  std::string text;       // the whole content when error is empty
+  std::error_code error;  // why the file could not be read (message() describes it)
 };
 
 TextFileReading ReadTextFile(const std::string& path, std::size_t maxBytes = kMaxTextFileBytes);

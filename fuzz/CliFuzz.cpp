@@ -96,8 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!written.empty() && written.front() == '{') {
     rapidjson::Document d;
     d.Parse(written.c_str());
-    FUZZ_CHECK(!d.HasParseError() && d.IsObject() && written.back() == '\n' &&
-                   written.find('\n') == written.size() - 1,
+    FUZZ_CHECK(!d.HasParseError() && d.IsObject() && written.back() == '\n' && written.find('\n') == written.size() - 1,
                Joined(args) + "\n" + written);
   }
 

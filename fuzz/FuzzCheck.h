@@ -15,7 +15,7 @@ namespace brivane::fuzz {
 
 }  // namespace brivane::fuzz
 
-#define FUZZ_CHECK(condition, detail)                           \
-  do {                                                          \
+#define FUZZ_CHECK(condition, detail)                            \
+  do {                                                           \
     if (!(condition)) ::brivane::fuzz::Fail(#condition, detail); \
   } while (false)

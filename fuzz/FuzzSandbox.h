@@ -20,9 +20,8 @@ struct Sandbox {
 
   Sandbox() {
     namespace fs = std::filesystem;
-    const fs::path base = fs::is_directory("/dev/shm") && access("/dev/shm", W_OK) == 0
-                              ? fs::path("/dev/shm")
-                              : fs::temp_directory_path();
+    const fs::path base = fs::is_directory("/dev/shm") && access("/dev/shm", W_OK) == 0 ? fs::path("/dev/shm")
+                                                                                        : fs::temp_directory_path();
     std::string pattern = (base / "brivane-fuzz-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) Fail("mkdtemp", pattern);
     outer = pattern;

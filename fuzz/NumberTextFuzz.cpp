@@ -36,9 +36,7 @@ std::string_view Stripped(std::string_view t) {
   return t;
 }
 
-bool SameFloat(float a, float b) {
-  return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool SameFloat(float a, float b) { return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0; }
 
 std::string Quoted(std::string_view text) { return "text \"" + std::string(text) + "\""; }
 
@@ -76,8 +74,7 @@ void CheckParsing(std::string_view text) {
   // atof: the C library reads the text up to its first NUL.
   const double leading = brivane::ParseLeadingNumber(text);
   const double expected = std::strtod(copy.c_str(), nullptr);
-  FUZZ_CHECK((std::isnan(leading) && std::isnan(expected)) ||
-                 std::memcmp(&leading, &expected, sizeof leading) == 0,
+  FUZZ_CHECK((std::isnan(leading) && std::isnan(expected)) || std::memcmp(&leading, &expected, sizeof leading) == 0,
              Quoted(text));
 
   // A float field: the whole text but surrounding blanks is one finite number in float range.
@@ -100,8 +97,8 @@ void CheckParsing(std::string_view text) {
   // An int field: the same, with strtoll for the number and the 32-bit range.
   errno = 0;
   const long long n = std::strtoll(inner.c_str(), &end, 10);
-  const bool wholeInt = !hasNul && !inner.empty() && end == inner.c_str() + inner.size() &&
-                        errno == 0 && n >= INT32_MIN && n <= INT32_MAX;
+  const bool wholeInt = !hasNul && !inner.empty() && end == inner.c_str() + inner.size() && errno == 0 &&
+                        n >= INT32_MIN && n <= INT32_MAX;
   const std::optional<std::int32_t> integer = brivane::ParseIntField(text);
   FUZZ_CHECK(integer.has_value() == wholeInt, Quoted(text));
   if (integer) FUZZ_CHECK(*integer == n, Quoted(text));

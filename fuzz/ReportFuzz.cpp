@@ -148,7 +148,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckConversion(nickname);
   const std::optional<std::string> bytes = brivane::ToCp949(text);
   bool namesEncodable = true;
-  for (const brivane::SeriesRecord& s : record.series) namesEncodable = namesEncodable && !brivane::FindNonCp949Character(s.shownName);
+  for (const brivane::SeriesRecord& s : record.series)
+    namesEncodable = namesEncodable && !brivane::FindNonCp949Character(s.shownName);
   const bool nicknameEncodable = !brivane::FindNonCp949Character(nickname);
   FUZZ_CHECK(bytes.has_value() == (nicknameEncodable && namesEncodable), "conversion of the report");
   if (bytes) FUZZ_CHECK(FromCp949(*bytes) == text, "CP949 back to the report");
@@ -156,21 +157,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The file: written only inside the directory, exactly the converted report; nothing at all
   // for a refused nickname.
   const brivane::fuzz::Sandbox& box = brivane::fuzz::TheSandbox();
-  const brivane::SaveResult r = brivane::SaveSelectionReport(box.inner.string(), record, catalog, saveTime, nickname, includes);
+  const brivane::SaveResult r =
+      brivane::SaveSelectionReport(box.inner.string(), record, catalog, saveTime, nickname, includes);
   const std::string fileName = brivane::MakeReportFileName(saveTime, nickname);
   box.CheckNothingEscaped();
   const std::vector<fs::path> written = brivane::fuzz::Sandbox::Entries(box.inner);
   const bool separator = nickname.find_first_of(std::string_view("/\\\0", 3)) != std::string::npos;
   // A line feed or another control character would break the report's CR LF lines.
-  const bool control = std::any_of(nickname.begin(), nickname.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-  });
+  const bool control = std::any_of(nickname.begin(), nickname.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
   if (separator || control || !nicknameEncodable || !namesEncodable || fileName.size() > NAME_MAX) {
     FUZZ_CHECK(r.status != brivane::SaveStatus::Saved, nickname);
     FUZZ_CHECK(written.empty(), "a file from a refused save");
-    if (separator) FUZZ_CHECK(r.status == brivane::SaveStatus::OpenError, nickname);
-    else if (control) FUZZ_CHECK(r.status == brivane::SaveStatus::NicknameHasControlCharacter, nickname);
-    else if (!nicknameEncodable) FUZZ_CHECK(r.status == brivane::SaveStatus::NicknameNotEncodable, nickname);
+    if (separator)
+      FUZZ_CHECK(r.status == brivane::SaveStatus::OpenError, nickname);
+    else if (control)
+      FUZZ_CHECK(r.status == brivane::SaveStatus::NicknameHasControlCharacter, nickname);
+    else if (!nicknameEncodable)
+      FUZZ_CHECK(r.status == brivane::SaveStatus::NicknameNotEncodable, nickname);
   } else {
     FUZZ_CHECK(r.status == brivane::SaveStatus::Saved, r.message);
     FUZZ_CHECK(written == std::vector<fs::path>{fileName}, fileName);

@@ -2,8 +2,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +9,8 @@
 #include <ctime>
 #include <filesystem>
 #include <optional>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <utility>
 
@@ -40,8 +40,8 @@ std::string SeriesLine(std::string_view label, const SeriesRecord& s) {
   line += label;
   line += " 선정 모터 : ";
   line += s.shownName;
-  line += " [사용률 정격 : " + OneDecimal(s.duty.ratedDuty) + "퍼센트, 최대 : " +
-          OneDecimal(s.duty.peakDuty) + "퍼센트]";
+  line +=
+      " [사용률 정격 : " + OneDecimal(s.duty.ratedDuty) + "퍼센트, 최대 : " + OneDecimal(s.duty.peakDuty) + "퍼센트]";
   return line;
 }
 
@@ -161,8 +161,7 @@ LocalDateTime CurrentLocalDateTime() {
 
 std::string MakeSaveTime(const LocalDateTime& t) {
   return std::to_string(t.year) + "-" + std::to_string(t.month) + "-" + std::to_string(t.day) + " " +
-         std::to_string(t.hour) + "시" + std::to_string(t.minute) + "분" + std::to_string(t.second) +
-         "초";
+         std::to_string(t.hour) + "시" + std::to_string(t.minute) + "분" + std::to_string(t.second) + "초";
 }
 
 std::string MakeReportFileName(std::string_view saveTime, std::string_view nickname) {
@@ -193,17 +192,15 @@ std::string ComposeSelectionReport(const SelectionRecord& record, const MotorCat
            " msec)   속도 : " + OneDecimal(move.peakVelocity) + " m/sec ",
        1);
   Line(out,
-       " 부하 질량 : " + OneDecimal(move.loadMass) + " kg  이동 거리 : " +
-           std::to_string(move.distanceMm) + " mm 휴지 시간 : " +
-           FormatFixed(static_cast<double>(move.dwellMs), 0) + " msec",
+       " 부하 질량 : " + OneDecimal(move.loadMass) + " kg  이동 거리 : " + std::to_string(move.distanceMm) +
+           " mm 휴지 시간 : " + FormatFixed(static_cast<double>(move.dwellMs), 0) + " msec",
        1);
   Line(out,
-       " 설정 사용률 - 정격 : " + std::to_string(record.ratedLimit) + "퍼센트, 최대 : " +
-           std::to_string(record.peakLimit) + "퍼센트",
+       " 설정 사용률 - 정격 : " + std::to_string(record.ratedLimit) +
+           "퍼센트, 최대 : " + std::to_string(record.peakLimit) + "퍼센트",
        1);
   Line(out,
-       " 안전율 : " + OneDecimal(move.safetyFactor) + "  마찰 계수 : " +
-           TwoDecimals(move.frictionCoefficient) + " ",
+       " 안전율 : " + OneDecimal(move.safetyFactor) + "  마찰 계수 : " + TwoDecimals(move.frictionCoefficient) + " ",
        2);
   Line(out, rule, 1);
 
@@ -233,24 +230,21 @@ void PrepareProcessForReports() {
   ::sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
-SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord& record,
-                               const MotorCatalog& catalog, std::string_view saveTime,
-                               std::string_view nickname, const ReportIncludes& includes) {
+SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord& record, const MotorCatalog& catalog,
+                               std::string_view saveTime, std::string_view nickname, const ReportIncludes& includes) {
   const std::string fileName = MakeReportFileName(saveTime, nickname);
   std::string path = AbsoluteReportPath(directory, fileName);
 
   // A separator would put the file in another directory ("../x"); a NUL would cut the name.
   if (nickname.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos) {
-    return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError,
-                   "the nickname holds a path separator");
+    return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError, "the nickname holds a path separator");
   }
   if (HasControlCharacter(nickname)) {
     return Failure(SaveStatus::NicknameHasControlCharacter, std::move(path), msg::kNicknameControlCharacter);
   }
   // Refused before anything is opened: replacing the character would corrupt the report.
   if (FindNonCp949Character(nickname)) {
-    return Failure(SaveStatus::NicknameNotEncodable, std::move(path),
-                   NicknameNotEncodableMessage(nickname));
+    return Failure(SaveStatus::NicknameNotEncodable, std::move(path), NicknameNotEncodableMessage(nickname));
   }
   // The whole report is converted before the file is touched, so nothing half-converted is
   // ever written.

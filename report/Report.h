@@ -13,9 +13,9 @@ namespace brivane {
 
 struct LocalDateTime {
   int year = 1970;
-  int month = 1;   // 1..12
-  int day = 1;     // 1..31
-  int hour = 0;    // 0..23
+  int month = 1;  // 1..12
+  int day = 1;    // 1..31
+  int hour = 0;   // 0..23
   int minute = 0;
   int second = 0;
 };
@@ -56,10 +56,10 @@ std::string ComposeSelectionReport(const SelectionRecord& record, const MotorCat
 
 enum class SaveStatus {
   Saved,
-  NicknameNotEncodable,  // the nickname holds characters CP949 cannot represent; nothing written
+  NicknameNotEncodable,         // the nickname holds characters CP949 cannot represent; nothing written
   NicknameHasControlCharacter,  // a line feed, tab or other control character; nothing written
-  OpenError,             // "File Open Error!": the file could not be opened or created
-  WriteError,            // "File Write Error!": the file is left as it was before
+  OpenError,                    // "File Open Error!": the file could not be opened or created
+  WriteError,                   // "File Write Error!": the file is left as it was before
 };
 
 struct SaveResult {
@@ -73,9 +73,8 @@ struct SaveResult {
 // An empty `directory` is the current directory. The report is converted and checked first and
 // appended in one write; a failed write removes what it appended and nothing else, also while
 // other processes save into the same file (each save holds an advisory lock on it).
-SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord& record,
-                               const MotorCatalog& catalog, std::string_view saveTime,
-                               std::string_view nickname, const ReportIncludes& includes);
+SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord& record, const MotorCatalog& catalog,
+                               std::string_view saveTime, std::string_view nickname, const ReportIncludes& includes);
 
 // Lets a write beyond the file-size limit (RLIMIT_FSIZE) fail with EFBIG, which a save rolls back
 // and reports, instead of the SIGXFSZ that would kill the process halfway through a report. Every

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+
 #include <algorithm>
 
 #include "ui/DialogLayout.h"
@@ -27,10 +28,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   version->setObjectName(QStringLiteral("labelVersion"));
   version->setToolTip(tr("Brivane %1").arg(QStringLiteral(BRIVANE_VERSION)));
   // One leading blank, and the runs of blanks that made the original box break its lines.
-  auto* text = new QLabel(
-      tr(" 본 프로그램은 정해진 Motion Profile에 대응하는        Dalmer의 Linear Motor의 선정이 가능합니다."
-         "           또한, 해당 Motion Profile에 대해 Dalmer의 특정       Linear Motor가 가지는 사용율을 "
-         "계산할 수 있습니다."));
+  auto* text =
+      new QLabel(tr(" 본 프로그램은 정해진 Motion Profile에 대응하는        Dalmer의 Linear Motor의 선정이 가능합니다."
+                    "           또한, 해당 Motion Profile에 대해 Dalmer의 특정       Linear Motor가 가지는 사용율을 "
+                    "계산할 수 있습니다."));
   text->setObjectName(QStringLiteral("labelDescription"));
   text->setTextFormat(Qt::PlainText);
   text->setWordWrap(true);

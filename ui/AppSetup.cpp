@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+
 #include <clocale>
 
 #include "ui/HangulFont.h"

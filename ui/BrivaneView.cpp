@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtCharts/QChart>
+
 #include <algorithm>
 #include <utility>
 
@@ -84,8 +85,8 @@ void CBrivaneView::ConnectCommands() {
   for (QComboBox* combo : {m_w.comboRatedLimit, m_w.comboPeakLimit, m_w.comboModel}) {
     connect(combo, &QComboBox::currentTextChanged, this, &CBrivaneView::InputsChanged);
   }
-  const std::array<QAbstractButton*, 5> toggles{m_w.radioAccelG, m_w.radioAccelTime, m_w.checkShow[0],
-                                                m_w.checkShow[1], m_w.checkShow[2]};
+  const std::array<QAbstractButton*, 5> toggles{m_w.radioAccelG, m_w.radioAccelTime, m_w.checkShow[0], m_w.checkShow[1],
+                                                m_w.checkShow[2]};
   for (QAbstractButton* button : toggles) {
     connect(button, &QAbstractButton::toggled, this, &CBrivaneView::InputsChanged);
   }

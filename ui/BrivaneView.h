@@ -8,6 +8,7 @@
 
 #include <QPointer>
 #include <QWidget>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -59,12 +60,12 @@ class CBrivaneView : public QWidget {
   ShownResults Results() const;
 
   // Button handlers.
-  bool RunSelection();      // "Linear Motor 선정"; false when it stopped on a message
-  void CheckModelDuty();    // "사용률 계산"
-  void OnViewSpec();        // "선정모터 사양보기"
-  void OnCompare();         // "후보 비교"
-  void OnResetData();       // "Data초기화"
-  void OnSaveResult();      // "결과 저장"
+  bool RunSelection();    // "Linear Motor 선정"; false when it stopped on a message
+  void CheckModelDuty();  // "사용률 계산"
+  void OnViewSpec();      // "선정모터 사양보기"
+  void OnCompare();       // "후보 비교"
+  void OnResetData();     // "Data초기화"
+  void OnSaveResult();    // "결과 저장"
   void OnAccelModeGravity();
   void OnAccelModeTime();
 

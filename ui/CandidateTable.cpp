@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+
 #include <cmath>
 
 #include "ui/EngineTexts.h"

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 #include <QString>
+
 #include <array>
 #include <cstdint>
 #include <optional>

@@ -8,6 +8,7 @@
 #include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
+
 #include <algorithm>
 
 #include "engine/NumberText.h"
@@ -71,7 +72,6 @@ void AttachVelocityAxis(QChart* chart, QAreaSeries* area) {
   yAxis->setGridLineColor(QColor(0xc0, 0xc0, 0xc0));
   chart->addAxis(yAxis, Qt::AlignLeft);
   area->attachAxis(yAxis);
-
 }
 
 // The plot area keeps fixed margins inside the chart: 50 left, 10 top, 50 right, 60 below.

@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QTableView>
 #include <QVBoxLayout>
+
 #include <string>
 #include <vector>
 

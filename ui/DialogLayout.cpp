@@ -1,6 +1,7 @@
 #include "ui/DialogLayout.h"
 
 #include <QFontMetrics>
+
 #include <algorithm>
 
 namespace brivane::ui {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+
 #include <cstdint>
 #include <string_view>
 

@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <QSizePolicy>
 #include <QVBoxLayout>
+
 #include <iterator>
 #include <vector>
 
@@ -31,22 +32,54 @@ struct FormControl {
   int id;
 };
 constexpr FormControl kFormControls[] = {
-    {"editLoadMass", 1003},         {"editAccel", 1004},           {"editVelocity", 1007},
-    {"editDwell", 1009},            {"editDistance", 1011},        {"checkShowDoubleSided", 1013},
-    {"editFriction", 1018},         {"checkShowSingleSided", 1019}, {"buttonViewSpec", 1020},
-    {"buttonSaveResult", 1022},     {"comboModel", 1023},          {"editSafety", 1027},
-    {"buttonSelect", 1028},         {"editModelDoubleSided", 1029}, {"editModelSingleSided", 1030},
-    {"editRatedDoubleSided", 1033}, {"editPeakDoubleSided", 1034}, {"editRatedSingleSided", 1037},
-    {"editPeakSingleSided", 1038},  {"buttonReset", 1041},         {"buttonCheckDuty", 1042},
-    {"comboRatedLimit", 1043},      {"comboPeakLimit", 1045},      {"checkMotorType1", 1048},
-    {"checkMotorType2", 1049},      {"checkMotorType3", 1050},     {"checkMotorType4", 1051},
-    {"checkMotorType5", 1052},      {"checkMotorType6", 1058},     {"editRmsThrust", 1059},
-    {"editPeakThrust", 1060},       {"editAccelTime", 1061},       {"editConstTime", 1062},
-    {"editTotalTime", 1063},        {"editAccelDistance", 1064},   {"editConstDistance", 1065},
-    {"editTotalDistance", 1066},    {"editModelVela", 1075},       {"editRatedVela", 1077},
-    {"editPeakVela", 1078},         {"checkShowVela", 1081},       {"labelCoilNote", 1084},
-    {"editAmbient", 1085},          {"labelFrictionHint", 1086},   {"editCoil", 1089},
-    {"chartViewer", 1090},          {"radioAccelG", 1116},         {"radioAccelTime", 1117},
+    {"editLoadMass", 1003},
+    {"editAccel", 1004},
+    {"editVelocity", 1007},
+    {"editDwell", 1009},
+    {"editDistance", 1011},
+    {"checkShowDoubleSided", 1013},
+    {"editFriction", 1018},
+    {"checkShowSingleSided", 1019},
+    {"buttonViewSpec", 1020},
+    {"buttonSaveResult", 1022},
+    {"comboModel", 1023},
+    {"editSafety", 1027},
+    {"buttonSelect", 1028},
+    {"editModelDoubleSided", 1029},
+    {"editModelSingleSided", 1030},
+    {"editRatedDoubleSided", 1033},
+    {"editPeakDoubleSided", 1034},
+    {"editRatedSingleSided", 1037},
+    {"editPeakSingleSided", 1038},
+    {"buttonReset", 1041},
+    {"buttonCheckDuty", 1042},
+    {"comboRatedLimit", 1043},
+    {"comboPeakLimit", 1045},
+    {"checkMotorType1", 1048},
+    {"checkMotorType2", 1049},
+    {"checkMotorType3", 1050},
+    {"checkMotorType4", 1051},
+    {"checkMotorType5", 1052},
+    {"checkMotorType6", 1058},
+    {"editRmsThrust", 1059},
+    {"editPeakThrust", 1060},
+    {"editAccelTime", 1061},
+    {"editConstTime", 1062},
+    {"editTotalTime", 1063},
+    {"editAccelDistance", 1064},
+    {"editConstDistance", 1065},
+    {"editTotalDistance", 1066},
+    {"editModelVela", 1075},
+    {"editRatedVela", 1077},
+    {"editPeakVela", 1078},
+    {"checkShowVela", 1081},
+    {"labelCoilNote", 1084},
+    {"editAmbient", 1085},
+    {"labelFrictionHint", 1086},
+    {"editCoil", 1089},
+    {"chartViewer", 1090},
+    {"radioAccelG", 1116},
+    {"radioAccelTime", 1117},
     {"buttonCompare", 1200},
 };
 
@@ -179,20 +212,20 @@ void FormBuilder::Build() {
   SetTabOrder();
   // Enter on a focused button presses it, as Space does. (Qt gives buttons outside a dialog no
   // Enter of their own.) Enter in an edit still does nothing: the form has no default button.
-  for (QPushButton* button : {m_w.buttonSelect, m_w.buttonReset, m_w.buttonCheckDuty, m_w.buttonViewSpec,
-                              m_w.buttonSaveResult}) {
+  for (QPushButton* button :
+       {m_w.buttonSelect, m_w.buttonReset, m_w.buttonCheckDuty, m_w.buttonViewSpec, m_w.buttonSaveResult}) {
     button->setAutoDefault(true);
   }
 }
 
 void FormBuilder::SetTabOrder() {
   // Tab follows the inputs as a user fills them in, the mode buttons right after the acceleration.
-  QWidget* const order[] = {m_w.editLoadMass,    m_w.editDistance,   m_w.editAccel,       m_w.radioAccelG,
-                            m_w.radioAccelTime,  m_w.editVelocity,   m_w.editDwell,       m_w.editFriction,
-                            m_w.editSafety,      m_w.comboRatedLimit, m_w.comboPeakLimit, m_w.buttonSelect,
-                            m_w.buttonReset,     m_w.comboModel,     m_w.buttonCheckDuty, m_w.editAmbient,
-                            m_w.checkShow[0],    m_w.checkShow[1],   m_w.checkShow[2],    m_w.buttonViewSpec,
-                            m_w.buttonCompare,   m_w.buttonSaveResult};
+  QWidget* const order[] = {m_w.editLoadMass,   m_w.editDistance,    m_w.editAccel,       m_w.radioAccelG,
+                            m_w.radioAccelTime, m_w.editVelocity,    m_w.editDwell,       m_w.editFriction,
+                            m_w.editSafety,     m_w.comboRatedLimit, m_w.comboPeakLimit,  m_w.buttonSelect,
+                            m_w.buttonReset,    m_w.comboModel,      m_w.buttonCheckDuty, m_w.editAmbient,
+                            m_w.checkShow[0],   m_w.checkShow[1],    m_w.checkShow[2],    m_w.buttonViewSpec,
+                            m_w.buttonCompare,  m_w.buttonSaveResult};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -316,9 +349,8 @@ QWidget* FormBuilder::AnalysisGroup() {
   auto* group = new QGroupBox(tr("부하 분석 DATA"));
   group->setObjectName(QStringLiteral("groupAnalysis"));
   auto* g = new QGridLayout(group);
-  const char* const names[8] = {"editRmsThrust",     "editPeakThrust",    "editAccelTime",
-                                "editConstTime",     "editTotalTime",     "editAccelDistance",
-                                "editConstDistance", "editTotalDistance"};
+  const char* const names[8] = {"editRmsThrust", "editPeakThrust",    "editAccelTime",     "editConstTime",
+                                "editTotalTime", "editAccelDistance", "editConstDistance", "editTotalDistance"};
   for (std::size_t i = 0; i < kAnalysisRows.size(); ++i) {
     const int row = static_cast<int>(i);
     const QString label = EngineText(kAnalysisRows[i].label);

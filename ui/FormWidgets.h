@@ -34,7 +34,7 @@ struct FormWidgets {
   QComboBox* comboPeakLimit = nullptr;
   QPushButton* buttonSelect = nullptr;
   QPushButton* buttonReset = nullptr;
-  std::array<QCheckBox*, 6> checkMotorType{};  // 1급 to 6급
+  std::array<QCheckBox*, 6> checkMotorType{};   // 1급 to 6급
   std::array<QLineEdit*, 3> editSeriesModel{};  // in series order
   std::array<QLineEdit*, 6> editDuty{};         // rated then peak, in series order
   // The duty check.

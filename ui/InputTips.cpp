@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+
 #include <charconv>
 
 #include "engine/DutyLimits.h"

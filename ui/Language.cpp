@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
+
 #include <memory>
 
 namespace brivane::ui {

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+
 #include <optional>
 
 namespace brivane::ui {

@@ -25,8 +25,10 @@ QMenu* LanguageMenu::AddTo(QMenuBar* bar, MessageSink& messages, QWidget* window
     const char* objectName;
   };
   const Entry entries[] = {
-      {Language::Korean, QStringLiteral("한국어"), tr("다음 시작부터 창을 한국어로 표시합니다"), "actionLanguageKorean"},
-      {Language::English, QStringLiteral("English"), tr("다음 시작부터 창을 영어로 표시합니다"), "actionLanguageEnglish"},
+      {Language::Korean, QStringLiteral("한국어"), tr("다음 시작부터 창을 한국어로 표시합니다"),
+       "actionLanguageKorean"},
+      {Language::English, QStringLiteral("English"), tr("다음 시작부터 창을 영어로 표시합니다"),
+       "actionLanguageEnglish"},
   };
   const Language next = StoredLanguage(LanguageSettings()).value_or(InstalledLanguage());
   for (const Entry& entry : entries) {

@@ -8,8 +8,10 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
+
 #include <algorithm>
 
+#include "engine/Selection.h"
 #include "ui/AboutDlg.h"
 #include "ui/AppSetup.h"
 #include "ui/BrivaneView.h"
@@ -17,7 +19,6 @@
 #include "ui/LanguageMenu.h"
 #include "ui/MoveDocument.h"
 #include "ui/ScreenFit.h"
-#include "engine/Selection.h"
 
 namespace brivane::ui {
 

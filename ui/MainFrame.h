@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+
 #include <memory>
 
 class QLabel;
@@ -21,8 +22,7 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
   // The file menu asks for paths through `dialogs`; none: the real file dialogs.
-  CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent = nullptr,
-             FileDialogs* dialogs = nullptr);
+  CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent = nullptr, FileDialogs* dialogs = nullptr);
   ~CMainFrame() override;
 
   // Runs the form's initial update, shrinks the window to fit the form, then takes the

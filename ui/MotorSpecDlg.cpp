@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPixmap>
+
 #include <array>
 
 #include "catalog/DataSheetFields.h"
@@ -25,14 +26,14 @@ constexpr int kNoControlId = -1;
 
 // The control ids of the fourteen value edits, in the order of kDataSheetFields.
 constexpr std::array<int, kDataSheetFields.size()> kFieldIds{1050, 1057, 1084, 1085, 1086, 1087, 1088,
-                                                            1089, 1090, 1091, 1092, 1093, 1094, 1095};
+                                                             1089, 1090, 1091, 1092, 1093, 1094, 1095};
 constexpr std::array<int, kDataSheetFields.size()> kFieldRowsDu{24,  36,  48,  60,  72,  84,  96,
                                                                 108, 120, 132, 144, 156, 168, 179};
 
-const MotorSpecSheetStyle kDoubleSidedStyle{MotorSeries::DoubleSided, 132, 135, 1023, 1024,
-                                            QPoint(77, -90), 195, QSize(106, 21)};
-const MotorSpecSheetStyle kSingleSidedStyle{MotorSeries::SingleSided, 133, 136, 1045, 1046,
-                                            QPoint(77, 242), 197, QSize(93, 16)};
+const MotorSpecSheetStyle kDoubleSidedStyle{MotorSeries::DoubleSided, 132, 135,           1023, 1024,
+                                            QPoint(77, -90),          195, QSize(106, 21)};
+const MotorSpecSheetStyle kSingleSidedStyle{MotorSeries::SingleSided, 133, 136,          1045, 1046,
+                                            QPoint(77, 242),          197, QSize(93, 16)};
 const MotorSpecSheetStyle kVelaStyle{MotorSeries::Vela, 138, 146, 1045, 1046, QPoint(257, 242), 193, QSize(93, 16)};
 
 // The field's edit is named after its JSON key: "ratedForce" -> "editRatedForce".
@@ -192,14 +193,9 @@ void CMotorSpecSheet::keyPressEvent(QKeyEvent* event) {
   if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
     switch (event->key()) {
       case Qt::Key_Return:
-      case Qt::Key_Enter:
-        accept();
-        return;
-      case Qt::Key_Escape:
-        reject();
-        return;
-      default:
-        break;
+      case Qt::Key_Enter: accept(); return;
+      case Qt::Key_Escape: reject(); return;
+      default: break;
     }
   }
   QDialog::keyPressEvent(event);

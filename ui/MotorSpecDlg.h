@@ -29,7 +29,7 @@ struct MotorSpecSheetStyle {
   int peakDutyId;
   QPoint positionDu;  // top-left of the window relative to the owner's client area
   int groupHeightDu;
-  QSize pictureDu;    // the picture's cell; the picture keeps its own pixel size
+  QSize pictureDu;  // the picture's cell; the picture keeps its own pixel size
 };
 
 class CMotorSpecSheet : public QDialog {

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QSettings>
+
 #include <string>
 
 #include "engine/MoveFile.h"
@@ -66,8 +67,7 @@ CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, SelectionRe
   add("actionNewMove", tr("새 이동"), QKeySequence::New, [this] { NewMove(); });
   add("actionOpen", tr("열기…"), QKeySequence::Open, [this] { Open(); });
   add("actionSave", tr("저장"), QKeySequence::Save, [this] { Save(); });
-  add("actionSaveAs", tr("다른 이름으로 저장…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-      [this] { SaveAs(); });
+  add("actionSaveAs", tr("다른 이름으로 저장…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { SaveAs(); });
   menu->addSeparator();
   for (int i = 0; i < kRecentFileCount; ++i) {
     QAction* action = menu->addAction(QString());
@@ -104,7 +104,8 @@ void CMoveDocument::NewMove() {
 
 bool CMoveDocument::Open() {
   if (!MaySaveChanges()) return false;
-  const QString path = m_dialogs.OpenPath(&m_frame, tr("열기"), StartFolder(), tr("Brivane 이동 파일 (*.brivane);;모든 파일 (*)"));
+  const QString path =
+      m_dialogs.OpenPath(&m_frame, tr("열기"), StartFolder(), tr("Brivane 이동 파일 (*.brivane);;모든 파일 (*)"));
   if (path.isEmpty()) return false;
   return ReadInto(path);
 }
@@ -116,20 +117,13 @@ bool CMoveDocument::OpenFile(const QString& path) {
 
 QString CMoveDocument::ProblemText(MoveFileProblem problem) {
   switch (problem) {
-    case MoveFileProblem::NotJson:
-      return tr("JSON 텍스트가 아닙니다");
-    case MoveFileProblem::NotMoveFile:
-      return tr("Brivane 이동 파일이 아닙니다");
-    case MoveFileProblem::NewerVersion:
-      return tr("이 프로그램보다 새로운 버전의 파일입니다");
-    case MoveFileProblem::MissingField:
-      return tr("필드가 없습니다");
-    case MoveFileProblem::WrongType:
-      return tr("값의 형식이 맞지 않습니다");
-    case MoveFileProblem::NotFinite:
-      return tr("유한한 수가 아닙니다");
-    case MoveFileProblem::BadValue:
-      break;
+    case MoveFileProblem::NotJson: return tr("JSON 텍스트가 아닙니다");
+    case MoveFileProblem::NotMoveFile: return tr("Brivane 이동 파일이 아닙니다");
+    case MoveFileProblem::NewerVersion: return tr("이 프로그램보다 새로운 버전의 파일입니다");
+    case MoveFileProblem::MissingField: return tr("필드가 없습니다");
+    case MoveFileProblem::WrongType: return tr("값의 형식이 맞지 않습니다");
+    case MoveFileProblem::NotFinite: return tr("유한한 수가 아닙니다");
+    case MoveFileProblem::BadValue: break;
   }
   return tr("허용되지 않는 값입니다");
 }
@@ -138,8 +132,8 @@ bool CMoveDocument::ReadInto(const QString& path) {
   // The whole file is read and checked before the form changes.
   const TextFileReading file = ReadTextFile(QFile::encodeName(path).toStdString());
   if (file.error) {
-    m_messages.Warn(&m_frame, tr("파일을 열 수 없습니다: %1\n%2")
-                                  .arg(Native(path), QString::fromLocal8Bit(file.error.message())));
+    m_messages.Warn(
+        &m_frame, tr("파일을 열 수 없습니다: %1\n%2").arg(Native(path), QString::fromLocal8Bit(file.error.message())));
     return false;
   }
   const MoveFileReading reading = MoveFromJson(file.text);
@@ -169,7 +163,8 @@ bool CMoveDocument::SaveAs() {
   if (!m_path.isEmpty()) start = m_path;
   QString path = m_dialogs.SavePath(&m_frame, tr("다른 이름으로 저장"), start, tr("Brivane 이동 파일 (*.brivane)"));
   if (path.isEmpty()) return false;
-  if (QFileInfo(path).suffix().isEmpty()) path += QString::fromLatin1(kMoveFileExtension.data(), static_cast<qsizetype>(kMoveFileExtension.size()));
+  if (QFileInfo(path).suffix().isEmpty())
+    path += QString::fromLatin1(kMoveFileExtension.data(), static_cast<qsizetype>(kMoveFileExtension.size()));
   return WriteTo(path);
 }
 
@@ -181,8 +176,8 @@ bool CMoveDocument::WriteTo(const QString& path) {
   // and would put a cut-off file in place of the old one.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) ||
-      file.write(json.data(), static_cast<qint64>(json.size())) != static_cast<qint64>(json.size()) ||
-      !file.flush() || !file.commit()) {
+      file.write(json.data(), static_cast<qint64>(json.size())) != static_cast<qint64>(json.size()) || !file.flush() ||
+      !file.commit()) {
     m_messages.Warn(&m_frame, tr("파일을 저장할 수 없습니다: %1\n%2").arg(Native(path), file.errorString()));
     return false;
   }
@@ -222,12 +217,9 @@ bool CMoveDocument::MaySaveChanges() {
   if (!m_modified) return true;
   const QString name = m_path.isEmpty() ? tr("새 이동") : QFileInfo(m_path).fileName();
   switch (m_messages.AskSave(&m_frame, tr("%1의 변경 내용을 저장하시겠습니까?").arg(name))) {
-    case SaveChoice::Save:
-      return Save();
-    case SaveChoice::Discard:
-      return true;
-    case SaveChoice::Cancel:
-      break;
+    case SaveChoice::Save: return Save();
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: break;
   }
   return false;
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
 #include <array>
 
 class QAction;
@@ -15,7 +16,7 @@ class QMenu;
 namespace brivane {
 enum class MoveFileProblem;
 struct SelectionRecord;
-}
+}  // namespace brivane
 
 namespace brivane::ui {
 
@@ -42,12 +43,12 @@ class CMoveDocument : public QObject {
 
   // The menu's commands; each that replaces the form asks about unsaved changes first.
   void NewMove();
-  bool Open();                      // asks for the file
+  bool Open();                         // asks for the file
   bool OpenFile(const QString& path);  // false when refused, cancelled or unreadable
   bool Save();
   bool SaveAs();
-  bool ExportPdf();                          // asks for the file
-  bool ExportPdfTo(const QString& path);     // the same PDF, to `path`
+  bool ExportPdf();                       // asks for the file
+  bool ExportPdfTo(const QString& path);  // the same PDF, to `path`
 
   // Off: nothing is remembered between runs (a report made on the command line).
   void SetRemembering(bool on) { m_remember = on; }

@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QtCharts/QChart>
+
 #include <memory>
 
 #include "engine/Presentation.h"
@@ -123,7 +124,8 @@ void WriteInputs(PageWriter& out, const FormValues& v) {
   const QString rows[][3] = {
       {Report::tr("부하 질량"), FloatText(m.loadMass), Report::tr("kg")},
       {Report::tr("이동 거리"), IntText(m.distanceMm), Report::tr("mm")},
-      {byG ? Report::tr("최대 가속도") : Report::tr("가속 시간"), FloatText(m.accelValue), byG ? Report::tr("g") : Report::tr("msec")},
+      {byG ? Report::tr("최대 가속도") : Report::tr("가속 시간"), FloatText(m.accelValue),
+       byG ? Report::tr("g") : Report::tr("msec")},
       {Report::tr("최대 속도"), FloatText(m.peakVelocity), Report::tr("m/sec")},
       {Report::tr("휴지 시간"), FloatText(m.dwellMs), Report::tr("msec")},
       {Report::tr("마찰 계수"), FloatText(m.frictionCoefficient), QString()},
@@ -142,7 +144,8 @@ void WriteSelection(PageWriter& out, const ShownResults& r) {
     return;
   }
   const std::vector<double> shares{0.35, 0.25, 0.2, 0.2};
-  out.Row({Report::tr("Series"), Report::tr("Model"), Report::tr("정격 사용률(%)"), Report::tr("최대 사용률(%)")}, shares, true);
+  out.Row({Report::tr("Series"), Report::tr("Model"), Report::tr("정격 사용률(%)"), Report::tr("최대 사용률(%)")},
+          shares, true);
   std::array<DutyResult, 3> duties;
   for (std::size_t s = 0; s < r.found.size(); ++s) duties[s] = r.found[s].duty;
   const std::array<std::string, 6> dutyTexts = FormatDutyTexts(duties);
@@ -206,7 +209,8 @@ void WriteSheets(PageWriter& out, const PdfReportContent& c) {
     out.Row({Report::tr("정격 사용률(%)"), FromUtf8(sheet->ratedDuty)}, shares);
     out.Row({Report::tr("최대 사용률(%)"), FromUtf8(sheet->peakDuty)}, shares);
   }
-  if (!any) out.Note(Report::tr("표시할 데이터 시트가 없습니다. (선정된 모델이 없거나 표시 항목이 선택되지 않았습니다.)"));
+  if (!any)
+    out.Note(Report::tr("표시할 데이터 시트가 없습니다. (선정된 모델이 없거나 표시 항목이 선택되지 않았습니다.)"));
 }
 
 }  // namespace

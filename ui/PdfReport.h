@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+
 #include <array>
 #include <optional>
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include <utility>
 
 #include "ui/AppSetup.h"

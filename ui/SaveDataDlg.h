@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+
 #include <array>
 #include <functional>
 #include <string>

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
+
 #include <algorithm>
 
 namespace brivane::ui {

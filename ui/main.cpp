@@ -2,6 +2,7 @@
 // move file at start; `brivane --export-pdf OUT.pdf MOVE-FILE` writes the PDF report of a move file
 // without showing a window.
 #include <QApplication>
+
 #include <cstring>
 #include <iostream>
 

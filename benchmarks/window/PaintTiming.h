@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
+
 #include <cstdint>
 #include <ctime>
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+
 #include <cstdio>
 #include <cstdlib>
 

@@ -2,6 +2,7 @@
 // ui/main.cpp, then it prints how many milliseconds have passed since the time given as its
 // argument (CLOCK_MONOTONIC nanoseconds, taken by the parent just before starting it) and ends.
 #include <QApplication>
+
 #include <cstdio>
 #include <cstdlib>
 

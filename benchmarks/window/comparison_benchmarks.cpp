@@ -1,11 +1,10 @@
 // Timings of the window: how long after a press of "Linear Motor 선정" the open comparison
 // table has been refreshed and painted again. Runs on the offscreen platform unless another is
 // asked for. A frame at 60 Hz is 16.7 ms.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QPushButton>
 #include <QTableView>
+#include <benchmark/benchmark.h>
 
 #include "engine/Selection.h"
 #include "tests/support/WorkedExamples.h"

@@ -10,19 +10,20 @@
 // the paint events one press causes, `handler_ms` the part of a duty check before any painting
 // (engine, new chart, the data sheet built). The environment variables BRIVANE_START_PROBE and
 // BARE_WINDOW_PROBE name other probe programs (an older build, say) to start instead of ours.
-#include <benchmark/benchmark.h>
 #include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QVBoxLayout>
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 #include "benchmarks/window/BareChart.h"
 #include "benchmarks/window/PaintTiming.h"
@@ -47,7 +48,7 @@ using namespace brivane::ui;
 double MsBetween(std::int64_t from, std::int64_t to) { return static_cast<double>(to - from) / 1e6; }
 
 struct ProbeRun {
-  double ms = 0;      // start to first paint, as the probe measured it
+  double ms = 0;       // start to first paint, as the probe measured it
   double peakMib = 0;  // the probe's peak resident memory
 };
 

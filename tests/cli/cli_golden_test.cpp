@@ -5,9 +5,9 @@
 // The expectations live in tests/cli/golden/<case>.golden. To record them again after an
 // intended change of output, run the test with BRIVANE_UPDATE_GOLDEN=1 and review the diff
 // (BRIVANE_GOLDEN_PROGRAM=<path> records what another build of brivane-cli writes).
-#include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
@@ -16,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -41,8 +42,9 @@ std::vector<std::string> With(std::vector<std::string> head, const std::vector<s
 
 // Each command in its text and its JSON form where it has one.
 std::vector<GoldenCase> Cases() {
-  const std::vector<std::string> timeMove{"--mass",  "2.5", "--stroke", "800", "--accel-ms", "100", "--velocity",
-                                          "1.5",     "--dwell", "200", "--friction", "0.2", "--safety", "1.5"};
+  const std::vector<std::string> timeMove{"--mass",     "2.5",        "--stroke", "800",     "--accel-ms",
+                                          "100",        "--velocity", "1.5",      "--dwell", "200",
+                                          "--friction", "0.2",        "--safety", "1.5"};
   const std::vector<std::string> heavy{"--mass", "200", "--stroke", "500", "--accel-g", "1", "--velocity", "1"};
   const std::vector<std::string> nothingFits{"--mass",     "3000", "--stroke",   "100000", "--accel-g", "50",
                                              "--velocity", "30",   "--friction", "10",     "--safety",  "20"};
@@ -58,8 +60,8 @@ std::vector<GoldenCase> Cases() {
       {"select-limit-not-listed", With(With({"select"}, kMove), {"--rated", "72"})},
       {"select-defaults", {"select"}},
       {"select-nothing-fits", With({"select"}, nothingFits)},
-      {"select-ramp-too-short", With({"select"}, {"--mass", "1", "--stroke", "500", "--accel-ms", "9.9", "--velocity",
-                                                  "1"})},
+      {"select-ramp-too-short",
+       With({"select"}, {"--mass", "1", "--stroke", "500", "--accel-ms", "9.9", "--velocity", "1"})},
       {"select-equals-form", {"select", "--mass=1", "--stroke=500", "--accel-g=1", "--velocity=1"}},
       {"select-last-value-wins", With({"select", "--mass", "2"}, kMove)},
       {"select-negative-value", {"select", "--mass", "-1"}},
@@ -73,8 +75,8 @@ std::vector<GoldenCase> Cases() {
       {"check-empty-model", With({"check", ""}, kMove)},
       {"check-model-after-dashes", With(With({"check"}, kMove), {"--", "CL-02"})},
       {"rank-worked", With({"rank"}, kMove)},
-      {"rank-fitting-sorted", With(With({"rank", "--fitting", "--series", "1,3", "--sort", "rated-margin"}, timeMove),
-                                   {"--ambient", "25"})},
+      {"rank-fitting-sorted",
+       With(With({"rank", "--fitting", "--series", "1,3", "--sort", "rated-margin"}, timeMove), {"--ambient", "25"})},
       {"rank-by-headroom", With(With({"rank", "--sort", "headroom", "--rated", "50", "--peak", "60"}, heavy), {})},
       {"rank-stopped", {"rank"}},
   };

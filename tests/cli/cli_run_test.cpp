@@ -1,8 +1,9 @@
 // brivane-cli run in-process through RunCli: edge values of the options, the report's directory
 // and nickname, help, alignment and the file-error reasons.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -114,8 +115,8 @@ TEST(CliRun, OptionValuesAtTheEdges) {
   }
 }
 
-const std::vector<std::string> kReport{"report", "--at", "2020-03-05T14:07:09", "--mass", "1", "--stroke", "500",
-                                       "--accel-g", "1", "--velocity", "1"};
+const std::vector<std::string> kReport{"report",    "--at", "2020-03-05T14:07:09", "--mass", "1", "--stroke", "500",
+                                       "--accel-g", "1",    "--velocity",          "1"};
 
 // "link/.." is the parent of the link's target, not the directory that holds the link.
 TEST(CliRun, ReportDirectoryThroughASymbolicLinkIsTakenAsGiven) {
@@ -207,12 +208,10 @@ TEST(CliRun, TextTablesAlignWithHangul) {
               Columns(select[0].substr(0, select[0].find("model"))))
         << select[row];
   }
-  EXPECT_EQ(Columns(select[1].substr(0, select[1].find("23.6"))),
-            Columns(select[0].substr(0, select[0].find("최대"))));
+  EXPECT_EQ(Columns(select[1].substr(0, select[1].find("23.6"))), Columns(select[0].substr(0, select[0].find("최대"))));
   // check: every value starts in the same column after its Hangul label.
-  std::vector<std::string> check = Lines(Cli(Cat({"check", "CL-01"}, {"--mass", "1", "--stroke", "500", "--accel-g",
-                                                                        "1", "--velocity", "1"}))
-                                             .out);
+  std::vector<std::string> check =
+      Lines(Cli(Cat({"check", "CL-01"}, {"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"})).out);
   ASSERT_GE(check.size(), 14u);
   for (std::size_t i = 1; i < check.size(); ++i) {
     const std::string& line = check[i];
@@ -246,8 +245,8 @@ TEST(CliRun, VersionAndReportJson) {
 }
 
 TEST(CliRun, UnknownModelIsNamed) {
-  const std::vector<std::string> check{"check", "CL-1", "--mass", "1", "--stroke", "500", "--accel-g", "1",
-                                       "--velocity", "1"};
+  const std::vector<std::string> check{"check", "CL-1",      "--mass", "1",          "--stroke",
+                                       "500",   "--accel-g", "1",      "--velocity", "1"};
   Result r = Cli(Cat(check, {"--json"}));
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(JsonError(r), "Motor가 선택되지 않았습니다.");
@@ -259,7 +258,6 @@ TEST(CliRun, UnknownModelIsNamed) {
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err, "Motor가 선택되지 않았습니다.\n");
 }
-
 
 // A move file stands for the options it holds; options beside it override its values.
 TEST(CliRun, MoveFileGivesTheMoveTheLimitsAndTheModel) {
@@ -277,15 +275,15 @@ TEST(CliRun, MoveFileGivesTheMoveTheLimitsAndTheModel) {
   form.model = "IC-02";
   const std::string file = (tmp.path() / "a.brivane").string();
   std::ofstream(file) << brivane::MoveToJson(form);
-  const std::vector<std::string> same{"--mass", "1.5", "--stroke", "600", "--accel-ms", "120",
-                                      "--velocity", "1.2", "--dwell", "50"};
+  const std::vector<std::string> same{"--mass", "1.5",        "--stroke", "600",     "--accel-ms",
+                                      "120",    "--velocity", "1.2",      "--dwell", "50"};
   const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases{
       {{"select", "--move", file}, {"select", "--rated", "65", "--peak", "85"}},
       {{"check", "--move", file}, {"check", "IC-02", "--ambient", "25.6"}},
       {{"check", "CL-01", "--move", file, "--ambient", "30"}, {"check", "CL-01", "--ambient", "30"}},
       {{"select", "--move", file, "--mass", "3", "--accel-g", "1", "--rated", "70"},
-       {"select", "--mass", "3", "--stroke", "600", "--accel-g", "1", "--velocity", "1.2", "--dwell", "50",
-        "--rated", "70", "--peak", "85"}},
+       {"select", "--mass", "3", "--stroke", "600", "--accel-g", "1", "--velocity", "1.2", "--dwell", "50", "--rated",
+        "70", "--peak", "85"}},
   };
   for (std::size_t i = 0; i < cases.size(); ++i) {
     std::vector<std::string> spelled = cases[i].second;

@@ -2,12 +2,12 @@
 // exit status.
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 #include "tests/support/WorkedExamples.h"
@@ -97,8 +97,8 @@ TEST(Cli, SelectMessagesAndStops) {
     int status;
     int limit;  // when it ran
   };
-  for (const LimitCase& c : {LimitCase{"70.5", 2, 0}, LimitCase{"70.0", 2, 0}, LimitCase{"74.9", 2, 0},
-                             LimitCase{"75", 0, 75}}) {
+  for (const LimitCase& c :
+       {LimitCase{"70.5", 2, 0}, LimitCase{"70.0", 2, 0}, LimitCase{"74.9", 2, 0}, LimitCase{"75", 0, 75}}) {
     r = Cli("select " + kMove + " --rated " + c.rated + " --json");
     EXPECT_EQ(r.status, c.status) << c.rated;
     d = Json(r);
@@ -196,7 +196,8 @@ std::size_t Columns(const std::string& line) {
       continue;
     }
     const std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    const bool hangul = n == 3 && (c == 0xEA ? static_cast<unsigned char>(line[i + 1]) >= 0xB0 : c >= 0xEB && c <= 0xED);
+    const bool hangul =
+        n == 3 && (c == 0xEA ? static_cast<unsigned char>(line[i + 1]) >= 0xB0 : c >= 0xEB && c <= 0xED);
     width += hangul ? 2 : 1;
     i += n;
   }
@@ -252,7 +253,7 @@ TEST(Cli, RankWorkedExample) {
 TEST(Cli, RankFiltersAndSorts) {
   struct Case {
     const char* args;
-    const char* key;   // the JSON key the rows are ordered by; empty: catalog index
+    const char* key;  // the JSON key the rows are ordered by; empty: catalog index
     bool descending;
     unsigned rows;
   };
@@ -333,8 +334,8 @@ TEST(Cli, RankRefusalsAndUsageErrors) {
   EXPECT_STREQ(Json(r)["error"].GetString(), "사용률 허용치를 설정하여 주시기 바랍니다!");
   EXPECT_EQ(Cli("rank " + kMove + " --rated 72").status, 2);
 
-  for (const char* args : {"--sort bogus", "--series 4", "--series ''", "--series 1,,2", "--json --csv", "extra",
-                           "--mass abc"})
+  for (const char* args :
+       {"--sort bogus", "--series 4", "--series ''", "--series 1,,2", "--json --csv", "extra", "--mass abc"})
     EXPECT_EQ(Cli("rank " + kMove + " " + args).status, 64) << args;
   EXPECT_EQ(Cli("rank --help").status, 0);
 }

@@ -1,3 +1,5 @@
+#include "engine/Comparison.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -5,7 +7,6 @@
 #include <cstdint>
 #include <random>
 
-#include "engine/Comparison.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
@@ -49,7 +50,10 @@ ComparisonRequest RandomRequest(std::mt19937& rng) {
     case 3: r.peakPosition.reset(); break;
     case 4: r.ratedPosition = kLimitPositions; break;
     case 5: in.loadMass = std::nanf(""); break;
-    case 6: in.frictionCoefficient = -0.5f; r.ratedPosition.reset(); break;  // the move's check comes first
+    case 6:
+      in.frictionCoefficient = -0.5f;
+      r.ratedPosition.reset();
+      break;  // the move's check comes first
     default: break;
   }
   r.ambientTemp = static_cast<float>(pct(rng));
@@ -233,7 +237,7 @@ TEST(ComparisonTexts, WorkedExampleInTheFormsFormats) {
   EXPECT_EQ(head, (std::vector<std::string>{"CL-01", "1", "1", "선정", "29.3", "23.6", "40.7", "56.4", "31.2"}));
   EXPECT_EQ(texts("IC-02")[3], "부적합");  // rated 70.124: over the limit by a hair
   EXPECT_EQ(texts("IC-02")[6], "-0.1");
-  EXPECT_EQ(texts("IC-04")[3], "적합");   // fits, after the pick IC-03
+  EXPECT_EQ(texts("IC-04")[3], "적합");  // fits, after the pick IC-03
   EXPECT_EQ(CandidateColumns().size(), cl01.size());
 }
 

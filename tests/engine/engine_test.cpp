@@ -110,9 +110,10 @@ TEST(InputChecks, NumbersThatAreNotFiniteNeverPass) {
     float MotionInput::*field;
     Message message;
   };
-  for (const Case& c : {Case{&MotionInput::accelValue, msg::kAccelG}, Case{&MotionInput::peakVelocity, msg::kVelocity},
-                        Case{&MotionInput::loadMass, msg::kMass}, Case{&MotionInput::frictionCoefficient, msg::kFriction},
-                        Case{&MotionInput::safetyFactor, msg::kSafety}, Case{&MotionInput::dwellMs, msg::kDwell}}) {
+  for (const Case& c :
+       {Case{&MotionInput::accelValue, msg::kAccelG}, Case{&MotionInput::peakVelocity, msg::kVelocity},
+        Case{&MotionInput::loadMass, msg::kMass}, Case{&MotionInput::frictionCoefficient, msg::kFriction},
+        Case{&MotionInput::safetyFactor, msg::kSafety}, Case{&MotionInput::dwellMs, msg::kDwell}}) {
     for (float bad : {nan, inf, -inf}) {
       MotionInput in = FirstMove();
       in.*c.field = bad;

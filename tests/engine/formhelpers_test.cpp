@@ -24,8 +24,8 @@ TEST(LimitText, EveryItemAsTheListsShowItAndTypedLoosely) {
 }
 
 TEST(LimitText, TextThatNamesNoItem) {
-  for (const char* text : {"", " ", "%", "72%", "20", "105", "0", "30%%", "3 0", "-30", "+30", "30.0", "30 %x",
-                           "x30", "0030", "99999999999"}) {
+  for (const char* text : {"", " ", "%", "72%", "20", "105", "0", "30%%", "3 0", "-30", "+30", "30.0", "30 %x", "x30",
+                           "0030", "99999999999"}) {
     EXPECT_EQ(PositionFromLimitText(text), std::nullopt) << '"' << text << '"';
   }
 }

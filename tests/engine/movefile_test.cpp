@@ -1,3 +1,5 @@
+#include "engine/MoveFile.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -9,7 +11,6 @@
 #include <limits>
 #include <random>
 
-#include "engine/MoveFile.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
 
@@ -55,8 +56,8 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 }  // namespace
 
 TEST(MoveFile, RandomFormsReadBackBitForBit) {
-  const std::vector<float> special{FLT_MAX, -FLT_MAX, FLT_MIN, FLT_TRUE_MIN, -FLT_TRUE_MIN, 1e-40f, -0.0f, 0.0f,
-                                   0.1f, 1.3f, 16777217.0f};
+  const std::vector<float> special{FLT_MAX, -FLT_MAX, FLT_MIN, FLT_TRUE_MIN, -FLT_TRUE_MIN, 1e-40f,
+                                   -0.0f,   0.0f,     0.1f,    1.3f,         16777217.0f};
   const std::vector<std::string> texts{"", "20", "섭씨 20도", "적용 모델 \"CL-01\"", "a\\b\n\t\x01 끝", "VC-21"};
   std::mt19937 rng(20260111);
   auto anyFloat = [&] {
@@ -120,7 +121,8 @@ TEST(MoveFile, FloatsAreWrittenAsTheShortestTextThatReadsBack) {
     ASSERT_LE(digits, 9) << text;
     if (digits == 1) continue;
     const int exponent = std::atoi(std::find(sci, end, 'e') + 1) - (digits - 2);
-    const long long shorter = std::llround(std::stod(mantissa.substr(0, digits - 1) + "." + mantissa.substr(digits - 1)));
+    const long long shorter =
+        std::llround(std::stod(mantissa.substr(0, digits - 1) + "." + mantissa.substr(digits - 1)));
     for (long long m : {shorter - 1, shorter, shorter + 1}) {
       const std::string candidate = (v < 0 ? "-" : "") + std::to_string(m) + "e" + std::to_string(exponent);
       float c = 0.0f;
@@ -128,8 +130,12 @@ TEST(MoveFile, FloatsAreWrittenAsTheShortestTextThatReadsBack) {
       EXPECT_NE(Bits(c), Bits(v)) << text << " has a shorter form " << candidate;
     }
   }
-  for (const auto& [value, text] : std::vector<std::pair<float, std::string>>{
-           {0.1f, "0.1"}, {1.3f, "1.3"}, {-0.0f, "-0"}, {FLT_MAX, "3.4028235e+38"}, {FLT_TRUE_MIN, "1e-45"}, {90282311680.0f, "90282311680"}}) {
+  for (const auto& [value, text] : std::vector<std::pair<float, std::string>>{{0.1f, "0.1"},
+                                                                              {1.3f, "1.3"},
+                                                                              {-0.0f, "-0"},
+                                                                              {FLT_MAX, "3.4028235e+38"},
+                                                                              {FLT_TRUE_MIN, "1e-45"},
+                                                                              {90282311680.0f, "90282311680"}}) {
     FormValues form;
     form.move.dwellMs = value;
     EXPECT_EQ(WrittenNumber(MoveToJson(form), "dwellMs"), text);

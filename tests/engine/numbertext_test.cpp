@@ -1,3 +1,5 @@
+#include "engine/NumberText.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -5,8 +7,6 @@
 #include <cstdio>
 #include <limits>
 #include <vector>
-
-#include "engine/NumberText.h"
 
 using namespace brivane;
 
@@ -86,9 +86,17 @@ TEST(NumberText, FixedIsPrintfsTextWhateverTheValueAndPrecision) {
   const struct {
     double value;
     int decimals;
-  } cases[] = {{DBL_MAX, 3},   {-DBL_MAX, 100},    {DBL_MAX, 1100}, {DBL_TRUE_MIN, 1074},
-               {0.5, 0},       {2.5, 0},           {-0.0, 2},       {0.125, 2},
-               {kInf, 1},      {-kInf, 120},       {std::numeric_limits<double>::quiet_NaN(), 1},
+  } cases[] = {{DBL_MAX, 3},
+               {-DBL_MAX, 100},
+               {DBL_MAX, 1100},
+               {DBL_TRUE_MIN, 1074},
+               {0.5, 0},
+               {2.5, 0},
+               {-0.0, 2},
+               {0.125, 2},
+               {kInf, 1},
+               {-kInf, 120},
+               {std::numeric_limits<double>::quiet_NaN(), 1},
                {1.0 / 3.0, -1}};
   for (const auto& c : cases) {
     std::vector<char> expected(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", c.decimals, c.value)) + 1);

@@ -1,10 +1,11 @@
+#include "engine/Selection.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
-#include "engine/Selection.h"
 #include "tests/support/WorkedExamples.h"
 
 using namespace brivane;
@@ -89,8 +90,7 @@ TEST(Selection, NothingFitsAnExtremeMove) {
   SelectionRecord rec;
   const SelectionOutcome out = RunAndRecord(r, rec);
   ASSERT_TRUE(out.completed);
-  EXPECT_EQ(out.messages, (std::vector<Message>{msg::kNoFitDoubleSided,
-                                                   msg::kNoFitSingleSided, msg::kNoFitVela}));
+  EXPECT_EQ(out.messages, (std::vector<Message>{msg::kNoFitDoubleSided, msg::kNoFitSingleSided, msg::kNoFitVela}));
   for (const SeriesRecord& s : rec.series) {
     EXPECT_EQ(s.selectedNumber, 0);
     EXPECT_EQ(s.shownName, "");
@@ -121,9 +121,8 @@ TEST(Selection, RatioExactlyAtTheLimitDoesNotFitOneUlpLighterDoes) {
     float mass;
   };
   const Case cases[] = {
-      {"CL-01", false, 30, 0x1.07aa38p+0f}, {"CL-01", true, 25, 0x1.12678ap+0f},
-      {"CL-01", false, 70, 0x1.5e4694p+1f}, {"CL-01", true, 80, 0x1.fd7276p+1f},
-      {"IC-01", false, 70, 0x1.39c808p-1f}, {"VC-01", false, 70, 0x1.ab6854p+0f},
+      {"CL-01", false, 30, 0x1.07aa38p+0f}, {"CL-01", true, 25, 0x1.12678ap+0f},  {"CL-01", false, 70, 0x1.5e4694p+1f},
+      {"CL-01", true, 80, 0x1.fd7276p+1f},  {"IC-01", false, 70, 0x1.39c808p-1f}, {"VC-01", false, 70, 0x1.ab6854p+0f},
       {"VC-01", true, 25, 0x1.a104ap-4f},
   };
   const MotorCatalog& catalog = MotorCatalog::Instance();

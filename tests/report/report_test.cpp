@@ -1,12 +1,12 @@
 // The report file: its text, its CP949 bytes, and how a save treats the file system.
+#include "report/Report.h"
+
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -16,11 +16,13 @@
 #include <latch>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <vector>
 
 #include "report/Cp949.h"
-#include "report/Report.h"
 #include "tests/support/WorkedExamples.h"
 
 namespace brivane {
@@ -55,8 +57,7 @@ SeriesRecord Chosen(std::int32_t number, std::string name, float rated, float pe
 // 1 kg over 500 mm at 1 g and 1 m/s with the form's defaults: CL-01, IC-03 and VC-01.
 SelectionRecord FirstSelection() {
   SelectionRecord r;
-  r.series = {Chosen(1, "CL-01", 29.298f, 23.643f), Chosen(3, "IC-03", 60.1f, 40.1f),
-              Chosen(1, "VC-01", 54.0f, 47.9f)};
+  r.series = {Chosen(1, "CL-01", 29.298f, 23.643f), Chosen(3, "IC-03", 60.1f, 40.1f), Chosen(1, "VC-01", 54.0f, 47.9f)};
   r.accelG = 1.0f;
   r.accelTimeMs = 102.04082f;
   r.move = examples::FirstMove();
@@ -131,8 +132,7 @@ TEST_F(ReportFileTest, FirstSelectionWithAllBlocksIsWrittenByteForByte) {
   EXPECT_EQ(r.path, file.string());
   EXPECT_EQ(Entries(), std::vector<fs::path>{file.filename()});
   EXPECT_EQ(ReadBytes(file), ExpectedFirstReport());
-  EXPECT_EQ(r.message, "설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.\n" +
-                           file.string());
+  EXPECT_EQ(r.message, "설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.\n" + file.string());
 }
 
 TEST_F(ReportFileTest, RelativeDirectoryIsReportedAsAnAbsolutePath) {
@@ -147,11 +147,10 @@ TEST_F(ReportFileTest, RelativeDirectoryIsReportedAsAnAbsolutePath) {
 }
 
 TEST(ReportText, WithoutBlocksItIsTheFullReportLessItsThreeBlocks) {
-  const std::string full = *ToCp949(ComposeSelectionReport(FirstSelection(), Catalog(), kSaveTime,
-                                                           "홍길동", kAll));
+  const std::string full = *ToCp949(ComposeSelectionReport(FirstSelection(), Catalog(), kSaveTime, "홍길동", kAll));
   ASSERT_EQ(full, ExpectedFirstReport());
-  std::vector<std::string> expected = Lines(ComposeSelectionReport(FirstSelection(), Catalog(),
-                                                                   kSaveTime, "홍길동", kAll));
+  std::vector<std::string> expected =
+      Lines(ComposeSelectionReport(FirstSelection(), Catalog(), kSaveTime, "홍길동", kAll));
   // Each block is " [Specification]" and the 14 lines after it.
   for (auto it = expected.begin(); it != expected.end();) {
     it = *it == " [Specification]" ? expected.erase(it, it + 15) : it + 1;
@@ -227,8 +226,8 @@ TEST_F(ReportFileTest, SavesAppendAndOneInTheSameSecondContinuesOnTheLastLine) {
 TEST_F(ReportFileTest, NicknameWithAPathSeparatorIsRefusedBeforeAnythingIsOpened) {
   fs::create_directory(dir_ / "sub");
   for (const std::string& nickname : std::vector<std::string>{"../x", "sub/x", "a\\b", std::string("a\0b", 3)}) {
-    const SaveResult r = SaveSelectionReport((dir_ / "sub").string(), FirstSelection(), Catalog(),
-                                             kSaveTime, nickname, kAll);
+    const SaveResult r =
+        SaveSelectionReport((dir_ / "sub").string(), FirstSelection(), Catalog(), kSaveTime, nickname, kAll);
     EXPECT_EQ(r.status, SaveStatus::OpenError) << nickname;
     EXPECT_EQ(r.message, "File Open Error!");
   }
@@ -258,8 +257,8 @@ TEST_F(ReportFileTest, NicknameCp949CannotHoldIsRefusedAndNamed) {
 }
 
 TEST_F(ReportFileTest, MissingOrUnwritableDirectoryIsAnOpenError) {
-  SaveResult r = SaveSelectionReport((dir_ / "missing").string(), FirstSelection(), Catalog(),
-                                     kSaveTime, "홍길동", kAll);
+  SaveResult r =
+      SaveSelectionReport((dir_ / "missing").string(), FirstSelection(), Catalog(), kSaveTime, "홍길동", kAll);
   EXPECT_EQ(r.status, SaveStatus::OpenError);
   EXPECT_EQ(r.message, "File Open Error!");
   EXPECT_TRUE(Entries().empty());
@@ -400,8 +399,8 @@ TEST_F(ReportFileTest, FileSizeLimitMakesAPreparedProcessReportAWriteError) {
     dup2(devnull, STDOUT_FILENO);
     dup2(devnull, STDERR_FILENO);
     execl(BRIVANE_CLI, BRIVANE_CLI, "report", "--nickname", "홍길동", "--include", "1,2,3", "--at",
-          "2020-03-05T14:07:09", "--dir", dir.c_str(), "--mass", "1", "--stroke", "500", "--accel-g",
-          "1", "--velocity", "1", static_cast<char*>(nullptr));
+          "2020-03-05T14:07:09", "--dir", dir.c_str(), "--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity",
+          "1", static_cast<char*>(nullptr));
     return 127;
   });
   ASSERT_FALSE(WIFSIGNALED(cli)) << "brivane-cli killed by signal " << WTERMSIG(cli);

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+
 #include <clocale>
 
 namespace dialogtest {
@@ -43,6 +44,6 @@ T* Child(const QWidget* parent, const char* name) {
 
 }  // namespace dialogtest
 
-#define FIND_CHILD(var, Type, parent, name)                       \
-  Type* var = dialogtest::Child<Type>((parent), (name));          \
+#define FIND_CHILD(var, Type, parent, name)              \
+  Type* var = dialogtest::Child<Type>((parent), (name)); \
   if (var == nullptr) return

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+
 #include <memory>
 
 #include "engine/Selection.h"
@@ -61,9 +62,7 @@ struct FormDriver {
     Type("editAccel", QStringLiteral("1"));
     Type("editVelocity", QStringLiteral("1"));
   }
-  QList<brivane::ui::CMotorSpecSheet*> Sheets() const {
-    return frame->findChildren<brivane::ui::CMotorSpecSheet*>();
-  }
+  QList<brivane::ui::CMotorSpecSheet*> Sheets() const { return frame->findChildren<brivane::ui::CMotorSpecSheet*>(); }
 
   brivane::SelectionRecord record;
   std::unique_ptr<brivane::ui::CMainFrame> frame;

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <memory>
 
 #include "catalog/MotorCatalog.h"
@@ -34,7 +35,9 @@ namespace {
 
 int Col(CandidateColumn c) { return static_cast<int>(c); }
 
-QString Cell(const QAbstractItemModel* m, int row, CandidateColumn c) { return m->index(row, Col(c)).data().toString(); }
+QString Cell(const QAbstractItemModel* m, int row, CandidateColumn c) {
+  return m->index(row, Col(c)).data().toString();
+}
 
 // Clicks a column's header, as the user sorts.
 void ClickHeader(QTableView* table, CandidateColumn c) {
@@ -126,7 +129,8 @@ class ComparisonTest : public QObject {
     for (int r = 0; r < shown->rowCount(); ++r) {
       const brivane::CandidateRating& c = expected.rows[static_cast<std::size_t>(r)];
       QCOMPARE(Cell(shown, r, CandidateColumn::Name), QString::fromUtf8(c.name.data(), qsizetype(c.name.size())));
-      if (shown->index(r, 0).data(CCandidateTableModel::SelectedRole).toBool()) marked << Cell(shown, r, CandidateColumn::Name);
+      if (shown->index(r, 0).data(CCandidateTableModel::SelectedRole).toBool())
+        marked << Cell(shown, r, CandidateColumn::Name);
       fitting += c.fits ? 1 : 0;
       fittingVela += c.fits && c.series == brivane::MotorSeries::Vela ? 1 : 0;
     }
@@ -209,7 +213,8 @@ class ComparisonTest : public QObject {
     QCOMPARE(shown->rowCount(), static_cast<int>(heavy.rows.size()));
     for (int r = 0; r < shown->rowCount(); ++r) {
       const brivane::CandidateTexts texts = brivane::FormatCandidateTexts(heavy.rows[static_cast<std::size_t>(r)]);
-      for (const CandidateColumn c : {CandidateColumn::RatedDuty, CandidateColumn::PeakMargin, CandidateColumn::Headroom})
+      for (const CandidateColumn c :
+           {CandidateColumn::RatedDuty, CandidateColumn::PeakMargin, CandidateColumn::Headroom})
         QCOMPARE(Cell(shown, r, c), QString::fromStdString(texts[static_cast<std::size_t>(c)]));
     }
 
@@ -242,10 +247,14 @@ class ComparisonTest : public QObject {
   void refusesAsTheSelectionDoes_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("text");
-    QTest::newRow("not a number") << "editVelocity" << "1..0";
-    QTest::newRow("no load") << "editLoadMass" << "0";
-    QTest::newRow("no velocity") << "editVelocity" << "0";
-    QTest::newRow("limit not in the list") << "comboRatedLimit" << "33%";
+    QTest::newRow("not a number") << "editVelocity"
+                                  << "1..0";
+    QTest::newRow("no load") << "editLoadMass"
+                             << "0";
+    QTest::newRow("no velocity") << "editVelocity"
+                                 << "0";
+    QTest::newRow("limit not in the list") << "comboRatedLimit"
+                                           << "33%";
   }
   void refusesAsTheSelectionDoes() {
     QFETCH(QString, edit);
@@ -300,7 +309,8 @@ class ComparisonTest : public QObject {
       const QStringList fields = lines[r + 1].split(QLatin1Char(','));
       QCOMPARE(fields.size(), shown->columnCount());
       for (int c = 0; c < shown->columnCount(); ++c) {
-        const QString want = r < 0 ? shown->headerData(c, Qt::Horizontal).toString() : shown->index(r, c).data().toString();
+        const QString want =
+            r < 0 ? shown->headerData(c, Qt::Horizontal).toString() : shown->index(r, c).data().toString();
         QCOMPARE(fields[c], want);
       }
     }

@@ -1,5 +1,7 @@
 // The motor data sheets: what they show, how they hand the series back to its selected model, how
 // they open, stack, sit and close.
+#include "engine/DataSheet.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,16 +10,16 @@
 #include <QPointer>
 #include <QSet>
 #include <QTest>
+
 #include <memory>
 
-#include "tests/support/WidgetLookup.h"
 #include "catalog/MotorCatalog.h"
+#include "engine/NumberText.h"
+#include "engine/Selection.h"
+#include "tests/support/WidgetLookup.h"
+#include "tests/support/WorkedExamples.h"
 #include "ui/DialogLayout.h"
 #include "ui/MotorSpecDlg.h"
-#include "engine/NumberText.h"
-#include "engine/DataSheet.h"
-#include "engine/Selection.h"
-#include "tests/support/WorkedExamples.h"
 
 using namespace brivane::ui;
 using brivane::MotorCatalog;
@@ -27,12 +29,13 @@ using brivane::SelectionRecord;
 namespace {
 
 // The fourteen value edits, top to bottom, with their control ids.
-const std::pair<const char*, int> kValueEdits[] = {
-    {"editRatedForce", 1050},     {"editPeakForce", 1057},      {"editRatedCurrent", 1084},
-    {"editPeakCurrent", 1085},    {"editMaxPower", 1086},       {"editPolePitch", 1087},
-    {"editForceConstant", 1088},  {"editBemfConstant", 1089},   {"editMotorConstant", 1090},
-    {"editElectricalTimeConstant", 1091}, {"editLineResistance", 1092}, {"editLineInductance", 1093},
-    {"editMoverMass", 1094},      {"editAttractionForce", 1095}};
+const std::pair<const char*, int> kValueEdits[] = {{"editRatedForce", 1050},     {"editPeakForce", 1057},
+                                                   {"editRatedCurrent", 1084},   {"editPeakCurrent", 1085},
+                                                   {"editMaxPower", 1086},       {"editPolePitch", 1087},
+                                                   {"editForceConstant", 1088},  {"editBemfConstant", 1089},
+                                                   {"editMotorConstant", 1090},  {"editElectricalTimeConstant", 1091},
+                                                   {"editLineResistance", 1092}, {"editLineInductance", 1093},
+                                                   {"editMoverMass", 1094},      {"editAttractionForce", 1095}};
 
 // The record as a selection and the copy before the sheets leave it, for one series.
 void Show(SelectionRecord& record, MotorSeries s, std::int32_t number, const char* name, float rated, float peak) {
@@ -93,16 +96,16 @@ void DataSheetTest::showsTheRowOfTheShownNumber_data() {
   // Number 3 of the double-sided series is CL-05 (catalog index 4), not CL-03; double-sided
   // motors have no attraction force, IC-25 has 7000 N.
   QTest::newRow("CL-05") << 1 << 3 << QStringLiteral("양측식-Coreless Type")
-                         << QStringList{"CL-05", "45.2", "135.7", "1.96", "5.9", "370.2", "24", "23.06", "7.69",
-                                        "7.1", "0.44", "8.41", "3.74", "0.4", "0"}
+                         << QStringList{"CL-05", "45.2", "135.7", "1.96", "5.9",  "370.2", "24", "23.06",
+                                        "7.69",  "7.1",  "0.44",  "8.41", "3.74", "0.4",   "0"}
                          << 1023;
   QTest::newRow("IC-25") << 2 << 25 << QStringLiteral("편측식-Cored Type")
-                         << QStringList{"IC-25", "1638", "4915", "11.3", "33.9", "2134.2", "60", "145", "48",
-                                        "105.9", "15.5", "3.26", "23.13", "18.9", "7000"}
+                         << QStringList{"IC-25", "1638",  "4915", "11.3", "33.9",  "2134.2", "60",  "145",
+                                        "48",    "105.9", "15.5", "3.26", "23.13", "18.9",   "7000"}
                          << 1045;
   QTest::newRow("VC-01") << 3 << 1 << QStringLiteral("편측식 (Vela-Series) -Cored Type")
-                         << QStringList{"VC-01", "20", "55", "1.5", "4.5", "285.8", "18", "15", "5", "3.25", "2",
-                                        "4.6", "9.2", "0.23", "70"}
+                         << QStringList{"VC-01", "20",   "55", "1.5", "4.5", "285.8", "18", "15",
+                                        "5",     "3.25", "2",  "4.6", "9.2", "0.23",  "70"}
                          << 1045;
 }
 
@@ -238,9 +241,8 @@ void DataSheetTest::placedAgainstTheOwnersClientArea() {
   QCOMPARE(OwnerClientOrigin(owner.centralWidget()), OwnerClientOrigin(&owner));
 
   // Double-sided 90 units above the area, single-sided below it, Vela beside the single-sided.
-  const std::pair<MotorSeries, QPoint> places[] = {{MotorSeries::DoubleSided, {77, -90}},
-                                                   {MotorSeries::SingleSided, {77, 242}},
-                                                   {MotorSeries::Vela, {257, 242}}};
+  const std::pair<MotorSeries, QPoint> places[] = {
+      {MotorSeries::DoubleSided, {77, -90}}, {MotorSeries::SingleSided, {77, 242}}, {MotorSeries::Vela, {257, 242}}};
   SelectionRecord record;
   for (const auto& [s, du] : places) {
     const auto sheet = Make(s, record, owner.centralWidget());

@@ -6,12 +6,13 @@
 //   build/release/tests/ui/brivane_docs_screenshot docs/screenshot-1024x768.png
 #include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QTemporaryDir>
 #include <QTest>
+
 #include <cstdio>
 
 #include "tests/ui/FormDriver.h"

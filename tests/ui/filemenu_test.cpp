@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
@@ -36,10 +37,11 @@ namespace {
 const QString kPlainTitle = QStringLiteral("Dalmer Linear Motor 선정 2020 Ver3.3");
 
 // The inputs a move file holds, as the widgets show them.
-const char* const kInputNames[] = {"editLoadMass", "editDistance",  "editAccel",       "editVelocity",
-                                   "editDwell",    "editFriction",  "editSafety",      "editAmbient",
-                                   "radioAccelG",  "radioAccelTime", "comboRatedLimit", "comboPeakLimit",
-                                   "comboModel",   "checkShowDoubleSided", "checkShowSingleSided", "checkShowVela"};
+const char* const kInputNames[] = {
+    "editLoadMass",    "editDistance",   "editAccel",   "editVelocity",         "editDwell",
+    "editFriction",    "editSafety",     "editAmbient", "radioAccelG",          "radioAccelTime",
+    "comboRatedLimit", "comboPeakLimit", "comboModel",  "checkShowDoubleSided", "checkShowSingleSided",
+    "checkShowVela"};
 
 QAction* FindAction(const QWidget* root, const char* name) {
   auto* action = root->findChild<QAction*>(QLatin1String(name));
@@ -221,7 +223,7 @@ class FileMenuTest : public QObject {
     QVERIFY(Inputs() != inputs);
     Trigger("actionOpen", Path("axis.brivane"));
     QCOMPARE(Inputs(), inputs);
-    QVERIFY(!m_frame->isWindowModified());  // showing the opened move is no change
+    QVERIFY(!m_frame->isWindowModified());                      // showing the opened move is no change
     QCOMPARE(Edit("editModelDoubleSided")->text(), QString());  // opening runs no selection
     Click("buttonSelect");
     Click("buttonCheckDuty");
@@ -374,8 +376,9 @@ class FileMenuTest : public QObject {
                                      {"editModelSingleSided", "editRatedSingleSided", "editPeakSingleSided"},
                                      {"editModelVela", "editRatedVela", "editPeakVela"}};
     for (const auto& row : series) {
-      holds(QRegularExpression::escape(Edit(row[0])->text()) + "\\s+" + QRegularExpression::escape(Edit(row[1])->text()) +
-            "\\s+" + QRegularExpression::escape(Edit(row[2])->text()));
+      holds(QRegularExpression::escape(Edit(row[0])->text()) + "\\s+" +
+            QRegularExpression::escape(Edit(row[1])->text()) + "\\s+" +
+            QRegularExpression::escape(Edit(row[2])->text()));
     }
     holds(QStringLiteral("CL-01\\s+29\\.3\\s+23\\.6"));
     for (const char* name : {"editRmsThrust", "editPeakThrust", "editAccelTime", "editConstTime", "editTotalTime",
@@ -391,7 +394,7 @@ class FileMenuTest : public QObject {
 
     // The first page is drawn: at least one pixel in 200 is dark (the worked example gives ~1.8 %).
     const Run render = Execute(QStringLiteral("pdftoppm"), {"-gray", "-r", "40", "-f", "1", "-l", "1", "-singlefile",
-                                                           Path("menu.pdf"), Path("page")});
+                                                            Path("menu.pdf"), Path("page")});
     QCOMPARE(render.status, 0);
     const QImage page(Path("page.pgm"));
     QVERIFY(!page.isNull());

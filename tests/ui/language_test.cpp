@@ -2,6 +2,8 @@
 // comparison window, the save dialog, the About box and the message boxes, and the Korean source texts back after
 // switching again; no Hangul is left in English, no text is clipped in either language; the
 // start language and the menu that keeps it for the next start.
+#include "ui/Language.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,8 +26,8 @@
 #include "catalog/Series.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/FormValues.h"
-#include "engine/Presentation.h"
 #include "engine/Messages.h"
+#include "engine/Presentation.h"
 #include "engine/Selection.h"
 #include "report/Report.h"
 #include "tests/support/WidgetLookup.h"
@@ -33,7 +36,6 @@
 #include "ui/BrivaneView.h"
 #include "ui/ComparisonWindow.h"
 #include "ui/EngineTexts.h"
-#include "ui/Language.h"
 #include "ui/MainFrame.h"
 #include "ui/MessageSink.h"
 #include "ui/MotorSpecDlg.h"
@@ -127,8 +129,8 @@ struct Shown {
   QString sheetRatedForce;  // its first label
   QString includeBox;       // the save dialog's first check box
   QString saveButton;
-  QString zeroAccel;         // the form's message for the empty move
-  QString nicknameRefusal;   // the save dialog's message for a nickname CP949 cannot hold
+  QString zeroAccel;        // the form's message for the empty move
+  QString nicknameRefusal;  // the save dialog's message for a nickname CP949 cannot hold
 };
 
 const QString kEmoji = QString::fromUtf8("\xF0\x9F\x98\x80");
@@ -192,10 +194,11 @@ class LanguageTest : public QObject {
 
   void engineMessagesAreTranslatedByCodeAndKoreanStaysTheEngines() {
     namespace m = brivane::msg;
-    const Message all[] = {m::kAccelTime, m::kAccelG, m::kVelocity, m::kMass, m::kDistance, m::kFriction,
-                           m::kSafety, m::kDwell, m::kNoLimits, m::kNotRecommendedLimits, m::kNoFitDoubleSided,
-                           m::kNoFitSingleSided, m::kNoFitVela, m::kNoModel, m::kProfileTooShort,
-                           m::kSelectionMissing};
+    const Message all[] = {
+        m::kAccelTime,        m::kAccelG,           m::kVelocity,  m::kMass,     m::kDistance,
+        m::kFriction,         m::kSafety,           m::kDwell,     m::kNoLimits, m::kNotRecommendedLimits,
+        m::kNoFitDoubleSided, m::kNoFitSingleSided, m::kNoFitVela, m::kNoModel,  m::kProfileTooShort,
+        m::kSelectionMissing};
     QSet<QString> english;
     for (const Message& message : all) {
       InstallLanguage(Language::Korean);
@@ -213,7 +216,8 @@ class LanguageTest : public QObject {
   // EngineTexts.cpp: a marker that is missing or differs from its table leaves Hangul in English.
   void engineTableTextsAreTranslated() {
     std::vector<std::string> texts;
-    for (const auto& s : brivane::kSeriesTable) texts.insert(texts.end(), {std::string(s.caption), std::string(s.name), std::string(s.sheetCaption)});
+    for (const auto& s : brivane::kSeriesTable)
+      texts.insert(texts.end(), {std::string(s.caption), std::string(s.name), std::string(s.sheetCaption)});
     for (const auto& f : brivane::kDataSheetFields) texts.emplace_back(f.sheetLabel);
     for (const auto& r : brivane::kAnalysisRows) texts.emplace_back(r.label);
     for (const auto& r : brivane::kTemperatureRows) texts.emplace_back(r.label);
@@ -223,7 +227,8 @@ class LanguageTest : public QObject {
       rating.selected = pick;
       for (const bool fits : {false, true}) {
         rating.fits = fits || pick;
-        texts.push_back(brivane::FormatCandidateTexts(rating)[static_cast<std::size_t>(brivane::CandidateColumn::Verdict)]);
+        texts.push_back(
+            brivane::FormatCandidateTexts(rating)[static_cast<std::size_t>(brivane::CandidateColumn::Verdict)]);
       }
     }
     InstallLanguage(Language::English);
@@ -273,18 +278,28 @@ class LanguageTest : public QObject {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");  // a language code, or "error"
-    QTest::addColumn<QStringList>("rest");   // the arguments left for the program
-    QTest::newRow("English locale") << QStringList{} << QString() << "en_GB" << "en" << QStringList{};
-    QTest::newRow("Korean locale") << QStringList{} << QString() << "ko_KR" << "ko" << QStringList{};
-    QTest::newRow("another locale is Korean") << QStringList{} << QString() << "de_DE" << "ko" << QStringList{};
-    QTest::newRow("C locale is Korean") << QStringList{} << QString() << "C" << "ko" << QStringList{};
-    QTest::newRow("menu choice over locale") << QStringList{} << "en" << "ko_KR" << "en" << QStringList{};
-    QTest::newRow("option over menu choice")
-        << QStringList{"--lang", "ko", "axis.brivane"} << "en" << "en_US" << "ko" << QStringList{"axis.brivane"};
-    QTest::newRow("option with =") << QStringList{"-style", "Fusion", "--lang=en"} << "ko" << "ko_KR" << "en"
-                                   << QStringList{"-style", "Fusion"};
-    QTest::newRow("unknown value") << QStringList{"--lang", "de"} << QString() << "en_US" << "error" << QStringList{};
-    QTest::newRow("missing value") << QStringList{"--lang"} << QString() << "en_US" << "error" << QStringList{};
+    QTest::addColumn<QStringList>("rest");  // the arguments left for the program
+    QTest::newRow("English locale") << QStringList{} << QString() << "en_GB"
+                                    << "en" << QStringList{};
+    QTest::newRow("Korean locale") << QStringList{} << QString() << "ko_KR"
+                                   << "ko" << QStringList{};
+    QTest::newRow("another locale is Korean") << QStringList{} << QString() << "de_DE"
+                                              << "ko" << QStringList{};
+    QTest::newRow("C locale is Korean") << QStringList{} << QString() << "C"
+                                        << "ko" << QStringList{};
+    QTest::newRow("menu choice over locale") << QStringList{} << "en"
+                                             << "ko_KR"
+                                             << "en" << QStringList{};
+    QTest::newRow("option over menu choice") << QStringList{"--lang", "ko", "axis.brivane"} << "en"
+                                             << "en_US"
+                                             << "ko" << QStringList{"axis.brivane"};
+    QTest::newRow("option with =") << QStringList{"-style", "Fusion", "--lang=en"} << "ko"
+                                   << "ko_KR"
+                                   << "en" << QStringList{"-style", "Fusion"};
+    QTest::newRow("unknown value") << QStringList{"--lang", "de"} << QString() << "en_US"
+                                   << "error" << QStringList{};
+    QTest::newRow("missing value") << QStringList{"--lang"} << QString() << "en_US"
+                                   << "error" << QStringList{};
   }
   void startLanguage() {
     QFETCH(QStringList, arguments);

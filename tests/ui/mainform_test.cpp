@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -15,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
@@ -22,9 +22,15 @@
 #include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
 #include <QtTest>
+
 #include <clocale>
 #include <memory>
 
+#include "engine/FormValues.h"
+#include "engine/Messages.h"
+#include "engine/NumberText.h"
+#include "engine/Selection.h"
+#include "report/Cp949.h"
 #include "ui/AboutDlg.h"
 #include "ui/BrivaneView.h"
 #include "ui/ChartViewer.h"
@@ -32,11 +38,6 @@
 #include "ui/MessageSink.h"
 #include "ui/MotorSpecDlg.h"
 #include "ui/SaveDataDlg.h"
-#include "report/Cp949.h"
-#include "engine/Messages.h"
-#include "engine/NumberText.h"
-#include "engine/FormValues.h"
-#include "engine/Selection.h"
 
 using namespace brivane::ui;
 using brivane::MotorSeries;
@@ -67,9 +68,8 @@ const char* const kStartZeroEdits[] = {"editLoadMass", "editAccel", "editVelocit
 const char* const kModelEdits[] = {"editModelDoubleSided", "editModelSingleSided", "editModelVela"};
 const char* const kDutyEdits[] = {"editRatedDoubleSided", "editPeakDoubleSided", "editRatedSingleSided",
                                   "editPeakSingleSided",  "editRatedVela",       "editPeakVela"};
-const char* const kAnalysisEdits[] = {"editRmsThrust",     "editPeakThrust",    "editAccelTime",
-                                      "editConstTime",     "editTotalTime",     "editAccelDistance",
-                                      "editConstDistance", "editTotalDistance"};
+const char* const kAnalysisEdits[] = {"editRmsThrust", "editPeakThrust",    "editAccelTime",     "editConstTime",
+                                      "editTotalTime", "editAccelDistance", "editConstDistance", "editTotalDistance"};
 
 }  // namespace
 
@@ -184,8 +184,8 @@ class MainFormTest : public QObject {
     const brivane::FormValues& back = m_view->Values();
     const brivane::MotionInput& m = back.move;
     QVERIFY(m.loadMass == 2.5f && m.distanceMm == 750 && m.accelMode == brivane::AccelMode::Time &&
-            m.accelValue == 120.0f && m.peakVelocity == 1.5f && m.dwellMs == 300.0f &&
-            m.frictionCoefficient == 0.05f && m.safetyFactor == 1.75f);
+            m.accelValue == 120.0f && m.peakVelocity == 1.5f && m.dwellMs == 300.0f && m.frictionCoefficient == 0.05f &&
+            m.safetyFactor == 1.75f);
     QCOMPARE(back.ratedPosition, v.ratedPosition);
     QCOMPARE(back.peakPosition, v.peakPosition);
     QCOMPARE(back.ambient, v.ambient);
@@ -203,10 +203,9 @@ class MainFormTest : public QObject {
       QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
       ids.insert(id.toInt());
     }
-    for (int id : {1003, 1004, 1007, 1009, 1011, 1013, 1018, 1019, 1020, 1022, 1023, 1027, 1028, 1029, 1030,
-                   1033, 1034, 1037, 1038, 1041, 1042, 1043, 1045, 1048, 1049, 1050, 1051, 1052, 1058, 1059,
-                   1060, 1061, 1062, 1063, 1064, 1065, 1066, 1075, 1077, 1078, 1081, 1085, 1089, 1090, 1116,
-                   1117}) {
+    for (int id : {1003, 1004, 1007, 1009, 1011, 1013, 1018, 1019, 1020, 1022, 1023, 1027, 1028, 1029, 1030, 1033,
+                   1034, 1037, 1038, 1041, 1042, 1043, 1045, 1048, 1049, 1050, 1051, 1052, 1058, 1059, 1060, 1061,
+                   1062, 1063, 1064, 1065, 1066, 1075, 1077, 1078, 1081, 1085, 1089, 1090, 1116, 1117}) {
       QVERIFY2(ids.contains(id), qPrintable(QString::number(id)));
     }
     QCOMPARE(Edit("editRatedVela")->accessibleName(), QStringLiteral("정격 사용률(%) 편측식 (Vela-Series)"));
@@ -239,12 +238,18 @@ class MainFormTest : public QObject {
     QTest::addColumn<QStringList>("models");
     QTest::addColumn<QStringList>("duties");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("1 kg") << "1" << " 70%" << " 80%" << QStringList{"CL-01", "IC-03", "VC-01"}
+    QTest::newRow("1 kg") << "1"
+                          << " 70%"
+                          << " 80%" << QStringList{"CL-01", "IC-03", "VC-01"}
                           << QStringList{"29.3", "23.6", "60.1", "40.1", "54.0", "47.9"} << QStringList{};
-    QTest::newRow("200 kg") << "200" << " 70%" << " 80%" << QStringList{"CL-23", "", "VC-21"}
+    QTest::newRow("200 kg") << "200"
+                            << " 70%"
+                            << " 80%" << QStringList{"CL-23", "", "VC-21"}
                             << QStringList{"61.1", "49.3", "0.0", "0.0", "51.5", "41.5"}
                             << QStringList{Q(brivane::msg::kNoFitSingleSided.text)};
-    QTest::newRow("limits 25/25") << "1" << " 25%" << " 25%" << QStringList{"CL-02", "IC-16", "VC-21"}
+    QTest::newRow("limits 25/25") << "1"
+                                  << " 25%"
+                                  << " 25%" << QStringList{"CL-02", "IC-16", "VC-21"}
                                   << QStringList{"21.1", "17.0", "24.1", "14.6", "7.7", "6.2"}
                                   << QStringList{Q(brivane::msg::kNotRecommendedLimits.text)};
   }
@@ -275,8 +280,9 @@ class MainFormTest : public QObject {
     Type("editFriction", QStringLiteral("10"));
     Type("editSafety", QStringLiteral("20"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, (QStringList{Q(brivane::msg::kNoFitDoubleSided.text), Q(brivane::msg::kNoFitSingleSided.text),
-                                            Q(brivane::msg::kNoFitVela.text)}));
+    QCOMPARE(m_sink->messages,
+             (QStringList{Q(brivane::msg::kNoFitDoubleSided.text), Q(brivane::msg::kNoFitSingleSided.text),
+                          Q(brivane::msg::kNoFitVela.text)}));
     QCOMPARE(Texts(kModelEdits, 3), (QStringList{"", "", ""}));
     QCOMPARE(Texts(kDutyEdits, 6), QStringList(6, QStringLiteral("0.0")));
     // Without any model the save button has nothing to save.
@@ -481,7 +487,8 @@ class MainFormTest : public QObject {
     QFile file(dir.filePath(files.front()));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray report = file.readAll();
-    const auto line = brivane::ToCp949(" >> 양측식 선정 모터 : CL-01 [사용률 정격 : 29.3퍼센트, 최대 : 23.6퍼센트]\r\n");
+    const auto line =
+        brivane::ToCp949(" >> 양측식 선정 모터 : CL-01 [사용률 정격 : 29.3퍼센트, 최대 : 23.6퍼센트]\r\n");
     QVERIFY(line);
     QVERIFY(report.contains(QByteArray::fromStdString(*line)));
     QCOMPARE(m_sink->messages.size(), 1);  // the confirmation

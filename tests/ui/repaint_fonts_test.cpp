@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QtTest>
+
 #include <memory>
 
 #include "engine/FormValues.h"
@@ -91,8 +92,8 @@ class RepaintFontsTest : public QObject {
     QTest::addColumn<QStringList>("installed");
     QTest::addColumn<QString>("picked");
     const QStringList ours = kPreferredHangulFamilies;
-    QTest::newRow("first wish installed") << ours << QStringList{"NanumGothic", "NanumBarunGothic"}
-                                          << "NanumBarunGothic";
+    QTest::newRow("first wish installed")
+        << ours << QStringList{"NanumGothic", "NanumBarunGothic"} << "NanumBarunGothic";
     QTest::newRow("later wish") << ours << QStringList{"NanumMyeongjo", "NanumGothic"} << "NanumGothic";
     QTest::newRow("spelt as installed") << QStringList{"nanumgothic"} << QStringList{"NanumGothic"} << "NanumGothic";
     QTest::newRow("no wish installed") << ours << QStringList{"UnDotum", "Baekmuk Gulim"} << "UnDotum";
@@ -122,8 +123,9 @@ class RepaintFontsTest : public QObject {
     FIND_CHILD(coil, QLineEdit, view, "editCoil");
     FIND_CHILD(rms, QLineEdit, view, "editRmsThrust");
     // Texts that the check leaves as they are: the move, the empty selection result.
-    const char* const kUnchanged[] = {"editLoadMass", "editDistance", "editAccel", "editVelocity", "editFriction",
-                                      "editSafety",   "editAmbient",  "editModelDoubleSided", "editRatedVela"};
+    const char* const kUnchanged[] = {"editLoadMass", "editDistance",         "editAccel",
+                                      "editVelocity", "editFriction",         "editSafety",
+                                      "editAmbient",  "editModelDoubleSided", "editRatedVela"};
 
     for (int press = 1; press <= 2; ++press) {
       log.Clear();

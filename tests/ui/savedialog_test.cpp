@@ -10,14 +10,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "report/Cp949.h"
-#include "tests/support/WidgetLookup.h"
-#include "ui/MessageSink.h"
-#include "tests/support/WorkedExamples.h"
 #include "catalog/MotorCatalog.h"
-#include "report/Report.h"
-#include "ui/SaveDataDlg.h"
 #include "engine/Selection.h"
+#include "report/Cp949.h"
+#include "report/Report.h"
+#include "tests/support/WidgetLookup.h"
+#include "tests/support/WorkedExamples.h"
+#include "ui/MessageSink.h"
+#include "ui/SaveDataDlg.h"
 
 using namespace brivane::ui;
 using brivane::MotorCatalog;
@@ -43,7 +43,9 @@ struct Fixture {
     dialog.SetClock([] { return brivane::LocalDateTime{2020, 3, 5, 14, 7, 9}; });
   }
   template <typename T>
-  T* Child(const char* name) { return dialogtest::Child<T>(&dialog, name); }
+  T* Child(const char* name) {
+    return dialogtest::Child<T>(&dialog, name);
+  }
 };
 
 }  // namespace
@@ -193,8 +195,8 @@ void SaveDialogTest::modalLoopIgnoresEnterAndEscAndEndsByCloseBoxOrSave() {
       f.Child<QCheckBox>("checkIncludeVela")->setChecked(true);
       const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
           {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Escape, Qt::NoModifier}};
-      for (const char* name : {"checkIncludeDoubleSided", "checkIncludeSingleSided", "buttonSave", "editNickName",
-                               "checkIncludeVela"}) {
+      for (const char* name :
+           {"checkIncludeDoubleSided", "checkIncludeSingleSided", "buttonSave", "editNickName", "checkIncludeVela"}) {
         QWidget* target = f.Child<QWidget>(name);
         target->setFocus();
         for (const auto& [key, modifiers] : keys) {

@@ -47,9 +47,11 @@ class SmallScreenTest : public QObject {
     FormDriver form(sink);
     QVERIFY(QTest::qWaitForWindowExposed(form.frame.get()));
     const QRect screen = form.frame->screen()->availableGeometry();
-    QVERIFY2(screen.contains(form.frame->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(
-        form.frame->frameGeometry().x()).arg(form.frame->frameGeometry().y())
-        .arg(form.frame->frameGeometry().width()).arg(form.frame->frameGeometry().height())));
+    QVERIFY2(screen.contains(form.frame->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                          .arg(form.frame->frameGeometry().x())
+                                                                          .arg(form.frame->frameGeometry().y())
+                                                                          .arg(form.frame->frameGeometry().width())
+                                                                          .arg(form.frame->frameGeometry().height())));
     QCOMPARE(form.frame->pos().x(), 100);  // the template's place, where it fits
     // The form is taller than the screen allows, so it scrolls inside the window.
     auto* area = qobject_cast<QScrollArea*>(form.frame->centralWidget());

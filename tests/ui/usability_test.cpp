@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QtCharts/QChart>
+
 #include <functional>
 #include <optional>
 
