@@ -114,6 +114,9 @@ void CommandLine::AddPositionals(std::string name, std::string description) {
   app_.add_option(std::move(name))->description(std::move(description))->expected(1);
 }
 
+// Longer than the house limit on purpose: its three steps (values given as "--name=", CLI11's own
+// errors, what CLI11 left over) each keep one of the command line's usage messages as it was, and
+// they read best in the order they happen.
 std::optional<int> CommandLine::Parse(std::span<const std::string_view> args, const Io& io) {
   // CLI11 takes the arguments last first. "--name=" gives an empty value; CLI11 would take the
   // next argument instead, so the empty value is passed on its own.

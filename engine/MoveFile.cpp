@@ -250,6 +250,8 @@ std::string MoveToJson(const FormValues& values) {
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
 }
 
+// Longer than the house limit on purpose: it reads the fields in the order the format document
+// lists them, and the first problem in that order is the one reported, so the order is the contract.
 MoveFileReading MoveFromJson(std::string_view text) {
   if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
   // The reader takes a zero byte for the end of the text, which would hide what follows it.

@@ -57,6 +57,8 @@ QString WriteTableCsv(const QAbstractItemModel& table, const QString& path) {
   return {};
 }
 
+// Longer than the house limit on purpose: it builds the window's widgets top to bottom, in the order
+// they appear, with their names and accessible names beside each.
 CComparisonWindow::CComparisonWindow(MessageSink& messages, FileDialogs* dialogs, QWidget* owner)
     : QWidget(owner, Qt::Window), m_messages(messages), m_dialogs(dialogs) {
   if (m_dialogs == nullptr) {

@@ -39,6 +39,8 @@ class CFormScrollArea final : public QScrollArea {
 
 }  // namespace
 
+// Longer than the house limit on purpose: it builds the menus in the order they appear on the bar,
+// each entry with its shortcut and status tip beside it.
 CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent, FileDialogs* dialogs)
     : QMainWindow(parent) {
   setObjectName(QStringLiteral("mainFrame"));
