@@ -323,3 +323,93 @@ TEST(CliRun, RefusedMoveFileIsAUsageErrorNamingFileAndField) {
 }
 
 }  // namespace
+
+namespace {
+
+bool HasHangul(std::string_view text) {
+  for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    if ((b(0) & 0xF0) != 0xE0) continue;
+    const unsigned cp = ((b(0) & 0x0Fu) << 12) | ((b(1) & 0x3Fu) << 6) | (b(2) & 0x3Fu);
+    if ((cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0x3130 && cp <= 0x318F)) return true;
+  }
+  return false;
+}
+
+// Runs in every text output: the worked ones, one with a message on stderr and ones that stop.
+struct LanguageCase {
+  std::vector<std::string> args;
+  std::vector<std::string> english;  // texts the window shows in English, expected in the output
+};
+
+const std::vector<LanguageCase>& LanguageCases() {
+  static const std::vector<LanguageCase> cases{
+      {Cat({"select"}, {"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"}),
+       {"Rated duty(%)", "Peak duty(%)", "Double-sided (Coreless)", "Single-sided (Vela-Series)"}},
+      {Cat(kSelect, {"--rated", "25", "--peak", "25"}), {"The recommended duty ratios are 70% rated and 80% peak."}},
+      {{"select"}, {"The peak acceleration is set wrong!"}},
+      {Cat({"check", "CL-01"}, {"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"}),
+       {"RMS thrust", "Constant-speed distance", "Coil", "Double-sided (Coreless)"}},
+      {{"check", "CL-01", "--mass", "1", "--stroke", "5", "--accel-g", "1", "--velocity", "1"},
+       {"The peak acceleration or the peak velocity is wrong; please correct it."}},
+      {Cat({"rank"}, {"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"}),
+       {"Verdict", "Load headroom(kg)", "Copper loss(W)", "selected", "does not fit"}},
+      {{"rank"}, {"The peak acceleration is set wrong!"}},
+      {{"report", "--nickname", "x", "--velocity", "-1"}, {"The peak acceleration is set wrong!"}},
+  };
+  return cases;
+}
+
+}  // namespace
+
+// --lang en: the same run in the window's English, without a Korean letter, wherever the option
+// stands; Korean (the default) stays as it was.
+TEST(CliRun, EnglishTextOutput) {
+  for (const LanguageCase& c : LanguageCases()) {
+    const Result korean = Cli(c.args);
+    std::vector<std::string> koArgs = c.args;
+    koArgs.insert(koArgs.begin() + 1, {"--lang", "ko"});
+    const Result ko = Cli(koArgs);
+    EXPECT_EQ(ko.out + ko.err, korean.out + korean.err) << c.args[0];
+
+    std::vector<std::string> before{"--lang", "en"};
+    before.insert(before.end(), c.args.begin(), c.args.end());
+    std::vector<std::string> after = c.args;
+    after.emplace_back("--lang=en");
+    const Result en = Cli(before);
+    const Result enAfter = Cli(after);
+    const std::string text = en.out + en.err;
+    EXPECT_EQ(en.status, korean.status) << text;
+    EXPECT_EQ(enAfter.out + enAfter.err, text);
+    EXPECT_FALSE(HasHangul(text)) << text;
+    EXPECT_TRUE(HasHangul(korean.out + korean.err)) << korean.out + korean.err;
+    for (const std::string& english : c.english) EXPECT_NE(text.find(english), std::string::npos) << english << "\n" << text;
+    // The same number of lines: a translation, not another output.
+    EXPECT_EQ(Lines(en.out).size(), Lines(korean.out).size()) << text;
+  }
+}
+
+// JSON (and rank's CSV) stay byte for byte what they are, Korean texts included.
+TEST(CliRun, EnglishLeavesJsonAndCsvAlone) {
+  std::vector<std::vector<std::string>> runs{
+      {"catalog", "--json"}, Cat({"rank"}, {"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1", "--csv"})};
+  for (const LanguageCase& c : LanguageCases()) runs.push_back(Cat(c.args, {"--json"}));
+  for (const std::vector<std::string>& args : runs) {
+    const Result korean = Cli(args);
+    const Result english = Cli(Cat(args, {"--lang", "en"}));
+    EXPECT_EQ(english.status, korean.status);
+    EXPECT_EQ(english.out, korean.out) << args[0];
+    EXPECT_EQ(english.err, korean.err) << args[0];
+  }
+}
+
+TEST(CliRun, UnknownLanguageIsAUsageError) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"--lang", "de", "catalog"}, {"--lang=", "catalog"}, {"--lang"},
+                                             Cat(kSelect, {"--lang", "EN"}), {"catalog", "--lang=ko-KR"}}) {
+    const Result r = Cli(args);
+    EXPECT_EQ(r.status, 64) << args.back();
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_NE(r.err.find("--lang"), std::string::npos) << r.err;
+  }
+}
