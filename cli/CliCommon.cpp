@@ -68,6 +68,7 @@ CommandLine::CommandLine(std::string_view command) : app_("", "brivane-cli " + s
   app_.allow_extras();
   // Given twice, an option takes its last value.
   app_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  AddValue("lang", "LANG", "Language of the text output: ko (the default) or en; JSON and CSV stay as they are.");
 }
 
 void CommandLine::Describe(std::string description) { app_.description(std::move(description)); }

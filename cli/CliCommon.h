@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/EnglishTexts.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
 #include "engine/FormValues.h"
@@ -23,6 +24,11 @@ namespace brivane::cli {
 struct Io {
   std::ostream& out;
   std::ostream& err;
+  Language language = Language::Korean;  // of the human text; JSON and CSV stay Korean
+
+  // `korean` (a text of the engine or the report) in the run's language.
+  std::string Say(std::string_view korean) const { return cli::Say(language, korean); }
+  std::string Say(const Message& message) const { return cli::Say(language, message); }
 
   void Out(std::string_view line) const { out << line << '\n'; }
   void Err(std::string_view line) const { err << line << '\n'; }

@@ -1,4 +1,5 @@
 // catalog, select, check and rank: the engine's operations with the form's defaults.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -18,11 +19,20 @@ namespace {
 
 std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); }
 
+// The column of the labels: 14 as always for the Korean ones, wider for longer English ones.
+std::size_t LabelColumns(const Io& io) {
+  std::size_t columns = 14;
+  for (const AnalysisRow& row : kAnalysisRows) columns = std::max(columns, DisplayWidth(io.Say(row.label)) + 1);
+  for (const AnalysisRow& row : kTemperatureRows) columns = std::max(columns, DisplayWidth(io.Say(row.label)) + 1);
+  return columns;
+}
+
 void PrintAnalysis(const LoadAnalysis& a, const Io& io) {
+  const std::size_t columns = LabelColumns(io);
   for (const AnalysisRow& row : kAnalysisRows)
-    io.Out(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
+    io.Out(Pad(io.Say(row.label), columns) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
   for (const AnalysisRow& row : kTemperatureRows)
-    io.Out(Pad(row.label, 14) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
+    io.Out(Pad(io.Say(row.label), columns) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
 }
 
 // Positions in kDataSheetFields: moverMass, ratedForce, attractionForce, peakForce, then the
@@ -101,7 +111,7 @@ int RunSelect(const CommandLine& line, const Io& io) {
       o.KeyString("error", out.messages.back().text);
       o.Print(io.out);
     } else {
-      io.Err(out.messages.back().text);
+      io.Err(io.Say(out.messages.back()));
     }
     return kExitStopped;
   }
@@ -130,17 +140,21 @@ int RunSelect(const CommandLine& line, const Io& io) {
     return kExitOk;
   }
 
-  for (const Message& m : out.messages) io.Err(m.text);
+  for (const Message& m : out.messages) io.Err(io.Say(m));
   std::array<DutyResult, 3> duties;
   for (std::size_t i = 0; i < 3; ++i) duties[i] = out.series[i].duty;
   const auto texts = FormatDutyTexts(duties);
-  io.Out(Pad("", 22) + Pad("model", 8) + Pad("정격 사용률(%)", 16) + "최대 사용률(%)");
+  // The captions' column: 22 as always for the Korean captions, wider for longer English ones.
+  std::size_t captionColumns = 22;
+  for (const SeriesInfo& info : kSeriesTable)
+    captionColumns = std::max(captionColumns, DisplayWidth(io.Say(info.caption)) + 1);
+  io.Out(Pad("", captionColumns) + Pad("model", 8) + Pad(io.Say("정격 사용률(%)"), 16) + io.Say("최대 사용률(%)"));
   for (std::size_t i = 0; i < 3; ++i)
-    io.Out(Pad(kSeriesTable[i].caption, 22) + Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) +
-           Pad(texts[2 * i], 16) + texts[2 * i + 1]);
-  io.Out("가속도 " + Fixed(out.acceleration->g, 1) + " g, 가속 시간 " + Fixed(out.acceleration->timeMs, 1) +
-         " msec, 허용 사용률 정격 " + std::to_string(out.ratedLimit) + "%, 최대 " + std::to_string(out.peakLimit) +
-         "%");
+    io.Out(Pad(io.Say(kSeriesTable[i].caption), captionColumns) +
+           Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) + Pad(texts[2 * i], 16) + texts[2 * i + 1]);
+  io.Out(io.Say("가속도 ") + Fixed(out.acceleration->g, 1) + io.Say(" g, 가속 시간 ") +
+         Fixed(out.acceleration->timeMs, 1) + io.Say(" msec, 허용 사용률 정격 ") + std::to_string(out.ratedLimit) +
+         io.Say("%, 최대 ") + std::to_string(out.peakLimit) + "%");
   return kExitOk;
 }
 
@@ -174,7 +188,7 @@ int RunCheck(const CommandLine& line, const Io& io) {
       o.Print(io.out);
     } else {
       if (out.analysis) PrintAnalysis(*out.analysis, io);
-      io.Err(out.message->text);
+      io.Err(io.Say(*out.message));
     }
     // The form's message speaks of a model not chosen; on the command line one was named.
     if (out.status == DutyCheckStatus::ModelMissing && !model.empty())
@@ -200,12 +214,12 @@ int RunCheck(const CommandLine& line, const Io& io) {
     return kExitOk;
   }
 
-  io.Out(model + " (" + std::string(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
+  io.Out(model + " (" + io.Say(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
   PrintAnalysis(*out.analysis, io);
-  io.Out(Pad("정격 사용률", 14) + Fixed(out.duty.ratedDuty, 1) + " %");
-  io.Out(Pad("최대 사용률", 14) + Fixed(out.duty.peakDuty, 1) + " %");
+  io.Out(Pad(io.Say("정격 사용률"), LabelColumns(io)) + Fixed(out.duty.ratedDuty, 1) + " %");
+  io.Out(Pad(io.Say("최대 사용률"), LabelColumns(io)) + Fixed(out.duty.peakDuty, 1) + " %");
   if (out.chart) {
-    std::string row = Pad("Time (ms)", 14);
+    std::string row = Pad("Time (ms)", LabelColumns(io));
     for (const std::string& label : out.chart->labels) row += label + " ";
     row.pop_back();
     io.Out(row);
@@ -252,6 +266,7 @@ int RunRank(const CommandLine& line, const Io& io) {
     request.order = *order;
   }
   if (line.WantsJson() && line.IsSet("csv")) return io.UsageError("give either --json or --csv, not both");
+  request.language = io.language;
   request.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
   return RunRank(request, io.out, io.err);
 }

@@ -58,15 +58,22 @@ std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, con
   return rows;
 }
 
-void WriteText(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows, std::ostream& out) {
+void WriteText(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows, Language language,
+               std::ostream& out) {
   const auto& columns = CandidateColumns();
+  std::array<std::string, kCandidateColumnCount> headers;
+  for (std::size_t j = 0; j < columns.size(); ++j) headers[j] = Say(language, columns[j].header);
+  const auto verdict = static_cast<std::size_t>(CandidateColumn::Verdict);
   std::vector<CandidateTexts> texts;
   texts.reserve(rows.size());
-  for (const CandidateRating* c : rows) texts.push_back(FormatCandidateTexts(*c));
+  for (const CandidateRating* c : rows) {
+    texts.push_back(FormatCandidateTexts(*c));
+    texts.back()[verdict] = Say(language, texts.back()[verdict]);
+  }
 
   std::array<std::size_t, kCandidateColumnCount> widths{};
   for (std::size_t j = 0; j < columns.size(); ++j) {
-    widths[j] = DisplayWidth(columns[j].header);
+    widths[j] = DisplayWidth(headers[j]);
     for (const CandidateTexts& t : texts) widths[j] = std::max(widths[j], DisplayWidth(t[j]));
   }
   const auto line = [&](auto cell) {
@@ -80,9 +87,10 @@ void WriteText(const ComparisonOutcome& outcome, const std::vector<const Candida
     s.erase(s.find_last_not_of(' ') + 1);
     out << s << '\n';
   };
-  line([&](std::size_t j) { return columns[j].header; });
+  line([&](std::size_t j) { return std::string_view(headers[j]); });
   for (const CandidateTexts& t : texts) line([&](std::size_t j) { return std::string_view(t[j]); });
-  out << "허용 사용률 정격 " << outcome.ratedLimit << "%, 최대 " << outcome.peakLimit << "%\n";
+  out << Say(language, "허용 사용률 정격 ") << outcome.ratedLimit << Say(language, "%, 최대 ") << outcome.peakLimit
+      << "%\n";
 }
 
 void WriteCsv(const std::vector<const CandidateRating*>& rows, std::ostream& out) {
@@ -200,13 +208,13 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
       json.KeyString("error", outcome.refusal->text);
       json.Print(out);
     } else {
-      err << outcome.refusal->text << '\n';
+      err << Say(request.language, *outcome.refusal) << '\n';
     }
     return kExitStopped;
   }
   const std::vector<const CandidateRating*> rows = Chosen(outcome, request);
   switch (request.format) {
-    case RankFormat::Text: WriteText(outcome, rows, out); break;
+    case RankFormat::Text: WriteText(outcome, rows, request.language, out); break;
     case RankFormat::Csv: WriteCsv(rows, out); break;
     case RankFormat::Json: WriteJson(outcome, rows, out); break;
   }

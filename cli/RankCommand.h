@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/EnglishTexts.h"
 #include "engine/Comparison.h"
 
 namespace brivane::cli {
@@ -21,6 +22,7 @@ struct RankRequest {
   std::array<bool, 3> series{true, true, true};  // in series order
   RankOrder order = RankOrder::Catalog;
   RankFormat format = RankFormat::Text;
+  Language language = Language::Korean;  // of the text table; CSV and JSON stay Korean
 };
 
 // The --sort keys, "rated-margin" etc.; nothing for a text that is none of them.

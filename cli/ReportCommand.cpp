@@ -93,7 +93,7 @@ int RunReport(const CommandLine& line, const Io& io) {
   // A stop: the message on stderr, or as the one JSON object.
   const auto stop = [&io, json](std::string_view message, const std::string* path = nullptr) {
     if (!json) {
-      io.Err(message);
+      io.Err(io.Say(message));
       return kExitStopped;
     }
     JsonOut o;
@@ -107,7 +107,7 @@ int RunReport(const CommandLine& line, const Io& io) {
   const SelectionOutcome out = RunSelection(*request, catalog);
   if (!out.completed) return stop(out.messages.back().text);
   if (!json)
-    for (const Message& m : out.messages) io.Err(m.text);
+    for (const Message& m : out.messages) io.Err(io.Say(m));
   if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; }))
     return stop(msg::kSelectionMissing.text);
 

@@ -22,7 +22,8 @@ constexpr std::string_view kUsage =
     "options beside it override its values.\n"
     "\n"
     "'brivane-cli COMMAND --help' describes one command, 'brivane-cli --help-all' every command;\n"
-    "'brivane-cli --version' prints the version.\n";
+    "'brivane-cli --version' prints the version.\n"
+    "'--lang en' (before or after COMMAND) writes the text output in English; JSON and CSV stay as they are.\n";
 
 struct Command {
   std::string_view name;
@@ -39,6 +40,22 @@ constexpr Command kCommands[] = {
 
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   const Io io{out, err};
+  // --lang LANG or --lang=LANG before the command; the command's own --lang wins.
+  Language language = Language::Korean;
+  const auto readLanguage = [&io, &language](std::string_view text) -> std::optional<int> {
+    const auto parsed = ParseLanguage(text);
+    if (!parsed) return io.UsageError("--lang takes ko or en, not '" + std::string(text) + "'");
+    language = *parsed;
+    return std::nullopt;
+  };
+  if (!args.empty() && args.front().starts_with("--lang=")) {
+    if (const auto exit = readLanguage(args.front().substr(7))) return *exit;
+    args = args.subspan(1);
+  } else if (!args.empty() && args.front() == "--lang") {
+    if (args.size() < 2) return io.UsageError("--lang needs a value: ko or en");
+    if (const auto exit = readLanguage(args[1])) return *exit;
+    args = args.subspan(2);
+  }
   if (args.empty()) {
     err << kUsage;
     return kExitUsage;
@@ -66,7 +83,9 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     CommandLine line(c.name);
     c.declare(line);
     if (const auto exit = line.Parse(args.subspan(1), io)) return *exit;
-    return c.run(line, io);
+    if (line.IsSet("lang"))
+      if (const auto exit = readLanguage(line.Value("lang"))) return *exit;
+    return c.run(line, Io{out, err, language});
   }
   err << "brivane-cli: unknown command '" << command << "'\n" << kUsage;
   return kExitUsage;

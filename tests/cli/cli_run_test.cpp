@@ -9,13 +9,20 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "catalog/Series.h"
+#include "cli/EnglishTexts.h"
 #include "cli/RunCli.h"
+#include "engine/ComparisonTexts.h"
 #include "engine/MoveFile.h"
+#include "engine/Presentation.h"
+#include "report/Report.h"
 
 namespace {
 
@@ -321,3 +328,169 @@ TEST(CliRun, RefusedMoveFileIsAUsageErrorNamingFileAndField) {
 }
 
 }  // namespace
+
+namespace {
+
+bool HasHangul(std::string_view text) {
+  for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    if ((b(0) & 0xF0) != 0xE0) continue;
+    const unsigned cp = ((b(0) & 0x0Fu) << 12) | ((b(1) & 0x3Fu) << 6) | (b(2) & 0x3Fu);
+    if ((cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0x3130 && cp <= 0x318F)) return true;
+  }
+  return false;
+}
+
+// Runs in every text output: the worked ones, one with a message on stderr and ones that stop.
+struct LanguageCase {
+  std::vector<std::string> args;
+  std::vector<std::string> english;  // texts the window shows in English, expected in the output
+};
+
+const std::vector<LanguageCase>& LanguageCases() {
+  static const std::vector<LanguageCase> cases{
+      {Cat({"select"}, {"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"}),
+       {"Rated duty(%)", "Peak duty(%)", "Double-sided (Coreless)", "Single-sided (Vela-Series)"}},
+      {Cat(kSelect, {"--rated", "25", "--peak", "25"}), {"The recommended duty ratios are 70% rated and 80% peak."}},
+      {{"select"}, {"The peak acceleration is set wrong!"}},
+      {Cat({"check", "CL-01"}, {"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"}),
+       {"RMS thrust", "Constant-speed distance", "Coil", "Double-sided (Coreless)"}},
+      {{"check", "CL-01", "--mass", "1", "--stroke", "5", "--accel-g", "1", "--velocity", "1"},
+       {"The peak acceleration or the peak velocity is wrong; please correct it."}},
+      {Cat({"rank"}, {"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"}),
+       {"Verdict", "Load headroom(kg)", "Copper loss(W)", "selected", "does not fit"}},
+      {{"rank"}, {"The peak acceleration is set wrong!"}},
+      {{"report", "--nickname", "x", "--velocity", "-1"}, {"The peak acceleration is set wrong!"}},
+  };
+  return cases;
+}
+
+}  // namespace
+
+// --lang en: the same run in the window's English, without a Korean letter, wherever the option
+// stands; Korean (the default) stays as it was.
+TEST(CliRun, EnglishTextOutput) {
+  for (const LanguageCase& c : LanguageCases()) {
+    const Result korean = Cli(c.args);
+    std::vector<std::string> koArgs = c.args;
+    koArgs.insert(koArgs.begin() + 1, {"--lang", "ko"});
+    const Result ko = Cli(koArgs);
+    EXPECT_EQ(ko.out + ko.err, korean.out + korean.err) << c.args[0];
+
+    std::vector<std::string> before{"--lang", "en"};
+    before.insert(before.end(), c.args.begin(), c.args.end());
+    std::vector<std::string> after = c.args;
+    after.emplace_back("--lang=en");
+    const Result en = Cli(before);
+    const Result enAfter = Cli(after);
+    const std::string text = en.out + en.err;
+    EXPECT_EQ(en.status, korean.status) << text;
+    EXPECT_EQ(enAfter.out + enAfter.err, text);
+    EXPECT_FALSE(HasHangul(text)) << text;
+    EXPECT_TRUE(HasHangul(korean.out + korean.err)) << korean.out + korean.err;
+    for (const std::string& english : c.english)
+      EXPECT_NE(text.find(english), std::string::npos) << english << "\n" << text;
+    // The same number of lines: a translation, not another output.
+    EXPECT_EQ(Lines(en.out).size(), Lines(korean.out).size()) << text;
+  }
+}
+
+// JSON (and rank's CSV) stay byte for byte what they are, Korean texts included.
+TEST(CliRun, EnglishLeavesJsonAndCsvAlone) {
+  std::vector<std::vector<std::string>> runs{
+      {"catalog", "--json"},
+      Cat({"rank"}, {"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1", "--csv"})};
+  for (const LanguageCase& c : LanguageCases()) runs.push_back(Cat(c.args, {"--json"}));
+  for (const std::vector<std::string>& args : runs) {
+    const Result korean = Cli(args);
+    const Result english = Cli(Cat(args, {"--lang", "en"}));
+    EXPECT_EQ(english.status, korean.status);
+    EXPECT_EQ(english.out, korean.out) << args[0];
+    EXPECT_EQ(english.err, korean.err) << args[0];
+  }
+}
+
+TEST(CliRun, UnknownLanguageIsAUsageError) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--lang", "de", "catalog"},
+                                                                                    {"--lang=", "catalog"},
+                                                                                    {"--lang"},
+                                                                                    Cat(kSelect, {"--lang", "EN"}),
+                                                                                    {"catalog", "--lang=ko-KR"}}) {
+    const Result r = Cli(args);
+    EXPECT_EQ(r.status, 64) << args.back();
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_NE(r.err.find("--lang"), std::string::npos) << r.err;
+  }
+}
+
+namespace {
+
+std::string Unescaped(std::string text) {
+  for (const auto& [entity, character] : std::vector<std::pair<std::string, std::string>>{
+           {"&quot;", "\""}, {"&apos;", "'"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}}) {
+    for (std::size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1))
+      text.replace(at, entity.size(), character);
+  }
+  return text;
+}
+
+// The source and English texts of the window's translation of the engine's and the report's
+// texts (the context brivane::EngineTexts).
+std::vector<std::pair<std::string, std::string>> WindowEngineTexts() {
+  std::ifstream in(BRIVANE_EN_TS);
+  const std::string ts((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::size_t begin = ts.find("<name>brivane::EngineTexts</name>");
+  const std::size_t end = ts.find("</context>", begin);
+  std::vector<std::pair<std::string, std::string>> pairs;
+  const auto element = [&ts](std::string_view tag, std::size_t& at) {
+    const std::string open = "<" + std::string(tag) + ">";
+    const std::size_t start = ts.find(open, at) + open.size();
+    at = ts.find("</" + std::string(tag) + ">", start);
+    return Unescaped(ts.substr(start, at - start));
+  };
+  for (std::size_t at = ts.find("<source>", begin); at < end; at = ts.find("<source>", at)) {
+    std::string source = element("source", at);
+    pairs.emplace_back(std::move(source), element("translation", at));
+  }
+  return pairs;
+}
+
+}  // namespace
+
+// The command line's English is the window's: every engine or report text it translates reads
+// as the window's translation does, the engine's messages among them.
+TEST(CliRun, EnglishTextsAreTheWindows) {
+  const auto pairs = WindowEngineTexts();
+  ASSERT_GE(pairs.size(), 16u);
+  using brivane::cli::Language;
+  using brivane::cli::Say;
+  int translated = 0;
+  for (const auto& [korean, english] : pairs) {
+    const std::string said = Say(Language::English, korean);
+    if (korean.find("%1") != std::string::npos) {
+      // The refusal naming the nickname's character.
+      const std::string named = brivane::NicknameNotEncodableMessage("x\xF0\x9F\x98\x80");
+      std::string expected = english;
+      expected.replace(expected.find("%1"), 2, "\xF0\x9F\x98\x80");
+      EXPECT_EQ(Say(Language::English, named), expected);
+      continue;
+    }
+    EXPECT_EQ(Say(Language::Korean, korean), korean);
+    if (said == korean) continue;  // a text the command line does not print
+    EXPECT_EQ(said, english) << korean;
+    ++translated;
+  }
+  EXPECT_GT(translated, 0);
+  // Every table text the command line prints is among them: captions, analysis labels, columns.
+  std::vector<std::string_view> printed;
+  for (const auto& info : brivane::kSeriesTable) printed.push_back(info.caption);
+  for (const auto& row : brivane::kAnalysisRows) printed.push_back(row.label);
+  for (const auto& row : brivane::kTemperatureRows) printed.push_back(row.label);
+  for (const auto& column : brivane::CandidateColumns()) printed.push_back(column.header);
+  for (const std::string_view text : printed) {
+    if (!HasHangul(text)) continue;
+    const auto known = std::find_if(pairs.begin(), pairs.end(), [&](const auto& p) { return p.first == text; });
+    ASSERT_NE(known, pairs.end()) << text;
+    EXPECT_EQ(Say(Language::English, text), known->second);
+  }
+}
