@@ -30,8 +30,8 @@ T* Must(const QWidget* parent, const char* name) {
 }
 
 struct FormDriver {
-  explicit FormDriver(brivane::ui::MessageSink& sink) {
-    frame = std::make_unique<brivane::ui::CMainFrame>(record, sink);
+  explicit FormDriver(brivane::ui::MessageSink& sink, brivane::ui::FileDialogs* dialogs = nullptr) {
+    frame = std::make_unique<brivane::ui::CMainFrame>(record, sink, nullptr, dialogs);
     frame->InitialUpdate();
     frame->show();
     view = Must<brivane::ui::CBrivaneView>(frame.get(), "brivaneView");

@@ -20,6 +20,7 @@
 #include "engine/Selection.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
+#include "tests/ui/FormDriver.h"
 #include "ui/BrivaneView.h"
 #include "ui/CandidateTable.h"
 #include "ui/ComparisonWindow.h"
@@ -58,24 +59,15 @@ QList<double> Numbers(const QAbstractItemModel* m, CandidateColumn c) {
 class ComparisonTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<brivane::SelectionRecord> m_record;
   std::unique_ptr<RecordingMessageSink> m_sink;
-  std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<formtest::FormDriver> m_form;
+  CMainFrame* m_frame = nullptr;
   CBrivaneView* m_view = nullptr;
   QTemporaryDir m_dir;
   ScriptedFileDialogs m_dialogs;
 
-  void Click(const char* name) {
-    auto* button = m_view->findChild<QAbstractButton*>(QLatin1String(name));
-    QVERIFY2(button != nullptr, name);
-    QTest::mouseClick(button, Qt::LeftButton);
-  }
-  void Type(const char* name, const QString& text) {
-    auto* edit = m_view->findChild<QLineEdit*>(QLatin1String(name));
-    QVERIFY2(edit != nullptr, name);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-  }
+  void Click(const char* name) const { m_form->Click(name); }
+  void Type(const char* name, const QString& text) const { m_form->Type(name, text); }
   QList<CComparisonWindow*> Windows() const { return m_frame->findChildren<CComparisonWindow*>(); }
   CComparisonWindow* Window() const { return Windows().size() == 1 ? Windows().front() : nullptr; }
   // The engine's comparison of what the form last read.
@@ -87,20 +79,18 @@ class ComparisonTest : public QObject {
     QVERIFY(m_dir.isValid());
   }
   void init() {
-    m_record = std::make_unique<brivane::SelectionRecord>();
     m_sink = std::make_unique<RecordingMessageSink>();
     m_dialogs.paths.clear();
-    m_frame = std::make_unique<CMainFrame>(*m_record, *m_sink, nullptr, &m_dialogs);
-    m_frame->InitialUpdate();
-    m_frame->show();
-    m_view = m_frame->findChild<CBrivaneView*>(QStringLiteral("brivaneView"));
-    QVERIFY(m_view != nullptr);
+    m_form = std::make_unique<formtest::FormDriver>(*m_sink, &m_dialogs);
+    m_frame = m_form->frame.get();
+    m_view = m_form->view;
     brivane::FormValues values;
     values.move = brivane::examples::FirstMove();
     m_view->SetValues(values);
   }
   void cleanup() {
-    m_frame.reset();
+    m_form.reset();
+    m_frame = nullptr;
     m_view = nullptr;
   }
 

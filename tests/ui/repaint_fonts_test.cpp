@@ -17,6 +17,7 @@
 #include "engine/Selection.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
+#include "tests/ui/FormDriver.h"
 #include "ui/BrivaneView.h"
 #include "ui/ChartViewer.h"
 #include "ui/HangulFont.h"
@@ -70,22 +71,23 @@ bool HasHangul(const QFont& font) {
 class RepaintFontsTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<brivane::SelectionRecord> m_record;
   std::unique_ptr<RecordingMessageSink> m_sink;
-  std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<formtest::FormDriver> m_form;
+  CMainFrame* m_frame = nullptr;
 
   void Open() {
-    m_record = std::make_unique<brivane::SelectionRecord>();
     m_sink = std::make_unique<RecordingMessageSink>();
-    m_frame = std::make_unique<CMainFrame>(*m_record, *m_sink);
-    m_frame->InitialUpdate();
-    m_frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    m_form = std::make_unique<formtest::FormDriver>(*m_sink);
+    m_frame = m_form->frame.get();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
   }
 
  private slots:
   void initTestCase() { dialogtest::PinEnvironment("brivane-repaint-test"); }
-  void cleanup() { m_frame.reset(); }
+  void cleanup() {
+    m_form.reset();
+    m_frame = nullptr;
+  }
 
   void hangulFamilyPick_data() {
     QTest::addColumn<QStringList>("preferred");
@@ -108,7 +110,7 @@ class RepaintFontsTest : public QObject {
 
   void dutyCheckRepaintsOnlyWhatChanged() {
     Open();
-    auto* view = m_frame->findChild<CBrivaneView*>(QStringLiteral("brivaneView"));
+    CBrivaneView* view = m_form->view;
     QVERIFY(view != nullptr);
     brivane::FormValues values;
     values.move = brivane::examples::FirstMove();
@@ -117,7 +119,7 @@ class RepaintFontsTest : public QObject {
     FIND_CHILD(check, QAbstractButton, view, "buttonCheckDuty");
     // Where a click leaves the focus; a focused edit would repaint as the data sheet takes the focus.
     check->setFocus();
-    PaintLog log(m_frame.get());
+    PaintLog log(m_frame);
     log.Flush();
     FIND_CHILD(chart, CChartViewer, view, "chartViewer");
     FIND_CHILD(coil, QLineEdit, view, "editCoil");
@@ -157,8 +159,8 @@ class RepaintFontsTest : public QObject {
     for (const QAction* entry : m_frame->menuBar()->actions()) {
       if (entry->menu() != nullptr) menus << entry->menu();
     }
-    FIND_CHILD(viewMenu, QMenu, m_frame.get(), "menuView");
-    FIND_CHILD(infoMenu, QMenu, m_frame.get(), "menuInfo");
+    FIND_CHILD(viewMenu, QMenu, m_frame, "menuView");
+    FIND_CHILD(infoMenu, QMenu, m_frame, "menuInfo");
     QVERIFY(menus.contains(viewMenu) && menus.contains(infoMenu));
     for (QMenu* menu : menus) drawn << menu;
     for (const QWidget* w : drawn) QVERIFY2(HasHangul(w->font()), w->metaObject()->className());
