@@ -1,15 +1,16 @@
 #include "ui/ChartViewer.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
-#include <QtCharts/QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/NumberText.h"
 
@@ -44,20 +45,56 @@ void AttachTimeAxis(QChart* chart, QAreaSeries* area, const ProfileChartData& da
   area->attachAxis(xAxis);
 }
 
-void AttachVelocityAxis(QChart* chart, QAreaSeries* area) {
-  // The y axis is scaled from the data: a value axis attached after the series takes its range
-  // from it. Its ticks then become the values of a label axis, because a value axis hides the
-  // label of its top tick when the plot area is set by hand.
-  auto* probe = new QValueAxis;
-  chart->addAxis(probe, Qt::AlignLeft);
-  area->attachAxis(probe);
-  probe->applyNiceNumbers();
-  const double low = probe->min();
-  const double high = probe->max();
-  const int ticks = std::max(2, probe->tickCount());
-  area->detachAxis(probe);
-  chart->removeAxis(probe);
-  delete probe;
+// A step of 1, 2 or 5 times a power of ten near `x`: the next one up when `ceiling`, else the
+// nearest.
+double NiceNumber(double x, bool ceiling) {
+  const double power = std::pow(10.0, std::floor(std::log10(x)));
+  const double q = x / power;
+  double nice = 10;
+  if (ceiling) {
+    if (q <= 1.0) {
+      nice = 1;
+    } else if (q <= 2.0) {
+      nice = 2;
+    } else if (q <= 5.0) {
+      nice = 5;
+    }
+  } else {
+    if (q < 1.5) {
+      nice = 1;
+    } else if (q < 3.0) {
+      nice = 2;
+    } else if (q < 7.0) {
+      nice = 5;
+    }
+  }
+  return nice * power;
+}
+
+struct Scale {
+  double low;
+  double high;
+  int ticks;
+};
+
+// The scale a value axis with five ticks chooses for data from `low` to `high` when asked for nice
+// numbers: whole steps around the data.
+Scale NiceScale(double low, double high) {
+  constexpr int kTicks = 5;
+  // A profile always rises from rest; a flat one is never drawn, but would still get a scale.
+  if (!(high > low)) high = low + 1;
+  const double step = NiceNumber(NiceNumber(high - low, true) / (kTicks - 1), false);
+  const double first = std::floor(low / step);
+  const double last = std::ceil(high / step);
+  return {first * step, last * step, static_cast<int>(last - first) + 1};
+}
+
+void AttachVelocityAxis(QChart* chart, QAreaSeries* area, const ProfileChartData& data) {
+  // The y axis is scaled from the data, and its ticks become the values of a label axis, because a
+  // value axis hides the label of its top tick when the plot area is set by hand.
+  const auto end = data.velocities.begin() + data.pointCount;
+  const auto [lowest, highest] = std::minmax_element(data.velocities.begin(), end);
+  const auto [low, high, ticks] = NiceScale(*lowest, *highest);
 
   auto* yAxis = new QCategoryAxis;
   yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -100,7 +137,7 @@ QChart* MakeVelocityChart(const ProfileChartData& data, QSizeF size) {
   chart->addSeries(area);
 
   AttachTimeAxis(chart, area, data);
-  AttachVelocityAxis(chart, area);
+  AttachVelocityAxis(chart, area, data);
 
   chart->setPlotArea(PlotArea(size));
   return chart;
@@ -120,7 +157,11 @@ QStringList VelocityChartLabels(const QChart* chart) {
 CChartViewer::CChartViewer(QWidget* parent) : QChartView(parent) {
   setRenderHint(QPainter::Antialiasing);
   setFrameShape(QFrame::NoFrame);
-  setStyleSheet(QStringLiteral("background: transparent"));
+  // The view draws every pixel itself (drawBackground), so the widgets behind it need not repaint
+  // when the chart changes: a group box's frame costs more to draw than the chart.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  viewport()->setAutoFillBackground(false);
   // A picture, not a control: Tab passes it by, and a click on it changes nothing.
   setFocusPolicy(Qt::NoFocus);
   viewport()->setFocusPolicy(Qt::NoFocus);
@@ -134,10 +175,57 @@ void CChartViewer::resizeEvent(QResizeEvent* event) {
   if (QChart* shown = chart()) shown->setPlotArea(PlotArea(shown->size()));
 }
 
+void CChartViewer::drawBackground(QPainter* painter, const QRectF& rect) {
+  const QPixmap& backdrop = Backdrop();
+  const QRect target = mapFromScene(rect).boundingRect().adjusted(-1, -1, 1, 1) & viewport()->rect();
+  painter->save();
+  painter->resetTransform();
+  painter->setCompositionMode(QPainter::CompositionMode_Source);
+  painter->drawPixmap(
+      target, backdrop,
+      QRectF(target.topLeft() * backdrop.devicePixelRatio(), target.size() * backdrop.devicePixelRatio()));
+  painter->restore();
+}
+
+const QPixmap& CChartViewer::Backdrop() {
+  QWidget* top = window();
+  const QPoint at = viewport()->mapTo(top, QPoint(0, 0));
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = viewport()->size() * ratio;
+  // The view's own palette marks its results; what lies behind follows the parent's.
+  const qint64 key = parentWidget() != nullptr ? parentWidget()->palette().cacheKey() : 0;
+  if (m_backdrop.size() == pixels && m_backdropAt == at && m_backdropKey == key) return m_backdrop;
+  m_backdrop = QPixmap(pixels);
+  m_backdrop.setDevicePixelRatio(ratio);
+  m_backdrop.fill(top->palette().color(top->backgroundRole()));
+  // Each widget from the window down to the view's parent paints itself without its children, as
+  // Qt would paint them behind a view without a background.
+  QList<QWidget*> behind;
+  for (QWidget* w = parentWidget(); w != nullptr && w != top; w = w->parentWidget()) behind.prepend(w);
+  QPainter painter(&m_backdrop);
+  for (QWidget* w : behind) {
+    const QPoint offset = w->mapTo(top, QPoint(0, 0)) - at;
+    w->render(&painter, offset, QRegion(),
+              w->autoFillBackground() ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+  }
+  m_backdropAt = at;
+  m_backdropKey = key;
+  return m_backdrop;
+}
+
 void CChartViewer::setChart(QChart* chart) {
+  // A new chart lays itself out through events it posts to itself and to the scene, and each of
+  // them would repaint the view; let them run before the view paints again, so it is drawn once.
+  const bool updates = updatesEnabled();
+  setUpdatesEnabled(false);
   QChart* previous = QChartView::chart();
   QChartView::setChart(chart);
   delete previous;
+  if (chart != nullptr) {
+    QCoreApplication::sendPostedEvents(chart);
+    QCoreApplication::sendPostedEvents(scene());
+  }
+  setUpdatesEnabled(updates);
 }
 
 }  // namespace brivane::ui

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/Presentation.h"
+#include "ui/CachedGroupBox.h"
 #include "ui/ChartViewer.h"
 #include "ui/DialogLayout.h"
 #include "ui/EngineTexts.h"
@@ -230,7 +231,7 @@ void FormBuilder::SetTabOrder() {
 }
 
 QWidget* FormBuilder::ProfileGroup() {
-  auto* group = new QGroupBox(tr("모터 선정 ProFile"));
+  auto* group = new CachedGroupBox(tr("모터 선정 ProFile"));
   group->setObjectName(QStringLiteral("groupProfile"));
   auto* g = new QGridLayout(group);
   AddMoveRows(g);
@@ -315,7 +316,7 @@ QLayout* FormBuilder::MotorTypeRow(QWidget* group) {
 }
 
 QWidget* FormBuilder::ResultGroup() {
-  auto* group = new QGroupBox(tr("모터 선정 결과"));
+  auto* group = new CachedGroupBox(tr("모터 선정 결과"));
   group->setObjectName(QStringLiteral("groupResult"));
   auto* g = new QGridLayout(group);
   g->addWidget(new QLabel(tr("정격 사용률(%)")), 0, 2, Qt::AlignCenter);
@@ -346,7 +347,7 @@ QWidget* FormBuilder::ResultGroup() {
 }
 
 QWidget* FormBuilder::AnalysisGroup() {
-  auto* group = new QGroupBox(tr("부하 분석 DATA"));
+  auto* group = new CachedGroupBox(tr("부하 분석 DATA"));
   group->setObjectName(QStringLiteral("groupAnalysis"));
   auto* g = new QGridLayout(group);
   const char* const names[8] = {"editRmsThrust", "editPeakThrust",    "editAccelTime",     "editConstTime",
@@ -364,7 +365,7 @@ QWidget* FormBuilder::AnalysisGroup() {
 }
 
 QWidget* FormBuilder::ModelBox() {
-  auto* box = new QGroupBox;
+  auto* box = new CachedGroupBox;
   box->setObjectName(QStringLiteral("groupModel"));
   auto* v = new QVBoxLayout(box);
   m_w.comboModel = Tag(new QComboBox, "comboModel", tr("적용 Model"));
@@ -379,7 +380,7 @@ QWidget* FormBuilder::ModelBox() {
 }
 
 QWidget* FormBuilder::TemperatureBox() {
-  auto* box = new QGroupBox;
+  auto* box = new CachedGroupBox;
   box->setObjectName(QStringLiteral("groupTemperature"));
   auto* g = new QGridLayout(box);
   const QString ambient = EngineText(kTemperatureRows[0].label);
@@ -403,7 +404,7 @@ QWidget* FormBuilder::TemperatureBox() {
 }
 
 QWidget* FormBuilder::ChartGroup() {
-  auto* group = new QGroupBox(tr("Motor Profile"));
+  auto* group = new CachedGroupBox(tr("Motor Profile"));
   group->setObjectName(QStringLiteral("groupMotorProfile"));
   auto* layout = new QVBoxLayout(group);
   auto* area = new ChartArea(m_du.Size(382, 131));

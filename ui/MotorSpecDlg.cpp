@@ -12,6 +12,7 @@
 
 #include "catalog/DataSheetFields.h"
 #include "ui/AppSetup.h"
+#include "ui/CachedGroupBox.h"
 #include "ui/DialogLayout.h"
 #include "ui/EngineTexts.h"
 #include "ui/Pictures.h"
@@ -97,7 +98,7 @@ void CMotorSpecSheet::BuildWidgets(const DataSheetTexts& content) {
   const DialogUnits du(font());
   setFixedSize(du.Size(161, 255));
 
-  auto* group = new QGroupBox(SeriesSheetCaption(m_style.series), this);
+  auto* group = new CachedGroupBox(SeriesSheetCaption(m_style.series), this);
   TagControl(group, QStringLiteral("groupSeries"), kNoControlId, group->title());
   group->setGeometry(du.Rect(11, 8, 146, m_style.groupHeightDu));
   // The group box is only a frame: the fields are the dialog's own children, placed in dialog
