@@ -12,6 +12,7 @@ packages=(
   # the English translation: lupdate and lrelease, and their CMake functions
   qt6-l10n-tools qt6-tools-dev
   poppler-utils  # pdftotext and pdftoppm for the PDF report's tests
+  hyperfine      # brivane-cli's start-up against its floor (README)
   # the Debian package: icon sizes, dependencies, and the validators its tests run
   librsvg2-bin dpkg-dev desktop-file-utils appstream shared-mime-info lintian
 )

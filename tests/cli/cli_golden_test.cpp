@@ -124,6 +124,14 @@ std::vector<GoldenCase> Cases() {
       {"usage-rank-sort", With({"rank", "--sort", "bogus"}, kMove)},
       {"usage-rank-series", With({"rank", "--series", "1,4"}, kMove)},
       {"usage-rank-json-and-csv", With({"rank", "--json", "--csv"}, kMove)},
+      // Every command's help, and the corners of reading the arguments: letters after -h, a flag
+      // given "true", a number with a dash as the model, a value that looks like an option.
+      {"usage-help-all", {"--help-all"}},
+      {"usage-check-help", {"check", "--help"}},
+      {"usage-help-then-letter", {"select", "-hx"}},
+      {"select-flag-true", With({"select", "--json=true"}, kMove)},
+      {"check-dash-number-model", With({"check", "-1"}, kMove)},
+      {"usage-option-as-value", {"select", "--move", "--json"}},
   };
   cases.insert(cases.end(), more.begin(), more.end());
   return cases;

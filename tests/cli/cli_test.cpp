@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -338,4 +340,20 @@ TEST(Cli, RankRefusalsAndUsageErrors) {
        {"--sort bogus", "--series 4", "--series ''", "--series 1,,2", "--json --csv", "extra", "--mass abc"})
     EXPECT_EQ(Cli("rank " + kMove + " " + args).status, 64) << args;
   EXPECT_EQ(Cli("rank --help").status, 0);
+}
+
+// Output that cannot be written (a full disk) is reported, whatever the command computed: small
+// output fails only when it is flushed at the end, large output already while being written.
+TEST(Cli, UnwritableOutputIsAnError) {
+  for (const std::string& args : {"select " + kMove + " --json", std::string("catalog"), std::string("--help-all")}) {
+    // stderr into the pipe, stdout onto the full device.
+    FILE* pipe = popen((std::string(BRIVANE_CLI) + " " + args + " 2>&1 >/dev/full").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string err;
+    std::array<char, 4096> buf{};
+    for (std::size_t n = 0; (n = fread(buf.data(), 1, buf.size(), pipe)) > 0;) err.append(buf.data(), n);
+    const int raw = pclose(pipe);
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 74) << args;
+    EXPECT_EQ(err, "brivane-cli: cannot write the output: " + std::string(std::strerror(ENOSPC)) + "\n") << args;
+  }
 }
