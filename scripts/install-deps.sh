@@ -12,6 +12,7 @@ packages=(
   # the English translation: lupdate and lrelease, and their CMake functions
   qt6-l10n-tools qt6-tools-dev
   poppler-utils  # pdftotext and pdftoppm for the PDF report's tests
+  xvfb xauth  # xvfb-run: the window on a real X server, to measure its start there
   # the Debian package: icon sizes, dependencies, and the validators its tests run
   librsvg2-bin dpkg-dev desktop-file-utils appstream shared-mime-info lintian
 )
