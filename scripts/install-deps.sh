@@ -13,6 +13,7 @@ packages=(
   qt6-l10n-tools qt6-tools-dev
   poppler-utils  # pdftotext and pdftoppm for the PDF report's tests
   hyperfine      # brivane-cli's start-up against its floor (README)
+  xvfb xauth     # xvfb-run: the window on a real X server, to measure its start there
   # the Debian package: icon sizes, dependencies, and the validators its tests run
   librsvg2-bin dpkg-dev desktop-file-utils appstream shared-mime-info lintian
 )

@@ -78,12 +78,13 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   statusBar()->setObjectName(QStringLiteral("statusBar"));
   statusBar()->addWidget(m_idleText, 1);
   // Beside the idle text and menu prompts, while results on show no longer follow from the inputs.
+  // It joins the status bar the first time it is shown: placed at once, the bar would measure its
+  // text, loading glyphs that the first window does not show, on the way to the first paint.
   const QString staleHint = tr("입력이 바뀌었습니다: 흐린 결과는 다시 계산할 때까지 이전 입력의 것입니다");
-  auto* stale = new QLabel(staleHint);
+  auto* stale = new QLabel(staleHint, statusBar());
   stale->setObjectName(QStringLiteral("labelStaleHint"));
   stale->setAccessibleName(staleHint);
   stale->hide();
-  statusBar()->addPermanentWidget(stale);
 
   m_view = new CBrivaneView(record, messages);
   auto* scroller = new CFormScrollArea;
@@ -93,7 +94,13 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control and scrolls to each
   scroller->setWidget(m_view);
   setCentralWidget(scroller);
-  connect(m_view, &CBrivaneView::resultsStaleChanged, stale, &QLabel::setVisible);
+  connect(m_view, &CBrivaneView::resultsStaleChanged, stale, [this, stale](bool shown) {
+    if (shown && !m_staleHintPlaced) {
+      statusBar()->addPermanentWidget(stale);
+      m_staleHintPlaced = true;
+    }
+    stale->setVisible(shown);
+  });
 
   if (dialogs == nullptr) {
     m_ownDialogs = std::make_unique<NativeFileDialogs>();

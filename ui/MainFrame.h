@@ -42,6 +42,7 @@ class CMainFrame : public QMainWindow {
   CBrivaneView* m_view = nullptr;
   CMoveDocument* m_document = nullptr;
   QLabel* m_idleText = nullptr;
+  bool m_staleHintPlaced = false;  // the stale-results hint has joined the status bar
 };
 
 }  // namespace brivane::ui

@@ -1,9 +1,14 @@
 #include "ui/Pictures.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+
+#include <memory>
+#include <utility>
 
 #include "ui/DialogLayout.h"
 
@@ -54,13 +59,69 @@ QLabel* LogoLabel(const QString& objectName, const DialogUnits& du) {
   return logo;
 }
 
-QIcon ApplicationIcon() {
+QIcon DrawApplicationIcon() {
   QIcon icon;
   for (int side : {16, 32, 64, 256}) {
     icon.addPixmap(Render(QStringLiteral(":/brivane/icon.svg"), QSize(side, side)));
   }
   return icon;
 }
+
+namespace {
+
+// The window icon, drawn the first time something asks for it. On X11 that is the making of the
+// first window; where nothing asks (offscreen, or a platform that shows no window icon) the four
+// drawings, a few milliseconds before the first paint, are saved. Every answer comes from the icon as
+// DrawApplicationIcon draws it: four pixmaps of scale 1, for which Qt's pixmap engine gives the same
+// pixmap for a size at every scale, so the pixmap for the size is all that is asked of it here.
+class CDrawnOnDemandIconEngine final : public QIconEngine {
+ public:
+  explicit CDrawnOnDemandIconEngine(std::shared_ptr<QIcon> drawn) : m_drawn(std::move(drawn)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const QPaintDevice* device = painter->device();
+    const qreal ratio = device != nullptr ? device->devicePixelRatio() : qApp->devicePixelRatio();
+    painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Drawn().pixmap(size, 1.0, mode, state);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal) override {
+    return pixmap(size, mode, state);
+  }
+  // The pixmap for a size is scaled to exactly the size the pixmap engine reports.
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return pixmap(size, mode, state).size();
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return Drawn().availableSizes(mode, state);
+  }
+  bool isNull() override { return false; }
+  QIconEngine* clone() const override { return new CDrawnOnDemandIconEngine(m_drawn); }
+  // A copy that gains pixmaps stops sharing the drawing.
+  void addPixmap(const QPixmap& pixmap, QIcon::Mode mode, QIcon::State state) override {
+    Own().addPixmap(pixmap, mode, state);
+  }
+  void addFile(const QString& fileName, const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    Own().addFile(fileName, size, mode, state);
+  }
+
+ private:
+  QIcon& Drawn() {
+    if (m_drawn->isNull()) *m_drawn = DrawApplicationIcon();
+    return *m_drawn;
+  }
+  QIcon& Own() {
+    m_drawn = std::make_shared<QIcon>(Drawn());
+    return *m_drawn;
+  }
+
+  std::shared_ptr<QIcon> m_drawn;  // shared by the copies of one icon; null until first asked for
+};
+
+}  // namespace
+
+QIcon ApplicationIcon() { return QIcon(new CDrawnOnDemandIconEngine(std::make_shared<QIcon>())); }
 
 QPixmap SeriesPicture(int pictureId, qreal devicePixelRatio) {
   // Every duty check opens a data sheet; drawing its picture from the SVG each time was a good

@@ -1,6 +1,7 @@
 // The window program's start, up to its first paint, for the start-up benchmark: the same steps as
-// ui/main.cpp, then it prints how many milliseconds have passed since the time given as its
-// argument (CLOCK_MONOTONIC nanoseconds, taken by the parent just before starting it) and ends.
+// ui/main.cpp without arguments (the language too: option, stored choice, locale), then it prints how many milliseconds
+// have passed since the time given as its argument (CLOCK_MONOTONIC nanoseconds, taken by the parent just before
+// starting it) and ends.
 #include <QApplication>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "engine/Selection.h"
 #include "report/Report.h"
 #include "ui/AppSetup.h"
+#include "ui/Language.h"
 #include "ui/MainFrame.h"
 #include "ui/MessageSink.h"
 
@@ -23,6 +25,8 @@ int main(int argc, char* argv[]) {
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
   brivane::ui::SetUpApplication();
+  brivane::ui::InstallLanguage(brivane::ui::StartLanguage(
+      std::nullopt, brivane::ui::StoredLanguage(brivane::ui::LanguageSettings()), brivane::ui::SystemLocale()));
   brivane::bench::PaintCounter counter;
 
   static brivane::SelectionRecord record;

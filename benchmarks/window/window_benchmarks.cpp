@@ -11,6 +11,8 @@
 // on a busy machine), `handler_ms` the part of a duty check before any painting
 // (engine, new chart, the data sheet built). The environment variables BRIVANE_START_PROBE and
 // BARE_WINDOW_PROBE name other probe programs (an older build, say) to start instead of ours.
+// A QT_QPA_PLATFORM that is set is kept: on a real X server, for instance,
+//   xvfb-run -a -s "-screen 0 1920x1200x24" env QT_QPA_PLATFORM=xcb window_benchmarks
 #include <spawn.h>
 #include <unistd.h>
 
