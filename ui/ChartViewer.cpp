@@ -1,7 +1,6 @@
 #include "ui/ChartViewer.h"
 
 #include <QCoreApplication>
-#include <QPainter>
 #include <QResizeEvent>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
@@ -157,10 +156,7 @@ QStringList VelocityChartLabels(const QChart* chart) {
 CChartViewer::CChartViewer(QWidget* parent) : QChartView(parent) {
   setRenderHint(QPainter::Antialiasing);
   setFrameShape(QFrame::NoFrame);
-  // The view draws every pixel itself (drawBackground), so the widgets behind it need not repaint
-  // when the chart changes: a group box's frame costs more to draw than the chart.
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  // No background of its own: the group box shows through, as the chart has none either.
   viewport()->setAutoFillBackground(false);
   // A picture, not a control: Tab passes it by, and a click on it changes nothing.
   setFocusPolicy(Qt::NoFocus);
@@ -175,50 +171,18 @@ void CChartViewer::resizeEvent(QResizeEvent* event) {
   if (QChart* shown = chart()) shown->setPlotArea(PlotArea(shown->size()));
 }
 
-void CChartViewer::drawBackground(QPainter* painter, const QRectF& rect) {
-  const QPixmap& backdrop = Backdrop();
-  const QRect target = mapFromScene(rect).boundingRect().adjusted(-1, -1, 1, 1) & viewport()->rect();
-  painter->save();
-  painter->resetTransform();
-  painter->setCompositionMode(QPainter::CompositionMode_Source);
-  painter->drawPixmap(
-      target, backdrop,
-      QRectF(target.topLeft() * backdrop.devicePixelRatio(), target.size() * backdrop.devicePixelRatio()));
-  painter->restore();
-}
-
-const QPixmap& CChartViewer::Backdrop() {
-  QWidget* top = window();
-  const QPoint at = viewport()->mapTo(top, QPoint(0, 0));
-  const qreal ratio = devicePixelRatioF();
-  const QSize pixels = viewport()->size() * ratio;
-  // The view's own palette marks its results; what lies behind follows the parent's.
-  const qint64 key = parentWidget() != nullptr ? parentWidget()->palette().cacheKey() : 0;
-  if (m_backdrop.size() == pixels && m_backdropAt == at && m_backdropKey == key) return m_backdrop;
-  m_backdrop = QPixmap(pixels);
-  m_backdrop.setDevicePixelRatio(ratio);
-  m_backdrop.fill(top->palette().color(top->backgroundRole()));
-  // Each widget from the window down to the view's parent paints itself without its children, as
-  // Qt would paint them behind a view without a background.
-  QList<QWidget*> behind;
-  for (QWidget* w = parentWidget(); w != nullptr && w != top; w = w->parentWidget()) behind.prepend(w);
-  QPainter painter(&m_backdrop);
-  for (QWidget* w : behind) {
-    const QPoint offset = w->mapTo(top, QPoint(0, 0)) - at;
-    w->render(&painter, offset, QRegion(),
-              w->autoFillBackground() ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
-  }
-  m_backdropAt = at;
-  m_backdropKey = key;
-  return m_backdrop;
-}
-
 void CChartViewer::setChart(QChart* chart) {
+  QChart* previous = QChartView::chart();
+  if (!isVisible()) {
+    // Nothing is painted yet: the chart lays itself out when shown, at the size it is shown at.
+    QChartView::setChart(chart);
+    delete previous;
+    return;
+  }
   // A new chart lays itself out through events it posts to itself and to the scene, and each of
   // them would repaint the view; let them run before the view paints again, so it is drawn once.
   const bool updates = updatesEnabled();
   setUpdatesEnabled(false);
-  QChart* previous = QChartView::chart();
   QChartView::setChart(chart);
   delete previous;
   if (chart != nullptr) {

@@ -1,8 +1,6 @@
 // The chart display of the "Motor Profile" group: shows one velocity-profile chart at a time.
 #pragma once
 
-#include <QPixmap>
-#include <QPoint>
 #include <QSizeF>
 #include <QStringList>
 #include <QtCharts/QChartView>
@@ -32,16 +30,6 @@ class CChartViewer : public QChartView {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  void drawBackground(QPainter* painter, const QRectF& rect) override;
-
- private:
-  // What the widgets behind the view draw where it stands: the chart has no background of its own,
-  // and the view paints this instead of having them repaint under every change of the chart.
-  const QPixmap& Backdrop();
-
-  QPixmap m_backdrop;
-  QPoint m_backdropAt;     // the view's place in its window when the backdrop was drawn
-  qint64 m_backdropKey{};  // the palette it was drawn with
 };
 
 }  // namespace brivane::ui
