@@ -1,5 +1,5 @@
-// How the window draws what changes often: the chart's velocity scale, the chart view's background
-// and the group boxes' frames, each against what Qt itself draws.
+// How the window draws what changes often: the chart's velocity scale and the group boxes' frames,
+// each against what Qt itself draws.
 #include <QGroupBox>
 #include <QImage>
 #include <QTest>
@@ -19,7 +19,6 @@
 #include "ui/AppSetup.h"
 #include "ui/CachedGroupBox.h"
 #include "ui/ChartViewer.h"
-#include "ui/ResultMarks.h"
 
 using namespace brivane::ui;
 
@@ -107,30 +106,6 @@ class DrawingTest : public QObject {
                                                                         .arg(size.height())));
         }
       }
-    }
-  }
-
-  void chartViewShowsTheBoxBehindIt() {
-    // Where the chart draws nothing, the view shows the inside of its group box, also after the
-    // view's own colours change (a result marked stale and current again).
-    QWidget window;
-    auto* outer = new QVBoxLayout(&window);
-    auto* group = new CachedGroupBox(QStringLiteral("Motor Profile"));
-    auto* inner = new QVBoxLayout(group);
-    inner->setContentsMargins(20, 20, 20, 20);
-    auto* viewer = new CChartViewer;
-    viewer->setFixedSize(400, 180);
-    inner->addWidget(viewer);
-    outer->addWidget(group);
-    viewer->setChart(MakeVelocityChart(Profile(1.0), QSizeF(viewer->size())));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (const bool stale : {false, true, false}) {
-      MarkStale(viewer, stale);
-      const QImage shot = window.grab().toImage();
-      const QPoint corner = viewer->mapTo(&window, QPoint(2, 2));
-      const QPoint inside = viewer->mapTo(&window, QPoint(-8, 2));
-      QCOMPARE(shot.pixel(corner), shot.pixel(inside));
     }
   }
 };
