@@ -172,24 +172,21 @@ void CChartViewer::resizeEvent(QResizeEvent* event) {
 }
 
 void CChartViewer::setChart(QChart* chart) {
+  // Once the view is shown, a new chart lays itself out through events it posts to itself and to
+  // the scene, and each would repaint the view: painting waits until they have run, so the chart is
+  // drawn once. Before that, the chart lays itself out when shown, at the size it is shown at.
+  const bool hold = isVisible() && updatesEnabled();
+  if (hold) setUpdatesEnabled(false);
   QChart* previous = QChartView::chart();
-  if (!isVisible()) {
-    // Nothing is painted yet: the chart lays itself out when shown, at the size it is shown at.
-    QChartView::setChart(chart);
-    delete previous;
-    return;
-  }
-  // A new chart lays itself out through events it posts to itself and to the scene, and each of
-  // them would repaint the view; let them run before the view paints again, so it is drawn once.
-  const bool updates = updatesEnabled();
-  setUpdatesEnabled(false);
   QChartView::setChart(chart);
   delete previous;
-  if (chart != nullptr) {
-    QCoreApplication::sendPostedEvents(chart);
-    QCoreApplication::sendPostedEvents(scene());
+  if (hold) {
+    if (chart != nullptr) {
+      QCoreApplication::sendPostedEvents(chart);
+      QCoreApplication::sendPostedEvents(scene());
+    }
+    setUpdatesEnabled(true);
   }
-  setUpdatesEnabled(updates);
 }
 
 }  // namespace brivane::ui

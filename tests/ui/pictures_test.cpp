@@ -1,6 +1,6 @@
 // The window icon, drawn only when something asks for it, answers every question as the icon drawn
-// at once does: the same pixmaps for every size, scale, mode and state, the same sizes and the same
-// painting.
+// at once does: the same pixmaps for every size, scale, mode and state, the same sizes, the same
+// painting, and copies that gain pixmaps of their own without changing the original.
 #include "ui/Pictures.h"
 
 #include <QPainter>
@@ -62,6 +62,18 @@ class PicturesTest : public QObject {
         QCOMPARE(Painted(onDemand, rect, ratio, m, s), Painted(atOnce, rect, ratio, m, s));
       }
     }
+  }
+
+  void aCopyThatGainsAPixmapLeavesTheOriginal() {
+    const QIcon original = ApplicationIcon();
+    QIcon copy = original;
+    QPixmap red(24, 24);
+    red.fill(Qt::red);
+    copy.addPixmap(red);
+    QCOMPARE(copy.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {256, 256}, {24, 24}}));
+    QCOMPARE(copy.pixmap(QSize(24, 24)).toImage(), red.toImage());
+    QCOMPARE(original.availableSizes(), DrawApplicationIcon().availableSizes());
+    QCOMPARE(original.pixmap(QSize(24, 24)).toImage(), DrawApplicationIcon().pixmap(QSize(24, 24)).toImage());
   }
 };
 
