@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -33,10 +34,17 @@ struct MotorRecord {
   float lineResistance;                      // ohm
   float lineInductance;                      // mH
   float thermalCoefficient;                  // degC/W
+  // A motor of the user's own catalog files (catalog/MotorList) has no series: its series code
+  // and every series number are 0, and its free-text family stands where the series would. The
+  // built-in rows leave both as they are here.
+  std::string_view family{};
+  bool user = false;
 
   constexpr MotorSeries Series() const { return static_cast<MotorSeries>(series); }
-  // The row's number within its own series.
-  constexpr std::int32_t Number() const { return seriesNumber[SeriesSlot(Series())]; }
+  // Whether the series code is one of the three series (false for the user's rows).
+  constexpr bool HasSeries() const { return series >= 1 && series <= static_cast<std::int32_t>(kAllSeries.size()); }
+  // The row's number within its own series; 0 for a row without a series.
+  constexpr std::int32_t Number() const { return HasSeries() ? seriesNumber[SeriesSlot(Series())] : 0; }
 };
 
 struct IndexRange {
@@ -53,6 +61,8 @@ class MotorCatalog {
 
   constexpr std::size_t size() const { return kSize; }
   const MotorRecord& at(std::size_t index) const;
+  // The 69 rows in catalog order, as the rating functions take a list of rows.
+  std::span<const MotorRecord> Rows() const;
 
   // First and last catalog index of a series.
   static IndexRange SeriesRange(MotorSeries s);
@@ -66,5 +76,8 @@ class MotorCatalog {
   // The 69 names in catalog order.
   std::vector<std::string_view> Names() const;
 };
+
+// Position of the first of `rows` whose name equals `name` byte for byte.
+std::optional<std::size_t> FindRowByName(std::span<const MotorRecord> rows, std::string_view name);
 
 }  // namespace brivane

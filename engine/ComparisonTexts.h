@@ -14,8 +14,8 @@ namespace brivane {
 
 enum class CandidateColumn : std::size_t {
   Name,
-  Series,
-  Number,
+  Series,  // a user's motor: its family, "-" for none
+  Number,  // a user's motor: "-"
   Verdict,  // "선정" for the selection's pick, "적합" for another fitting row, "부적합" otherwise
   RatedDuty,
   PeakDuty,
