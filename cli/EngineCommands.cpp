@@ -8,7 +8,9 @@
 #include "catalog/Series.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "cli/MotorOptions.h"
 #include "cli/RankCommand.h"
+#include "engine/ComparisonTexts.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
@@ -35,40 +37,44 @@ void PrintAnalysis(const LoadAnalysis& a, const Io& io) {
     io.Out(Pad(io.Say(row.label), columns) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
 }
 
-// Positions in kDataSheetFields: moverMass, ratedForce, attractionForce, peakForce, then the
-// electrical and mechanical data in the sheet's order.
-constexpr std::array<std::size_t, 14> kCatalogJsonOrder{12, 0, 13, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-
 }  // namespace
 
 void DeclareCatalog(CommandLine& line) {
-  line.Describe("List the 69 motor models in catalog order.");
+  line.Describe("List the 69 motor models in catalog order (and your own after them, with --motors).");
+  AddMotorOptions(line, "Its motors are listed after the built-in models.");
   line.AddJsonOption();
 }
 
 int RunCatalog(const CommandLine& line, const Io& io) {
   if (const auto exit = RejectPositionals(line, io)) return *exit;
+  const auto motors = ReadMotorOptions(line, io);
+  if (!motors) return kExitUsage;
+  const std::span<const MotorRecord> rows = motors->Rows();
 
-  const MotorCatalog& catalog = MotorCatalog::Instance();
   if (line.WantsJson()) {
     JsonOut json;
     json.Key("models");
     json.w().StartArray();
-    for (std::size_t i = 0; i < catalog.size(); ++i) {
-      const MotorRecord& r = catalog.at(i);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      const MotorRecord& r = rows[i];
       json.w().StartObject();
       json.KeyInt("index", static_cast<std::int64_t>(i));
-      json.KeyInt("series", r.series);
-      json.KeyInt("offered", r.offered);
-      json.KeyString("name", r.name);
-      json.KeyInt("number", r.Number());
+      if (r.user) {
+        json.KeyString("name", r.name);
+        WriteUserMark(json, r.family);
+      } else {
+        json.KeyInt("series", r.series);
+        json.KeyInt("offered", r.offered);
+        json.KeyString("name", r.name);
+        json.KeyInt("number", r.Number());
+      }
       // The catalog's column order: mass and the two forces, then the data-sheet order.
-      for (const std::size_t f : kCatalogJsonOrder) {
+      for (const std::size_t f : kCatalogColumnOrder) {
         const DataSheetField& field = kDataSheetFields[f];
-        if (field.format == FieldFormat::WholeNumber) {
-          json.KeyInt(field.jsonKey, static_cast<std::int64_t>(field.value(r)));
+        if (field.whole != nullptr) {
+          json.KeyInt(field.jsonKey, r.*field.whole);
         } else {
-          json.KeyFloat(field.jsonKey, field.value(r));
+          json.KeyFloat(field.jsonKey, r.*field.decimal);
         }
       }
       json.KeyFloat("thermalCoefficient", r.thermalCoefficient);
@@ -79,19 +85,34 @@ int RunCatalog(const CommandLine& line, const Io& io) {
     return kExitOk;
   }
 
-  io.Out("index series no. model   mover[kg] rated[N] attraction[N] peak[N]");
-  for (std::size_t i = 0; i < catalog.size(); ++i) {
-    const MotorRecord& r = catalog.at(i);
+  // The model column as always for the built-in names, wider for a longer name of the user's.
+  std::size_t nameColumns = 8;
+  for (const MotorRecord& r : rows) nameColumns = std::max(nameColumns, DisplayWidth(r.name) + 1);
+  std::vector<std::string> lines;
+  std::size_t userWidth = 0;  // of the user's lines, which their family follows
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& r = rows[i];
     auto col = [](const std::string& text, std::size_t width) { return Pad(text, width); };
-    io.Out(col(std::to_string(i), 6) + col(std::to_string(r.series), 7) + col(std::to_string(r.Number()), 5) +
-           col(std::string(r.name), 8) + col(FormatGeneral6(r.moverMass), 10) + col(FormatGeneral6(r.ratedForce), 9) +
-           col(std::to_string(r.attractionForce), 14) + FormatGeneral6(r.peakForce));
+    lines.push_back(col(std::to_string(i), 6) + col(r.user ? "-" : std::to_string(r.series), 7) +
+                    col(r.user ? "-" : std::to_string(r.Number()), 5) + col(std::string(r.name), nameColumns) +
+                    col(FormatGeneral6(r.moverMass), 10) + col(FormatGeneral6(r.ratedForce), 9) +
+                    col(std::to_string(r.attractionForce), 14) + FormatGeneral6(r.peakForce));
+    if (r.user) userWidth = std::max(userWidth, DisplayWidth(lines.back()) + 2);
+  }
+  io.Out(Pad("index series no. model", 17 + nameColumns) + "mover[kg] rated[N] attraction[N] peak[N]");
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& r = rows[i];
+    // The user's motors have no series: their title once before them, their family last.
+    if (r.user && (i == 0 || !rows[i - 1].user)) io.Out(io.Say(kUserMotorsTitle));
+    io.Out(r.user && !r.family.empty() ? Pad(lines[i], userWidth) + std::string(r.family) : lines[i]);
   }
   return kExitOk;
 }
 
 void DeclareSelect(CommandLine& line) {
-  line.Describe("Choose the first fitting motor of each series for a move.");
+  line.Describe(
+      "Choose the first fitting motor of each series for a move, from the built-in catalog only (your own motors, "
+      "--motors of rank, check and catalog, are not among them).");
   line.AddMoveOptions();
   line.AddLimitOptions();
   line.AddJsonOption();
@@ -163,6 +184,7 @@ void DeclareCheck(CommandLine& line) {
   line.AddPositionals("MODEL", "Model name as the catalog spells it, e.g. CL-01 (default the move file's).");
   line.AddMoveOptions();
   line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
+  AddMotorOptions(line, "MODEL may name one of its motors.");
   line.AddJsonOption();
 }
 
@@ -174,10 +196,12 @@ int RunCheck(const CommandLine& line, const Io& io) {
   if (!form) return kExitUsage;
   const auto move = ReadMove(line, io, form->move);
   if (!move) return kExitUsage;
+  const auto motors = ReadMotorOptions(line, io);
+  if (!motors) return kExitUsage;
 
   const std::string model = positionals.empty() ? form->model : positionals.front();
   const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
-  const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient});
+  const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient}, motors->Rows());
   const bool json = line.WantsJson();
 
   if (out.status != DutyCheckStatus::Completed) {
@@ -199,8 +223,12 @@ int RunCheck(const CommandLine& line, const Io& io) {
   if (json) {
     JsonOut o;
     o.KeyString("model", model);
-    o.KeyInt("series", static_cast<int>(out.series));
-    o.KeyInt("number", out.number);
+    if (out.user) {
+      WriteUserMark(o, out.family);
+    } else {
+      o.KeyInt("series", static_cast<int>(out.series));
+      o.KeyInt("number", out.number);
+    }
     o.KeyFloat("ratedDuty", out.duty.ratedDuty);
     o.KeyFloat("peakDuty", out.duty.peakDuty);
     WriteAnalysis(o, *out.analysis);
@@ -214,7 +242,11 @@ int RunCheck(const CommandLine& line, const Io& io) {
     return kExitOk;
   }
 
-  io.Out(model + " (" + io.Say(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
+  if (out.user) {
+    io.Out(model + " (" + io.Say(kUserMotorsTitle) + (out.family.empty() ? "" : ", " + out.family) + ")");
+  } else {
+    io.Out(model + " (" + io.Say(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
+  }
   PrintAnalysis(*out.analysis, io);
   io.Out(Pad(io.Say("정격 사용률"), LabelColumns(io)) + Fixed(out.duty.ratedDuty, 1) + " %");
   io.Out(Pad(io.Say("최대 사용률"), LabelColumns(io)) + Fixed(out.duty.peakDuty, 1) + " %");
@@ -238,6 +270,10 @@ void DeclareRank(CommandLine& line) {
   line.AddValue("series", "LIST", "Only these series, e.g. 1,3 (default 1,2,3).");
   line.AddValue("sort", "KEY", "Order of the rows. " + RankOrderHelp() + ".");
   line.AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row.");
+  AddMotorOptions(line,
+                  "Its motors are rated after the built-in models (--series leaves them in, and the selection never "
+                  "picks them): under their own title in the text table, with \"family\" and \"user\": true in "
+                  "JSON.");
   line.AddJsonOption();
 }
 
@@ -250,8 +286,11 @@ int RunRank(const CommandLine& line, const Io& io) {
   if (!move) return kExitUsage;
   const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
   if (!limits) return kExitUsage;
+  const auto motors = ReadMotorOptions(line, io);
+  if (!motors) return kExitUsage;
 
   RankRequest request;
+  request.rows = motors->Rows();
   request.comparison = {*move, limits->rated, limits->peak,
                         ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient)};
   request.fittingOnly = line.IsSet("fitting");

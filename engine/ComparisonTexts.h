@@ -32,6 +32,10 @@ enum class CandidateColumn : std::size_t {
 };
 inline constexpr std::size_t kCandidateColumnCount = 16;
 
+// The title of the group the user's own motors (catalog/MotorList) stand in, after the built-in
+// models.
+inline constexpr std::string_view kUserMotorsTitle = "사용자 모터";
+
 struct CandidateColumnInfo {
   std::string_view header;  // with the unit
   bool numeric;             // right-aligned, sorted as a number
