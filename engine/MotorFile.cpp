@@ -250,9 +250,9 @@ Raw ReadJson(std::string_view text) {
   rapidjson::MemoryStream stream(text.data(), text.size());
   rapidjson::Reader reader;
   if (const rapidjson::ParseResult parsed = reader.Parse<kParseFlags>(stream, handler); parsed.IsError()) {
-    out.refusal = FileRefusal(
-        MotorFileProblem::NotJson, {},
-        std::string(rapidjson::GetParseError_En(parsed.Code())) + " at byte " + std::to_string(parsed.Offset()));
+    std::string reason = rapidjson::GetParseError_En(parsed.Code());
+    if (!reason.empty() && reason.back() == '.') reason.pop_back();
+    out.refusal = FileRefusal(MotorFileProblem::NotJson, {}, reason + " at byte " + std::to_string(parsed.Offset()));
     return out;
   }
   if (!handler.rootIsObject) {
