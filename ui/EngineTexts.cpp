@@ -102,6 +102,7 @@ constexpr MessageSource kMessageSources[] = {
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "적합"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "부적합"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "3000 or more"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "사용자 모터"),
 };
 
 // The save's texts (report/Report.h); the nickname refusals name the character with %1.
