@@ -37,6 +37,63 @@ void PrintAnalysis(const LoadAnalysis& a, const Io& io) {
     io.Out(Pad(io.Say(row.label), columns) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
 }
 
+// Every row with every field of its data sheet and its thermal coefficient, in the catalog's
+// column order; one of the user's with its family and mark in place of series and number.
+void WriteCatalogJson(std::span<const MotorRecord> rows, const Io& io) {
+  JsonOut json;
+  json.Key("models");
+  json.w().StartArray();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& r = rows[i];
+    json.w().StartObject();
+    json.KeyInt("index", static_cast<std::int64_t>(i));
+    if (r.user) {
+      json.KeyString("name", r.name);
+      WriteUserMark(json, r.family);
+    } else {
+      json.KeyInt("series", r.series);
+      json.KeyInt("offered", r.offered);
+      json.KeyString("name", r.name);
+      json.KeyInt("number", r.Number());
+    }
+    for (const std::size_t f : kCatalogColumnOrder) {
+      const DataSheetField& field = kDataSheetFields[f];
+      if (field.whole != nullptr) {
+        json.KeyInt(field.jsonKey, r.*field.whole);
+      } else {
+        json.KeyFloat(field.jsonKey, r.*field.decimal);
+      }
+    }
+    json.KeyFloat("thermalCoefficient", r.thermalCoefficient);
+    json.w().EndObject();
+  }
+  json.w().EndArray();
+  json.Print(io.out);
+}
+
+// One line a row. The user's motors have no series: their title once before them, their family
+// last; the model column as always for the built-in names, wider for a longer name of the user's.
+void WriteCatalogText(std::span<const MotorRecord> rows, const Io& io) {
+  std::size_t nameColumns = 8;
+  for (const MotorRecord& r : rows) nameColumns = std::max(nameColumns, DisplayWidth(r.name) + 1);
+  std::vector<std::string> lines;
+  std::size_t userWidth = 0;  // of the user's lines, which their family follows
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& r = rows[i];
+    lines.push_back(Pad(std::to_string(i), 6) + Pad(r.user ? "-" : std::to_string(r.series), 7) +
+                    Pad(r.user ? "-" : std::to_string(r.Number()), 5) + Pad(r.name, nameColumns) +
+                    Pad(FormatGeneral6(r.moverMass), 10) + Pad(FormatGeneral6(r.ratedForce), 9) +
+                    Pad(std::to_string(r.attractionForce), 14) + FormatGeneral6(r.peakForce));
+    if (r.user) userWidth = std::max(userWidth, DisplayWidth(lines.back()) + 2);
+  }
+  io.Out(Pad("index series no. model", 17 + nameColumns) + "mover[kg] rated[N] attraction[N] peak[N]");
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& r = rows[i];
+    if (r.user && (i == 0 || !rows[i - 1].user)) io.Out(io.Say(kUserMotorsTitle));
+    io.Out(r.user && !r.family.empty() ? Pad(lines[i], userWidth) + std::string(r.family) : lines[i]);
+  }
+}
+
 }  // namespace
 
 void DeclareCatalog(CommandLine& line) {
@@ -49,62 +106,10 @@ int RunCatalog(const CommandLine& line, const Io& io) {
   if (const auto exit = RejectPositionals(line, io)) return *exit;
   const auto motors = ReadMotorOptions(line, io);
   if (!motors) return kExitUsage;
-  const std::span<const MotorRecord> rows = motors->Rows();
-
   if (line.WantsJson()) {
-    JsonOut json;
-    json.Key("models");
-    json.w().StartArray();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-      const MotorRecord& r = rows[i];
-      json.w().StartObject();
-      json.KeyInt("index", static_cast<std::int64_t>(i));
-      if (r.user) {
-        json.KeyString("name", r.name);
-        WriteUserMark(json, r.family);
-      } else {
-        json.KeyInt("series", r.series);
-        json.KeyInt("offered", r.offered);
-        json.KeyString("name", r.name);
-        json.KeyInt("number", r.Number());
-      }
-      // The catalog's column order: mass and the two forces, then the data-sheet order.
-      for (const std::size_t f : kCatalogColumnOrder) {
-        const DataSheetField& field = kDataSheetFields[f];
-        if (field.whole != nullptr) {
-          json.KeyInt(field.jsonKey, r.*field.whole);
-        } else {
-          json.KeyFloat(field.jsonKey, r.*field.decimal);
-        }
-      }
-      json.KeyFloat("thermalCoefficient", r.thermalCoefficient);
-      json.w().EndObject();
-    }
-    json.w().EndArray();
-    json.Print(io.out);
-    return kExitOk;
-  }
-
-  // The model column as always for the built-in names, wider for a longer name of the user's.
-  std::size_t nameColumns = 8;
-  for (const MotorRecord& r : rows) nameColumns = std::max(nameColumns, DisplayWidth(r.name) + 1);
-  std::vector<std::string> lines;
-  std::size_t userWidth = 0;  // of the user's lines, which their family follows
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const MotorRecord& r = rows[i];
-    auto col = [](const std::string& text, std::size_t width) { return Pad(text, width); };
-    lines.push_back(col(std::to_string(i), 6) + col(r.user ? "-" : std::to_string(r.series), 7) +
-                    col(r.user ? "-" : std::to_string(r.Number()), 5) + col(std::string(r.name), nameColumns) +
-                    col(FormatGeneral6(r.moverMass), 10) + col(FormatGeneral6(r.ratedForce), 9) +
-                    col(std::to_string(r.attractionForce), 14) + FormatGeneral6(r.peakForce));
-    if (r.user) userWidth = std::max(userWidth, DisplayWidth(lines.back()) + 2);
-  }
-  io.Out(Pad("index series no. model", 17 + nameColumns) + "mover[kg] rated[N] attraction[N] peak[N]");
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const MotorRecord& r = rows[i];
-    // The user's motors have no series: their title once before them, their family last.
-    if (r.user && (i == 0 || !rows[i - 1].user)) io.Out(io.Say(kUserMotorsTitle));
-    io.Out(r.user && !r.family.empty() ? Pad(lines[i], userWidth) + std::string(r.family) : lines[i]);
+    WriteCatalogJson(motors->Rows(), io);
+  } else {
+    WriteCatalogText(motors->Rows(), io);
   }
   return kExitOk;
 }

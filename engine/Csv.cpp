@@ -22,6 +22,22 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
+// The quoted field that starts at text[i], its quotes taken off and doubled quotes made single;
+// `i` ends after the closing quote, `line` counts the line breaks inside.
+std::optional<CsvProblem> ReadQuoted(std::string_view text, std::size_t& i, std::string& field, std::size_t& line) {
+  for (++i;;) {
+    if (i >= text.size()) return CsvProblem::UnclosedQuote;
+    const char q = text[i++];
+    if (q == '\0') return CsvProblem::ZeroByte;
+    if (q == '"') {
+      if (i >= text.size() || text[i] != '"') return std::nullopt;
+      ++i;  // a doubled quote stands for one
+    }
+    if (q == '\n') ++line;
+    field += q;
+  }
+}
+
 CsvReading Refused(CsvProblem problem, std::size_t line) {
   CsvReading out;
   out.error = CsvError{problem, line};
@@ -68,17 +84,7 @@ CsvReading ReadCsv(std::string_view text) {
       if (fieldStarted) return Refused(CsvProblem::QuoteInField, line);
       begin();
       const std::size_t opened = line;
-      for (++i;;) {
-        if (i >= text.size()) return Refused(CsvProblem::UnclosedQuote, opened);
-        const char q = text[i++];
-        if (q == '\0') return Refused(CsvProblem::ZeroByte, line);
-        if (q == '"') {
-          if (i >= text.size() || text[i] != '"') break;
-          ++i;  // a doubled quote stands for one
-        }
-        if (q == '\n') ++line;
-        field += q;
-      }
+      if (const auto problem = ReadQuoted(text, i, field, line)) return Refused(*problem, opened);
       if (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r')
         return Refused(CsvProblem::TextAfterQuote, line);
     } else if (c == ',') {

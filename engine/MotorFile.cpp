@@ -282,6 +282,30 @@ Raw ReadJson(std::string_view text) {
 
 // ---- CSV: a header row of keys, then one motor a record. Columns of other keys are left out.
 
+// Position and key of each motor column of the header row.
+using CsvColumns = std::vector<std::pair<std::size_t, std::string>>;
+
+// The motor columns, each once; a column that every motor needs and the header lacks is one
+// refusal for the whole file.
+std::optional<MotorFileRefusal> ReadCsvHeader(const CsvLine& header, CsvColumns& columns) {
+  const auto hasColumn = [&columns](std::string_view key) {
+    for (const auto& [at, known] : columns)
+      if (known == key) return true;
+    return false;
+  };
+  for (std::size_t c = 0; c < header.fields.size(); ++c) {
+    const std::string& key = header.fields[c];
+    if (!IsMotorKey(key)) continue;
+    if (hasColumn(key)) return FileRefusal(MotorFileProblem::DuplicateField, key, {}, header.line);
+    columns.emplace_back(c, key);
+  }
+  std::vector<std::string_view> required{kNameKey};
+  for (const NumberKey& k : kNumberKeys) required.push_back(k.key);
+  for (const std::string_view key : required)
+    if (!hasColumn(key)) return FileRefusal(MotorFileProblem::MissingField, std::string(key), {}, header.line);
+  return std::nullopt;
+}
+
 Raw ReadCsvMotors(std::string_view text) {
   Raw out;
   CsvReading csv = ReadCsv(text);
@@ -295,40 +319,16 @@ Raw ReadCsvMotors(std::string_view text) {
     return out;
   }
   const CsvLine& header = csv.records.front();
-  std::vector<std::pair<std::size_t, std::string>> columns;  // position and key of each motor column
-  const auto hasColumn = [&columns](std::string_view key) {
-    for (const auto& [at, known] : columns)
-      if (known == key) return true;
-    return false;
-  };
-  for (std::size_t c = 0; c < header.fields.size(); ++c) {
-    const std::string& key = header.fields[c];
-    if (!IsMotorKey(key)) continue;
-    if (hasColumn(key)) {
-      out.refusal = FileRefusal(MotorFileProblem::DuplicateField, key, {}, header.line);
-      return out;
-    }
-    columns.emplace_back(c, key);
-  }
-  // A column that every motor needs and the header lacks is one refusal for the whole file.
-  std::vector<std::string_view> required{kNameKey};
-  for (const NumberKey& k : kNumberKeys) required.push_back(k.key);
-  for (const std::string_view key : required)
-    if (!hasColumn(key)) {
-      out.refusal = FileRefusal(MotorFileProblem::MissingField, std::string(key), {}, header.line);
-      return out;
-    }
-
+  CsvColumns columns;
+  if ((out.refusal = ReadCsvHeader(header, columns))) return out;
   for (std::size_t r = 1; r < csv.records.size() && out.motors.size() <= kMaxUserMotors; ++r) {
     CsvLine& record = csv.records[r];
     if (record.fields.size() != header.fields.size()) {
-      MotorFileRefusal refusal =
-          FileRefusal(MotorFileProblem::NotCsv, {},
-                      std::to_string(record.fields.size()) + " fields where the header row has " +
-                          std::to_string(header.fields.size()),
-                      record.line);
-      refusal.motor = r;
-      out.refusal = std::move(refusal);
+      out.refusal = FileRefusal(MotorFileProblem::NotCsv, {},
+                                std::to_string(record.fields.size()) + " fields where the header row has " +
+                                    std::to_string(header.fields.size()),
+                                record.line);
+      out.refusal->motor = r;
       return out;
     }
     RawMotor& motor = out.motors.emplace_back();
