@@ -2,6 +2,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
@@ -87,7 +88,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
       if (const auto exit = readLanguage(line.Value("lang"))) return *exit;
     return c.run(line, Io{out, err, language});
   }
-  err << "brivane-cli: unknown command '" << command << "'\n" << kUsage;
+  err << "brivane-cli: unknown command '" << VisibleText(command) << "'\n" << kUsage;
   return kExitUsage;
 }
 

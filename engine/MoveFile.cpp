@@ -6,9 +6,11 @@
 #include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "engine/NumberText.h"
@@ -164,6 +166,45 @@ class FieldReader {
   std::optional<MoveFileError> error_;
 };
 
+// The path of the first key that an object of the document holds twice, as "move.loadMass" or
+// "extra[2].name"; nothing when every object's keys differ. Walks without recursion, as the parse
+// does, so that deep nesting cannot overflow the stack.
+std::optional<std::string> FirstDuplicateKey(const Value& root) {
+  std::vector<std::pair<const Value*, std::string>> pending{{&root, std::string()}};
+  std::vector<std::string_view> names;
+  while (!pending.empty()) {
+    const auto [value, path] = std::move(pending.back());
+    pending.pop_back();
+    const std::string prefix = path.empty() ? path : path + ".";
+    if (value->IsArray()) {
+      for (SizeType i = value->Size(); i-- > 0;) pending.emplace_back(&(*value)[i], path + "[" + std::to_string(i) + "]");
+      continue;
+    }
+    if (!value->IsObject()) continue;
+    names.clear();
+    for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m)
+      names.emplace_back(m->name.GetString(), m->name.GetStringLength());
+    std::vector<std::string_view> sorted = names;
+    std::sort(sorted.begin(), sorted.end());
+    const auto twice = std::adjacent_find(sorted.begin(), sorted.end());
+    if (twice != sorted.end()) return prefix + std::string(*twice);
+    std::size_t i = names.size();
+    for (auto m = value->MemberEnd(); m != value->MemberBegin();) {
+      --m;
+      pending.emplace_back(&m->value, prefix + std::string(names[--i]));
+    }
+  }
+  return std::nullopt;
+}
+
+// A whole positive number above this program's version, however many digits it has: a file of
+// a newer program, not a wrong one.
+bool IsNewerVersion(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  const auto version = ParseIntField(text);
+  return !version || *version > kMoveFileVersion;
+}
+
 MoveFileReading Refused(MoveFileProblem problem, std::string field) {
   MoveFileReading out;
   out.error = MoveFileError{problem, std::move(field)};
@@ -268,6 +309,7 @@ MoveFileReading MoveFromJson(std::string_view text) {
   doc.Populate(parse);
   if (reader.HasParseError()) return Refused(MoveFileProblem::NotJson, "");
 
+  if (auto twice = FirstDuplicateKey(doc)) return Refused(MoveFileProblem::DuplicateKey, std::move(*twice));
   if (!doc.IsObject()) return Refused(MoveFileProblem::NotMoveFile, "");
   const auto& root = static_cast<const rapidjson::Value&>(doc);
   const auto format = root.FindMember("format");
@@ -277,9 +319,11 @@ MoveFileReading MoveFromJson(std::string_view text) {
 
   FieldReader r(numbers);
   // The version comes first: a newer file may have changed any other field.
-  if (const auto version = r.Integer(r.Member(doc, "version", "version"), "version")) {
-    if (*version > kMoveFileVersion) return Refused(MoveFileProblem::NewerVersion, "version");
-    if (*version < 1) return Refused(MoveFileProblem::BadValue, "version");
+  const Value* version = r.Member(doc, "version", "version");
+  if (version != nullptr && version->IsNumber() && IsNewerVersion(numbers[version->GetUint64()]))
+    return Refused(MoveFileProblem::NewerVersion, "version");
+  if (const auto number = r.Integer(version, "version")) {
+    if (*number < 1) return Refused(MoveFileProblem::BadValue, "version");
   }
 
   FormValues values;
@@ -325,6 +369,7 @@ MoveFileReading MoveFromJson(std::string_view text) {
 std::string_view MoveFileProblemName(MoveFileProblem problem) {
   switch (problem) {
     case MoveFileProblem::NotJson: return "not JSON text";
+    case MoveFileProblem::DuplicateKey: return "key given twice";
     case MoveFileProblem::NotMoveFile: return "not a Brivane move file";
     case MoveFileProblem::NewerVersion: return "written by a newer version";
     case MoveFileProblem::MissingField: return "missing field";
