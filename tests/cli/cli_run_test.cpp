@@ -222,7 +222,7 @@ TEST(CliRun, TextTablesAlignWithHangul) {
   ASSERT_GE(check.size(), 14u);
   for (std::size_t i = 1; i < check.size(); ++i) {
     const std::string& line = check[i];
-    const std::size_t value = line.find_first_of("0123456789", line.find("  "));
+    const std::size_t value = line.find_first_not_of(' ', line.find("  "));
     EXPECT_EQ(Columns(line.substr(0, value)), 14u) << line;
   }
 }
@@ -286,8 +286,9 @@ TEST(CliRun, MoveFileGivesTheMoveTheLimitsAndTheModel) {
                                       "120",    "--velocity", "1.2",      "--dwell", "50"};
   const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases{
       {{"select", "--move", file}, {"select", "--rated", "65", "--peak", "85"}},
-      {{"check", "--move", file}, {"check", "IC-02", "--ambient", "25.6"}},
-      {{"check", "CL-01", "--move", file, "--ambient", "30"}, {"check", "CL-01", "--ambient", "30"}},
+      {{"check", "--move", file}, {"check", "IC-02", "--ambient", "25.6", "--rated", "65", "--peak", "85"}},
+      {{"check", "CL-01", "--move", file, "--ambient", "30"},
+       {"check", "CL-01", "--ambient", "30", "--rated", "65", "--peak", "85"}},
       {{"select", "--move", file, "--mass", "3", "--accel-g", "1", "--rated", "70"},
        {"select", "--mass", "3", "--stroke", "600", "--accel-g", "1", "--velocity", "1.2", "--dwell", "50", "--rated",
         "70", "--peak", "85"}},

@@ -310,7 +310,7 @@ class ComparisonTest : public QObject {
     QVERIFY(old.rename(unwritable));
     save->click();
     QCOMPARE(m_sink->messages.size(), 1);
-    QVERIFY(m_sink->messages.front().startsWith(QStringLiteral("CSV 파일을 저장하지 못했습니다.")));
+    QVERIFY(m_sink->messages.front().startsWith(QStringLiteral("CSV 파일을 저장하지 못했습니다: ") + unwritable));
     QFile kept(unwritable);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), bytes);
