@@ -11,7 +11,7 @@ constexpr std::string_view kUsage =
     "Usage:\n"
     "  brivane-cli catalog [--json]\n"
     "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json]\n"
-    "  brivane-cli check MODEL [MOVE] [--ambient TEXT] [--json]\n"
+    "  brivane-cli check MODEL [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--json]\n"
     "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
     "                   [--sort KEY] [--json | --csv]\n"
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
