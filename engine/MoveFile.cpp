@@ -167,31 +167,51 @@ class FieldReader {
 };
 
 // The path of the first key that an object of the document holds twice, as "move.loadMass" or
-// "extra[2].name"; nothing when every object's keys differ. Walks without recursion, as the parse
-// does, so that deep nesting cannot overflow the stack.
+// "later[1].b"; nothing when every object's keys differ. Walks without recursion, as the parse
+// does, and keeps each value's place as a link to its parent, so that deep nesting costs neither
+// stack nor a path per value.
 std::optional<std::string> FirstDuplicateKey(const Value& root) {
-  std::vector<std::pair<const Value*, std::string>> pending{{&root, std::string()}};
+  struct Place {
+    std::size_t parent;     // index into places; the root is its own parent
+    std::string_view key;   // empty for an array element
+    SizeType index = 0;     // of an array element
+  };
+  std::vector<Place> places{{0, {}, 0}};
+  std::vector<std::pair<const Value*, std::size_t>> pending{{&root, 0}};
+  const auto path = [&places](std::size_t at, std::string_view last) {
+    std::vector<const Place*> chain;
+    for (; at != 0; at = places[at].parent) chain.push_back(&places[at]);
+    std::string text;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+      if ((*it)->key.empty()) {
+        text += "[" + std::to_string((*it)->index) + "]";
+      } else {
+        text += (text.empty() ? "" : ".") + std::string((*it)->key);
+      }
+    }
+    return text + (text.empty() ? "" : ".") + std::string(last);
+  };
   std::vector<std::string_view> names;
   while (!pending.empty()) {
-    const auto [value, path] = std::move(pending.back());
+    const auto [value, place] = pending.back();
     pending.pop_back();
-    const std::string prefix = path.empty() ? path : path + ".";
     if (value->IsArray()) {
-      for (SizeType i = value->Size(); i-- > 0;) pending.emplace_back(&(*value)[i], path + "[" + std::to_string(i) + "]");
+      for (SizeType i = value->Size(); i-- > 0;) {
+        places.push_back({place, {}, i});
+        pending.emplace_back(&(*value)[i], places.size() - 1);
+      }
       continue;
     }
     if (!value->IsObject()) continue;
     names.clear();
     for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m)
       names.emplace_back(m->name.GetString(), m->name.GetStringLength());
-    std::vector<std::string_view> sorted = names;
-    std::sort(sorted.begin(), sorted.end());
-    const auto twice = std::adjacent_find(sorted.begin(), sorted.end());
-    if (twice != sorted.end()) return prefix + std::string(*twice);
-    std::size_t i = names.size();
-    for (auto m = value->MemberEnd(); m != value->MemberBegin();) {
-      --m;
-      pending.emplace_back(&m->value, prefix + std::string(names[--i]));
+    std::sort(names.begin(), names.end());
+    const auto twice = std::adjacent_find(names.begin(), names.end());
+    if (twice != names.end()) return path(place, *twice);
+    for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m) {
+      places.push_back({place, std::string_view(m->name.GetString(), m->name.GetStringLength()), 0});
+      pending.emplace_back(&m->value, places.size() - 1);
     }
   }
   return std::nullopt;
