@@ -79,5 +79,9 @@ class MotorCatalog {
 
 // Position of the first of `rows` whose name equals `name` byte for byte.
 std::optional<std::size_t> FindRowByName(std::span<const MotorRecord> rows, std::string_view name);
+// Index of the first of `rows` whose name equals `name` but for the case of ASCII letters ("cl-07"
+// finds CL-07), for names the user types or a file gives; none for any other difference (blanks, an
+// empty text). Callers show the row's own spelling.
+std::optional<std::size_t> FindModelIgnoringCase(std::span<const MotorRecord> rows, std::string_view name);
 
 }  // namespace brivane

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "cli/CliCommon.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
 #include "cli/MotorOptions.h"
@@ -125,6 +126,7 @@ void WriteJson(const ComparisonOutcome& outcome, const std::vector<const Candida
   json.KeyInt("ratedLimit", outcome.ratedLimit);
   json.KeyInt("peakLimit", outcome.peakLimit);
   json.KeyFloat("accelG", outcome.accelG);
+  if (!outcome.reachable) json.KeyBool("reachable", false);
   json.Key("models");
   json.w().StartArray();
   for (const CandidateRating* c : rows) {
@@ -189,6 +191,15 @@ std::string RankOrderHelp() {
   return help;
 }
 
+std::string RankOrderHint() {
+  std::string hint = "brivane-cli: --sort takes ";
+  for (std::size_t i = 0; i < std::size(kOrders); ++i) {
+    if (i > 0) hint += i + 1 == std::size(kOrders) ? " or " : ", ";
+    hint += kOrders[i].key;
+  }
+  return hint;
+}
+
 std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text) {
   std::array<bool, 3> series{false, false, false};
   while (true) {
@@ -229,10 +240,14 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
       json.KeyString("error", outcome.refusal->text);
       json.Print(out);
     } else {
-      err << Say(request.language, *outcome.refusal) << '\n';
+      Io{out, err, request.language}.Stopped(*outcome.refusal);
     }
     return kExitStopped;
   }
+  // CSV has no place for it, and the text's last line is the limits: the note goes with the
+  // messages, on stderr.
+  if (!outcome.reachable && request.format != RankFormat::Json)
+    err << Say(request.language, msg::kProfileUnreachable) << '\n';
   const std::vector<const CandidateRating*> rows = Chosen(outcome, request);
   switch (request.format) {
     case RankFormat::Text: WriteText(outcome, rows, request.language, out); break;

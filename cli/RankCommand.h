@@ -33,6 +33,8 @@ struct RankRequest {
 std::optional<RankOrder> ParseRankOrder(std::string_view key);
 // The keys and what each sorts by, for --help.
 std::string RankOrderHelp();
+// The second line of an unknown key's refusal: the keys there are.
+std::string RankOrderHint();
 // "1,3" -> series 1 and 3. Nothing for an empty list or an entry other than 1, 2, 3.
 std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text);
 

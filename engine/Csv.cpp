@@ -1,24 +1,18 @@
 #include "engine/Csv.h"
 
-#include <rapidjson/encodings.h>
-#include <rapidjson/memorystream.h>
+#include "engine/Utf8.h"
 
 namespace brivane {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// Where rapidjson's validation copies what it checks: nowhere.
-struct Discard {
-  using Ch = char;
-  void Put(char) {}
-};
-
 bool IsUtf8(std::string_view text) {
-  Discard sink;
-  rapidjson::MemoryStream stream(text.data(), text.size());
-  while (stream.Tell() < text.size())
-    if (!rapidjson::UTF8<>::Validate(stream, sink)) return false;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = Utf8WellFormedLength(text, at);
+    if (length == 0) return false;
+    at += length;
+  }
   return true;
 }
 

@@ -348,14 +348,10 @@ std::string Folded(std::string_view text) {
   return folded;
 }
 
-// Why a name or family cannot be one, or nothing. The text is valid UTF-8 already.
+// Why a name or family cannot be one, or nothing. The text is valid UTF-8 already, so only a
+// control character (C0, DEL, C1) would be written otherwise for a terminal.
 std::optional<std::string> TextProblem(std::string_view text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    // C0 controls and DEL, and the C1 controls U+0080 to U+009F (0xC2 0x80 to 0xC2 0x9F).
-    const bool c1 = b == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F;
-    if (b < 0x20 || b == 0x7F || c1) return "a control character";
-  }
+  if (VisibleText(text) != text) return "a control character";
   if (!text.empty() && (text.front() == ' ' || text.back() == ' ')) return "a blank at an end";
   if (Utf8CodePoints(text) > kMaxMotorTextLength)
     return "more than " + std::to_string(kMaxMotorTextLength) + " characters";
@@ -481,22 +477,6 @@ class MotorChecker {
   std::string name_;  // of the motor checked, once it is fit to be shown
 };
 
-std::string Printable(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7F) {
-      constexpr char kHex[] = "0123456789ABCDEF";
-      out += "\\x";
-      out += kHex[b >> 4];
-      out += kHex[b & 0xF];
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 MotorFileKind MotorFileKindOf(std::string_view path) {
@@ -572,12 +552,12 @@ std::string_view MotorFileProblemName(MotorFileProblem problem) {
 std::string DescribeMotorFileRefusal(const MotorFileRefusal& r) {
   std::string where;
   const auto add = [&where](const std::string& part) { where += (where.empty() ? "" : ", ") + part; };
-  if (r.motor != 0) add("motor " + std::to_string(r.motor) + (r.name.empty() ? "" : " (" + Printable(r.name) + ")"));
+  if (r.motor != 0) add("motor " + std::to_string(r.motor) + (r.name.empty() ? "" : " (" + VisibleText(r.name) + ")"));
   if (r.line != 0) add("line " + std::to_string(r.line));
-  if (!r.field.empty()) add("field '" + Printable(r.field) + "'");
+  if (!r.field.empty()) add("field '" + VisibleText(r.field) + "'");
   std::string text = where.empty() ? "" : where + ": ";
   text += MotorFileProblemName(r.problem);
-  if (!r.detail.empty()) text += " (" + Printable(r.detail) + ")";
+  if (!r.detail.empty()) text += " (" + VisibleText(r.detail) + ")";
   return text;
 }
 

@@ -96,7 +96,7 @@ MotorLoading LoadMotorFiles(std::span<const std::string> paths);
 // The short English name of a problem ("missing field", ...).
 std::string_view MotorFileProblemName(MotorFileProblem problem);
 // The refusal in English without its file: "motor 3 (MY-03), line 4, field 'peakForce': below
-// the rated value (ratedForce)". Control characters of the texts it quotes are written as \xNN.
+// the rated value (ratedForce)". The texts it quotes are written as VisibleText (engine/Utf8) has them.
 std::string DescribeMotorFileRefusal(const MotorFileRefusal& refusal);
 
 }  // namespace brivane
