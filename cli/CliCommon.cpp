@@ -218,6 +218,11 @@ std::string CommandLine::Value(std::string_view name) const {
   return option->results().back();
 }
 
+std::vector<std::string> CommandLine::Values(std::string_view name) const {
+  const CLI::Option* option = Find(name);
+  return option == nullptr ? std::vector<std::string>{} : option->results();
+}
+
 std::string CommandLine::Help() const { return app_.help(); }
 
 std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io) {

@@ -71,6 +71,8 @@ class CommandLine {
   bool IsSet(std::string_view name) const;
   // The last value given for the option (empty when it was not given).
   std::string Value(std::string_view name) const;
+  // Every value given for the option, in order (for one that may be given more than once).
+  std::vector<std::string> Values(std::string_view name) const;
   bool WantsJson() const { return IsSet("json"); }
   const std::vector<std::string>& Positionals() const { return positionals_; }
 

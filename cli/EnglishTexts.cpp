@@ -64,6 +64,7 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"정격 전류비(%)", "Rated current ratio(%)"},
     {"역기전력(V)", "Back EMF(V)"},
     {"동손(W)", "Copper loss(W)"},
+    {"사용자 모터", "Your own motors"},
     {"선정", "selected"},
     {"적합", "fits"},
     {"부적합", "does not fit"},

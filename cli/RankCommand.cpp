@@ -7,6 +7,7 @@
 #include "cli/CliCommon.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
+#include "cli/MotorOptions.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/NumberText.h"
 
@@ -44,7 +45,7 @@ std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, con
   std::vector<const CandidateRating*> rows;
   for (const CandidateRating& c : outcome.rows) {
     if (request.fittingOnly && !c.fits) continue;
-    if (!request.series[SeriesSlot(c.series)]) continue;
+    if (!c.user && !request.series[SeriesSlot(c.series)]) continue;
     rows.push_back(&c);
   }
   const OrderKey& key = KeyOf(request.order);
@@ -59,17 +60,29 @@ std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, con
   return rows;
 }
 
-void WriteText(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows, Language language,
+// The built-in models first, then the user's own under their title, each group in the order asked
+// for; one set of column widths for both. A family, free text of any length, ends its row rather
+// than widening the series column of every row.
+void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRating*> rows, Language language,
                std::ostream& out) {
+  const auto firstUser =
+      std::stable_partition(rows.begin(), rows.end(), [](const CandidateRating* c) { return !c->user; });
+  const auto userStart = static_cast<std::size_t>(firstUser - rows.begin());
   const auto& columns = CandidateColumns();
   std::array<std::string, kCandidateColumnCount> headers;
   for (std::size_t j = 0; j < columns.size(); ++j) headers[j] = Say(language, columns[j].header);
   const auto verdict = static_cast<std::size_t>(CandidateColumn::Verdict);
+  const auto series = static_cast<std::size_t>(CandidateColumn::Series);
   std::vector<CandidateTexts> texts;
+  std::vector<std::string> families(rows.size());
   texts.reserve(rows.size());
-  for (const CandidateRating* c : rows) {
-    texts.push_back(FormatCandidateTexts(*c));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    texts.push_back(FormatCandidateTexts(*rows[i]));
     texts.back()[verdict] = Say(language, texts.back()[verdict]);
+    if (rows[i]->user) {
+      families[i] = rows[i]->family;
+      texts.back()[series] = "-";
+    }
   }
 
   std::array<std::size_t, kCandidateColumnCount> widths{};
@@ -77,7 +90,7 @@ void WriteText(const ComparisonOutcome& outcome, const std::vector<const Candida
     widths[j] = DisplayWidth(headers[j]);
     for (const CandidateTexts& t : texts) widths[j] = std::max(widths[j], DisplayWidth(t[j]));
   }
-  const auto line = [&](auto cell) {
+  const auto line = [&](auto cell, std::string_view tail) {
     std::string s;
     for (std::size_t j = 0; j < columns.size(); ++j) {
       const std::string_view text = cell(j);
@@ -85,11 +98,15 @@ void WriteText(const ComparisonOutcome& outcome, const std::vector<const Candida
       if (j > 0) s += "  ";
       s += columns[j].numeric ? pad + std::string(text) : std::string(text) + pad;
     }
+    if (!tail.empty()) s += "  " + std::string(tail);
     s.erase(s.find_last_not_of(' ') + 1);
     out << s << '\n';
   };
-  line([&](std::size_t j) { return std::string_view(headers[j]); });
-  for (const CandidateTexts& t : texts) line([&](std::size_t j) { return std::string_view(t[j]); });
+  line([&](std::size_t j) { return std::string_view(headers[j]); }, {});
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i == userStart) out << Say(language, kUserMotorsTitle) << '\n';
+    line([&](std::size_t j) { return std::string_view(texts[i][j]); }, families[i]);
+  }
   out << Say(language, "허용 사용률 정격 ") << outcome.ratedLimit << Say(language, "%, 최대 ") << outcome.peakLimit
       << "%\n";
 }
@@ -116,8 +133,12 @@ void WriteJson(const ComparisonOutcome& outcome, const std::vector<const Candida
     json.w().StartObject();
     json.KeyString("name", c->name);
     json.KeyInt("index", static_cast<std::int64_t>(c->index));
-    json.KeyInt("series", static_cast<int>(c->series));
-    json.KeyInt("number", c->number);
+    if (c->user) {
+      WriteUserMark(json, c->family);
+    } else {
+      json.KeyInt("series", static_cast<int>(c->series));
+      json.KeyInt("number", c->number);
+    }
     json.KeyFloat("ratedDuty", c->duty.ratedDuty);
     json.KeyFloat("peakDuty", c->duty.peakDuty);
     json.KeyBool("fits", c->fits);
@@ -212,7 +233,7 @@ std::size_t DisplayWidth(std::string_view text) {
 }
 
 int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
-  const ComparisonOutcome outcome = CompareCandidates(request.comparison);
+  const ComparisonOutcome outcome = CompareCandidates(request.comparison, request.rows);
   if (outcome.refusal) {
     if (request.format == RankFormat::Json) {
       JsonOut json;

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,11 @@ enum class RankFormat { Text, Csv, Json };
 
 struct RankRequest {
   ComparisonRequest comparison;
+  // The rows to rate: the built-in catalog's, or a list with the user's motors (cli/MotorOptions),
+  // loaded once and shared by every request of a run.
+  std::span<const MotorRecord> rows = MotorCatalog::Instance().Rows();
   bool fittingOnly = false;
-  std::array<bool, 3> series{true, true, true};  // in series order
+  std::array<bool, 3> series{true, true, true};  // in series order; the user's motors have none and stay
   RankOrder order = RankOrder::Catalog;
   RankFormat format = RankFormat::Text;
   Language language = Language::Korean;  // of the text table; CSV and JSON stay Korean

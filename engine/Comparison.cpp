@@ -1,6 +1,7 @@
 #include "engine/Comparison.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace brivane {
@@ -164,7 +165,7 @@ DriveFigures Drive(const LoadAnalysis& a, const MotorRecord& row, float peakVelo
 
 }  // namespace
 
-ComparisonOutcome CompareCandidates(const ComparisonRequest& request, const MotorCatalog& catalog) {
+ComparisonOutcome CompareCandidates(const ComparisonRequest& request, std::span<const MotorRecord> rows) {
   ComparisonOutcome out;
   const MotionInput& in = request.move;
   if (const auto failure = ValidateSelectionInput(in, request.ratedPosition, request.peakPosition)) {
@@ -179,28 +180,32 @@ ComparisonOutcome CompareCandidates(const ComparisonRequest& request, const Moto
   const auto ratedLimit = static_cast<float>(out.ratedLimit);
   const auto peakLimit = static_cast<float>(out.peakLimit);
 
-  out.rows.reserve(catalog.size());
-  for (const MotorSeries s : kAllSeries) {
-    const IndexRange range = MotorCatalog::SeriesRange(s);
-    bool picked = false;
-    for (std::size_t i = range.first; i <= range.last; ++i) {
-      const MotorRecord& row = catalog.at(i);
-      CandidateRating& c = out.rows.emplace_back();
-      c.index = i;
-      c.series = s;
-      c.number = row.Number();
-      c.name = row.name;
-      c.duty = ComputeDuty(in, out.accelG, row).duty;
-      c.fits = RowFits(row, c.duty, ratedLimit, peakLimit);
-      c.selected = c.fits && !picked;
-      picked = picked || c.fits;
-      c.ratedMargin = ratedLimit - c.duty.ratedDuty;
-      c.peakMargin = peakLimit - c.duty.peakDuty;
-      c.analysis = AnalyseLoad(in, row, request.ambientTemp);
-      c.coolEnough = c.analysis.coilTemp <= kCoilTempLimit;
-      c.headroomKg = Headroom(in, out.accelG, row, ratedLimit, peakLimit, c.duty, c.fits);
-      c.drive = Drive(c.analysis, row, in.peakVelocity);
+  // The selection walks each series in catalog order and takes the first row that fits; in the
+  // built-in catalog the series follow each other, so one walk in row order finds the same picks.
+  std::array<bool, kAllSeries.size()> picked{};
+  out.rows.reserve(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& row = rows[i];
+    CandidateRating& c = out.rows.emplace_back();
+    c.index = i;
+    c.series = row.Series();
+    c.number = row.Number();
+    c.name = row.name;
+    c.family = row.family;
+    c.user = row.user;
+    c.duty = ComputeDuty(in, out.accelG, row).duty;
+    c.fits = RowFits(row, c.duty, ratedLimit, peakLimit);
+    if (!row.user && row.HasSeries()) {
+      bool& seriesPicked = picked[SeriesSlot(row.Series())];
+      c.selected = c.fits && !seriesPicked;
+      seriesPicked = seriesPicked || c.fits;
     }
+    c.ratedMargin = ratedLimit - c.duty.ratedDuty;
+    c.peakMargin = peakLimit - c.duty.peakDuty;
+    c.analysis = AnalyseLoad(in, row, request.ambientTemp);
+    c.coolEnough = c.analysis.coilTemp <= kCoilTempLimit;
+    c.headroomKg = Headroom(in, out.accelG, row, ratedLimit, peakLimit, c.duty, c.fits);
+    c.drive = Drive(c.analysis, row, in.peakVelocity);
   }
   return out;
 }

@@ -14,8 +14,8 @@ namespace brivane {
 
 enum class CandidateColumn : std::size_t {
   Name,
-  Series,
-  Number,
+  Series,  // a user's motor: its family, "-" for none
+  Number,  // a user's motor: "-"
   Verdict,  // "선정" for the selection's pick, "적합" for another fitting row, "부적합" otherwise
   RatedDuty,
   PeakDuty,
@@ -31,6 +31,10 @@ enum class CandidateColumn : std::size_t {
   CopperLoss,
 };
 inline constexpr std::size_t kCandidateColumnCount = 16;
+
+// The title of the group the user's own motors (catalog/MotorList) stand in, after the built-in
+// models.
+inline constexpr std::string_view kUserMotorsTitle = "사용자 모터";
 
 struct CandidateColumnInfo {
   std::string_view header;  // with the unit

@@ -70,6 +70,10 @@ SelectionOutcome RunSelection(const SelectionRequest& request, const MotorCatalo
 }
 
 DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCatalog& catalog) {
+  return CheckModelDuty(request, catalog.Rows());
+}
+
+DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, std::span<const MotorRecord> rows) {
   DutyCheckOutcome out;
   const MotionInput& in = request.input;
   // The input checks come before the model check: with no model and a wrong velocity, the
@@ -79,16 +83,18 @@ DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCata
     out.message = *failure;
     return out;
   }
-  const auto index = request.model.empty() ? std::nullopt : catalog.FindByName(request.model);
+  const auto index = request.model.empty() ? std::nullopt : FindRowByName(rows, request.model);
   if (!index) {
     out.status = DutyCheckStatus::ModelMissing;
     out.message = msg::kNoModel;
     return out;
   }
-  const MotorRecord& row = catalog.at(*index);
+  const MotorRecord& row = rows[*index];
   out.series = row.Series();
   out.number = row.Number();
   out.model = std::string(row.name);
+  out.user = row.user;
+  out.family = std::string(row.family);
 
   const float ratedDuty = ComputeDuty(in, AccelInG(in), row).duty.ratedDuty;
   const LoadAnalysis analysis = AnalyseLoad(in, row, request.ambientTemp);
@@ -129,7 +135,9 @@ void SelectionRecord::Apply(const SelectionOutcome& outcome) {
 }
 
 void SelectionRecord::Apply(const DutyCheckOutcome& outcome) {
-  if (outcome.status != DutyCheckStatus::Completed) return;
+  // A user's motor has no series to show it in.
+  if (outcome.status != DutyCheckStatus::Completed || outcome.user || SeriesSlot(outcome.series) >= series.size())
+    return;
   SeriesRecord& r = of(outcome.series);
   r.shownNumber = outcome.number;
   r.shownName = outcome.model;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,15 +84,20 @@ struct DutyCheckOutcome {
   DutyCheckStatus status = DutyCheckStatus::InputRejected;
   std::optional<Message> message;                 // none when completed
   std::optional<LoadAnalysis> analysis;           // for ProfileInvalid and Completed
-  MotorSeries series = MotorSeries::DoubleSided;  // the checked model's series
-  std::int32_t number = 0;                        // its series number
+  MotorSeries series = MotorSeries::DoubleSided;  // the checked model's series; 0 for a user's motor
+  std::int32_t number = 0;                        // its series number; 0 for a user's motor
   std::string model;                              // its name
+  bool user = false;                              // one of the user's motors (catalog/MotorList) ...
+  std::string family;                             // ... and its family
   DutyResult duty;                                // its ratios, when Completed
   std::optional<ProfileChartData> chart;          // when Completed and the chart is redrawn
 };
 
 DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request,
                                 const MotorCatalog& catalog = MotorCatalog::Instance());
+// The same, with the model looked up among `rows` (for instance the built-in rows and the
+// user's, catalog/MotorList).
+DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, std::span<const MotorRecord> rows);
 
 struct SeriesRecord {
   std::int32_t selectedNumber = 0;  // series number the last selection chose; 0 = none
@@ -122,7 +128,8 @@ struct SelectionRecord {
   // model of each series (the shown numbers stay until CopySelectedToShown).
   void Apply(const SelectionOutcome& outcome);
   // Records a completed duty check: its model and ratios become the shown ones of its series,
-  // until that series' data sheet has opened. Other outcomes change nothing.
+  // until that series' data sheet has opened. Other outcomes change nothing, and so does the
+  // check of one of the user's motors: the record holds the built-in catalog's models only.
   void Apply(const DutyCheckOutcome& outcome);
   // Before data sheets open or the report is written: every series shows its selected model.
   void CopySelectedToShown();

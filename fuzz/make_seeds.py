@@ -2,7 +2,7 @@
 """Writes the seed corpora of the fuzz targets: the boundary values, each as one small file.
 
 Run from anywhere; it rewrites corpus/fuzz_number_text, corpus/fuzz_report, corpus/fuzz_cli,
-corpus/fuzz_move_file and corpus/fuzz_csv beside itself.
+corpus/fuzz_move_file, corpus/fuzz_csv and corpus/fuzz_motor_file beside itself.
 """
 import pathlib
 import struct
@@ -107,3 +107,40 @@ for name, fields in {"plain": ["CL-01", "1", "29.3"], "quote": ['a"b', '""'], "c
                      "line-ends": ["a\r\nb", "\n", "\r"], "empty": [""], "fields-empty": ["", "", ""],
                      "hangul": ["모델", "적합", "코일부온도(℃)"]}.items():
     write("fuzz_csv", name, b"\xff".join(f.encode() for f in fields))
+
+
+# Motor files: the documented examples, the corners of CSV, and one refusal of each kind of check.
+examples = HERE.parent / "docs" / "examples"
+motor_json = (examples / "own-motors.brivane-motors").read_text(encoding="utf-8")
+motor_csv = (examples / "own-motors.csv").read_text(encoding="utf-8")
+write("fuzz_motor_file", "example-json", motor_json.encode())
+write("fuzz_motor_file", "example-csv", motor_csv.encode())
+header, first_row, second_row = motor_csv.splitlines()
+motor_files = {
+    "csv-crlf-bom": "\ufeff" + "\r\n".join([header, first_row, second_row]) + "\r\n",
+    "csv-quotes": header + "\n" + first_row.replace("CL rewound for 400 V", '"a ""b"",\r\nc"') + "\n\n",
+    "csv-no-family": "\n".join(line.replace(",CL rewound for 400 V", "").replace(',"Second source, ironcore"', "")
+                               for line in [header.replace(",family", ""), first_row, second_row]),
+    "csv-blank-number": header + "\n" + first_row.replace(",0.25,", ", 0.25 ,") + "\n",
+    "csv-not-a-number": header + "\n" + first_row.replace(",24,", ",24 mm,") + "\n",
+    "csv-field-count": header + "\n" + first_row + ",extra\n",
+    "json-minimal": '{"format":"brivane-motors","version":1,"motors":[]}',
+    "json-extras": motor_json.replace('"version": 1,', '"version": 1, "about": {"x": [1, [2, {"y": null}]]},'),
+    "json-built-in-name": motor_json.replace('"CL-01-HV"', '"cl-01"'),
+    "json-duplicate-name": motor_json.replace('"LX-150"', '"cl-01-hv"'),
+    "json-below-rated": motor_json.replace('"peakForce": 420', '"peakForce": 149.99'),
+    "json-not-finite": motor_json.replace('"maxPower": 690', '"maxPower": NaN'),
+    "json-beyond-float": motor_json.replace('"maxPower": 690', '"maxPower": 3.4028236e38'),
+    "json-largest-float": motor_json.replace('"maxPower": 690', '"maxPower": 3.4028235e38'),
+    "json-attraction-fraction": motor_json.replace('"attractionForce": 950', '"attractionForce": 950.5'),
+    "json-attraction-int-max": motor_json.replace('"attractionForce": 950', '"attractionForce": 2147483647'),
+    "json-zero": motor_json.replace('"polePitch": 32', '"polePitch": -0'),
+    "json-key-twice": motor_json.replace('"polePitch": 32', '"polePitch": 32, "polePitch": 33'),
+    "json-control": motor_json.replace('"LX-150"', '"LX\\u001b150"'),
+    "json-newer": motor_json.replace('"version": 1', '"version": 2'),
+    "json-huge-version": motor_json.replace('"version": 1', '"version": 99999999999999999999'),
+    "json-not-object": "[" + motor_json + "]",
+    "json-long-name": motor_json.replace('"LX-150"', '"' + "가" * 65 + '"'),
+}
+for name, text in motor_files.items():
+    write("fuzz_motor_file", name, text.encode())

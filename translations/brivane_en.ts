@@ -296,6 +296,10 @@
         <translation>3000 or more</translation>
     </message>
     <message>
+        <source>사용자 모터</source>
+        <translation>Your own motors</translation>
+    </message>
+    <message>
         <source>사용자 닉네임에 줄바꿈이나 탭 같은 제어 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 바랍니다.</source>
         <translation>Nothing was saved: the nickname holds a control character such as a line feed or a tab. Please change the nickname.</translation>
     </message>

@@ -111,6 +111,7 @@ constexpr MessageSource kMessageSources[] = {
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "온도 판정"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 이하"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 초과"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "사용자 모터"),
 };
 
 // The save's texts (report/Report.h); the nickname refusals name the character with %1.

@@ -26,6 +26,8 @@ namespace fs = std::filesystem;
 struct GoldenCase {
   const char* name;
   std::vector<std::string> args;
+  // Files of docs/examples copied beside the run's directory, which the arguments reach as "../<name>".
+  std::vector<std::string> inputs = {};
 };
 
 // How a failing case is named in the test log: its arguments.
@@ -139,6 +141,29 @@ std::vector<GoldenCase> Cases() {
       {"select-flag-true", With({"select", "--json=true"}, kMove)},
       {"check-dash-number-model", With({"check", "-1"}, kMove)},
       {"usage-option-as-value", {"select", "--move", "--json"}},
+      // The user's own motors beside the built-in ones, in every command that takes them.
+      {"catalog-own-motors", {"catalog", "--motors", "../own-motors.brivane-motors"}, {"own-motors.brivane-motors"}},
+      {"catalog-own-motors-only-json",
+       {"catalog", "--motors", "../own-motors.csv", "--motors-only", "--json"},
+       {"own-motors.csv"}},
+      {"rank-own-motors",
+       With({"rank", "--series", "3", "--sort", "headroom", "--motors", "../own-motors.csv"}, kMove),
+       {"own-motors.csv"}},
+      {"rank-own-motors-json",
+       With({"rank", "--motors-only", "--motors", "../own-motors.csv", "--json"}, kMove),
+       {"own-motors.csv"}},
+      {"rank-own-motors-csv",
+       With({"rank", "--motors-only", "--motors", "../own-motors.csv", "--csv"}, kMove),
+       {"own-motors.csv"}},
+      {"check-own-motor",
+       With({"check", "LX-150", "--motors", "../own-motors.brivane-motors"}, kMove),
+       {"own-motors.brivane-motors"}},
+      {"check-own-motor-json",
+       With({"check", "LX-150", "--motors", "../own-motors.brivane-motors", "--json"}, kMove),
+       {"own-motors.brivane-motors"}},
+      {"usage-refused-motors",
+       With({"rank", "--motors", "../own-motors.brivane-motors", "--motors", "../own-motors.csv"}, kMove),
+       {"own-motors.brivane-motors", "own-motors.csv"}},
   };
   cases.insert(cases.end(), more.begin(), more.end());
   return cases;
@@ -234,6 +259,8 @@ TEST_P(CliGolden, OutputMatchesRecording) {
   fs::remove_all(base);
   const fs::path dir = base / "run";
   fs::create_directories(dir / "sub");
+  for (const std::string& input : GetParam().inputs)
+    fs::copy_file(fs::path(BRIVANE_EXAMPLES_DIR) / input, base / input);
   // Recording may use another build of the program (an earlier version, say): BRIVANE_GOLDEN_PROGRAM.
   const char* program = std::getenv("BRIVANE_GOLDEN_PROGRAM");
   const CliRun run = RunIn(dir, GetParam().args, program ? program : BRIVANE_CLI);
