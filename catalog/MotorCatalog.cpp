@@ -113,6 +113,8 @@ const MotorRecord& MotorCatalog::at(std::size_t index) const {
   return kRows[index];
 }
 
+std::span<const MotorRecord> MotorCatalog::Rows() const { return kRows; }
+
 IndexRange MotorCatalog::SeriesRange(MotorSeries s) {
   if (SeriesSlot(s) >= kSeriesTable.size()) return {1, 0};  // empty for a code that is no series
   const SeriesInfo& info = InfoOf(s);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -53,6 +54,8 @@ class MotorCatalog {
 
   constexpr std::size_t size() const { return kSize; }
   const MotorRecord& at(std::size_t index) const;
+  // The rows in catalog order, for rating code that takes any span of rows.
+  std::span<const MotorRecord> Rows() const;
 
   // First and last catalog index of a series.
   static IndexRange SeriesRange(MotorSeries s);

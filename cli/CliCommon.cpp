@@ -208,17 +208,19 @@ std::string CommandLine::Value(std::string_view name) const {
 std::string CommandLine::Help() const { return app_.help(); }
 
 std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io) {
-  FormValues form;  // the form's defaults
-  if (!line.IsSet("move")) return form;
-  const std::string path = line.Value("move");
+  if (!line.IsSet("move")) return FormValues{};  // the form's defaults
+  return ReadMoveFile(line.Value("move"), "--move ", io);
+}
+
+std::optional<FormValues> ReadMoveFile(const std::string& path, std::string_view given, const Io& io) {
   const TextFileReading file = ReadTextFile(path);
   if (file.error) {
-    io.UsageError("--move " + Quoted(path) + ": " + file.error.message());
+    io.UsageError(std::string(given) + Quoted(path) + ": " + file.error.message());
     return std::nullopt;
   }
   MoveFileReading reading = MoveFromJson(file.text);
   if (!reading.values) {
-    std::string text = "--move " + Quoted(path) + ": " + std::string(MoveFileProblemName(reading.error.problem));
+    std::string text = std::string(given) + Quoted(path) + ": " + std::string(MoveFileProblemName(reading.error.problem));
     if (!reading.error.field.empty()) text += " (field " + Quoted(reading.error.field) + ")";
     io.UsageError(text);
     return std::nullopt;

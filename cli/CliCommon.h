@@ -85,6 +85,9 @@ class CommandLine {
 // The values of the move file given with --move, or the form's defaults without one. Reports a
 // usage error naming the file (and the field) and returns nothing when the file is refused.
 std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io);
+// The same for a path given otherwise; `given` is how the messages name it ("--move ", or empty
+// for a positional argument).
+std::optional<FormValues> ReadMoveFile(const std::string& path, std::string_view given, const Io& io);
 
 // `in` with the move options given on top. Reports a usage error and returns nothing when a
 // value is not a (finite) number or both acceleration forms are given.

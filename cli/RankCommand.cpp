@@ -6,6 +6,7 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
+#include "cli/TextTable.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/NumberText.h"
 
@@ -46,49 +47,24 @@ std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, con
     if (!request.series[SeriesSlot(c.series)]) continue;
     rows.push_back(&c);
   }
-  const OrderKey& key = KeyOf(request.order);
-  if (key.order == RankOrder::Catalog) return rows;
-  // Stable, so equal values keep catalog order.
-  std::stable_sort(rows.begin(), rows.end(), [&key](const CandidateRating* a, const CandidateRating* b) {
-    const double va = CandidateValue(*a, key.column);
-    const double vb = CandidateValue(*b, key.column);
-    if (std::isnan(va) || std::isnan(vb)) return !std::isnan(va) && std::isnan(vb);
-    return key.descending ? va > vb : va < vb;
-  });
+  const CandidateColumn column = KeyOf(request.order).column;
+  SortRows(rows, request.order, [column](const CandidateRating* c) { return CandidateValue(*c, column); });
   return rows;
 }
 
 void WriteText(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows, Language language,
                std::ostream& out) {
-  const auto& columns = CandidateColumns();
-  std::array<std::string, kCandidateColumnCount> headers;
-  for (std::size_t j = 0; j < columns.size(); ++j) headers[j] = Say(language, columns[j].header);
+  std::vector<TextColumn> columns;
+  for (const CandidateColumnInfo& c : CandidateColumns()) columns.push_back({Say(language, c.header), c.numeric});
   const auto verdict = static_cast<std::size_t>(CandidateColumn::Verdict);
-  std::vector<CandidateTexts> texts;
+  std::vector<std::vector<std::string>> texts;
   texts.reserve(rows.size());
   for (const CandidateRating* c : rows) {
-    texts.push_back(FormatCandidateTexts(*c));
-    texts.back()[verdict] = Say(language, texts.back()[verdict]);
+    CandidateTexts t = FormatCandidateTexts(*c);
+    t[verdict] = Say(language, t[verdict]);
+    texts.emplace_back(std::make_move_iterator(t.begin()), std::make_move_iterator(t.end()));
   }
-
-  std::array<std::size_t, kCandidateColumnCount> widths{};
-  for (std::size_t j = 0; j < columns.size(); ++j) {
-    widths[j] = DisplayWidth(headers[j]);
-    for (const CandidateTexts& t : texts) widths[j] = std::max(widths[j], DisplayWidth(t[j]));
-  }
-  const auto line = [&](auto cell) {
-    std::string s;
-    for (std::size_t j = 0; j < columns.size(); ++j) {
-      const std::string_view text = cell(j);
-      const std::string pad(widths[j] - DisplayWidth(text), ' ');
-      if (j > 0) s += "  ";
-      s += columns[j].numeric ? pad + std::string(text) : std::string(text) + pad;
-    }
-    s.erase(s.find_last_not_of(' ') + 1);
-    out << s << '\n';
-  };
-  line([&](std::size_t j) { return std::string_view(headers[j]); });
-  for (const CandidateTexts& t : texts) line([&](std::size_t j) { return std::string_view(t[j]); });
+  WriteTextTable(columns, texts, out);
   out << Say(language, "허용 사용률 정격 ") << outcome.ratedLimit << Say(language, "%, 최대 ") << outcome.peakLimit
       << "%\n";
 }
@@ -159,13 +135,22 @@ std::optional<RankOrder> ParseRankOrder(std::string_view key) {
   return std::nullopt;
 }
 
-std::string RankOrderHelp() {
+bool OrderDescending(RankOrder order) { return KeyOf(order).descending; }
+
+std::string RankOrderHelp(std::span<const RankOrder> offered) {
   std::string help;
   for (const OrderKey& k : kOrders) {
+    if (std::find(offered.begin(), offered.end(), k.order) == offered.end()) continue;
     if (!help.empty()) help += "; ";
     help += std::string(k.key) + ": " + std::string(k.help);
   }
   return help;
+}
+
+std::string RankOrderHelp() {
+  std::vector<RankOrder> all;
+  for (const OrderKey& k : kOrders) all.push_back(k.order);
+  return RankOrderHelp(all);
 }
 
 std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text) {

@@ -2,11 +2,15 @@
 // terminal table, CSV or JSON. Plain values in, no Qt, so any option parser can drive it.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/EnglishTexts.h"
 #include "engine/Comparison.h"
@@ -27,8 +31,25 @@ struct RankRequest {
 
 // The --sort keys, "rated-margin" etc.; nothing for a text that is none of them.
 std::optional<RankOrder> ParseRankOrder(std::string_view key);
-// The keys and what each sorts by, for --help.
+// The keys and what each sorts by, for --help: all of them, or those a command offers.
 std::string RankOrderHelp();
+std::string RankOrderHelp(std::span<const RankOrder> offered);
+// Whether the order puts the largest values first (margins, headroom) or the smallest.
+bool OrderDescending(RankOrder order);
+
+// Puts `rows` in the order by `value(row)`: stable, so equal values keep their order, values that
+// are not numbers last; the catalog order leaves them as they are.
+template <class Row, class Value>
+void SortRows(std::vector<Row>& rows, RankOrder order, Value value) {
+  if (order == RankOrder::Catalog) return;
+  const bool descending = OrderDescending(order);
+  std::stable_sort(rows.begin(), rows.end(), [&value, descending](const Row& a, const Row& b) {
+    const double va = value(a);
+    const double vb = value(b);
+    if (std::isnan(va) || std::isnan(vb)) return !std::isnan(va) && std::isnan(vb);
+    return descending ? va > vb : va < vb;
+  });
+}
 // "1,3" -> series 1 and 3. Nothing for an empty list or an entry other than 1, 2, 3.
 std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text);
 
