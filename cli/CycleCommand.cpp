@@ -364,6 +364,15 @@ constexpr const char* kMoveOptionNames[] = {"move",     "mass",  "stroke",   "ac
                                             "dwell",    "friction", "safety", "rated",   "peak",     "ambient"};
 constexpr const char* kRatingOptionNames[] = {"model", "fitting", "series", "sort", "csv", "json", "trace", "step"};
 
+// ", segment 2" for a path in the second segment ("segments[1].velocity"): the checks count
+// segments from 1, JSON paths from 0.
+std::string SegmentOfPath(const std::string& path) {
+  constexpr std::string_view kHead = "segments[";
+  if (path.rfind(kHead, 0) != 0) return {};
+  const auto index = ParseIntField(path.substr(kHead.size(), path.find(']') - kHead.size()));
+  return index ? ", segment " + std::to_string(*index + 1) : std::string();
+}
+
 // --from-move: the move of the MOVE options as a cycle file on stdout.
 int WriteCycleOfMove(const CommandLine& line, const Io& io) {
   for (const char* name : kRatingOptionNames)
@@ -405,7 +414,8 @@ int RunCycle(const CommandLine& line, const Io& io) {
   CycleFileReading reading = CycleFromJson(file.text);
   if (!reading.cycle) {
     std::string text = "'" + path + "': " + std::string(CycleFileProblemName(reading.error.problem));
-    if (!reading.error.field.empty()) text += " (field '" + reading.error.field + "')";
+    const std::string& field = reading.error.field;
+    if (!field.empty()) text += " (field '" + field + "'" + SegmentOfPath(field) + ")";
     return io.UsageError(text);
   }
 
