@@ -26,8 +26,9 @@ struct CycleTrace {
   double stepMs = 1.0;  // above 0
 };
 
-// At most this many trace samples (about 0.7 GB of CSV): a smaller step is refused.
-inline constexpr std::size_t kMaxTraceSamples = 10000000;
+// At most this many trace samples, about as many rows as a spreadsheet takes (some 60 MB of
+// CSV): a step that would give more is refused.
+inline constexpr std::size_t kMaxTraceSamples = 1000000;
 
 struct CycleRequest {
   Cycle cycle;                                         // as read; the checks run here

@@ -189,6 +189,8 @@ ThrustLine PhaseThrust(const CyclePlan& plan, const CyclePhase& phase, const Mot
 std::size_t CycleSampleCount(const CyclePlan& plan, double stepMs) {
   // Samples k with k step < the cycle time, and the cycle time itself.
   const double below = std::ceil(plan.cycleTime * 1000.0 / stepMs);
+  // Beyond any count a caller could take (and beyond what a size holds exactly).
+  if (!(below < 1e15)) return std::numeric_limits<std::size_t>::max();
   std::size_t k = below > 0.0 ? static_cast<std::size_t>(below) : 0;
   while (k > 0 && static_cast<double>(k - 1) * stepMs / 1000.0 >= plan.cycleTime) --k;
   while (static_cast<double>(k) * stepMs / 1000.0 < plan.cycleTime) ++k;
