@@ -220,7 +220,8 @@ std::optional<FormValues> ReadMoveFile(const std::string& path, std::string_view
   }
   MoveFileReading reading = MoveFromJson(file.text);
   if (!reading.values) {
-    std::string text = std::string(given) + Quoted(path) + ": " + std::string(MoveFileProblemName(reading.error.problem));
+    std::string text =
+        std::string(given) + Quoted(path) + ": " + std::string(MoveFileProblemName(reading.error.problem));
     if (!reading.error.field.empty()) text += " (field " + Quoted(reading.error.field) + ")";
     io.UsageError(text);
     return std::nullopt;

@@ -66,9 +66,9 @@ struct ModelColumn {
   bool numeric;
 };
 constexpr ModelColumn kModelColumns[] = {
-    {"모델", false},           {"시리즈", true},         {"No.", true},           {"판정", false},
-    {"정격 사용률(%)", true},  {"최대 사용률(%)", true}, {"정격 여유(%)", true},  {"최대 여유(%)", true},
-    {"평균 추력(N)", true},    {"최대 추력(N)", true},   {"코일부온도(℃)", true}, {"추가 질량(kg)", true},
+    {"모델", false},          {"시리즈", true},         {"No.", true},           {"판정", false},
+    {"정격 사용률(%)", true}, {"최대 사용률(%)", true}, {"정격 여유(%)", true},  {"최대 여유(%)", true},
+    {"평균 추력(N)", true},   {"최대 추력(N)", true},   {"코일부온도(℃)", true}, {"추가 질량(kg)", true},
 };
 
 std::vector<std::string> ModelTexts(const ShownRow& row, Language language) {
@@ -219,7 +219,9 @@ void WriteJson(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
 }
 
 // The text of a message in the run's language: the translation of its template, filled in.
-std::string Said(const CycleMessage& m, const Io& io) { return FillCycleMessage(io.Say(CycleMessageTemplate(m.code)), m); }
+std::string Said(const CycleMessage& m, const Io& io) {
+  return FillCycleMessage(io.Say(CycleMessageTemplate(m.code)), m);
+}
 
 // The warnings of a text or CSV run, on stderr.
 void WriteWarnings(const CyclePlan& plan, const Io& io) {
@@ -351,8 +353,9 @@ void DeclareCycle(CommandLine& line) {
                 "Write the samples of this model over the cycle as CSV instead: time (s), position (mm), velocity "
                 "(m/s), acceleration (m/s^2), thrust (N).");
   line.AddValue("step", "MS", "The time between samples of --trace in msec (default 1).");
-  line.AddFlag("from-move", "Write the cycle file of a move to stdout instead: one move of the stroke, then the dwell "
-                            "when above 0. The move comes from the MOVE options and --rated, --peak, --ambient.");
+  line.AddFlag("from-move",
+               "Write the cycle file of a move to stdout instead: one move of the stroke, then the dwell "
+               "when above 0. The move comes from the MOVE options and --rated, --peak, --ambient.");
   line.AddMoveOptions();
   line.AddLimitOptions();
   line.AddValue("ambient", "TEXT", "With --from-move: the ambient temperature text (default the move file's, \"20\").");
@@ -360,8 +363,8 @@ void DeclareCycle(CommandLine& line) {
 
 namespace {
 
-constexpr const char* kMoveOptionNames[] = {"move",     "mass",  "stroke",   "accel-g", "accel-ms", "velocity",
-                                            "dwell",    "friction", "safety", "rated",   "peak",     "ambient"};
+constexpr const char* kMoveOptionNames[] = {"move",  "mass",     "stroke", "accel-g", "accel-ms", "velocity",
+                                            "dwell", "friction", "safety", "rated",   "peak",     "ambient"};
 constexpr const char* kRatingOptionNames[] = {"model", "fitting", "series", "sort", "csv", "json", "trace", "step"};
 
 // ", segment 2" for a path in the second segment ("segments[1].velocity"): the checks count

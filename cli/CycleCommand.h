@@ -31,9 +31,9 @@ struct CycleTrace {
 inline constexpr std::size_t kMaxTraceSamples = 1000000;
 
 struct CycleRequest {
-  Cycle cycle;                                         // as read; the checks run here
+  Cycle cycle;                                                          // as read; the checks run here
   std::span<const MotorRecord> rows = MotorCatalog::Instance().Rows();  // rated, in this order
-  std::optional<std::string> model;                    // only the row of this name
+  std::optional<std::string> model;                                     // only the row of this name
   bool fittingOnly = false;
   std::array<bool, 3> series{true, true, true};  // rows of the built-in series; other rows always pass
   RankOrder order = RankOrder::Catalog;          // one of kCycleOrders

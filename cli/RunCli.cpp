@@ -36,8 +36,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect}, {"check", DeclareCheck, RunCheck},
-    {"rank", DeclareRank, RunRank},          {"cycle", DeclareCycle, RunCycle},
-    {"report", DeclareReport, RunReport},
+    {"rank", DeclareRank, RunRank},          {"cycle", DeclareCycle, RunCycle},    {"report", DeclareReport, RunReport},
 };
 
 }  // namespace

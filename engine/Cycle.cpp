@@ -52,8 +52,7 @@ constexpr FieldBound<CycleAxis> kAxisBounds[] = {
 constexpr Bound kPayloadBound{"payload", 0.0, false, 3000.0, false, false, "0 ≤ payload ≤ 3000 kg"};
 
 constexpr FieldBound<CycleSegment> kMoveBounds[] = {
-    {&CycleSegment::distanceMm,
-     {"distanceMm", 0.0, true, 100000.0, false, true, "0 < |distanceMm| ≤ 100000 mm"}},
+    {&CycleSegment::distanceMm, {"distanceMm", 0.0, true, 100000.0, false, true, "0 < |distanceMm| ≤ 100000 mm"}},
     {&CycleSegment::velocity, {"velocity", 0.0, true, 30.0, false, false, "0 < velocity ≤ 30 m/s"}},
     {&CycleSegment::accel, {"accel", 0.0, true, kMaxAccel, false, false, "0 < accel ≤ 490 m/s² (50 g)"}},
     {&CycleSegment::decel, {"decel", 0.0, true, kMaxAccel, false, false, "0 < decel ≤ 490 m/s² (50 g)"}},
@@ -67,8 +66,8 @@ constexpr FieldBound<CycleSegment> kDwellBounds[] = {
 };
 
 template <class Record, std::size_t N>
-std::optional<CycleMessage> FirstRefused(const Record& r, const FieldBound<Record> (&bounds)[N],
-                                         CycleMessageCode code, std::size_t segment) {
+std::optional<CycleMessage> FirstRefused(const Record& r, const FieldBound<Record> (&bounds)[N], CycleMessageCode code,
+                                         std::size_t segment) {
   for (const FieldBound<Record>& b : bounds) {
     const double value = r.*b.field;
     if (!b.bound.Accepts(value)) return CycleMessage{code, segment, b.bound.key, value, b.bound.range};
@@ -84,7 +83,8 @@ double Decimal(float v) { return ParseDoubleField(FormatShortest(v)).value_or(st
 std::optional<CycleMessage> ValidateCycle(const Cycle& cycle) {
   if (cycle.segments.empty()) return CycleMessage{CycleMessageCode::NoSegment, 0, {}, 0.0, {}};
   if (cycle.segments.size() > kMaxCycleSegments)
-    return CycleMessage{CycleMessageCode::TooManySegments, 0, "segments", static_cast<double>(cycle.segments.size()), {}};
+    return CycleMessage{
+        CycleMessageCode::TooManySegments, 0, "segments", static_cast<double>(cycle.segments.size()), {}};
   if (auto refused = FirstRefused(cycle.axis, kAxisBounds, CycleMessageCode::AxisOutOfRange, 0)) return refused;
   for (std::size_t i = 0; i < cycle.segments.size(); ++i) {
     const CycleSegment& s = cycle.segments[i];

@@ -31,14 +31,14 @@ enum class ForceDuring { Move, Constant };
 
 struct CycleSegment {
   SegmentType type = SegmentType::Move;
-  double distanceMm = 0.0;  // move: signed
-  double velocity = 0.0;    // move: m/s
-  double accel = 0.0;       // move: m/s^2
-  double decel = 0.0;       // move: m/s^2 (the file's default is accel)
-  double jerk = 0.0;        // move: m/s^3; 0 is no jerk limit
-  double timeMs = 0.0;      // dwell
-  double payload = 0.0;     // kg
-  double force = 0.0;       // N, positive when it pushes toward the negative direction
+  double distanceMm = 0.0;                      // move: signed
+  double velocity = 0.0;                        // move: m/s
+  double accel = 0.0;                           // move: m/s^2
+  double decel = 0.0;                           // move: m/s^2 (the file's default is accel)
+  double jerk = 0.0;                            // move: m/s^3; 0 is no jerk limit
+  double timeMs = 0.0;                          // dwell
+  double payload = 0.0;                         // kg
+  double force = 0.0;                           // N, positive when it pushes toward the negative direction
   ForceDuring forceDuring = ForceDuring::Move;  // move only
 };
 

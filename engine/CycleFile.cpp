@@ -34,9 +34,12 @@ constexpr NumberKey<CycleAxis> kAxisKeys[] = {
 
 // "decel" is optional with the acceleration as its default, which the reader fills in.
 constexpr NumberKey<CycleSegment> kMoveKeys[] = {
-    {"distanceMm", &CycleSegment::distanceMm, true}, {"velocity", &CycleSegment::velocity, true},
-    {"accel", &CycleSegment::accel, true},           {"decel", &CycleSegment::decel, false},
-    {"jerk", &CycleSegment::jerk, false},            {"payload", &CycleSegment::payload, true},
+    {"distanceMm", &CycleSegment::distanceMm, true},
+    {"velocity", &CycleSegment::velocity, true},
+    {"accel", &CycleSegment::accel, true},
+    {"decel", &CycleSegment::decel, false},
+    {"jerk", &CycleSegment::jerk, false},
+    {"payload", &CycleSegment::payload, true},
     {"force", &CycleSegment::force, false},
 };
 
@@ -47,9 +50,9 @@ constexpr NumberKey<CycleSegment> kDwellKeys[] = {
 };
 
 constexpr std::pair<std::string_view, SegmentType> kTypes[] = {{"move", SegmentType::Move},
-                                                              {"dwell", SegmentType::Dwell}};
+                                                               {"dwell", SegmentType::Dwell}};
 constexpr std::pair<std::string_view, ForceDuring> kForceDuring[] = {{"move", ForceDuring::Move},
-                                                                    {"constant", ForceDuring::Constant}};
+                                                                     {"constant", ForceDuring::Constant}};
 
 struct LimitKey {
   const char* name;

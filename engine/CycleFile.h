@@ -2,12 +2,12 @@
 // file itself is the caller's (ReadTextFile with kMaxCycleFileBytes).
 #pragma once
 
+#include <rapidjson/document.h>
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include <rapidjson/document.h>
 
 #include "engine/Cycle.h"
 #include "engine/JsonFields.h"

@@ -117,9 +117,9 @@ class Planner {
     const double ap = up.peakAccel;
     const double dp = down.peakAccel;
     const Piece pieces[] = {
-        {up.jerkTime, 0.0, ap, j, false},         {up.holdTime, ap, ap, 0.0, false},
-        {up.jerkTime, ap, 0.0, -j, false},        {cruise, 0.0, 0.0, 0.0, true},
-        {down.jerkTime, 0.0, -dp, -j, false},     {down.holdTime, -dp, -dp, 0.0, false},
+        {up.jerkTime, 0.0, ap, j, false},     {up.holdTime, ap, ap, 0.0, false},
+        {up.jerkTime, ap, 0.0, -j, false},    {cruise, 0.0, 0.0, 0.0, true},
+        {down.jerkTime, 0.0, -dp, -j, false}, {down.holdTime, -dp, -dp, 0.0, false},
         {down.jerkTime, -dp, 0.0, j, false},
     };
     const double dir = s.distanceMm > 0.0 ? 1.0 : -1.0;
@@ -180,7 +180,8 @@ class Planner {
   void Finish(CyclePhase& p, double endAccel) {
     const CycleAxis& axis = plan_.axis;
     const double dir = p.direction;
-    const double perKg = kCycleGravity * plan_.sinTheta + dir * axis.frictionCoefficient * kCycleGravity * plan_.cosTheta;
+    const double perKg =
+        kCycleGravity * plan_.sinTheta + dir * axis.frictionCoefficient * kCycleGravity * plan_.cosTheta;
     p.massFactorStart = p.startAccel + perKg;
     p.massFactorEnd = endAccel + perKg;
     p.constantForce = p.processForce - axis.counterbalanceForce + dir * axis.dragForce;

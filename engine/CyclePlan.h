@@ -36,17 +36,17 @@ struct CyclePhase {
   double massFactorEnd = 0.0;
   double constantForce = 0.0;
   double attractionFactor = 0.0;
-  std::uint32_t segment = 0;  // index into the plan's segments (from 0)
-  std::int8_t direction = 0;  // sign of the velocity inside the phase; 0 at rest
+  std::uint32_t segment = 0;   // index into the plan's segments (from 0)
+  std::int8_t direction = 0;   // sign of the velocity inside the phase; 0 at rest
   bool getsExtraMass = false;  // the payload headroom adds to this segment's payload
 };
 
 struct SegmentPlan {
   Profile profile = Profile::Dwell;
-  double startTime = 0.0;      // s
-  double duration = 0.0;       // s
-  double startPosition = 0.0;  // m
-  double peakVelocity = 0.0;   // m/s reached (a magnitude); 0 for a dwell
+  double startTime = 0.0;        // s
+  double duration = 0.0;         // s
+  double startPosition = 0.0;    // m
+  double peakVelocity = 0.0;     // m/s reached (a magnitude); 0 for a dwell
   bool velocityLowered = false;  // a triangle or a lowered S-curve: the peak is below the segment's velocity
   bool constantPhase = false;    // a move with a constant-velocity phase of positive duration
   std::size_t firstPhase = 0;
@@ -60,10 +60,10 @@ struct CyclePlan {
   double ambient = 20.0;
   int ratedLimit = 70;
   int peakLimit = 80;
-  std::vector<SegmentPlan> segments;  // one per segment of the cycle
-  std::vector<CyclePhase> phases;     // in time order, segment after segment
-  double cycleTime = 0.0;             // s
-  double netDisplacementMm = 0.0;     // 0 when the moves add up to zero within rounding
+  std::vector<SegmentPlan> segments;   // one per segment of the cycle
+  std::vector<CyclePhase> phases;      // in time order, segment after segment
+  double cycleTime = 0.0;              // s
+  double netDisplacementMm = 0.0;      // 0 when the moves add up to zero within rounding
   std::vector<CycleMessage> warnings;  // in segment order, the not-returning warning last
 };
 

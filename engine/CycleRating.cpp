@@ -41,9 +41,7 @@ Ends ThrustEnds(const CyclePhase& p, const RowLoad& load, double m) {
 }
 
 // The integral of the square of a line from f0 to f1 over a duration: exact, and never negative.
-double SquareIntegral(double duration, double f0, double f1) {
-  return duration / 3.0 * (f0 * f0 + f0 * f1 + f1 * f1);
-}
+double SquareIntegral(double duration, double f0, double f1) { return duration / 3.0 * (f0 * f0 + f0 * f1 + f1 * f1); }
 
 struct Totals {
   double integral = 0.0;  // of F^2 over the cycle, N^2 s
@@ -142,9 +140,7 @@ CycleRowRating RateCycleRow(const CyclePlan& plan, const MotorRecord& row, doubl
 // bisection finishes whatever a guess leaves open.
 std::optional<double> CycleHeadroom(const CyclePlan& plan, const MotorRecord& row) {
   const RowLoad load = LoadOf(plan, row);
-  const auto fits = [&](int step) {
-    return Rated(plan, row, Integrate(plan, load, StepMass(step), {})).fits;
-  };
+  const auto fits = [&](int step) { return Rated(plan, row, Integrate(plan, load, StepMass(step), {})).fits; };
   if (!fits(0)) return std::nullopt;
   int lo = 0;
   int hi = kHeadroomSteps + 1;  // beyond the cap: never taken

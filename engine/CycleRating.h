@@ -32,8 +32,8 @@ struct CycleRowRating {
   double peakDuty = 0.0;     // percent, with the safety factor
   double ratedMargin = 0.0;  // limit minus duty, percent points
   double peakMargin = 0.0;
-  double coilTemp = 0.0;  // degC
-  bool fits = false;      // both ratios strictly under their limits
+  double coilTemp = 0.0;    // degC
+  bool fits = false;        // both ratios strictly under their limits
   bool coolEnough = false;  // coil temperature at or below 90 degC
   // The largest extra payload, a whole number of steps up to the cap, with which the row still
   // fits; none when it does not fit as given (or when the headroom was not asked for).

@@ -41,7 +41,8 @@ Result Cli(const std::vector<std::string>& args) {
 class TempFile {
  public:
   explicit TempFile(const std::string& text)
-      : path_(fs::temp_directory_path() / ("brivane-cycle-" + std::to_string(::getpid()) + "-" + std::to_string(++n_))) {
+      : path_(fs::temp_directory_path() /
+              ("brivane-cycle-" + std::to_string(::getpid()) + "-" + std::to_string(++n_))) {
     std::ofstream(path_, std::ios::binary) << text;
   }
   ~TempFile() { fs::remove(path_); }
@@ -66,12 +67,14 @@ std::string Text(double v) { return brivane::FormatShortest(static_cast<float>(v
 // velocity. Random moves in both acceleration modes, with and without a dwell.
 TEST(CycleCli, OneMoveCycleAgreesWithRank) {
   std::mt19937_64 engine(2021);
-  const auto uniform = [&engine](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(engine); };
+  const auto uniform = [&engine](double lo, double hi) {
+    return std::uniform_real_distribution<double>(lo, hi)(engine);
+  };
   int compared = 0;
   int triangles = 0;
   for (int n = 0; n < 300; ++n) {
-    std::vector<std::string> move{"--mass", Text(uniform(0.1, 60)), "--stroke",
-                                  std::to_string(std::uniform_int_distribution<int>(1, 2000)(engine)),
+    std::vector<std::string> move{"--mass",     Text(uniform(0.1, 60)),
+                                  "--stroke",   std::to_string(std::uniform_int_distribution<int>(1, 2000)(engine)),
                                   "--velocity", Text(uniform(0.05, 4))};
     const bool gMode = uniform(0, 1) < 0.5;
     move.insert(move.end(), {gMode ? "--accel-g" : "--accel-ms", Text(gMode ? uniform(0.05, 5) : uniform(20, 800))});
@@ -131,7 +134,9 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
     }
     return head + R"("segments": [)" + move + ", " + seg + "]}";
   };
-  const auto axis = [&](const std::string& text) { return head + R"("axis": {)" + text + R"(}, "segments": [)" + move + "]}"; };
+  const auto axis = [&](const std::string& text) {
+    return head + R"("axis": {)" + text + R"(}, "segments": [)" + move + "]}";
+  };
   std::string many = head + R"("segments": [)" + move;
   for (int i = 0; i < 10000; ++i) many += ", " + dwell;
   many += "]}";

@@ -39,11 +39,35 @@ TEST(CycleModel, WorkedExamplesOfTheModelPage) {
     std::vector<SegmentThrust> segments;
   };
   const std::vector<Example> examples{
-      {"pick-and-place.brivane-cycle", "CL-09", 1.0, 23.499, 55.352, 28.210, 28.783, 29.75, 4.00,
+      {"pick-and-place.brivane-cycle",
+       "CL-09",
+       1.0,
+       23.499,
+       55.352,
+       28.210,
+       28.783,
+       29.75,
+       4.00,
        {{39.875, 55.352}, {0, 0}, {15.830, 23.882}, {0, 0}}},
-      {"vertical-axis.brivane-cycle", "IC-08", 1.3, 54.090, 119.6, 43.237, 41.428, 44.46, 3.09,
+      {"vertical-axis.brivane-cycle",
+       "IC-08",
+       1.3,
+       54.090,
+       119.6,
+       43.237,
+       41.428,
+       44.46,
+       3.09,
        {{84.765, 119.6}, {44.1, 44.1}, {42.485, 58.6}, {44.1, 44.1}}},
-      {"press.brivane-cycle", "CL-21", 1.85, 415.876, 507.448, 41.588, 21.989, 44.29, 228.72,
+      {"press.brivane-cycle",
+       "CL-21",
+       1.85,
+       415.876,
+       507.448,
+       41.588,
+       21.989,
+       44.29,
+       228.72,
        {{482.708, 507.448}, {500, 500}, {31.908, 45.448}, {0, 0}}},
   };
   for (const Example& e : examples) {
@@ -121,8 +145,8 @@ CycleSegment RandomMove(Random& r) {
 Cycle RandomCycle(Random& r) {
   Cycle c;
   const double angles[] = {0, 90, -90, 30, r.Uniform(-90, 90)};
-  c.axis = {angles[r.Below(5)], r.Uniform(0, 0.5), r.Uniform(0, 20), r.Uniform(0, 2), r.Uniform(-50, 50),
-            r.Uniform(1, 2)};
+  c.axis = {angles[r.Below(5)], r.Uniform(0, 0.5),  r.Uniform(0, 20),
+            r.Uniform(0, 2),    r.Uniform(-50, 50), r.Uniform(1, 2)};
   const std::size_t n = 1 + r.Below(6);
   for (std::size_t i = 0; i < n; ++i) {
     if (i > 0 && r.Chance(0.3)) {
@@ -153,8 +177,9 @@ double ModelThrust(const Cycle& c, const CyclePlan& plan, const MotorRecord& row
   const bool moving = cs.type == SegmentType::Move && std::fabs(s.velocity) > 1e-9;
   const bool cruising = moving && s.accel == 0.0;
   const bool acts = cs.type == SegmentType::Dwell || cs.forceDuring == ForceDuring::Move || cruising;
-  const double sgn = cs.type == SegmentType::Dwell ? 0.0 : moving ? std::copysign(1.0, s.velocity)
-                                                                  : std::copysign(1.0, cs.distanceMm);
+  const double sgn = cs.type == SegmentType::Dwell ? 0.0
+                     : moving                      ? std::copysign(1.0, s.velocity)
+                                                   : std::copysign(1.0, cs.distanceMm);
   return m * s.accel + m * kCycleGravity * std::sin(theta) - c.axis.counterbalanceForce + (acts ? cs.force : 0.0) +
          sgn * (c.axis.frictionCoefficient * normal + c.axis.dragForce);
 }
@@ -228,8 +253,8 @@ TEST(CycleModel, ProfilesReachExactlyTheirDistance) {
 TEST(CycleModel, HeadroomAgreesWithRatingTheCycleThatCarriesIt) {
   Random r{std::mt19937_64(99)};
   const auto carrying = [](Cycle c, int steps) {
-    const bool noneLoaded = std::none_of(c.segments.begin(), c.segments.end(),
-                                         [](const CycleSegment& s) { return s.payload > 0.0; });
+    const bool noneLoaded =
+        std::none_of(c.segments.begin(), c.segments.end(), [](const CycleSegment& s) { return s.payload > 0.0; });
     for (CycleSegment& s : c.segments)
       if (noneLoaded || s.payload > 0.0) s.payload += steps / 100.0;
     return BuildCyclePlan(c);
@@ -270,8 +295,9 @@ TEST(CycleFile, RoundTripKeepsEveryValue) {
     ASSERT_TRUE(back.cycle) << back.error.field;
     EXPECT_EQ(CycleToJson(*back.cycle), CycleToJson(c));
     const auto bits = [](const Cycle& x) {
-      std::vector<double> v{x.axis.inclinationDeg, x.axis.frictionCoefficient, x.axis.dragForce, x.axis.extraMovingMass,
-                            x.axis.counterbalanceForce, x.axis.safetyFactor, x.ambient};
+      std::vector<double> v{
+          x.axis.inclinationDeg,      x.axis.frictionCoefficient, x.axis.dragForce, x.axis.extraMovingMass,
+          x.axis.counterbalanceForce, x.axis.safetyFactor,        x.ambient};
       for (const CycleSegment& s : x.segments)
         v.insert(v.end(), {s.distanceMm, s.velocity, s.accel, s.decel, s.jerk, s.timeMs, s.payload, s.force,
                            static_cast<double>(s.forceDuring), static_cast<double>(s.type)});
