@@ -284,6 +284,41 @@ std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, co
   return request;
 }
 
+void AddRowChoiceOptions(CommandLine& line, std::span<const RankOrder> offered) {
+  line.AddFlag("fitting", "Only the models that fit both limits.");
+  line.AddValue("series", "LIST", "Only these series, e.g. 1,3 (default 1,2,3).");
+  line.AddValue("sort", "KEY", "Order of the rows. " + RankOrderHelp(offered) + ".");
+  line.AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row.");
+  line.AddJsonOption();
+}
+
+std::optional<RowChoice> ReadRowChoice(const CommandLine& line, const Io& io, std::span<const RankOrder> offered) {
+  RowChoice choice;
+  choice.fittingOnly = line.IsSet("fitting");
+  if (line.IsSet("series")) {
+    const auto series = ParseSeriesList(line.Value("series"));
+    if (!series) {
+      io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
+      return std::nullopt;
+    }
+    choice.series = *series;
+  }
+  if (line.IsSet("sort")) {
+    const auto order = ParseRankOrder(line.Value("sort"));
+    if (!order || std::find(offered.begin(), offered.end(), *order) == offered.end()) {
+      io.UsageError("unknown --sort key '" + line.Value("sort") + "'");
+      return std::nullopt;
+    }
+    choice.order = *order;
+  }
+  if (line.WantsJson() && line.IsSet("csv")) {
+    io.UsageError("give either --json or --csv, not both");
+    return std::nullopt;
+  }
+  choice.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
+  return choice;
+}
+
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io) {
   if (line.Positionals().empty()) return std::nullopt;
   return io.UsageError("unexpected argument " + Quoted(line.Positionals().front()));

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -14,6 +16,7 @@
 #include "cli/EnglishTexts.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
+#include "cli/RankCommand.h"
 #include "engine/FormValues.h"
 #include "engine/Motion.h"
 #include "engine/Selection.h"
@@ -105,6 +108,19 @@ std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io, 
 // The move and the limits as the selection takes them (the move file's, the options on top);
 // nothing after a reported usage error.
 std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, const Io& io);
+
+// How rank and cycle choose, order and write their rows.
+struct RowChoice {
+  bool fittingOnly = false;
+  std::array<bool, 3> series{true, true, true};
+  RankOrder order = RankOrder::Catalog;
+  RankFormat format = RankFormat::Text;
+};
+// --fitting, --series, --sort (with the keys `offered`), --csv and --json.
+void AddRowChoiceOptions(CommandLine& line, std::span<const RankOrder> offered);
+// Their values; nothing after a reported usage error (a bad series list, a key not offered, both
+// --json and --csv).
+std::optional<RowChoice> ReadRowChoice(const CommandLine& line, const Io& io, std::span<const RankOrder> offered);
 
 // A usage error for the first positional argument of a command that takes none.
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);

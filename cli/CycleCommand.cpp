@@ -138,18 +138,23 @@ void WriteCsv(const std::vector<ShownRow>& shown, std::ostream& out) {
 
 // ---- JSON
 
+// The message's segment (counted from 1), null when it is about none.
+void KeySegment(JsonOut& json, const CycleMessage& m) {
+  json.Key("segment");
+  if (m.segment > 0) {
+    json.Int(static_cast<std::int64_t>(m.segment));
+  } else {
+    json.w().Null();
+  }
+}
+
 void WriteJsonWarnings(JsonOut& json, const std::vector<CycleMessage>& warnings) {
   json.Key("warnings");
   json.w().StartArray();
   for (const CycleMessage& m : warnings) {
     json.w().StartObject();
     json.KeyString("code", CycleMessageName(m.code));
-    json.Key("segment");
-    if (m.segment > 0) {
-      json.Int(static_cast<std::int64_t>(m.segment));
-    } else {
-      json.w().Null();
-    }
+    KeySegment(json, m);
     json.KeyString("text", CycleMessageText(m));
     json.w().EndObject();
   }
@@ -272,12 +277,7 @@ int Refuse(const CycleMessage& m, const CycleRequest& request, const Io& io) {
     JsonOut json;
     json.KeyString("error", CycleMessageText(m));
     json.KeyString("code", CycleMessageName(m.code));
-    json.Key("segment");
-    if (m.segment > 0) {
-      json.Int(static_cast<std::int64_t>(m.segment));
-    } else {
-      json.w().Null();
-    }
+    KeySegment(json, m);
     json.Key("field");
     if (!m.field.empty()) {
       json.String(m.field);
@@ -344,11 +344,7 @@ void DeclareCycle(CommandLine& line) {
       "or sample one model over the cycle (--trace); or write the cycle of a move (--from-move).");
   line.AddPositionals("FILE", "The cycle file; with --from-move, the move file (as --move FILE).");
   line.AddValue("model", "NAME", "Only this model, with its thrusts segment by segment.");
-  line.AddFlag("fitting", "Only the models that fit both limits.");
-  line.AddValue("series", "LIST", "Only these series, e.g. 1,3 (default 1,2,3).");
-  line.AddValue("sort", "KEY", "Order of the rows. " + RankOrderHelp(kCycleOrders) + ".");
-  line.AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row.");
-  line.AddJsonOption();
+  AddRowChoiceOptions(line, kCycleOrders);
   line.AddValue("trace", "MODEL",
                 "Write the samples of this model over the cycle as CSV instead: time (s), position (mm), velocity "
                 "(m/s), acceleration (m/s^2), thrust (N).");
@@ -425,20 +421,12 @@ int RunCycle(const CommandLine& line, const Io& io) {
   CycleRequest request;
   request.cycle = std::move(*reading.cycle);
   if (line.IsSet("model")) request.model = line.Value("model");
-  request.fittingOnly = line.IsSet("fitting");
-  if (line.IsSet("series")) {
-    const auto series = ParseSeriesList(line.Value("series"));
-    if (!series) return io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
-    request.series = *series;
-  }
-  if (line.IsSet("sort")) {
-    const auto order = ParseRankOrder(line.Value("sort"));
-    if (!order || std::find(kCycleOrders.begin(), kCycleOrders.end(), *order) == kCycleOrders.end())
-      return io.UsageError("unknown --sort key '" + line.Value("sort") + "'");
-    request.order = *order;
-  }
-  if (line.WantsJson() && line.IsSet("csv")) return io.UsageError("give either --json or --csv, not both");
-  request.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
+  const auto choice = ReadRowChoice(line, io, kCycleOrders);
+  if (!choice) return kExitUsage;
+  request.fittingOnly = choice->fittingOnly;
+  request.series = choice->series;
+  request.order = choice->order;
+  request.format = choice->format;
   if (line.IsSet("step") && !line.IsSet("trace")) return io.UsageError("--step goes with --trace");
   if (line.IsSet("trace")) {
     if (line.WantsJson() || line.IsSet("csv") || line.IsSet("model"))

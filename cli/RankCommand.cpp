@@ -147,11 +147,7 @@ std::string RankOrderHelp(std::span<const RankOrder> offered) {
   return help;
 }
 
-std::string RankOrderHelp() {
-  std::vector<RankOrder> all;
-  for (const OrderKey& k : kOrders) all.push_back(k.order);
-  return RankOrderHelp(all);
-}
+std::string RankOrderHelp() { return RankOrderHelp(kRankOrders); }
 
 std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text) {
   std::array<bool, 3> series{false, false, false};

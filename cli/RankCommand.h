@@ -18,6 +18,10 @@
 namespace brivane::cli {
 
 enum class RankOrder { Catalog, RatedMargin, PeakMargin, Headroom, CoilTemp, CopperLoss };
+// The orders rank offers: all of them.
+inline constexpr std::array<RankOrder, 6> kRankOrders{RankOrder::Catalog,    RankOrder::RatedMargin,
+                                                      RankOrder::PeakMargin, RankOrder::Headroom,
+                                                      RankOrder::CoilTemp,   RankOrder::CopperLoss};
 enum class RankFormat { Text, Csv, Json };
 
 struct RankRequest {

@@ -18,32 +18,18 @@
 
 #include "catalog/Series.h"
 #include "cli/EnglishTexts.h"
-#include "cli/RunCli.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/MoveFile.h"
 #include "engine/Presentation.h"
 #include "report/Report.h"
+#include "tests/cli/CliInProcess.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args) {
-  const std::vector<std::string_view> views(args.begin(), args.end());
-  std::ostringstream out;
-  std::ostringstream err;
-  Result r;
-  r.status = brivane::cli::RunCli(views, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
+using brivane::test::Cli;
+using brivane::test::Result;
 
 std::vector<std::string> Cat(std::vector<std::string> a, std::initializer_list<std::string> b) {
   a.insert(a.end(), b.begin(), b.end());

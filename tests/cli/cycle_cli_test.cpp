@@ -13,29 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/RunCli.h"
 #include "engine/NumberText.h"
+#include "tests/cli/CliInProcess.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args) {
-  const std::vector<std::string_view> views(args.begin(), args.end());
-  std::ostringstream out;
-  std::ostringstream err;
-  Result r;
-  r.status = brivane::cli::RunCli(views, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
+using brivane::test::Cli;
+using brivane::test::Result;
 
 // A file of its own in the temporary directory, removed afterwards.
 class TempFile {
