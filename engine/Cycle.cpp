@@ -65,14 +65,32 @@ constexpr FieldBound<CycleSegment> kDwellBounds[] = {
     {&CycleSegment::payload, kPayloadBound},
 };
 
+// Adds the refusal of each field of `r` out of its range; stops after the first when `all` is false.
 template <class Record, std::size_t N>
-std::optional<CycleMessage> FirstRefused(const Record& r, const FieldBound<Record> (&bounds)[N], CycleMessageCode code,
-                                         std::size_t segment) {
+void Refuse(const Record& r, const FieldBound<Record> (&bounds)[N], CycleMessageCode code, std::size_t segment,
+            bool all, std::vector<CycleMessage>& out) {
   for (const FieldBound<Record>& b : bounds) {
     const double value = r.*b.field;
-    if (!b.bound.Accepts(value)) return CycleMessage{code, segment, b.bound.key, value, b.bound.range};
+    if (b.bound.Accepts(value)) continue;
+    out.push_back({code, segment, b.bound.key, value, b.bound.range});
+    if (!all) return;
   }
-  return std::nullopt;
+}
+
+void CollectRefusals(const Cycle& cycle, bool all, std::vector<CycleMessage>& out) {
+  if (cycle.segments.empty()) out.push_back({CycleMessageCode::NoSegment, 0, {}, 0.0, {}});
+  if (cycle.segments.size() > kMaxCycleSegments)
+    out.push_back({CycleMessageCode::TooManySegments, 0, "segments", static_cast<double>(cycle.segments.size()), {}});
+  if (!all && !out.empty()) return;
+  Refuse(cycle.axis, kAxisBounds, CycleMessageCode::AxisOutOfRange, 0, all, out);
+  for (std::size_t i = 0; i < cycle.segments.size() && (all || out.empty()); ++i) {
+    const CycleSegment& s = cycle.segments[i];
+    if (s.type == SegmentType::Move) {
+      Refuse(s, kMoveBounds, CycleMessageCode::SegmentOutOfRange, i + 1, all, out);
+    } else {
+      Refuse(s, kDwellBounds, CycleMessageCode::SegmentOutOfRange, i + 1, all, out);
+    }
+  }
 }
 
 // The decimal a float shows (its shortest text), as a double: 0.1f becomes 0.1.
@@ -81,19 +99,16 @@ double Decimal(float v) { return ParseDoubleField(FormatShortest(v)).value_or(st
 }  // namespace
 
 std::optional<CycleMessage> ValidateCycle(const Cycle& cycle) {
-  if (cycle.segments.empty()) return CycleMessage{CycleMessageCode::NoSegment, 0, {}, 0.0, {}};
-  if (cycle.segments.size() > kMaxCycleSegments)
-    return CycleMessage{
-        CycleMessageCode::TooManySegments, 0, "segments", static_cast<double>(cycle.segments.size()), {}};
-  if (auto refused = FirstRefused(cycle.axis, kAxisBounds, CycleMessageCode::AxisOutOfRange, 0)) return refused;
-  for (std::size_t i = 0; i < cycle.segments.size(); ++i) {
-    const CycleSegment& s = cycle.segments[i];
-    auto refused = s.type == SegmentType::Move
-                       ? FirstRefused(s, kMoveBounds, CycleMessageCode::SegmentOutOfRange, i + 1)
-                       : FirstRefused(s, kDwellBounds, CycleMessageCode::SegmentOutOfRange, i + 1);
-    if (refused) return refused;
-  }
-  return std::nullopt;
+  std::vector<CycleMessage> first;
+  CollectRefusals(cycle, false, first);
+  if (first.empty()) return std::nullopt;
+  return first.front();
+}
+
+std::vector<CycleMessage> CycleRefusals(const Cycle& cycle) {
+  std::vector<CycleMessage> all;
+  CollectRefusals(cycle, true, all);
+  return all;
 }
 
 Cycle CycleFromMove(const MotionInput& move, int ratedLimit, int peakLimit, float ambientTemp) {

@@ -53,6 +53,9 @@ struct Cycle {
 // The first check the cycle fails, in the order docs/cycle-model.md gives; nothing when it can be
 // rated. A value that is not a number fails its check.
 std::optional<CycleMessage> ValidateCycle(const Cycle& cycle);
+// Every check the cycle fails, in the same order (an editor marks each bad value): the segment
+// count's, then every field of the axis and of each segment that is out of its range.
+std::vector<CycleMessage> CycleRefusals(const Cycle& cycle);
 
 // The form's move as a cycle (the conversion of `brivane-cli cycle --from-move`): a horizontal
 // axis with the move's friction and safety factor, one move of the stroke, then the dwell when it

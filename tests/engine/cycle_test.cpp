@@ -285,6 +285,22 @@ TEST(CycleModel, HeadroomAgreesWithRatingTheCycleThatCarriesIt) {
   EXPECT_GT(found, 1000);
 }
 
+// An editor's list: every field out of range, in the order of the checks, the first of them the
+// one ValidateCycle reports.
+TEST(CycleModel, EveryRefusalInOrder) {
+  Cycle c;
+  c.axis.safetyFactor = 0.5;
+  c.segments.push_back({SegmentType::Move, 0.0, 31.0, 10.0, 10.0, 0.0});
+  c.segments.push_back({SegmentType::Dwell});
+  const std::vector<CycleMessage> all = CycleRefusals(c);
+  std::vector<std::pair<std::size_t, std::string_view>> named;
+  for (const CycleMessage& m : all) named.emplace_back(m.segment, m.field);
+  EXPECT_EQ(named, (std::vector<std::pair<std::size_t, std::string_view>>{
+                       {0, "safetyFactor"}, {1, "distanceMm"}, {1, "velocity"}, {2, "timeMs"}}));
+  EXPECT_EQ(ValidateCycle(c), all.front());
+  EXPECT_TRUE(CycleRefusals(ReadExample("press.brivane-cycle")).empty());
+}
+
 // Written and read again, a cycle is the same to the bit.
 TEST(CycleFile, RoundTripKeepsEveryValue) {
   Random r{std::mt19937_64(3)};
