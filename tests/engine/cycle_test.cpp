@@ -12,6 +12,7 @@
 #include "engine/CycleFile.h"
 #include "engine/CyclePlan.h"
 #include "engine/CycleRating.h"
+#include "tests/support/WorkedExamples.h"
 
 namespace brivane {
 namespace {
@@ -90,6 +91,15 @@ TEST(CycleModel, WorkedExamplesOfTheModelPage) {
       EXPECT_NEAR(segments[s].peakThrust, e.segments[s].peakThrust, 5e-4) << e.file << " segment " << s + 1;
     }
   }
+}
+
+// The form's worked example as a cycle: the page's figures beside the selection's 29.298 and 23.640.
+TEST(CycleModel, TheFormsMoveAsACycle) {
+  const CyclePlan plan = BuildCyclePlan(CycleFromMove(examples::FirstMove(), 70, 80, 20.0f));
+  const CycleRowRating r = RateCycleRow(plan, Row("CL-01"), 0.0);
+  EXPECT_NEAR(r.ratedDuty, 29.2982, 5e-5);
+  EXPECT_NEAR(r.peakDuty, 23.6404, 5e-5);
+  EXPECT_NEAR(r.coilTemp, 31.18, 5e-3);
 }
 
 // The profile table of the page: kind, peak velocity and duration of each move.
