@@ -407,19 +407,8 @@ int RunCycle(const CommandLine& line, const Io& io) {
   if (positionals.empty()) return io.UsageError("cycle needs a FILE");
   if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
 
-  const std::string& path = positionals.front();
-  const TextFileReading file = ReadTextFile(path, kMaxCycleFileBytes);
-  if (file.error) return io.UsageError("'" + path + "': " + file.error.message());
-  CycleFileReading reading = CycleFromJson(file.text);
-  if (!reading.cycle) {
-    std::string text = "'" + path + "': " + std::string(CycleFileProblemName(reading.error.problem));
-    const std::string& field = reading.error.field;
-    if (!field.empty()) text += " (field '" + field + "'" + SegmentOfPath(field) + ")";
-    return io.UsageError(text);
-  }
-
+  // The options first: a usage error is told before any file is read.
   CycleRequest request;
-  request.cycle = std::move(*reading.cycle);
   if (line.IsSet("model")) request.model = line.Value("model");
   const auto choice = ReadRowChoice(line, io, kCycleOrders);
   if (!choice) return kExitUsage;
@@ -439,6 +428,18 @@ int RunCycle(const CommandLine& line, const Io& io) {
     }
     request.trace = std::move(trace);
   }
+  const std::string& path = positionals.front();
+  const TextFileReading file = ReadTextFile(path, kMaxCycleFileBytes);
+  if (file.error) return io.UsageError("'" + path + "': " + file.error.message());
+  CycleFileReading reading = CycleFromJson(file.text);
+  if (!reading.cycle) {
+    std::string text = "'" + path + "': " + std::string(CycleFileProblemName(reading.error.problem));
+    const std::string& field = reading.error.field;
+    if (!field.empty()) text += " (field '" + field + "'" + SegmentOfPath(field) + ")";
+    return io.UsageError(text);
+  }
+
+  request.cycle = std::move(*reading.cycle);
   request.language = io.language;
   return RunCycle(request, io.out, io.err);
 }
