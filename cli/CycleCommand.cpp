@@ -34,12 +34,6 @@ std::int32_t NumberOf(const MotorRecord& r) {
   return slot ? r.seriesNumber[*slot] : 0;
 }
 
-std::optional<std::size_t> FindRow(std::span<const MotorRecord> rows, std::string_view name) {
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    if (rows[i].name == name) return i;
-  return std::nullopt;
-}
-
 double OrderValue(const CycleRowRating& r, RankOrder order) {
   switch (order) {
     case RankOrder::RatedMargin: return r.ratedMargin;
@@ -266,7 +260,7 @@ int NoSuchModel(const std::string& name, const CycleRequest& request, const Io& 
     json.KeyString("error", msg::kNoModel.text);
     json.Print(io.out);
   } else {
-    io.Err(io.Say(msg::kNoModel));
+    io.Stopped(msg::kNoModel);
   }
   io.Err("brivane-cli: no model '" + name + "' in the catalog ('brivane-cli catalog' lists them)");
   return kExitStopped;
@@ -299,14 +293,14 @@ int RunCycle(const CycleRequest& request, std::ostream& out, std::ostream& err) 
   const CyclePlan plan = BuildCyclePlan(request.cycle);
 
   if (request.trace) {
-    const auto at = FindRow(request.rows, request.trace->model);
+    const auto at = FindModelIgnoringCase(request.rows, request.trace->model);
     if (!at) return NoSuchModel(request.trace->model, request, io);
     return WriteTrace(plan, request.rows[*at], request.trace->stepMs, io);
   }
 
   std::optional<std::size_t> only;
   if (request.model) {
-    only = FindRow(request.rows, *request.model);
+    only = FindModelIgnoringCase(request.rows, *request.model);
     if (!only) return NoSuchModel(*request.model, request, io);
   }
   CycleRatings ratings;
@@ -388,7 +382,7 @@ int WriteCycleOfMove(const CommandLine& line, const Io& io) {
   if (!limits) return kExitUsage;
   // The move as the form's selection would take it: its checks and its limits.
   if (const auto refusal = ValidateSelectionInput(*move, limits->rated, limits->peak)) {
-    io.Err(io.Say(*refusal));
+    io.Stopped(*refusal);
     return kExitStopped;
   }
   const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);

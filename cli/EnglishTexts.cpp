@@ -23,6 +23,9 @@ constexpr std::pair<Message, std::string_view> kMessages[] = {
     {msg::kNoModel, "No motor is chosen."},
     {msg::kProfileTooShort, "The peak acceleration or the peak velocity is wrong; please correct it."},
     {msg::kSelectionMissing, "The motor selection is not complete."},
+    {msg::kProfileUnreachable,
+     "The stroke is too short to reach the peak velocity: the duty ratios are rated for a profile the axis cannot "
+     "run (a negative constant-velocity time)."},
 };
 
 // The window's English for the engine's and the report's other texts, and the command line's own
@@ -64,6 +67,10 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"선정", "selected"},
     {"적합", "fits"},
     {"부적합", "does not fit"},
+    {"적합한 모델 없음", "no model fits"},
+    {"온도 판정", "Coil temp. verdict"},
+    {" ℃ 이하", " ℃ or below"},
+    {" ℃ 초과", " ℃ exceeded"},
     // The summaries: "가속도 1.0 g, 가속 시간 102.0 msec, 허용 사용률 정격 70%, 최대 80%".
     {"가속도 ", "Accel. "},
     {" g, 가속 시간 ", " g, accel. time "},

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "cli/CliCommon.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
 #include "cli/TextTable.h"
@@ -84,6 +85,7 @@ void WriteJson(const ComparisonOutcome& outcome, const std::vector<const Candida
   json.KeyInt("ratedLimit", outcome.ratedLimit);
   json.KeyInt("peakLimit", outcome.peakLimit);
   json.KeyFloat("accelG", outcome.accelG);
+  if (!outcome.reachable) json.KeyBool("reachable", false);
   json.Key("models");
   json.w().StartArray();
   for (const CandidateRating* c : rows) {
@@ -149,6 +151,17 @@ std::string RankOrderHelp(std::span<const RankOrder> offered) {
 
 std::string RankOrderHelp() { return RankOrderHelp(kRankOrders); }
 
+std::string RankOrderHint(std::span<const RankOrder> offered) {
+  std::string hint = "brivane-cli: --sort takes ";
+  for (std::size_t i = 0; i < offered.size(); ++i) {
+    if (i > 0) hint += i + 1 == offered.size() ? " or " : ", ";
+    hint += KeyOf(offered[i]).key;
+  }
+  return hint;
+}
+
+std::string RankOrderHint() { return RankOrderHint(kRankOrders); }
+
 std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text) {
   std::array<bool, 3> series{false, false, false};
   while (true) {
@@ -189,10 +202,14 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
       json.KeyString("error", outcome.refusal->text);
       json.Print(out);
     } else {
-      err << Say(request.language, *outcome.refusal) << '\n';
+      Io{out, err, request.language}.Stopped(*outcome.refusal);
     }
     return kExitStopped;
   }
+  // CSV has no place for it, and the text's last line is the limits: the note goes with the
+  // messages, on stderr.
+  if (!outcome.reachable && request.format != RankFormat::Json)
+    err << Say(request.language, msg::kProfileUnreachable) << '\n';
   const std::vector<const CandidateRating*> rows = Chosen(outcome, request);
   switch (request.format) {
     case RankFormat::Text: WriteText(outcome, rows, request.language, out); break;

@@ -54,6 +54,9 @@ void SortRows(std::vector<Row>& rows, RankOrder order, Value value) {
     return descending ? va > vb : va < vb;
   });
 }
+// The second line of an unknown key's refusal: the keys there are (all of them, or those offered).
+std::string RankOrderHint();
+std::string RankOrderHint(std::span<const RankOrder> offered);
 // "1,3" -> series 1 and 3. Nothing for an empty list or an entry other than 1, 2, 3.
 std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text);
 

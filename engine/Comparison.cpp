@@ -174,6 +174,7 @@ ComparisonOutcome CompareCandidates(const ComparisonRequest& request, const Moto
   out.ratedLimit = LimitFromPosition(*request.ratedPosition);
   out.peakLimit = LimitFromPosition(*request.peakPosition);
   out.accelG = AccelInG(in);
+  out.reachable = ReachesPeakVelocity(in);
   // As the selection compares: the whole-number limits as floats.
   const auto ratedLimit = static_cast<float>(out.ratedLimit);
   const auto peakLimit = static_cast<float>(out.peakLimit);

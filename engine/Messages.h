@@ -23,6 +23,7 @@ enum class MessageCode {
   NoModel,
   ProfileTooShort,
   SelectionMissing,
+  ProfileUnreachable,
 };
 
 struct Message {
@@ -58,6 +59,13 @@ inline constexpr Message kProfileTooShort{MessageCode::ProfileTooShort,
                                           "최대 가속도 혹은 최대 속도 값이 잘못 되었으니 수정 바람."};
 
 inline constexpr Message kSelectionMissing{MessageCode::SelectionMissing, "Motor 선정이 완료되지 않았습니다."};
+
+// Not a refusal: said beside the ratios of a move whose stroke is too short for its peak velocity,
+// which the selection and the comparison rate as it stands.
+inline constexpr Message kProfileUnreachable{
+    MessageCode::ProfileUnreachable,
+    "이동 거리가 짧아 최대 속도에 이르지 못합니다: 사용률은 이 축이 낼 수 없는 속도 프로파일(음의 등속 시간)로 계산한 "
+    "값입니다."};
 
 }  // namespace msg
 }  // namespace brivane

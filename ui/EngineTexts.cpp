@@ -43,6 +43,10 @@ constexpr MessageSource kMessageSources[] = {
     {MessageCode::ProfileTooShort,
      QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 가속도 혹은 최대 속도 값이 잘못 되었으니 수정 바람.")},
     {MessageCode::SelectionMissing, QT_TRANSLATE_NOOP("brivane::EngineTexts", "Motor 선정이 완료되지 않았습니다.")},
+    {MessageCode::ProfileUnreachable,
+     QT_TRANSLATE_NOOP("brivane::EngineTexts",
+                       "이동 거리가 짧아 최대 속도에 이르지 못합니다: 사용률은 이 축이 낼 수 없는 속도 프로파일(음의 "
+                       "등속 시간)로 계산한 값입니다.")},
 };
 
 // The texts of the catalog's and the engine's tables that EngineText() is asked for: the series
@@ -102,6 +106,11 @@ constexpr MessageSource kMessageSources[] = {
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "적합"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "부적합"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "3000 or more"),
+    // The verdicts beside the numbers (command line and PDF).
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "적합한 모델 없음"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "온도 판정"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 이하"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 초과"),
     // The cycle model's messages (engine/CycleMessages.cpp, with their arguments as %1 to %4) and
     // brivane-cli cycle's tables and summary.
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "사이클에 구간이 없습니다."),
