@@ -153,7 +153,7 @@ class CycleReader {
     if (const auto during = ReadName(object, "forceDuring", path, false, kForceDuring)) s.forceDuring = *during;
   }
 
-  FieldReader r_;
+  JsonFieldReader r_;
 };
 
 // ---- Writing
@@ -193,6 +193,11 @@ CycleFileReading CycleFromJson(std::string_view text) {
 }
 
 CycleFileReading CycleFromJsonValue(const JsonText& json, const Value& object) {
+  if (auto twice = FirstDuplicateKey(object)) {
+    CycleFileReading out;
+    out.error = {FieldProblem::DuplicateKey, std::move(*twice)};
+    return out;
+  }
   return CycleReader(json).Read(object);
 }
 

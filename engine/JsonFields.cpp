@@ -3,6 +3,9 @@
 #include <rapidjson/memorystream.h>
 #include <rapidjson/reader.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "engine/NumberText.h"
 
 namespace brivane {
@@ -54,6 +57,57 @@ std::string JsonPath::Text() const {
   return head.empty() ? std::string(key_) : head + "." + std::string(key_);
 }
 
+// The path of the first key that an object of the document holds twice, as "move.loadMass" or
+// "later[1].b"; nothing when every object's keys differ. Walks without recursion, as the parse
+// does, and keeps each value's place as a link to its parent, so that deep nesting costs neither
+// stack nor a path per value.
+std::optional<std::string> FirstDuplicateKey(const Value& root) {
+  struct Place {
+    std::size_t parent;    // index into places; the root is its own parent
+    std::string_view key;  // empty for an array element
+    SizeType index = 0;    // of an array element
+  };
+  std::vector<Place> places{{0, {}, 0}};
+  std::vector<std::pair<const Value*, std::size_t>> pending{{&root, 0}};
+  const auto path = [&places](std::size_t at, std::string_view last) {
+    std::vector<const Place*> chain;
+    for (; at != 0; at = places[at].parent) chain.push_back(&places[at]);
+    std::string text;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+      if ((*it)->key.empty()) {
+        text += "[" + std::to_string((*it)->index) + "]";
+      } else {
+        text += (text.empty() ? "" : ".") + std::string((*it)->key);
+      }
+    }
+    return text + (text.empty() ? "" : ".") + std::string(last);
+  };
+  std::vector<std::string_view> names;
+  while (!pending.empty()) {
+    const auto [value, place] = pending.back();
+    pending.pop_back();
+    if (value->IsArray()) {
+      for (SizeType i = value->Size(); i-- > 0;) {
+        places.push_back({place, {}, i});
+        pending.emplace_back(&(*value)[i], places.size() - 1);
+      }
+      continue;
+    }
+    if (!value->IsObject()) continue;
+    names.clear();
+    for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m)
+      names.emplace_back(m->name.GetString(), m->name.GetStringLength());
+    std::sort(names.begin(), names.end());
+    const auto twice = std::adjacent_find(names.begin(), names.end());
+    if (twice != names.end()) return path(place, *twice);
+    for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m) {
+      places.push_back({place, std::string_view(m->name.GetString(), m->name.GetStringLength()), 0});
+      pending.emplace_back(&m->value, places.size() - 1);
+    }
+  }
+  return std::nullopt;
+}
+
 bool JsonText::Parse(std::string_view text) {
   numbers_.clear();
   if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
@@ -69,34 +123,26 @@ bool JsonText::Parse(std::string_view text) {
   return !reader.HasParseError();
 }
 
-void FieldReader::Refuse(FieldProblem problem, const JsonPath& path) {
+void JsonFieldReader::Refuse(FieldProblem problem, const JsonPath& path) {
   if (!error_) error_ = FieldError{problem, path.Text()};
 }
 
-const Value* FieldReader::Member(const Value& object, std::string_view key, const JsonPath& path, bool required) {
+const Value* JsonFieldReader::Member(const Value& object, std::string_view key, const JsonPath& path, bool required) {
   if (error_) return nullptr;
-  const Value* found = nullptr;
-  for (auto it = object.MemberBegin(); it != object.MemberEnd(); ++it) {
-    if (std::string_view(it->name.GetString(), it->name.GetStringLength()) != key) continue;
-    // Which of two values was meant cannot be told.
-    if (found != nullptr) {
-      Refuse(FieldProblem::DuplicateKey, path);
-      return nullptr;
-    }
-    found = &it->value;
-  }
-  if (found == nullptr && required) Refuse(FieldProblem::MissingField, path);
-  return found;
+  const auto it = object.FindMember(Value(rapidjson::StringRef(key.data(), static_cast<SizeType>(key.size()))));
+  if (it != object.MemberEnd()) return &it->value;
+  if (required) Refuse(FieldProblem::MissingField, path);
+  return nullptr;
 }
 
-const std::string* FieldReader::NumberText(const Value& v, const JsonPath& path) {
+const std::string* JsonFieldReader::NumberText(const Value& v, const JsonPath& path) {
   if (error_) return nullptr;
   if (v.IsNumber()) return &json_.NumberText(v);
   Refuse(FieldProblem::WrongType, path);
   return nullptr;
 }
 
-std::optional<double> FieldReader::Double(const Value& v, const JsonPath& path) {
+std::optional<double> JsonFieldReader::Double(const Value& v, const JsonPath& path) {
   const std::string* text = NumberText(v, path);
   if (text == nullptr) return std::nullopt;
   const auto d = ParseDoubleField(*text);
@@ -104,7 +150,7 @@ std::optional<double> FieldReader::Double(const Value& v, const JsonPath& path) 
   return d;
 }
 
-std::optional<std::int32_t> FieldReader::Integer(const Value& v, const JsonPath& path) {
+std::optional<std::int32_t> JsonFieldReader::Integer(const Value& v, const JsonPath& path) {
   const std::string* text = NumberText(v, path);
   if (text == nullptr) return std::nullopt;
   if (HasAny(*text, "NI")) {
@@ -119,26 +165,26 @@ std::optional<std::int32_t> FieldReader::Integer(const Value& v, const JsonPath&
   return std::nullopt;
 }
 
-std::optional<std::string_view> FieldReader::Text(const Value& v, const JsonPath& path) {
+std::optional<std::string_view> JsonFieldReader::Text(const Value& v, const JsonPath& path) {
   if (error_) return std::nullopt;
   if (v.IsString()) return std::string_view(v.GetString(), v.GetStringLength());
   Refuse(FieldProblem::WrongType, path);
   return std::nullopt;
 }
 
-bool FieldReader::IsObject(const Value& v, const JsonPath& path) {
+bool JsonFieldReader::IsObject(const Value& v, const JsonPath& path) {
   if (error_) return false;
   if (!v.IsObject()) Refuse(FieldProblem::WrongType, path);
   return v.IsObject();
 }
 
-bool FieldReader::IsArray(const Value& v, const JsonPath& path) {
+bool JsonFieldReader::IsArray(const Value& v, const JsonPath& path) {
   if (error_) return false;
   if (!v.IsArray()) Refuse(FieldProblem::WrongType, path);
   return v.IsArray();
 }
 
-bool FieldReader::FormatAndVersion(const Value& object, std::string_view format, int version) {
+bool JsonFieldReader::FormatAndVersion(const Value& object, std::string_view format, int version) {
   const JsonPath top;
   if (!object.IsObject()) {
     Refuse(FieldProblem::WrongFormat, top);

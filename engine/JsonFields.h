@@ -58,6 +58,8 @@ class JsonText {
   // A leading UTF-8 byte-order mark is skipped.
   bool Parse(std::string_view text);
   const rapidjson::Value& Root() const { return doc_; }
+  // The texts of the numbers, in document order: a number value holds its index here.
+  const std::vector<std::string>& Numbers() const { return numbers_; }
   // The text of a number value of this document.
   const std::string& NumberText(const rapidjson::Value& number) const { return numbers_[number.GetUint64()]; }
 
@@ -66,16 +68,22 @@ class JsonText {
   std::vector<std::string> numbers_;
 };
 
+// The path of the first key that an object in `root` holds twice ("move.loadMass", "a[1].b");
+// nothing when every object's keys differ. Which of two values was meant cannot be told, so a
+// document with one is refused, also for a key the reader does not know.
+std::optional<std::string> FirstDuplicateKey(const rapidjson::Value& root);
+
 // Reads the values of one JsonText; the first refusal is kept and every later read does nothing.
-class FieldReader {
+class JsonFieldReader {
  public:
-  explicit FieldReader(const JsonText& json) : json_(json) {}
+  explicit JsonFieldReader(const JsonText& json) : json_(json) {}
 
   const std::optional<FieldError>& Error() const { return error_; }
   void Refuse(FieldProblem problem, const JsonPath& path);
 
   // The member `key` of `object` at `path` (the member's own path). Nothing when it is absent
-  // (refused as missing when required) or given twice (refused), or after a refusal.
+  // (refused as missing when required), or after a refusal. Keys given twice are the document's
+  // refusal (FirstDuplicateKey), before any member is read.
   const rapidjson::Value* Member(const rapidjson::Value& object, std::string_view key, const JsonPath& path,
                                  bool required);
 
