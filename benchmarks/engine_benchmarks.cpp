@@ -1,5 +1,5 @@
 // Timings of the engine's hot paths: one row rated, a whole selection, one duty check, the
-// comparison of every row, and of a thousand motors of the user's.
+// comparison of every row, of a thousand motors of the user's, and every row rated for a duty cycle.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -8,6 +8,8 @@
 #include "engine/Comparison.h"
 #include "engine/MotorFile.h"
 #include "engine/NumberText.h"
+#include "engine/CyclePlan.h"
+#include "engine/CycleRating.h"
 #include "engine/Selection.h"
 #include "tests/support/WorkedExamples.h"
 
@@ -128,5 +130,46 @@ void BM_ReadThousandMotorFile(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_ReadThousandMotorFile)->Unit(benchmark::kMicrosecond);
+
+// Ten S-curve moves on a 30-degree axis, out loaded and back empty, two of them too short to
+// reach their velocity: 62 phases.
+Cycle TenSCurveMoves() {
+  Cycle c;
+  c.axis.inclinationDeg = 30.0;
+  c.axis.dragForce = 5.0;
+  const double distances[] = {300, -300, 150, -150, 40, -40, 400, -400, 8, -8};
+  for (std::size_t i = 0; i < 10; ++i) {
+    CycleSegment s;
+    s.distanceMm = distances[i];
+    s.velocity = 1.5;
+    s.accel = 15.0;
+    s.decel = 12.0;
+    s.jerk = 800.0;
+    s.payload = i % 2 == 0 ? 2.0 : 0.0;
+    c.segments.push_back(s);
+  }
+  return c;
+}
+
+// All 69 rows for the ten-move S-curve cycle, as a window re-rating on a keystroke does it: the
+// plan built again, then every row rated into buffers kept from the last time. Range 0: 1 with
+// the payload headroom (goal 2 ms), 0 without (goal 100 us).
+void BM_CycleAllRows(benchmark::State& state) {
+  const Cycle cycle = TenSCurveMoves();
+  const bool headroom = state.range(0) != 0;
+  CyclePlan plan;
+  CycleRatings ratings;
+  for (auto _ : state) {
+    BuildCyclePlan(cycle, plan);
+    RateCycle(plan, MotorCatalog::Instance().Rows(), headroom, ratings);
+    benchmark::DoNotOptimize(ratings.rows.data());
+    benchmark::ClobberMemory();
+  }
+  std::size_t fitting = 0;
+  for (const CycleRowRating& r : ratings.rows) fitting += r.fits ? 1 : 0;
+  state.counters["phases"] = static_cast<double>(plan.phases.size());
+  state.counters["fitting"] = static_cast<double>(fitting);
+}
+BENCHMARK(BM_CycleAllRows)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

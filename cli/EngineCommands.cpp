@@ -160,15 +160,11 @@ void DeclareRank(CommandLine& line) {
   line.AddMoveOptions();
   line.AddLimitOptions();
   line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
-  line.AddFlag("fitting", "Only the models that fit both limits.");
-  line.AddValue("series", "LIST", "Only these series, e.g. 1,3 (default 1,2,3).");
-  line.AddValue("sort", "KEY", "Order of the rows. " + RankOrderHelp() + ".");
-  line.AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row.");
+  AddRowChoiceOptions(line, kRankOrders);
   AddMotorOptions(line,
                   "Its motors are rated after the built-in models (--series leaves them in, and the selection never "
                   "picks them): under their own title in the text table, with \"family\" and \"user\": true in "
                   "JSON.");
-  line.AddJsonOption();
 }
 
 // The options only; cli/RankCommand does the rest.
@@ -187,20 +183,13 @@ int RunRank(const CommandLine& line, const Io& io) {
   request.rows = motors->Rows();
   request.comparison = {*move, limits->rated, limits->peak,
                         ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient)};
-  request.fittingOnly = line.IsSet("fitting");
-  if (line.IsSet("series")) {
-    const auto series = ParseSeriesList(line.Value("series"));
-    if (!series) return io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
-    request.series = *series;
-  }
-  if (line.IsSet("sort")) {
-    const auto order = ParseRankOrder(line.Value("sort"));
-    if (!order) return io.UsageError("unknown --sort key '" + line.Value("sort") + "'", RankOrderHint());
-    request.order = *order;
-  }
-  if (line.WantsJson() && line.IsSet("csv")) return io.UsageError("give either --json or --csv, not both");
+  const auto choice = ReadRowChoice(line, io, kRankOrders);
+  if (!choice) return kExitUsage;
+  request.fittingOnly = choice->fittingOnly;
+  request.series = choice->series;
+  request.order = choice->order;
+  request.format = choice->format;
   request.language = io.language;
-  request.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
   return RunRank(request, io.out, io.err);
 }
 

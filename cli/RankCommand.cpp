@@ -8,6 +8,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
 #include "cli/MotorOptions.h"
+#include "cli/TextTable.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/NumberText.h"
 
@@ -48,15 +49,8 @@ std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, con
     if (!c.user && !request.series[SeriesSlot(c.series)]) continue;
     rows.push_back(&c);
   }
-  const OrderKey& key = KeyOf(request.order);
-  if (key.order == RankOrder::Catalog) return rows;
-  // Stable, so equal values keep catalog order.
-  std::stable_sort(rows.begin(), rows.end(), [&key](const CandidateRating* a, const CandidateRating* b) {
-    const double va = CandidateValue(*a, key.column);
-    const double vb = CandidateValue(*b, key.column);
-    if (std::isnan(va) || std::isnan(vb)) return !std::isnan(va) && std::isnan(vb);
-    return key.descending ? va > vb : va < vb;
-  });
+  const CandidateColumn column = KeyOf(request.order).column;
+  SortRows(rows, request.order, [column](const CandidateRating* c) { return CandidateValue(*c, column); });
   return rows;
 }
 
@@ -67,46 +61,24 @@ void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRati
                std::ostream& out) {
   const auto firstUser =
       std::stable_partition(rows.begin(), rows.end(), [](const CandidateRating* c) { return !c->user; });
-  const auto userStart = static_cast<std::size_t>(firstUser - rows.begin());
-  const auto& columns = CandidateColumns();
-  std::array<std::string, kCandidateColumnCount> headers;
-  for (std::size_t j = 0; j < columns.size(); ++j) headers[j] = Say(language, columns[j].header);
+  std::vector<TextColumn> columns;
+  for (const CandidateColumnInfo& c : CandidateColumns()) columns.push_back({Say(language, c.header), c.numeric});
   const auto verdict = static_cast<std::size_t>(CandidateColumn::Verdict);
   const auto series = static_cast<std::size_t>(CandidateColumn::Series);
-  std::vector<CandidateTexts> texts;
-  std::vector<std::string> families(rows.size());
+  TextTableGroup user{static_cast<std::size_t>(firstUser - rows.begin()), Say(language, kUserMotorsTitle), {}};
+  user.tails.resize(rows.size());
+  std::vector<std::vector<std::string>> texts;
   texts.reserve(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    texts.push_back(FormatCandidateTexts(*rows[i]));
-    texts.back()[verdict] = Say(language, texts.back()[verdict]);
+    CandidateTexts t = FormatCandidateTexts(*rows[i]);
+    t[verdict] = Say(language, t[verdict]);
     if (rows[i]->user) {
-      families[i] = rows[i]->family;
-      texts.back()[series] = "-";
+      user.tails[i] = rows[i]->family;
+      t[series] = "-";
     }
+    texts.emplace_back(std::make_move_iterator(t.begin()), std::make_move_iterator(t.end()));
   }
-
-  std::array<std::size_t, kCandidateColumnCount> widths{};
-  for (std::size_t j = 0; j < columns.size(); ++j) {
-    widths[j] = DisplayWidth(headers[j]);
-    for (const CandidateTexts& t : texts) widths[j] = std::max(widths[j], DisplayWidth(t[j]));
-  }
-  const auto line = [&](auto cell, std::string_view tail) {
-    std::string s;
-    for (std::size_t j = 0; j < columns.size(); ++j) {
-      const std::string_view text = cell(j);
-      const std::string pad(widths[j] - DisplayWidth(text), ' ');
-      if (j > 0) s += "  ";
-      s += columns[j].numeric ? pad + std::string(text) : std::string(text) + pad;
-    }
-    if (!tail.empty()) s += "  " + std::string(tail);
-    s.erase(s.find_last_not_of(' ') + 1);
-    out << s << '\n';
-  };
-  line([&](std::size_t j) { return std::string_view(headers[j]); }, {});
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    if (i == userStart) out << Say(language, kUserMotorsTitle) << '\n';
-    line([&](std::size_t j) { return std::string_view(texts[i][j]); }, families[i]);
-  }
+  WriteTextTable(columns, texts, out, user);
   out << Say(language, "허용 사용률 정격 ") << outcome.ratedLimit << Say(language, "%, 최대 ") << outcome.peakLimit
       << "%\n";
 }
@@ -182,23 +154,30 @@ std::optional<RankOrder> ParseRankOrder(std::string_view key) {
   return std::nullopt;
 }
 
-std::string RankOrderHelp() {
+bool OrderDescending(RankOrder order) { return KeyOf(order).descending; }
+
+std::string RankOrderHelp(std::span<const RankOrder> offered) {
   std::string help;
   for (const OrderKey& k : kOrders) {
+    if (std::find(offered.begin(), offered.end(), k.order) == offered.end()) continue;
     if (!help.empty()) help += "; ";
     help += std::string(k.key) + ": " + std::string(k.help);
   }
   return help;
 }
 
-std::string RankOrderHint() {
+std::string RankOrderHelp() { return RankOrderHelp(kRankOrders); }
+
+std::string RankOrderHint(std::span<const RankOrder> offered) {
   std::string hint = "brivane-cli: --sort takes ";
-  for (std::size_t i = 0; i < std::size(kOrders); ++i) {
-    if (i > 0) hint += i + 1 == std::size(kOrders) ? " or " : ", ";
-    hint += kOrders[i].key;
+  for (std::size_t i = 0; i < offered.size(); ++i) {
+    if (i > 0) hint += i + 1 == offered.size() ? " or " : ", ";
+    hint += KeyOf(offered[i]).key;
   }
   return hint;
 }
+
+std::string RankOrderHint() { return RankOrderHint(kRankOrders); }
 
 std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text) {
   std::array<bool, 3> series{false, false, false};

@@ -2,12 +2,15 @@
 // terminal table, CSV or JSON. Plain values in, no Qt, so any option parser can drive it.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/EnglishTexts.h"
 #include "engine/Comparison.h"
@@ -15,6 +18,10 @@
 namespace brivane::cli {
 
 enum class RankOrder { Catalog, RatedMargin, PeakMargin, Headroom, CoilTemp, CopperLoss };
+// The orders rank offers: all of them.
+inline constexpr std::array<RankOrder, 6> kRankOrders{RankOrder::Catalog,    RankOrder::RatedMargin,
+                                                      RankOrder::PeakMargin, RankOrder::Headroom,
+                                                      RankOrder::CoilTemp,   RankOrder::CopperLoss};
 enum class RankFormat { Text, Csv, Json };
 
 struct RankRequest {
@@ -31,10 +38,28 @@ struct RankRequest {
 
 // The --sort keys, "rated-margin" etc.; nothing for a text that is none of them.
 std::optional<RankOrder> ParseRankOrder(std::string_view key);
-// The keys and what each sorts by, for --help.
+// The keys and what each sorts by, for --help: all of them, or those a command offers.
 std::string RankOrderHelp();
-// The second line of an unknown key's refusal: the keys there are.
+std::string RankOrderHelp(std::span<const RankOrder> offered);
+// Whether the order puts the largest values first (margins, headroom) or the smallest.
+bool OrderDescending(RankOrder order);
+
+// Puts `rows` in the order by `value(row)`: stable, so equal values keep their order, values that
+// are not numbers last; the catalog order leaves them as they are.
+template <class Row, class Value>
+void SortRows(std::vector<Row>& rows, RankOrder order, Value value) {
+  if (order == RankOrder::Catalog) return;
+  const bool descending = OrderDescending(order);
+  std::stable_sort(rows.begin(), rows.end(), [&value, descending](const Row& a, const Row& b) {
+    const double va = value(a);
+    const double vb = value(b);
+    if (std::isnan(va) || std::isnan(vb)) return !std::isnan(va) && std::isnan(vb);
+    return descending ? va > vb : va < vb;
+  });
+}
+// The second line of an unknown key's refusal: the keys there are (all of them, or those offered).
 std::string RankOrderHint();
+std::string RankOrderHint(std::span<const RankOrder> offered);
 // "1,3" -> series 1 and 3. Nothing for an empty list or an entry other than 1, 2, 3.
 std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text);
 

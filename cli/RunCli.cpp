@@ -14,6 +14,9 @@ constexpr std::string_view kUsage =
     "  brivane-cli check MODEL [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [MOTORS] [--json]\n"
     "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
     "                   [--sort KEY] [MOTORS] [--json | --csv]\n"
+    "  brivane-cli cycle FILE [--model NAME] [--fitting] [--series 1,2,3] [--sort KEY] [--json | --csv]\n"
+    "  brivane-cli cycle FILE --trace MODEL [--step MS]\n"
+    "  brivane-cli cycle --from-move [MOVEFILE] [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT]\n"
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
     "                     [--rated PCT] [--peak PCT] [--json]\n"
     "\n"
@@ -37,7 +40,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect}, {"check", DeclareCheck, RunCheck},
-    {"rank", DeclareRank, RunRank},          {"report", DeclareReport, RunReport},
+    {"rank", DeclareRank, RunRank},          {"cycle", DeclareCycle, RunCycle},    {"report", DeclareReport, RunReport},
 };
 
 }  // namespace

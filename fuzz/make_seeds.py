@@ -2,7 +2,8 @@
 """Writes the seed corpora of the fuzz targets: the boundary values, each as one small file.
 
 Run from anywhere; it rewrites corpus/fuzz_number_text, corpus/fuzz_report, corpus/fuzz_cli,
-corpus/fuzz_move_file, corpus/fuzz_csv and corpus/fuzz_motor_file beside itself.
+corpus/fuzz_move_file, corpus/fuzz_csv, corpus/fuzz_motor_file and corpus/fuzz_cycle_file beside
+itself.
 """
 import pathlib
 import struct
@@ -144,3 +145,30 @@ motor_files = {
 }
 for name, text in motor_files.items():
     write("fuzz_motor_file", name, text.encode())
+
+# Cycle files: the model page's three kinds, every profile, the refusals' neighbours.
+cycle_head = '{"format":"brivane-cycle","version":1,'
+cycles = {
+    "pick-and-place": cycle_head + '"axis":{"dragForce":5,"extraMovingMass":0.3},"segments":['
+    '{"type":"move","distanceMm":400,"velocity":2,"accel":20,"payload":1.5},{"type":"dwell","timeMs":150,"payload":0},'
+    '{"type":"move","distanceMm":-400,"velocity":2,"accel":20,"payload":0},{"type":"dwell","timeMs":250,"payload":1.5}]}',
+    "vertical": cycle_head + '"axis":{"inclinationDeg":90,"frictionCoefficient":0.05,"counterbalanceForce":20},'
+    '"segments":[{"type":"move","distanceMm":150,"velocity":1,"accel":10,"payload":3},'
+    '{"type":"dwell","timeMs":400,"payload":3}]}',
+    "press": cycle_head + '"segments":[{"type":"move","distanceMm":100,"velocity":0.1,"accel":2,"payload":2,'
+    '"force":500,"forceDuring":"constant"},{"type":"dwell","timeMs":300,"payload":2,"force":500}]}',
+    "s-curves": cycle_head + '"ratedLimit":25,"peakLimit":100,"segments":['
+    '{"type":"move","distanceMm":10,"velocity":5,"accel":9.8,"decel":3,"jerk":500,"payload":0},'
+    '{"type":"move","distanceMm":-300,"velocity":1,"accel":10,"jerk":200,"payload":0},'
+    '{"type":"move","distanceMm":0.001,"velocity":30,"accel":490,"jerk":1e-3,"payload":3000}]}',
+    "edges": cycle_head + '"axis":{"inclinationDeg":-90,"frictionCoefficient":10,"safetyFactor":20},'
+    '"segments":[{"type":"move","distanceMm":-100000,"velocity":30,"accel":490,"decel":1e-300,"payload":0},'
+    '{"type":"dwell","timeMs":10000000,"payload":3000}]}',
+    "refusals": cycle_head + '"version":99999999999999999999,"axis":{"dragForce":1,"dragForce":2},'
+    '"segments":[{"type":"jump","velocity":NaN,"forceDuring":"sometimes"}]}',
+}
+for name, text in cycles.items():
+    write("fuzz_cycle_file", name, text.encode())
+write("fuzz_cli", "cycle-file", command(["cycle", "./move.brivane", "--sort", "headroom", "--json"], cycles["s-curves"]))
+write("fuzz_cli", "cycle-trace", command(["cycle", "move.brivane", "--trace", "CL-01", "--step", "7"], cycles["press"]))
+write("fuzz_cli", "cycle-from-move", command(["cycle", "--from-move", "x/y", "--mass", "2"], move_file))

@@ -112,6 +112,26 @@ constexpr MessageSource kMessageSources[] = {
     QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 이하"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 초과"),
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "사용자 모터"),
+    // The cycle model's messages (engine/CycleMessages.cpp, with their arguments as %1 to %4) and
+    // brivane-cli cycle's tables and summary.
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "사이클에 구간이 없습니다."),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "사이클의 구간이 너무 많습니다: %3개 (최대 10000개)."),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "축 설정의 %2 값(%3)이 허용 범위를 벗어났습니다: %4"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "%1번 구간의 %2 값(%3)이 허용 범위를 벗어났습니다: %4"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "축이 시작 위치로 돌아오지 않습니다: 한 사이클에 %3 mm 이동합니다."),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts",
+                      "%1번 구간에는 등속 구간이 없어, 등속 중에만 작용하는 공정력(force)이 작용하지 않습니다."),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "구간"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "종류"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "프로파일"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "이동 거리(mm)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "시간(s)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "최고 속도(m/s)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "평균 추력(N)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력(N)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "추가 질량(kg)"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "사이클 시간 "),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", " s, 순 이동 "),
 };
 
 // The save's texts (report/Report.h); the nickname refusals name the character with %1.
