@@ -17,6 +17,8 @@ constexpr CycleMessageInfo kCycleMessages[] = {
     {CycleMessageCode::AxisOutOfRange, "axis-out-of-range", "축 설정의 %2 값(%3)이 허용 범위를 벗어났습니다: %4"},
     {CycleMessageCode::SegmentOutOfRange, "segment-out-of-range",
      "%1번 구간의 %2 값(%3)이 허용 범위를 벗어났습니다: %4"},
+    {CycleMessageCode::DriveOutOfRange, "drive-out-of-range",
+     "드라이브 설정의 %2 값(%3)이 허용 범위를 벗어났습니다: %4"},
     {CycleMessageCode::NotReturning, "not-returning",
      "축이 시작 위치로 돌아오지 않습니다: 한 사이클에 %3 mm 이동합니다."},
     {CycleMessageCode::ForceNeverActs, "force-never-acts",

@@ -1,0 +1,378 @@
+// The drive side of the cycle model (docs/cycle-model.md, "The drive"): the row worked by hand,
+// the envelope as the boundary of the voltage check, the needed voltage and the energies against
+// the page's formulas sampled finely over random cycles, and checks without their figure.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <numbers>
+#include <random>
+#include <sstream>
+
+#include "engine/CycleDrive.h"
+#include "engine/CycleFile.h"
+#include "engine/Drive.h"
+
+namespace brivane {
+namespace {
+
+const MotorRecord& Row(std::string_view name) {
+  const MotorCatalog& catalog = MotorCatalog::Instance();
+  return catalog.at(catalog.FindByName(name).value());
+}
+
+Cycle PickAndPlace() {
+  std::ifstream in(std::string(BRIVANE_EXAMPLES_DIR) + "/pick-and-place.brivane-cycle");
+  std::stringstream text;
+  text << in.rdbuf();
+  return CycleFromJson(text.str()).cycle.value();
+}
+
+struct Rated {
+  CycleRowRating rating;
+  CycleDriveRating drive;
+};
+
+Rated Rate(const Cycle& c, const MotorRecord& row) {
+  const CyclePlan plan = BuildCyclePlan(c);
+  const CycleRowRating r = RateCycleRow(plan, row, 0.0);
+  return {r, RateCycleDriveRow(plan, row, r)};
+}
+
+// The bus voltage and the power as the model page writes them, from the catalog's values.
+struct PageFormulas {
+  double kf, ke, rHot, l, pitch;
+  PageFormulas(const MotorRecord& row, double coil)
+      : kf(row.forceConstant),
+        ke(row.bemfConstant),
+        rHot(row.lineResistance * (1 + 0.00393 * (coil - 20))),
+        l(row.lineInductance / 1000.0),
+        pitch(row.polePitch / 1000.0) {}
+  double Voltage(double v, double f) const {
+    const double i = std::fabs(f) / kf;
+    const double is = v == 0.0 ? i : f * (v > 0 ? 1 : -1) / kf;
+    const double omega = std::numbers::pi * std::fabs(v) / pitch;
+    const double a = ke * std::fabs(v) + rHot / 2 * is;
+    const double b = omega * l / 2 * i;
+    return std::sqrt(6.0) * std::sqrt(a * a + b * b);
+  }
+  double Power(double v, double f) const { return f * v + 1.5 * (f / kf) * (f / kf) * rHot; }
+};
+
+// The page's hand-worked row: CL-09 on the pick-and-place, to the digits the page prints.
+TEST(Drive, RowWorkedByHand) {
+  Cycle c = PickAndPlace();
+  c.drive = {48.0, 5.0, 2.0};
+  const Rated r = Rate(c, Row("CL-09"));
+  const CycleDriveRating& d = r.drive;
+  EXPECT_NEAR(r.rating.coilTemp, 29.755, 5e-4);
+  EXPECT_NEAR(HotResistance(Row("CL-09"), r.rating.coilTemp), 3.5719, 5e-5);
+  EXPECT_NEAR(d.busVoltageNeeded, 47.91, 5e-3);
+  EXPECT_NEAR(d.peakCurrent, 2.4256, 5e-5);
+  EXPECT_NEAR(d.rmsCurrent, 1.0297, 5e-5);
+  EXPECT_NEAR(d.peakCurrentShare, 22.05, 5e-3);
+  EXPECT_NEAR(d.rmsCurrentShare, 28.21, 5e-3);
+  EXPECT_NEAR(d.energyIn, 14.583, 5e-4);
+  EXPECT_NEAR(d.energyReturned, 3.608, 5e-4);
+  EXPECT_NEAR(d.peakReturnedPower, 64.30, 5e-3);
+  EXPECT_NEAR(d.copperLoss, 5.681, 5e-4);
+  EXPECT_NEAR(d.topSpeed.value(), 2.575, 5e-4);
+  EXPECT_EQ(d.voltage, DriveCheck::Passed);
+  EXPECT_EQ(d.verdict, DriveVerdict::Ok);
+  // The phase ends the page lists.
+  const Winding w = WindingOf(Row("CL-09"), r.rating.coilTemp);
+  const struct {
+    double v, f, volts;
+  } ends[] = {{2, 55.352, 47.91}, {2, 7.352, 38.69}, {2, -40.648, 29.51}, {-2, -23.882, 41.86}};
+  for (const auto& e : ends) EXPECT_NEAR(BusVoltageAt(w, e.v, e.f), e.volts, 5e-3) << e.v << " m/s, " << e.f << " N";
+}
+
+// A thrust a hair under the envelope needs no more than the bus at that speed, a hair over it
+// more, where the voltage limits it; where a cap does, the cap itself is within the bus. Every
+// row, several buses and temperatures, speeds all along the envelope.
+TEST(Drive, EnvelopeIsTheBoundaryOfTheVoltageCheck) {
+  std::mt19937_64 engine(22);
+  std::array<EnvelopePoint, 60> points{};
+  int limited = 0;
+  int capped = 0;
+  for (const MotorRecord& row : MotorCatalog::Instance().Rows()) {
+    for (const double bus : {24.0, 48.0, 325.0, 560.0}) {
+      const double temp = std::uniform_real_distribution<double>(-10, 130)(engine);
+      const EnvelopeSummary s = ForceSpeedEnvelope(row, bus, temp, points);
+      const Winding w = WindingOf(row, temp);
+      const PageFormulas page(row, temp);
+      EXPECT_NEAR(page.Voltage(s.topSpeed, 0.0), bus, 1e-12 * bus) << row.name;
+      EXPECT_EQ(points.back().speed, s.topSpeed);
+      EXPECT_EQ(points.back().peakThrust, 0.0);
+      for (const auto& [cap, corner, thrust] :
+           {std::tuple{static_cast<double>(row.peakForce), s.peakCornerSpeed, &EnvelopePoint::peakThrust},
+            std::tuple{static_cast<double>(row.ratedForce), s.continuousCornerSpeed, &EnvelopePoint::continuousThrust}}) {
+        if (corner > 0.0) {
+          EXPECT_NEAR(page.Voltage(corner, cap), bus, 1e-9 * bus) << row.name << " corner";
+        }
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+          const EnvelopePoint& p = points[i];
+          const double f = p.*thrust;
+          // The cap up to the corner (none when not even standstill drives it), the voltage beyond.
+          if (p.speed < corner * (1 - 1e-9)) {
+            EXPECT_EQ(f, cap) << row.name << " at " << p.speed;
+          } else if (p.speed > corner * (1 + 1e-9)) {
+            EXPECT_LT(f, cap) << row.name << " at " << p.speed;
+          }
+          EXPECT_LE(page.Voltage(p.speed, f * (1 - 1e-9)), bus) << row.name << " at " << p.speed;
+          if (f < cap) {
+            EXPECT_GT(page.Voltage(p.speed, f * (1 + 1e-9)), bus) << row.name << " at " << p.speed;
+            EXPECT_EQ(VoltageLimitedThrust(w, bus, p.speed), f);
+            ++limited;
+          } else {
+            ++capped;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(limited, 10000);
+  EXPECT_GT(capped, 1000);
+}
+
+// The cycle's needed voltage and its check agree with the envelope: a press at constant speed
+// needs, at its press, exactly what the envelope at the row's coil temperature gives that thrust;
+// a bus a hair above passes, a hair below fails.
+TEST(Drive, CycleCheckMeetsTheEnvelope) {
+  std::mt19937_64 engine(5);
+  const auto uniform = [&engine](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(engine); };
+  for (int n = 0; n < 200; ++n) {
+    const MotorRecord& row = MotorCatalog::Instance().at(std::uniform_int_distribution<std::size_t>(0, 68)(engine));
+    Cycle c;
+    CycleSegment press{SegmentType::Move, 2000.0, uniform(0.2, 2), 5.0, 5.0};
+    press.force = uniform(0.2, 0.9) * row.peakForce;
+    press.forceDuring = ForceDuring::Constant;
+    c.segments.push_back(press);
+    CycleSegment back = press;
+    back.distanceMm = -2000.0;
+    back.force = 0.0;
+    c.segments.push_back(back);
+    const Rated r = Rate(c, row);
+    const double thrust = press.force + c.axis.frictionCoefficient * (row.moverMass * kCycleGravity + row.attractionForce);
+    const PageFormulas page(row, r.rating.coilTemp);
+    const double needed = r.drive.busVoltageNeeded;
+    EXPECT_NEAR(needed, page.Voltage(press.velocity, thrust), 1e-9 * needed) << row.name;
+    std::array<EnvelopePoint, 2> ends{};
+    const EnvelopeSummary s = ForceSpeedEnvelope(row, needed, r.rating.coilTemp, ends);
+    EXPECT_NEAR(VoltageLimitedThrust(WindingOf(row, r.rating.coilTemp), needed, press.velocity), thrust, 1e-9 * thrust);
+    EXPECT_GT(s.topSpeed, press.velocity);
+    for (const auto& [bus, check] : {std::pair{needed * (1 + 1e-9), DriveCheck::Passed},
+                                     std::pair{needed * (1 - 1e-9), DriveCheck::Failed}}) {
+      c.drive.busVoltage = bus;
+      EXPECT_EQ(Rate(c, row).drive.voltage, check) << row.name;
+    }
+  }
+}
+
+// ---- Random cycles: every profile, both directions, jerks on either side of a^2/v.
+
+CycleSegment RandomMove(std::mt19937_64& e) {
+  const auto uniform = [&e](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(e); };
+  const auto chance = [&e](double p) { return std::bernoulli_distribution(p)(e); };
+  CycleSegment s;
+  s.distanceMm = (chance(0.5) ? 1 : -1) * (chance(0.3) ? uniform(1, 20) : uniform(20, 800));
+  s.velocity = uniform(0.1, 4);
+  s.accel = uniform(1, 60);
+  s.decel = chance(0.5) ? s.accel : uniform(1, 60);
+  s.jerk = chance(0.3) ? 0.0 : std::pow(10.0, uniform(1, 4));
+  s.payload = chance(0.3) ? 0.0 : uniform(0.1, 20);
+  s.force = chance(0.6) ? 0.0 : uniform(-200, 200);
+  return s;
+}
+
+Cycle RandomCycle(std::mt19937_64& e) {
+  const auto uniform = [&e](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(e); };
+  Cycle c;
+  c.axis = {std::bernoulli_distribution(0.5)(e) ? 0.0 : uniform(-90, 90), uniform(0, 0.3), uniform(0, 10), 0.2, 0.0,
+            1.3};
+  const int n = std::uniform_int_distribution<int>(1, 5)(e);
+  for (int i = 0; i < n; ++i) {
+    c.segments.push_back(RandomMove(e));
+    if (std::bernoulli_distribution(0.4)(e)) {
+      CycleSegment d;
+      d.type = SegmentType::Dwell;
+      d.timeMs = uniform(5, 300);
+      d.payload = uniform(0, 10);
+      d.force = uniform(-50, 50);
+      c.segments.push_back(d);
+    }
+  }
+  return c;
+}
+
+// The needed voltage is never above the formula's largest value over a fine sampling of every
+// phase (plus what the sampling may miss, well under 1e-7 here) and at most the tolerance below
+// it; the energies, the peak returned power and the copper loss agree with integrating the page's
+// P(t) over the same samples. The trace's figures are the page's formula too.
+TEST(Drive, CycleFiguresAgreeWithTheFormulasSampled) {
+  std::mt19937_64 engine(20220422);
+  const char* const rows[] = {"CL-01", "CL-07", "CL-14", "IC-03", "IC-20", "VC-05", "VC-21"};
+  int inside = 0;
+  int returning = 0;
+  for (int n = 0; n < 80; ++n) {
+    const Cycle c = RandomCycle(engine);
+    const CyclePlan plan = BuildCyclePlan(c);
+    const MotorRecord& row = Row(rows[static_cast<std::size_t>(n) % std::size(rows)]);
+    const CycleRowRating rating = RateCycleRow(plan, row, 0.0);
+    const CycleDriveRating d = RateCycleDriveRow(plan, row, rating);
+    const PageFormulas page(row, rating.coilTemp);
+    const std::string what = "cycle " + std::to_string(n) + ", " + std::string(row.name);
+    double sampledMax = 0.0;
+    double ends = 0.0;
+    double in = 0.0;
+    double returned = 0.0;
+    double peakReturned = 0.0;
+    double copper = 0.0;
+    // Each phase on its own, so that no step straddles a jump of the thrust between phases.
+    constexpr int kSteps = 4000;
+    for (const CyclePhase& p : plan.phases) {
+      const ThrustLine f = PhaseThrust(plan, p, row);
+      const auto at = [&](double tau) {
+        const double v = p.direction == 0 ? 0.0 : StateAt(p, tau).velocity;
+        return std::pair{v, f.start + f.slope * tau};
+      };
+      double lastP = 0.0;
+      double lastLoss = 0.0;
+      int lowest = 0;  // the step of the most negative power
+      double lowestP = 0.0;
+      for (int k = 0; k <= kSteps; ++k) {
+        const double tau = p.duration * k / kSteps;
+        const auto [v, thrust] = at(tau);
+        const double volts = page.Voltage(v, thrust);
+        sampledMax = std::max(sampledMax, volts);
+        if (k == 0 || k == kSteps) ends = std::max(ends, volts);
+        const double power = page.Power(v, thrust);
+        const double loss = 1.5 * (thrust / page.kf) * (thrust / page.kf) * page.rHot;
+        if (k == 0 || power < lowestP) {
+          lowest = k;
+          lowestP = power;
+        }
+        if (k > 0) {
+          // The trapezoid rule on each sign's part of the step.
+          const double h = p.duration / kSteps;
+          if ((lastP >= 0) == (power >= 0)) {
+            (power >= 0 ? in : returned) += h * std::fabs(lastP + power) / 2;
+          } else {
+            const double cross = h * std::fabs(lastP) / (std::fabs(lastP) + std::fabs(power));
+            (lastP >= 0 ? in : returned) += cross * std::fabs(lastP) / 2;
+            (power >= 0 ? in : returned) += (h - cross) * std::fabs(power) / 2;
+          }
+          copper += h * (lastLoss + loss) / 2;
+        }
+        lastP = power;
+        lastLoss = loss;
+      }
+      // The most negative power of a narrow dip: the steps around it sampled finer, twice.
+      double lo = p.duration * std::max(lowest - 1, 0) / kSteps;
+      double hi = p.duration * std::min(lowest + 1, kSteps) / kSteps;
+      for (int zoom = 0; zoom < 2; ++zoom) {
+        double best = lo;
+        for (int k = 0; k <= kSteps; ++k) {
+          const double tau = lo + (hi - lo) * k / kSteps;
+          const auto [v, thrust] = at(tau);
+          const double power = page.Power(v, thrust);
+          if (power < lowestP) {
+            lowestP = power;
+            best = tau;
+          }
+        }
+        const double h = (hi - lo) / kSteps;
+        lo = std::max(best - h, lo);
+        hi = std::min(best + h, hi);
+      }
+      peakReturned = std::max(peakReturned, -lowestP);
+    }
+    EXPECT_LE(d.busVoltageNeeded, sampledMax * (1 + 1e-7)) << what;
+    EXPECT_GE(d.busVoltageNeeded, sampledMax * (1 - kBusVoltageTolerance - 1e-9)) << what;
+    const double total = in + returned;
+    EXPECT_NEAR(d.energyIn, in, 1e-6 * total + 1e-9) << what;
+    EXPECT_NEAR(d.energyReturned, returned, 1e-6 * total + 1e-9) << what;
+    EXPECT_NEAR(d.peakReturnedPower, peakReturned, 1e-5 * (1 + peakReturned)) << what;
+    EXPECT_NEAR(d.copperLoss, copper / plan.cycleTime, 1e-6 * d.copperLoss) << what;
+    // The trace's current and voltage at the cycle's samples.
+    SampleCycle(plan, row, plan.cycleTime, [&](const CycleSample& s) {
+      const DriveSample at = DriveAt(row, rating.coilTemp, s);
+      EXPECT_NEAR(at.busVoltage, page.Voltage(s.velocity, s.thrust), 1e-9 * (1 + at.busVoltage)) << what;
+      EXPECT_NEAR(std::fabs(at.current), std::fabs(s.thrust) / page.kf, 1e-12) << what;
+    });
+    // A phase with jerk that holds the maximum inside, away from its ends.
+    inside += d.busVoltageNeeded > ends * (1 + 1e-3) ? 1 : 0;
+    returning += d.energyReturned > 0 ? 1 : 0;
+  }
+  EXPECT_GT(inside, 10);
+  EXPECT_GT(returning, 40);
+}
+
+// A check without its figure is not made (and not passed); with it, made; the verdict is the
+// first check that failed, in the page's order.
+TEST(Drive, ChecksWithoutTheirFigureAreNotMade) {
+  Cycle c = PickAndPlace();
+  const MotorRecord& cl07 = Row("CL-07");  // needs about 100 V, 1.2 A peak, 0.6 A RMS on this cycle
+  struct Case {
+    CycleDrive drive;
+    DriveCheck voltage, peak, continuous;
+    DriveVerdict verdict;
+  };
+  using enum DriveCheck;
+  const Case cases[] = {
+      {{}, NotMade, NotMade, NotMade, DriveVerdict::Ok},
+      {{48.0, {}, {}}, Failed, NotMade, NotMade, DriveVerdict::Voltage},
+      {{325.0, {}, {}}, Passed, NotMade, NotMade, DriveVerdict::Ok},
+      {{{}, 0.5, {}}, NotMade, Failed, NotMade, DriveVerdict::PeakCurrent},
+      {{{}, {}, 0.1}, NotMade, NotMade, Failed, DriveVerdict::ContinuousCurrent},
+      {{48.0, 0.5, 0.1}, Failed, Failed, Failed, DriveVerdict::Voltage},
+      {{325.0, 0.5, 0.1}, Passed, Failed, Failed, DriveVerdict::PeakCurrent},
+      {{325.0, 10.0, 0.1}, Passed, Passed, Failed, DriveVerdict::ContinuousCurrent},
+      {{325.0, 10.0, 10.0}, Passed, Passed, Passed, DriveVerdict::Ok},
+  };
+  for (const Case& k : cases) {
+    c.drive = k.drive;
+    const CycleDriveRating d = Rate(c, cl07).drive;
+    const auto what = [&k] {
+      return std::to_string(k.drive.busVoltage.value_or(0)) + " V, " + std::to_string(k.drive.peakCurrent.value_or(0)) +
+             " A, " + std::to_string(k.drive.continuousCurrent.value_or(0)) + " A";
+    };
+    EXPECT_EQ(d.voltage, k.voltage) << what();
+    EXPECT_EQ(d.peakCurrentCheck, k.peak) << what();
+    EXPECT_EQ(d.continuousCurrentCheck, k.continuous) << what();
+    EXPECT_EQ(d.verdict, k.verdict) << what();
+    EXPECT_EQ(d.topSpeed.has_value(), k.drive.busVoltage.has_value()) << what();
+  }
+  // Duty before the drive's checks, the coil temperature after them.
+  c.drive = {48.0, {}, {}};
+  EXPECT_EQ(Rate(c, Row("CL-01")).drive.verdict, DriveVerdict::Duty);
+  Cycle hot = PickAndPlace();
+  hot.ambient = 85.0;
+  EXPECT_EQ(Rate(hot, cl07).drive.verdict, DriveVerdict::Temperature);
+  hot.drive = {48.0, {}, {}};
+  EXPECT_EQ(Rate(hot, cl07).drive.verdict, DriveVerdict::Voltage);
+}
+
+// The file holds the drive's figures given and writes no drive without any; its checks refuse a
+// figure out of range in the order of the file.
+TEST(Drive, FileAndChecksOfTheDrive) {
+  Cycle c = PickAndPlace();
+  EXPECT_EQ(CycleToJson(c).find("drive"), std::string::npos);
+  c.drive = {48.25, {}, 0.1 + 0.2};
+  const CycleFileReading back = CycleFromJson(CycleToJson(c));
+  ASSERT_TRUE(back.cycle);
+  EXPECT_EQ(back.cycle->drive.busVoltage, 48.25);
+  EXPECT_FALSE(back.cycle->drive.peakCurrent);
+  EXPECT_EQ(back.cycle->drive.continuousCurrent, 0.1 + 0.2);
+  EXPECT_FALSE(ValidateCycle(c));
+  c.drive = {0.0, -1.0, std::nan("")};
+  const std::vector<CycleMessage> all = CycleRefusals(c);
+  ASSERT_EQ(all.size(), 3u);
+  EXPECT_EQ(all[0].field, "busVoltage");
+  EXPECT_EQ(all[2].field, "continuousCurrent");
+  EXPECT_EQ(ValidateDrive(c.drive), all[0]);
+  EXPECT_EQ(CycleMessageText(all[0]), "드라이브 설정의 busVoltage 값(0)이 허용 범위를 벗어났습니다: 0 < busVoltage ≤ 10000 V");
+}
+
+}  // namespace
+}  // namespace brivane
