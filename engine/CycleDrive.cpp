@@ -339,6 +339,17 @@ void RateCycleDrive(const CyclePlan& plan, std::span<const MotorRecord> rows, co
   for (std::size_t i = 0; i < n; ++i) out[i] = RateCycleDriveRow(plan, rows[i], ratings.rows[i]);
 }
 
+void RateMoveDrive(const MotionInput& move, int ratedLimit, int peakLimit, float ambientTemp,
+                   std::optional<double> busVoltage, std::span<const MotorRecord> rows,
+                   std::vector<CycleDriveRating>& out) {
+  Cycle cycle = CycleFromMove(move, ratedLimit, peakLimit, ambientTemp);
+  cycle.drive.busVoltage = busVoltage;
+  const CyclePlan plan = BuildCyclePlan(cycle);
+  CycleRatings ratings;
+  RateCycle(plan, rows, false, ratings);
+  RateCycleDrive(plan, rows, ratings, out);
+}
+
 DriveSample DriveAt(const MotorRecord& row, double coilTemp, const CycleSample& sample) {
   const Winding w = WindingOf(row, coilTemp);
   // Along the phase's direction, so that a velocity rounded to a hair of the other sign at a

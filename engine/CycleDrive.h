@@ -55,6 +55,13 @@ CycleDriveRating RateCycleDriveRow(const CyclePlan& plan, const MotorRecord& row
 void RateCycleDrive(const CyclePlan& plan, std::span<const MotorRecord> rows, const CycleRatings& ratings,
                     std::vector<CycleDriveRating>& out);
 
+// The form's move rated as a one-move cycle (CycleFromMove: a triangle where the stroke is too
+// short for the velocity), every row's drive figures into `out` by position, with `busVoltage` as
+// the drive's (none: no check made). The move and limits as the selection has checked them.
+void RateMoveDrive(const MotionInput& move, int ratedLimit, int peakLimit, float ambientTemp,
+                   std::optional<double> busVoltage, std::span<const MotorRecord> rows,
+                   std::vector<CycleDriveRating>& out);
+
 // The bus voltage (V) a row needs at one instant of the cycle and its signed current (Arms), at
 // the row's coil temperature for the cycle: what the trace writes beside each sample.
 struct DriveSample {
