@@ -123,6 +123,7 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
   const auto axis = [&](const std::string& text) {
     return head + R"("axis": {)" + text + R"(}, "segments": [)" + move + "]}";
   };
+  const auto drive = [&](const std::string& text) { return head + R"("drive": )" + text + R"(, "segments": [)" + move + "]}"; };
   std::string many = head + R"("segments": [)" + move;
   for (int i = 0; i < 10000; ++i) many += ", " + dwell;
   many += "]}";
@@ -141,6 +142,9 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
       {head + R"("ratedLimit": 72, "segments": []})", 64, {"value not allowed", "'ratedLimit'"}},
       {axis(R"("safetyFactor": "1.3")"), 64, {"wrong type", "'axis.safetyFactor'"}},
       {axis(R"("dragForce": 1, "dragForce": 2)"), 64, {"key given twice", "'axis.dragForce'"}},
+      {drive("48"), 64, {"wrong type", "'drive'"}},
+      {drive(R"({"busVoltage": "48"})"), 64, {"wrong type", "'drive.busVoltage'"}},
+      {drive(R"({"continuousCurrent": null})"), 64, {"wrong type", "'drive.continuousCurrent'"}},
       {second("type", R"("jump")", move), 64, {"value not allowed", "'segments[1].type'", "segment 2"}},
       {second("velocity", "NaN", move), 64, {"not a finite number", "'segments[1].velocity'", "segment 2"}},
       {second("velocity", "null", move), 64, {"wrong type", "'segments[1].velocity'"}},
@@ -152,6 +156,8 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
       {axis(R"("frictionCoefficient": -0.1)"), 2, {"frictionCoefficient 값(-0.1)"}},
       {axis(R"("extraMovingMass": -1)"), 2, {"extraMovingMass"}},
       {axis(R"("safetyFactor": 0.99)"), 2, {"1 ≤ safetyFactor ≤ 20"}},
+      {drive(R"({"busVoltage": 0})"), 2, {"드라이브 설정의 busVoltage 값(0)", "0 < busVoltage ≤ 10000 V"}},
+      {drive(R"({"busVoltage": 48, "peakCurrent": 10000.5})"), 2, {"peakCurrent 값(10000.5)", "≤ 10000 Arms"}},
       {second("distanceMm", "0", move), 2, {"2번 구간의 distanceMm 값(0)", "0 < |distanceMm| ≤ 100000 mm"}},
       {second("distanceMm", "-100000.5", move), 2, {"2번 구간의 distanceMm"}},
       {second("velocity", "30.000001", move), 2, {"2번 구간의 velocity"}},
