@@ -9,12 +9,12 @@
 
 #include "catalog/MotorList.h"
 #include "engine/Comparison.h"
-#include "engine/MotorFile.h"
-#include "engine/NumberText.h"
 #include "engine/CycleDrive.h"
 #include "engine/CyclePlan.h"
 #include "engine/CycleRating.h"
 #include "engine/Drive.h"
+#include "engine/MotorFile.h"
+#include "engine/NumberText.h"
 #include "engine/Selection.h"
 #include "tests/support/WorkedExamples.h"
 

@@ -473,8 +473,8 @@ namespace {
 
 constexpr const char* kMoveOptionNames[] = {"move",  "mass",     "stroke", "accel-g", "accel-ms", "velocity",
                                             "dwell", "friction", "safety", "rated",   "peak",     "ambient"};
-constexpr const char* kRatingOptionNames[] = {"model", "fitting",     "series",     "sort",       "csv", "json",
-                                              "trace", "step",        "bus-voltage", "motors", "motors-only"};
+constexpr const char* kRatingOptionNames[] = {"model", "fitting", "series",      "sort",   "csv",        "json",
+                                              "trace", "step",    "bus-voltage", "motors", "motors-only"};
 
 // ", segment 2" for a path in the second segment ("segments[1].velocity"): the checks count
 // segments from 1, JSON paths from 0.

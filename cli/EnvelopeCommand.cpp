@@ -46,9 +46,8 @@ void WriteText(const EnvelopeRequest& request, const Envelope& e, std::ostream& 
         << '\n';
   }
   out << '\n';
-  const std::vector<TextColumn> columns{{Say(language, "속도(m/s)"), true},
-                                        {Say(language, "최대 추력(N)"), true},
-                                        {Say(language, "연속 추력(N)"), true}};
+  const std::vector<TextColumn> columns{
+      {Say(language, "속도(m/s)"), true}, {Say(language, "최대 추력(N)"), true}, {Say(language, "연속 추력(N)"), true}};
   std::vector<std::vector<std::string>> rows;
   rows.reserve(e.points.size());
   for (const EnvelopePoint& p : e.points)
@@ -95,14 +94,19 @@ void WriteJson(const EnvelopeRequest& request, const Envelope& e, std::ostream& 
 
 std::string Bound(double v) { return FormatShortestDouble(v); }
 
+// What --points takes, and what it was given.
+std::string PointsRefusal(const std::string& given) {
+  return "--points takes a whole number of speeds from " + std::to_string(kMinEnvelopePoints) + " to " +
+         std::to_string(kMaxEnvelopePoints) + ", not " + given;
+}
+
 }  // namespace
 
 int RunEnvelope(const EnvelopeRequest& request, std::ostream& out, std::ostream& err) {
   const Io io{out, err, request.language};
   const bool json = request.format == RankFormat::Json;
   if (request.points < kMinEnvelopePoints || request.points > kMaxEnvelopePoints)
-    return io.UsageError("--points takes a whole number of speeds from " + std::to_string(kMinEnvelopePoints) +
-                         " to " + std::to_string(kMaxEnvelopePoints) + ", not " + std::to_string(request.points));
+    return io.UsageError(PointsRefusal(std::to_string(request.points)));
   // Written so that a temperature that is not a number is refused.
   if (!(request.coilTemp >= kMinWindingTemp && request.coilTemp <= kMaxWindingTemp))
     return io.UsageError("--coil-temp takes a winding temperature from " + Bound(kMinWindingTemp) + " to " +
@@ -155,9 +159,7 @@ int RunEnvelope(const CommandLine& line, const Io& io) {
   request.busVoltage = *bus;
   if (line.IsSet("points")) {
     const auto points = ParseIntField(line.Value("points"));
-    if (!points || *points < 0)
-      return io.UsageError("--points takes a whole number of speeds from " + std::to_string(kMinEnvelopePoints) +
-                           " to " + std::to_string(kMaxEnvelopePoints) + ", not '" + line.Value("points") + "'");
+    if (!points || *points < 0) return io.UsageError(PointsRefusal("'" + line.Value("points") + "'"));
     request.points = static_cast<std::size_t>(*points);
   }
   if (line.IsSet("coil-temp")) {

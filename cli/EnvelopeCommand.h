@@ -26,9 +26,9 @@ inline constexpr double kMaxWindingTemp = 250.0;
 struct EnvelopeRequest {
   std::span<const MotorRecord> rows = MotorCatalog::Instance().Rows();  // the model is looked up here
   std::string model;                                                    // in any letter case
-  double busVoltage = 0.0;                   // V DC; the drive's check of it runs here
-  std::size_t points = kDefaultEnvelopePoints;  // speeds from 0 to the top speed, both included
-  double coilTemp = kDefaultWindingTemp;     // degC
+  double busVoltage = 0.0;                                              // V DC; the drive's check of it runs here
+  std::size_t points = kDefaultEnvelopePoints;                          // speeds from 0 to the top speed, both included
+  double coilTemp = kDefaultWindingTemp;                                // degC
   RankFormat format = RankFormat::Text;
   Language language = Language::Korean;  // of the text; CSV and JSON stay as they are
 };

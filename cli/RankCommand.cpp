@@ -87,7 +87,8 @@ void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRati
       std::stable_partition(rows.begin(), rows.end(), [](const CandidateRating* c) { return !c->user; });
   std::vector<TextColumn> columns;
   for (const CandidateColumnInfo& c : CandidateColumns()) columns.push_back({Say(language, c.header), c.numeric});
-  for (const std::string_view header : DriveHeaders(drive)) columns.push_back({Say(language, header), header != "전압 확인"});
+  for (const std::string_view header : DriveHeaders(drive))
+    columns.push_back({Say(language, header), header != "전압 확인"});
   const auto verdict = static_cast<std::size_t>(CandidateColumn::Verdict);
   const auto series = static_cast<std::size_t>(CandidateColumn::Series);
   TextTableGroup user{static_cast<std::size_t>(firstUser - rows.begin()), Say(language, kUserMotorsTitle), {}};

@@ -41,8 +41,9 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect}, {"check", DeclareCheck, RunCheck},
-    {"rank", DeclareRank, RunRank},          {"cycle", DeclareCycle, RunCycle},    {"envelope", DeclareEnvelope, RunEnvelope},
+    {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect},
+    {"check", DeclareCheck, RunCheck},       {"rank", DeclareRank, RunRank},
+    {"cycle", DeclareCycle, RunCycle},       {"envelope", DeclareEnvelope, RunEnvelope},
     {"report", DeclareReport, RunReport},
 };
 

@@ -311,7 +311,8 @@ CycleDriveRating RateCycleDriveRow(const CyclePlan& plan, const MotorRecord& row
   if (overflow) {
     for (const CyclePhase& p : plan.phases) RaiseToPhaseMaximum(r, MotionOf(plan, p, row), best);
   } else {
-    for (std::size_t k = 0; k < count; ++k) RaiseToPhaseMaximum(r, MotionOf(plan, plan.phases[candidates[k]], row), best);
+    for (std::size_t k = 0; k < count; ++k)
+      RaiseToPhaseMaximum(r, MotionOf(plan, plan.phases[candidates[k]], row), best);
   }
 
   CycleDriveRating d;

@@ -30,16 +30,16 @@ enum class DriveVerdict : std::uint8_t { Ok, Duty, Voltage, PeakCurrent, Continu
 std::string_view DriveVerdictName(DriveVerdict verdict);
 
 struct CycleDriveRating {
-  double busVoltageNeeded = 0.0;  // V DC, the largest over the cycle
-  double peakCurrent = 0.0;       // Arms, the largest phase current
-  double rmsCurrent = 0.0;        // Arms
-  double peakCurrentShare = 0.0;  // percent of the row's peak current
-  double rmsCurrentShare = 0.0;   // percent of the row's rated current
-  std::optional<double> topSpeed; // m/s at the drive's bus voltage; none without one
-  double energyIn = 0.0;          // J per cycle the drive supplies
-  double energyReturned = 0.0;    // J per cycle braking returns to the bus
-  double peakReturnedPower = 0.0; // W, 0 when nothing returns
-  double copperLoss = 0.0;        // W, averaged over the cycle
+  double busVoltageNeeded = 0.0;   // V DC, the largest over the cycle
+  double peakCurrent = 0.0;        // Arms, the largest phase current
+  double rmsCurrent = 0.0;         // Arms
+  double peakCurrentShare = 0.0;   // percent of the row's peak current
+  double rmsCurrentShare = 0.0;    // percent of the row's rated current
+  std::optional<double> topSpeed;  // m/s at the drive's bus voltage; none without one
+  double energyIn = 0.0;           // J per cycle the drive supplies
+  double energyReturned = 0.0;     // J per cycle braking returns to the bus
+  double peakReturnedPower = 0.0;  // W, 0 when nothing returns
+  double copperLoss = 0.0;         // W, averaged over the cycle
   DriveCheck voltage = DriveCheck::NotMade;
   DriveCheck peakCurrentCheck = DriveCheck::NotMade;
   DriveCheck continuousCurrentCheck = DriveCheck::NotMade;

@@ -57,9 +57,9 @@ double VoltageLimitedThrust(const Winding& w, double busVoltage, double speed);
 double CornerSpeed(const Winding& w, double busVoltage, double thrust);
 
 struct EnvelopePoint {
-  double speed = 0.0;            // m/s
-  double peakThrust = 0.0;       // N: the voltage-limited thrust capped by the peak force
-  double continuousThrust = 0.0; // N: the same capped by the rated force
+  double speed = 0.0;             // m/s
+  double peakThrust = 0.0;        // N: the voltage-limited thrust capped by the peak force
+  double continuousThrust = 0.0;  // N: the same capped by the rated force
 };
 
 struct EnvelopeSummary {

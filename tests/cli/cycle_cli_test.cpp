@@ -1,15 +1,10 @@
 // brivane-cli cycle in-process: the one-move cycle against rank over random moves (the link
 // between the two models), and every refusal of the reader and the checks naming its field.
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,30 +13,14 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 using brivane::test::Cli;
 using brivane::test::Result;
+using brivane::test::TempFile;
 
-// A file of its own in the temporary directory, removed afterwards.
-class TempFile {
- public:
-  explicit TempFile(const std::string& text)
-      : path_(fs::temp_directory_path() /
-              ("brivane-cycle-" + std::to_string(::getpid()) + "-" + std::to_string(++n_))) {
-    std::ofstream(path_, std::ios::binary) << text;
-  }
-  ~TempFile() { fs::remove(path_); }
-  std::string path() const { return path_.string(); }
-
- private:
-  static inline int n_ = 0;
-  fs::path path_;
-};
-
+// Read to the bit: each number is the shortest text of its double.
 rapidjson::Document Json(const std::string& text) {
   rapidjson::Document d;
-  d.Parse(text.c_str());
+  d.Parse<rapidjson::kParseFullPrecisionFlag>(text.c_str());
   EXPECT_FALSE(d.HasParseError()) << text;
   return d;
 }
@@ -50,7 +29,8 @@ std::string Text(double v) { return brivane::FormatShortest(static_cast<float>(v
 
 // The form's move written as a cycle and rated: every row's duty ratios within 1e-4 relative of
 // rank's, the coil temperature within 0.3 % (9.81 against 9.8), wherever the move reaches its
-// velocity. Random moves in both acceleration modes, with and without a dwell.
+// velocity; rank's bus voltage needed the cycle's everywhere. Random moves in both acceleration
+// modes, with and without a dwell.
 TEST(CycleCli, OneMoveCycleAgreesWithRank) {
   std::mt19937_64 engine(2021);
   const auto uniform = [&engine](double lo, double hi) {
@@ -58,6 +38,7 @@ TEST(CycleCli, OneMoveCycleAgreesWithRank) {
   };
   int compared = 0;
   int triangles = 0;
+  int withinBus = 0;
   for (int n = 0; n < 300; ++n) {
     std::vector<std::string> move{"--mass",     Text(uniform(0.1, 60)),
                                   "--stroke",   std::to_string(std::uniform_int_distribution<int>(1, 2000)(engine)),
@@ -81,6 +62,22 @@ TEST(CycleCli, OneMoveCycleAgreesWithRank) {
 
     const rapidjson::Document c = Json(cycle.out);
     const rapidjson::Document r = Json(rank.out);
+    // rank's bus voltage needed is the one-move cycle's, triangles included; with --bus-voltage
+    // its check and the top speed join, and every key rank wrote before stays as it was.
+    const double bus = uniform(20, 400);
+    rankArgs.insert(rankArgs.end(), {"--bus-voltage", brivane::FormatShortestDouble(bus)});
+    const rapidjson::Document b = Json(Cli(rankArgs).out);
+    for (rapidjson::SizeType i = 0; i < r["models"].Size(); ++i) {
+      const double needed = c["models"][i]["busVoltageNeeded"].GetDouble();
+      EXPECT_EQ(r["models"][i]["busVoltageNeeded"].GetDouble(), needed) << r["models"][i]["name"].GetString();
+      EXPECT_FALSE(r["models"][i].HasMember("voltageOk"));
+      rapidjson::Document kept;
+      kept.CopyFrom(b["models"][i], kept.GetAllocator());
+      EXPECT_EQ(kept["voltageOk"].GetBool(), needed <= bus);
+      withinBus += needed <= bus ? 1 : 0;
+      EXPECT_TRUE(kept.RemoveMember("voltageOk") && kept.RemoveMember("topSpeed"));
+      EXPECT_EQ(kept, r["models"][i]);
+    }
     // Where the stroke is too short the form rates a trapezoid with a negative constant-velocity
     // time, the cycle the triangle the axis runs: not comparable.
     if (std::string(c["segments"][0]["profile"].GetString()) == "triangle") {
@@ -100,6 +97,8 @@ TEST(CycleCli, OneMoveCycleAgreesWithRank) {
   }
   EXPECT_GT(compared, 200);
   EXPECT_GT(triangles, 10);
+  EXPECT_GT(withinBus, 1000);
+  EXPECT_LT(withinBus, 300 * 69 - 1000);
 }
 
 // Each refusal: the reader's (exit 64, naming the field's path and, in the segments, the segment
@@ -123,7 +122,9 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
   const auto axis = [&](const std::string& text) {
     return head + R"("axis": {)" + text + R"(}, "segments": [)" + move + "]}";
   };
-  const auto drive = [&](const std::string& text) { return head + R"("drive": )" + text + R"(, "segments": [)" + move + "]}"; };
+  const auto drive = [&](const std::string& text) {
+    return head + R"("drive": )" + text + R"(, "segments": [)" + move + "]}";
+  };
   std::string many = head + R"("segments": [)" + move;
   for (int i = 0; i < 10000; ++i) many += ", " + dwell;
   many += "]}";

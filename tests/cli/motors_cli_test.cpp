@@ -182,8 +182,8 @@ TEST_F(MotorFiles, ACopyOfCl01RatesAsCl01ToTheBit) {
   ASSERT_EQ(cycleModels.Size(), 70u);
   EXPECT_EQ(Without(cycleModels[69], {"name", "index", "family", "user"}),
             Without(cycleModels[0], {"name", "index", "series", "number"}));
-  std::vector<std::string> envelope{"envelope", "CL-01", "--bus-voltage", "48", "--coil-temp", "70", "--motors", file,
-                                    "--json"};
+  std::vector<std::string> envelope{"envelope", "CL-01", "--bus-voltage", "48", "--coil-temp", "70",
+                                    "--motors", file,    "--json"};
   const CliRun original = Cli(envelope);
   envelope[1] = "my-01";
   const CliRun copied = Cli(envelope);
@@ -207,7 +207,11 @@ TEST_F(MotorFiles, RefusedFilesAreUsageErrorsNamingFileMotorAndField) {
     "segments": [{"type": "move", "distanceMm": 100, "velocity": 1, "accel": 10, "payload": 1}]})");
   // Each command with the arguments it needs besides the files.
   const std::vector<std::pair<std::string, std::vector<std::string>>> commands{
-      {"catalog", {}}, {"check", {"A-1"}}, {"rank", {}}, {"cycle", {cycle}}, {"envelope", {"A-1", "--bus-voltage", "48"}}};
+      {"catalog", {}},
+      {"check", {"A-1"}},
+      {"rank", {}},
+      {"cycle", {cycle}},
+      {"envelope", {"A-1", "--bus-voltage", "48"}}};
   for (const auto& [command, needs] : commands) {
     std::vector<std::string> args{command, "--motors", belowRated, "--motors", builtIn, "--motors", missing};
     args.insert(args.begin() + 1, needs.begin(), needs.end());
