@@ -6,6 +6,8 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -52,93 +54,29 @@ TEST(DriveCli, ChecksWithoutTheirFigureAreNotMade) {
   struct Case {
     std::string drive;
     std::vector<std::string> args;
-    std::string voltage, peak, continuous;  // JSON: true, false or null
+    std::array<std::string, 3> checks;  // voltage, peak and continuous current in JSON: true, false or null
     std::string verdict;
-    std::vector<std::string> korean, english;  // the three check columns of the text
     std::string model = "CL-09";
     int ambient = 20;
   };
-  const std::vector<std::string> none{"미확인", "미확인", "미확인"};
-  const std::vector<std::string> noneEn{"not checked", "not checked", "not checked"};
+  // clang-format off
   const std::vector<Case> cases{
-      {"{}", {}, "null", "null", "null", "ok", none, noneEn},
-      {R"({"busVoltage": 48})",
-       {},
-       "true",
-       "null",
-       "null",
-       "ok",
-       {"통과", "미확인", "미확인"},
-       {"passed", "not checked", "not checked"}},
-      {R"({"busVoltage": 325})",
-       {"--bus-voltage", "40"},
-       "false",
-       "null",
-       "null",
-       "voltage",
-       {"실패", "미확인", "미확인"},
-       {"failed", "not checked", "not checked"}},
-      {"{}",
-       {"--bus-voltage", "47.9"},
-       "false",
-       "null",
-       "null",
-       "voltage",
-       {"실패", "미확인", "미확인"},
-       {"failed", "not checked", "not checked"}},
-      {R"({"peakCurrent": 2})",
-       {},
-       "null",
-       "false",
-       "null",
-       "peak-current",
-       {"미확인", "실패", "미확인"},
-       {"not checked", "failed", "not checked"}},
-      {R"({"continuousCurrent": 1})",
-       {},
-       "null",
-       "null",
-       "false",
-       "continuous-current",
-       {"미확인", "미확인", "실패"},
-       {"not checked", "not checked", "failed"}},
-      {R"({"busVoltage": 40, "peakCurrent": 2, "continuousCurrent": 1})",
-       {},
-       "false",
-       "false",
-       "false",
-       "voltage",
-       {"실패", "실패", "실패"},
-       {"failed", "failed", "failed"}},
-      {R"({"busVoltage": 48, "peakCurrent": 5, "continuousCurrent": 2})",
-       {},
-       "true",
-       "true",
-       "true",
-       "ok",
-       {"통과", "통과", "통과"},
-       {"passed", "passed", "passed"}},
-      {R"({"busVoltage": 40})",
-       {},
-       "false",
-       "null",
-       "null",
-       "duty",
-       {"실패", "미확인", "미확인"},
-       {"failed", "not checked", "not checked"},
-       "CL-01"},
-      {"{}", {}, "null", "null", "null", "temperature", none, noneEn, "CL-09", 85},
-      {R"({"peakCurrent": 2})",
-       {},
-       "null",
-       "false",
-       "null",
-       "peak-current",
-       {"미확인", "실패", "미확인"},
-       {"not checked", "failed", "not checked"},
-       "CL-09",
-       85},
+      {"{}", {}, {"null", "null", "null"}, "ok"},
+      {R"({"busVoltage": 48})", {}, {"true", "null", "null"}, "ok"},
+      {R"({"busVoltage": 325})", {"--bus-voltage", "40"}, {"false", "null", "null"}, "voltage"},
+      {"{}", {"--bus-voltage", "47.9"}, {"false", "null", "null"}, "voltage"},
+      {R"({"peakCurrent": 2})", {}, {"null", "false", "null"}, "peak-current"},
+      {R"({"continuousCurrent": 1})", {}, {"null", "null", "false"}, "continuous-current"},
+      {R"({"busVoltage": 40, "peakCurrent": 2, "continuousCurrent": 1})", {}, {"false", "false", "false"}, "voltage"},
+      {R"({"busVoltage": 48, "peakCurrent": 5, "continuousCurrent": 2})", {}, {"true", "true", "true"}, "ok"},
+      {R"({"busVoltage": 40})", {}, {"false", "null", "null"}, "duty", "CL-01"},
+      {"{}", {}, {"null", "null", "null"}, "temperature", "CL-09", 85},
+      {R"({"peakCurrent": 2})", {}, {"null", "false", "null"}, "peak-current", "CL-09", 85},
   };
+  // clang-format on
+  // The text's words for a check, Korean and English.
+  const std::map<std::string, std::array<std::string, 2>> words{
+      {"true", {"통과", "passed"}}, {"false", {"실패", "failed"}}, {"null", {"미확인", "not checked"}}};
   for (const Case& c : cases) {
     const TempFile file(PickAndPlace(c.drive, c.ambient));
     std::vector<std::string> args{"cycle", file.path(), "--model", c.model};
@@ -151,30 +89,31 @@ TEST(DriveCli, ChecksWithoutTheirFigureAreNotMade) {
     ASSERT_EQ(r.status, 0) << r.err;
     const rapidjson::Document d = Json(r.out);
     const rapidjson::Value& m = d["models"][0];
-    EXPECT_EQ(Written(m["voltageOk"]), c.voltage) << what;
-    EXPECT_EQ(Written(m["peakCurrentOk"]), c.peak) << what;
-    EXPECT_EQ(Written(m["continuousCurrentOk"]), c.continuous) << what;
+    EXPECT_EQ((std::array{Written(m["voltageOk"]), Written(m["peakCurrentOk"]), Written(m["continuousCurrentOk"])}),
+              c.checks)
+        << what;
     EXPECT_EQ(m["verdict"].GetString(), c.verdict) << what;
-    EXPECT_EQ(m["topSpeed"].IsNull(), c.voltage == "null") << what;
+    EXPECT_EQ(m["topSpeed"].IsNull(), c.checks[0] == "null") << what;
     // The drive the checks were made against, the option's bus voltage in place of the file's.
-    EXPECT_EQ(d["drive"]["busVoltage"].IsNull(), c.voltage == "null") << what;
+    EXPECT_EQ(d["drive"]["busVoltage"].IsNull(), c.checks[0] == "null") << what;
     if (!c.args.empty()) {
       EXPECT_EQ(brivane::FormatShortestDouble(d["drive"]["busVoltage"].GetDouble()), c.args[1]);
     }
 
-    for (const auto& [language, words] : {std::pair{"ko", c.korean}, std::pair{"en", c.english}}) {
+    for (std::size_t language = 0; language < 2; ++language) {
       std::vector<std::string> text = args;
-      text.insert(text.end(), {"--lang", language});
+      text.insert(text.end(), {"--lang", language == 0 ? "ko" : "en"});
       const Result t = Cli(text);
       ASSERT_EQ(t.status, 0) << t.err;
       const std::size_t row = t.out.find("\n" + c.model + " ");
       ASSERT_NE(row, std::string::npos) << t.out;
-      std::string line = t.out.substr(row + 1, t.out.find('\n', row + 1) - row - 1);
+      const std::string line = t.out.substr(row + 1, t.out.find('\n', row + 1) - row - 1);
+      // The three words in their order, each a column of its own.
       std::size_t at = 0;
-      for (const std::string& word : words) {
+      for (const std::string& check : c.checks) {
+        const std::string& word = words.at(check)[language];
         at = line.find("  " + word + "  ", at);
-        EXPECT_NE(at, std::string::npos) << what << " " << language << ": " << word << " in " << line;
-        if (at == std::string::npos) break;
+        ASSERT_NE(at, std::string::npos) << what << ": " << word << " in " << line;
         at += word.size();
       }
     }
