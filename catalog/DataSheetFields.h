@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "catalog/MotorCatalog.h"
+#include "catalog/Translatable.h"
 
 namespace brivane {
 
@@ -16,7 +17,7 @@ enum class FieldFormat {
 
 struct DataSheetField {
   float (*value)(const MotorRecord&);
-  std::string_view sheetLabel;   // the data-sheet window's label, unit included
+  std::string_view sheetLabel;   // the data-sheet window's label, unit included (translated)
   std::string_view reportLabel;  // the report's specification line ...
   std::string_view reportUnit;   // ... and its unit
   std::string_view jsonKey;      // the command line's JSON key; also names the sheet's edit
@@ -24,34 +25,40 @@ struct DataSheetField {
 };
 
 inline constexpr std::array<DataSheetField, 14> kDataSheetFields{{
-    {[](const MotorRecord& r) { return r.ratedForce; }, "정격 추력[N]", "정격 추력", "N", "ratedForce",
+    {[](const MotorRecord& r) { return r.ratedForce; }, QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 추력[N]"),
+     "정격 추력", "N", "ratedForce", FieldFormat::Decimal},
+    {[](const MotorRecord& r) { return r.peakForce; }, QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력[N]"),
+     "최대 추력", "N", "peakForce", FieldFormat::Decimal},
+    {[](const MotorRecord& r) { return r.ratedCurrent; }, QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 전류[Arms]"),
+     "정격 전류", "Arms", "ratedCurrent", FieldFormat::Decimal},
+    {[](const MotorRecord& r) { return r.peakCurrent; }, QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류[Arms]"),
+     "최대 전류", "Arms", "peakCurrent", FieldFormat::Decimal},
+    {[](const MotorRecord& r) { return r.maxPower; }, QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전력[W]"),
+     "최대 전력", "W", "maxPower", FieldFormat::Decimal},
+    {[](const MotorRecord& r) { return r.polePitch; }, QT_TRANSLATE_NOOP("brivane::EngineTexts", "Pole Pitch[mm]"),
+     "Pole Pitch", "mm", "polePitch", FieldFormat::Decimal},
+    {[](const MotorRecord& r) { return r.forceConstant; },
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "토크 상수[N/Arms]"), "토크 상수", "N/Arms", "forceConstant",
      FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.peakForce; }, "최대 추력[N]", "최대 추력", "N", "peakForce",
+    {[](const MotorRecord& r) { return r.bemfConstant; },
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "BEMF 상수[V/(m/sec)]"), "BEMF 상수", "Vrms/(m/sec)", "bemfConstant",
      FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.ratedCurrent; }, "정격 전류[Arms]", "정격 전류", "Arms", "ratedCurrent",
+    {[](const MotorRecord& r) { return r.motorConstant; },
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "모터 정수[N/W^½]"), "모터 상수", "N/√W", "motorConstant",
      FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.peakCurrent; }, "최대 전류[Arms]", "최대 전류", "Arms", "peakCurrent",
-     FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.maxPower; }, "최대 전력[W]", "최대 전력", "W", "maxPower",
-     FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.polePitch; }, "Pole Pitch[mm]", "Pole Pitch", "mm", "polePitch",
-     FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.forceConstant; }, "토크 상수[N/Arms]", "토크 상수", "N/Arms", "forceConstant",
-     FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.bemfConstant; }, "BEMF 상수[V/(m/sec)]", "BEMF 상수", "Vrms/(m/sec)",
-     "bemfConstant", FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.motorConstant; }, "모터 정수[N/W^½]", "모터 상수", "N/√W", "motorConstant",
-     FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.electricalTimeConstant; }, "전기적 시정수[msec]", "전기적 시정수", "msec",
+    {[](const MotorRecord& r) { return r.electricalTimeConstant; },
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "전기적 시정수[msec]"), "전기적 시정수", "msec",
      "electricalTimeConstant", FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.lineResistance; }, "선간 저항[Ω]", "선간 저항", "Ω", "lineResistance",
+    {[](const MotorRecord& r) { return r.lineResistance; }, QT_TRANSLATE_NOOP("brivane::EngineTexts", "선간 저항[Ω]"),
+     "선간 저항", "Ω", "lineResistance", FieldFormat::Decimal},
+    {[](const MotorRecord& r) { return r.lineInductance; },
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "선간 인덕턴스[mH]"), "선간 인덕턴스", "mH", "lineInductance",
      FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.lineInductance; }, "선간 인덕턴스[mH]", "선간 인덕턴스", "mH",
-     "lineInductance", FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return r.moverMass; }, "가동부 질량[kg]", "모터 질량", "kg", "moverMass",
-     FieldFormat::Decimal},
-    {[](const MotorRecord& r) { return static_cast<float>(r.attractionForce); }, "흡인력[N]", "흡인력", "N",
-     "attractionForce", FieldFormat::WholeNumber},
+    {[](const MotorRecord& r) { return r.moverMass; }, QT_TRANSLATE_NOOP("brivane::EngineTexts", "가동부 질량[kg]"),
+     "모터 질량", "kg", "moverMass", FieldFormat::Decimal},
+    {[](const MotorRecord& r) { return static_cast<float>(r.attractionForce); },
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "흡인력[N]"), "흡인력", "N", "attractionForce",
+     FieldFormat::WholeNumber},
 }};
 
 }  // namespace brivane

@@ -29,6 +29,9 @@ struct Io {
   // `korean` (a text of the engine or the report) in the run's language.
   std::string Say(std::string_view korean) const { return cli::Say(language, korean); }
   std::string Say(const Message& message) const { return cli::Say(language, message); }
+  std::string Say(CliText text, std::span<const std::string> arguments = {}) const {
+    return cli::Say(language, text, arguments);
+  }
 
   void Out(std::string_view line) const { out << line << '\n'; }
   void Err(std::string_view line) const { err << line << '\n'; }

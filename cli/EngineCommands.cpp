@@ -9,6 +9,7 @@
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/RankCommand.h"
+#include "engine/ComparisonTexts.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
@@ -108,7 +109,7 @@ int RunSelect(const CommandLine& line, const Io& io) {
   if (!out.completed) {
     if (json) {
       JsonOut o;
-      o.KeyString("error", out.messages.back().text);
+      o.KeyString("error", KoreanText(out.messages.back()));
       o.Print(io.out);
     } else {
       io.Err(io.Say(out.messages.back()));
@@ -148,13 +149,14 @@ int RunSelect(const CommandLine& line, const Io& io) {
   std::size_t captionColumns = 22;
   for (const SeriesInfo& info : kSeriesTable)
     captionColumns = std::max(captionColumns, DisplayWidth(io.Say(info.caption)) + 1);
-  io.Out(Pad("", captionColumns) + Pad("model", 8) + Pad(io.Say("정격 사용률(%)"), 16) + io.Say("최대 사용률(%)"));
+  io.Out(Pad("", captionColumns) + Pad("model", 8) + Pad(io.Say(HeaderOf(CandidateColumn::RatedDuty)), 16) +
+         io.Say(HeaderOf(CandidateColumn::PeakDuty)));
   for (std::size_t i = 0; i < 3; ++i)
     io.Out(Pad(io.Say(kSeriesTable[i].caption), captionColumns) +
            Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) + Pad(texts[2 * i], 16) + texts[2 * i + 1]);
-  io.Out(io.Say("가속도 ") + Fixed(out.acceleration->g, 1) + io.Say(" g, 가속 시간 ") +
-         Fixed(out.acceleration->timeMs, 1) + io.Say(" msec, 허용 사용률 정격 ") + std::to_string(out.ratedLimit) +
-         io.Say("%, 최대 ") + std::to_string(out.peakLimit) + "%");
+  const std::string summary[] = {Fixed(out.acceleration->g, 1), Fixed(out.acceleration->timeMs, 1),
+                                 std::to_string(out.ratedLimit), std::to_string(out.peakLimit)};
+  io.Out(io.Say(CliText::SelectSummary, summary));
   return kExitOk;
 }
 
@@ -183,7 +185,7 @@ int RunCheck(const CommandLine& line, const Io& io) {
   if (out.status != DutyCheckStatus::Completed) {
     if (json) {
       JsonOut o;
-      o.KeyString("error", out.message->text);
+      o.KeyString("error", KoreanText(*out.message));
       if (out.analysis) WriteAnalysis(o, *out.analysis);
       o.Print(io.out);
     } else {
@@ -216,8 +218,8 @@ int RunCheck(const CommandLine& line, const Io& io) {
 
   io.Out(model + " (" + io.Say(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
   PrintAnalysis(*out.analysis, io);
-  io.Out(Pad(io.Say("정격 사용률"), LabelColumns(io)) + Fixed(out.duty.ratedDuty, 1) + " %");
-  io.Out(Pad(io.Say("최대 사용률"), LabelColumns(io)) + Fixed(out.duty.peakDuty, 1) + " %");
+  io.Out(Pad(io.Say(CliText::RatedDuty), LabelColumns(io)) + Fixed(out.duty.ratedDuty, 1) + " %");
+  io.Out(Pad(io.Say(CliText::PeakDuty), LabelColumns(io)) + Fixed(out.duty.peakDuty, 1) + " %");
   if (out.chart) {
     std::string row = Pad("Time (ms)", LabelColumns(io));
     for (const std::string& label : out.chart->labels) row += label + " ";

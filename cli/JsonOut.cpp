@@ -63,7 +63,7 @@ void WriteAnalysis(JsonOut& json, const LoadAnalysis& a) {
 void WriteMessages(JsonOut& json, const std::vector<Message>& messages) {
   json.Key("messages");
   json.w().StartArray();
-  for (const Message& m : messages) json.String(m.text);
+  for (const Message& m : messages) json.String(KoreanText(m));
   json.w().EndArray();
 }
 

@@ -89,8 +89,8 @@ void WriteText(const ComparisonOutcome& outcome, const std::vector<const Candida
   };
   line([&](std::size_t j) { return std::string_view(headers[j]); });
   for (const CandidateTexts& t : texts) line([&](std::size_t j) { return std::string_view(t[j]); });
-  out << Say(language, "허용 사용률 정격 ") << outcome.ratedLimit << Say(language, "%, 최대 ") << outcome.peakLimit
-      << "%\n";
+  const std::string limits[] = {std::to_string(outcome.ratedLimit), std::to_string(outcome.peakLimit)};
+  out << Say(language, CliText::RankSummary, limits) << '\n';
 }
 
 void WriteCsv(const std::vector<const CandidateRating*>& rows, std::ostream& out) {
@@ -205,7 +205,7 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
   if (outcome.refusal) {
     if (request.format == RankFormat::Json) {
       JsonOut json;
-      json.KeyString("error", outcome.refusal->text);
+      json.KeyString("error", KoreanText(*outcome.refusal));
       json.Print(out);
     } else {
       err << Say(request.language, *outcome.refusal) << '\n';

@@ -91,13 +91,13 @@ int RunReport(const CommandLine& line, const Io& io) {
 
   const bool json = line.WantsJson();
   // A stop: the message on stderr, or as the one JSON object.
-  const auto stop = [&io, json](std::string_view message, const std::string* path = nullptr) {
+  const auto stop = [&io, json](const Message& message, const std::string* path = nullptr) {
     if (!json) {
       io.Err(io.Say(message));
       return kExitStopped;
     }
     JsonOut o;
-    o.KeyString("error", message);
+    o.KeyString("error", KoreanText(message));
     if (path) o.KeyString("path", *path);
     o.Print(io.out);
     return kExitStopped;
@@ -105,11 +105,11 @@ int RunReport(const CommandLine& line, const Io& io) {
 
   const MotorCatalog& catalog = MotorCatalog::Instance();
   const SelectionOutcome out = RunSelection(*request, catalog);
-  if (!out.completed) return stop(out.messages.back().text);
+  if (!out.completed) return stop(out.messages.back());
   if (!json)
     for (const Message& m : out.messages) io.Err(io.Say(m));
   if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; }))
-    return stop(msg::kSelectionMissing.text);
+    return stop({MessageCode::SelectionMissing});
 
   // What the save button does before its dialog: the report shows each series' selected model.
   SelectionRecord record;

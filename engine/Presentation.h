@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/Translatable.h"
 #include "engine/Motion.h"
 
 namespace brivane {
@@ -21,20 +22,20 @@ struct AnalysisRow {
 };
 
 inline constexpr std::array<AnalysisRow, 8> kAnalysisRows{{
-    {&LoadAnalysis::rmsThrust, "평균 추력", "N", 1, "rmsThrust"},
-    {&LoadAnalysis::peakThrust, "최대 추력", "N", 1, "peakThrust"},
-    {&LoadAnalysis::accelTime, "가감속 시간", "sec", 3, "accelTime"},
-    {&LoadAnalysis::constTime, "등속 시간", "sec", 3, "constTime"},
-    {&LoadAnalysis::totalTime, "총 소요 시간", "sec", 3, "totalTime"},
-    {&LoadAnalysis::accelDistance, "가감속 거리", "mm", 1, "accelDistance"},
-    {&LoadAnalysis::constDistance, "등속 거리", "mm", 1, "constDistance"},
-    {&LoadAnalysis::totalDistance, "총 이동거리", "mm", 1, "totalDistance"},
+    {&LoadAnalysis::rmsThrust, QT_TRANSLATE_NOOP("brivane::EngineTexts", "평균 추력"), "N", 1, "rmsThrust"},
+    {&LoadAnalysis::peakThrust, QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력"), "N", 1, "peakThrust"},
+    {&LoadAnalysis::accelTime, QT_TRANSLATE_NOOP("brivane::EngineTexts", "가감속 시간"), "sec", 3, "accelTime"},
+    {&LoadAnalysis::constTime, QT_TRANSLATE_NOOP("brivane::EngineTexts", "등속 시간"), "sec", 3, "constTime"},
+    {&LoadAnalysis::totalTime, QT_TRANSLATE_NOOP("brivane::EngineTexts", "총 소요 시간"), "sec", 3, "totalTime"},
+    {&LoadAnalysis::accelDistance, QT_TRANSLATE_NOOP("brivane::EngineTexts", "가감속 거리"), "mm", 1, "accelDistance"},
+    {&LoadAnalysis::constDistance, QT_TRANSLATE_NOOP("brivane::EngineTexts", "등속 거리"), "mm", 1, "constDistance"},
+    {&LoadAnalysis::totalDistance, QT_TRANSLATE_NOOP("brivane::EngineTexts", "총 이동거리"), "mm", 1, "totalDistance"},
 }};
 
 // The ambient temperature as the check read it (whole degrees), then the coil temperature.
 inline constexpr std::array<AnalysisRow, 2> kTemperatureRows{{
-    {&LoadAnalysis::ambientTemp, "주위온도", "℃", 0, "ambientTemp"},
-    {&LoadAnalysis::coilTemp, "코일부온도", "℃", 1, "coilTemp"},
+    {&LoadAnalysis::ambientTemp, QT_TRANSLATE_NOOP("brivane::EngineTexts", "주위온도"), "℃", 0, "ambientTemp"},
+    {&LoadAnalysis::coilTemp, QT_TRANSLATE_NOOP("brivane::EngineTexts", "코일부온도"), "℃", 1, "coilTemp"},
 }};
 
 // "%.1f" of rated then peak duty ratio, per series in series order.

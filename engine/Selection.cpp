@@ -3,7 +3,8 @@
 namespace brivane {
 namespace {
 
-constexpr std::array<Message, 3> kNoFitMessages{msg::kNoFitDoubleSided, msg::kNoFitSingleSided, msg::kNoFitVela};
+constexpr std::array<MessageCode, 3> kNoFitMessages{MessageCode::NoFitDoubleSided, MessageCode::NoFitSingleSided,
+                                                    MessageCode::NoFitVela};
 
 bool ValidPosition(const std::optional<int>& p) { return p && *p >= 0 && *p < kLimitPositions; }
 
@@ -31,7 +32,7 @@ SeriesChoice SearchSeries(const MotionInput& in, float accelG, MotorSeries s, bo
 std::optional<Message> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
                                               const std::optional<int>& peakPosition) {
   if (const auto failure = ValidateMotionInput(in, AccelTimeCheck::Selection)) return failure;
-  if (!ValidPosition(ratedPosition) || !ValidPosition(peakPosition)) return msg::kNoLimits;
+  if (!ValidPosition(ratedPosition) || !ValidPosition(peakPosition)) return Message{MessageCode::NoLimits};
   return std::nullopt;
 }
 
@@ -56,13 +57,13 @@ SelectionOutcome RunSelection(const SelectionRequest& request, const MotorCatalo
 
   out.accelG = AccelInG(in);
   if (in.accelMode == AccelMode::Time) out.acceleration = AccelerationForms{out.accelG, in.accelValue};
-  if (out.ratedLimit != 70 || out.peakLimit != 80) out.messages.push_back(msg::kNotRecommendedLimits);
+  if (out.ratedLimit != 70 || out.peakLimit != 80) out.messages.push_back({MessageCode::NotRecommendedLimits});
 
   for (const MotorSeries s : kAllSeries) {
     const std::size_t slot = SeriesSlot(s);
     out.series[slot] = SearchSeries(in, out.accelG, s, request.gates[slot], static_cast<float>(out.ratedLimit),
                                     static_cast<float>(out.peakLimit), catalog);
-    if (out.series[slot].number == 0) out.messages.push_back(kNoFitMessages[slot]);
+    if (out.series[slot].number == 0) out.messages.push_back({kNoFitMessages[slot]});
   }
   out.completed = true;
   return out;
@@ -81,7 +82,7 @@ DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCata
   const auto index = request.model.empty() ? std::nullopt : catalog.FindByName(request.model);
   if (!index) {
     out.status = DutyCheckStatus::ModelMissing;
-    out.message = msg::kNoModel;
+    out.message = Message{MessageCode::NoModel};
     return out;
   }
   const MotorRecord& row = catalog.at(*index);
@@ -94,7 +95,7 @@ DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCata
   out.analysis = analysis;
   if (analysis.constTime < 0.0f || analysis.constDistance < 0.0f) {
     out.status = DutyCheckStatus::ProfileInvalid;
-    out.message = msg::kProfileTooShort;
+    out.message = Message{MessageCode::ProfileTooShort};
     return out;
   }
   out.chart = MakeProfileChart(analysis, in.peakVelocity);

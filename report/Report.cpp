@@ -100,11 +100,11 @@ void RemoveAppended(int fd, off_t previousSize, std::size_t appended) {
   if (now.st_size == previousSize + static_cast<off_t>(appended)) (void)::ftruncate(fd, previousSize);
 }
 
-SaveResult Failure(SaveStatus status, std::string path, std::string_view message, std::string reason = {}) {
+SaveResult Failure(SaveStatus status, std::string path, Message message, std::string reason = {}) {
   SaveResult r;
   r.status = status;
   r.path = std::move(path);
-  r.message = std::string(message);
+  r.message = std::move(message);
   r.reason = std::move(reason);
   return r;
 }
@@ -132,17 +132,12 @@ bool HasControlCharacter(std::string_view text) {
 
 }  // namespace
 
-std::string NicknameNotEncodableMessage(std::string_view nickname) {
+Message NicknameNotEncodableMessage(std::string_view nickname) {
   const std::optional<std::size_t> at = FindNonCp949Character(nickname);
   // Only a character that is itself valid text can be shown back to the user.
   const std::string_view named = at ? Utf8CharacterAt(nickname, *at) : std::string_view();
-  if (named.empty()) {
-    return "사용자 닉네임에 보고서 파일의 한글 코드(CP949)로 쓸 수 없는 문자가 있어 저장하지 "
-           "않았습니다. 닉네임을 바꾸어 주시기 바랍니다.";
-  }
-  return "사용자 닉네임의 \"" + std::string(named) +
-         "\" 문자는 보고서 파일의 한글 코드(CP949)로 쓸 수 없어 저장하지 않았습니다. 닉네임을 "
-         "바꾸어 주시기 바랍니다.";
+  if (named.empty()) return {MessageCode::NicknameNotEncodable};
+  return {MessageCode::NicknameCharacterNotEncodable, {std::string(named)}};
 }
 
 LocalDateTime CurrentLocalDateTime() {
@@ -237,10 +232,12 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
 
   // A separator would put the file in another directory ("../x"); a NUL would cut the name.
   if (nickname.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos) {
-    return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError, "the nickname holds a path separator");
+    return Failure(SaveStatus::OpenError, std::move(path), Message{MessageCode::FileOpenError},
+                   "the nickname holds a path separator");
   }
   if (HasControlCharacter(nickname)) {
-    return Failure(SaveStatus::NicknameHasControlCharacter, std::move(path), msg::kNicknameControlCharacter);
+    return Failure(SaveStatus::NicknameHasControlCharacter, std::move(path),
+                   Message{MessageCode::NicknameControlCharacter});
   }
   // Refused before anything is opened: replacing the character would corrupt the report.
   if (FindNonCp949Character(nickname)) {
@@ -251,12 +248,13 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
   const std::optional<std::string> bytes =
       ToCp949(ComposeSelectionReport(record, catalog, saveTime, nickname, includes));
   if (!bytes) {
-    return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError,
+    return Failure(SaveStatus::WriteError, std::move(path), Message{MessageCode::FileWriteError},
                    "the report cannot be converted to CP949");
   }
 
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-  if (fd < 0) return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError, SystemReason());
+  if (fd < 0)
+    return Failure(SaveStatus::OpenError, std::move(path), Message{MessageCode::FileOpenError}, SystemReason());
 
   // Saves of other processes into the same file wait while this one measures, writes, syncs and,
   // if it failed, cuts back: a rollback must never cut off a report that another save appended
@@ -277,7 +275,7 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
     std::string reason = SystemReason();
     if (regular) RemoveAppended(fd, previousSize, appended);
     ::close(fd);
-    return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError, std::move(reason));
+    return Failure(SaveStatus::WriteError, std::move(path), Message{MessageCode::FileWriteError}, std::move(reason));
   }
   // The report has reached the disk. A close that fails now has nothing left to lose, and
   // cutting the file back after the lock is gone could remove another save's report.
@@ -285,7 +283,7 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
 
   SaveResult r;
   r.status = SaveStatus::Saved;
-  r.message = std::string(msg::kReportSaved) + "\n" + path;
+  r.message = {MessageCode::ReportSaved, {path}};
   r.path = std::move(path);
   return r;
 }

@@ -196,8 +196,10 @@
         <translation>Coil</translation>
     </message>
     <message>
-        <source>설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.</source>
-        <translation>Please find the file -save time(nickname).xls- in the installation folder.</translation>
+        <source>설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.
+%1</source>
+        <translation>Please find the file -save time(nickname).xls- in the installation folder.
+%1</translation>
     </message>
     <message>
         <source>File Open Error!</source>
@@ -298,6 +300,22 @@
     <message>
         <source>사용자 닉네임에 줄바꿈이나 탭 같은 제어 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 바랍니다.</source>
         <translation>Nothing was saved: the nickname holds a control character such as a line feed or a tab. Please change the nickname.</translation>
+    </message>
+    <message>
+        <source>가속도 %1 g, 가속 시간 %2 msec, 허용 사용률 정격 %3%, 최대 %4%</source>
+        <translation>Accel. %1 g, accel. time %2 msec, allowed duty rated %3%, peak %4%</translation>
+    </message>
+    <message>
+        <source>허용 사용률 정격 %1%, 최대 %2%</source>
+        <translation>Allowed duty rated %1%, peak %2%</translation>
+    </message>
+    <message>
+        <source>정격 사용률</source>
+        <translation>Rated duty</translation>
+    </message>
+    <message>
+        <source>최대 사용률</source>
+        <translation>Peak duty</translation>
     </message>
 </context>
 <context>

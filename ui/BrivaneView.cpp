@@ -401,7 +401,7 @@ void CBrivaneView::OnResetData() {
 void CBrivaneView::OnSaveResult() {
   if (!UpdateValues()) return;
   if (std::all_of(m_found.begin(), m_found.end(), [](const SeriesChoice& c) { return c.number == 0; })) {
-    ShowMessage(msg::kSelectionMissing);
+    ShowMessage({MessageCode::SelectionMissing});
     return;
   }
   m_record.CopySelectedToShown();

@@ -95,7 +95,7 @@ TEST(Comparison, AgreesWithTheSelectionOnRandomMoves) {
       EXPECT_TRUE(comparison.rows.empty());
       continue;
     }
-    ASSERT_FALSE(comparison.refusal) << trial << " " << comparison.refusal->text;
+    ASSERT_FALSE(comparison.refusal) << trial << " " << KoreanText(*comparison.refusal);
     ASSERT_EQ(comparison.rows.size(), MotorCatalog::kSize);
     EXPECT_EQ(comparison.ratedLimit, selection.ratedLimit);
     EXPECT_EQ(comparison.peakLimit, selection.peakLimit);

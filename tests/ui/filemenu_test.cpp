@@ -434,7 +434,8 @@ class FileMenuTest : public QObject {
     values.move.accelValue = 1.0f;
     const QByteArray noVelocity = QByteArray::fromStdString(brivane::MoveToJson(values));
     QTest::newRow("refused") << QByteArray(noVelocity).replace("\"ambient\"", "\"ambiance\"") << 64 << "\"ambient\"";
-    QTest::newRow("selection stops") << noVelocity << 1 << QString::fromUtf8(brivane::msg::kVelocity.text.data());
+    QTest::newRow("selection stops") << noVelocity << 1
+                                     << QString::fromUtf8(brivane::SourceText(brivane::MessageCode::Velocity).data());
   }
   void commandLineExportFailures() {
     QFETCH(QByteArray, content);

@@ -143,8 +143,8 @@ Shown Korean() {
           QStringLiteral("정격 추력[N]"),
           QStringLiteral("양측식 Motor 사양 포함"),
           QStringLiteral("저장"),
-          Q(brivane::msg::kAccelG.text),
-          Q(brivane::NicknameNotEncodableMessage((QStringLiteral("Kim") + kEmoji).toStdString()))};
+          Q(brivane::SourceText(brivane::MessageCode::AccelG)),
+          Q(brivane::KoreanText(brivane::NicknameNotEncodableMessage((QStringLiteral("Kim") + kEmoji).toStdString())))};
 }
 
 Shown English() {
@@ -193,27 +193,22 @@ class LanguageTest : public QObject {
   }
 
   void engineMessagesAreTranslatedByCodeAndKoreanStaysTheEngines() {
-    namespace m = brivane::msg;
-    const Message all[] = {
-        m::kAccelTime,        m::kAccelG,           m::kVelocity,  m::kMass,     m::kDistance,
-        m::kFriction,         m::kSafety,           m::kDwell,     m::kNoLimits, m::kNotRecommendedLimits,
-        m::kNoFitDoubleSided, m::kNoFitSingleSided, m::kNoFitVela, m::kNoModel,  m::kProfileTooShort,
-        m::kSelectionMissing};
     QSet<QString> english;
-    for (const Message& message : all) {
+    for (const brivane::MessageText& row : brivane::kMessageTexts) {
+      const Message message{row.code};
       InstallLanguage(Language::Korean);
-      QCOMPARE(MessageText(message), Q(message.text));
+      QCOMPARE(MessageText(message), Q(row.korean));
       InstallLanguage(Language::English);
       const QString text = MessageText(message);
       QVERIFY2(!text.isEmpty() && !HasHangul(text), qPrintable(text));
       english.insert(text);
     }
-    QCOMPARE(english.size(), static_cast<qsizetype>(std::size(all)));  // no two codes share a translation
+    QCOMPARE(english.size(), static_cast<qsizetype>(brivane::kMessageTexts.size()));  // no two codes share one
     InstallLanguage(Language::Korean);
   }
 
-  // The engine's and the catalog's table texts are found by lupdate only through the markers in
-  // EngineTexts.cpp: a marker that is missing or differs from its table leaves Hangul in English.
+  // The engine's and the catalog's table texts are found by lupdate only through their markers
+  // (catalog/Translatable.h): a text written without one leaves Hangul in English.
   void engineTableTextsAreTranslated() {
     std::vector<std::string> texts;
     for (const auto& s : brivane::kSeriesTable)
@@ -237,39 +232,29 @@ class LanguageTest : public QObject {
     for (const std::string& text : texts) QCOMPARE(EngineText(text), QString::fromStdString(text));
   }
 
-  void saveResultsInKoreanAreTheReportsOwnTexts_data() {
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("nickname");
-    QTest::addColumn<QString>("message");
-    using brivane::SaveStatus;
-    const QByteArray emoji = kEmoji.toUtf8();
-    QTest::newRow("saved") << int(SaveStatus::Saved) << QByteArray("Kim")
-                           << Q(brivane::msg::kReportSaved) + QStringLiteral("\n/tmp/x(Kim).xls");
-    QTest::newRow("open error") << int(SaveStatus::OpenError) << QByteArray("Kim") << Q(brivane::msg::kFileOpenError);
-    QTest::newRow("write error") << int(SaveStatus::WriteError) << QByteArray("Kim")
-                                 << Q(brivane::msg::kFileWriteError);
-    QTest::newRow("named character") << int(SaveStatus::NicknameNotEncodable) << "Kim" + emoji
-                                     << Q(brivane::NicknameNotEncodableMessage(("Kim" + emoji).toStdString()));
-    QTest::newRow("invalid UTF-8") << int(SaveStatus::NicknameNotEncodable) << QByteArray("Kim\xff")
-                                   << Q(brivane::NicknameNotEncodableMessage("Kim\xff"));
-    QTest::newRow("control character") << int(SaveStatus::NicknameHasControlCharacter) << QByteArray("Kim\n")
-                                       << Q(brivane::msg::kNicknameControlCharacter);
-  }
+  // What the save tells the user, as the report module builds it: in Korean its own text, in
+  // English no Hangul and every argument (the path, the refused character) in place.
   void saveResultsInKoreanAreTheReportsOwnTexts() {
-    QFETCH(int, status);
-    QFETCH(QByteArray, nickname);
-    QFETCH(QString, message);
-    brivane::SaveResult result;
-    result.status = static_cast<brivane::SaveStatus>(status);
-    result.path = "/tmp/x(Kim).xls";
-    result.message = message.toStdString();
-    const std::string_view nick(nickname.constData(), static_cast<std::size_t>(nickname.size()));
-    InstallLanguage(Language::Korean);
-    QCOMPARE(SaveResultText(result, nick), message);
-    InstallLanguage(Language::English);
-    const QString english = SaveResultText(result, nick);
-    QVERIFY2(!HasHangul(english), qPrintable(english));
-    if (result.status == brivane::SaveStatus::Saved) QVERIFY(english.endsWith(QStringLiteral("\n/tmp/x(Kim).xls")));
+    using brivane::MessageCode;
+    const std::string path = "/tmp/x(Kim).xls";
+    const Message messages[] = {
+        {MessageCode::ReportSaved, {path}},
+        {MessageCode::FileOpenError},
+        {MessageCode::FileWriteError},
+        brivane::NicknameNotEncodableMessage("Kim" + kEmoji.toStdString()),
+        brivane::NicknameNotEncodableMessage("Kim\xff"),
+        {MessageCode::NicknameControlCharacter},
+    };
+    for (const Message& message : messages) {
+      InstallLanguage(Language::Korean);
+      QCOMPARE(MessageText(message), Q(brivane::KoreanText(message)));
+      InstallLanguage(Language::English);
+      const QString english = MessageText(message);
+      QVERIFY2(!english.isEmpty() && !HasHangul(english), qPrintable(english));
+      for (const std::string& argument : message.arguments)
+        QVERIFY2(english.contains(Q(argument)), qPrintable(english));
+    }
+    QVERIFY(MessageText(messages[0]).endsWith(Q("\n" + path)));
     InstallLanguage(Language::Korean);
   }
 

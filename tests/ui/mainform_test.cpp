@@ -246,12 +246,12 @@ class MainFormTest : public QObject {
                             << " 70%"
                             << " 80%" << QStringList{"CL-23", "", "VC-21"}
                             << QStringList{"61.1", "49.3", "0.0", "0.0", "51.5", "41.5"}
-                            << QStringList{Q(brivane::msg::kNoFitSingleSided.text)};
+                            << QStringList{Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided))};
     QTest::newRow("limits 25/25") << "1"
                                   << " 25%"
                                   << " 25%" << QStringList{"CL-02", "IC-16", "VC-21"}
                                   << QStringList{"21.1", "17.0", "24.1", "14.6", "7.7", "6.2"}
-                                  << QStringList{Q(brivane::msg::kNotRecommendedLimits.text)};
+                                  << QStringList{Q(brivane::SourceText(brivane::MessageCode::NotRecommendedLimits))};
   }
   void selection() {
     QFETCH(QString, mass);
@@ -280,15 +280,15 @@ class MainFormTest : public QObject {
     Type("editFriction", QStringLiteral("10"));
     Type("editSafety", QStringLiteral("20"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages,
-             (QStringList{Q(brivane::msg::kNoFitDoubleSided.text), Q(brivane::msg::kNoFitSingleSided.text),
-                          Q(brivane::msg::kNoFitVela.text)}));
+    QCOMPARE(m_sink->messages, (QStringList{Q(brivane::SourceText(brivane::MessageCode::NoFitDoubleSided)),
+                                            Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided)),
+                                            Q(brivane::SourceText(brivane::MessageCode::NoFitVela))}));
     QCOMPARE(Texts(kModelEdits, 3), (QStringList{"", "", ""}));
     QCOMPARE(Texts(kDutyEdits, 6), QStringList(6, QStringLiteral("0.0")));
     // Without any model the save button has nothing to save.
     m_sink->messages.clear();
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
     QCOMPARE(SaveDialogs().size(), 0);
   }
 
@@ -305,20 +305,20 @@ class MainFormTest : public QObject {
     // Under 10 msec the selection refuses the time.
     Type("editAccel", QStringLiteral("5"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kAccelTime.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::AccelTime))});
   }
 
   void limitsThatAreNoItem() {
     TypeMove();
     TypeLimit("comboRatedLimit", QStringLiteral("72%"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoLimits.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::NoLimits))});
     QCOMPARE(Text("editModelDoubleSided"), QString());
     // An input check comes before the limits.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::Velocity))});
   }
 
   void dutyCheckOfCL01() {
@@ -400,7 +400,7 @@ class MainFormTest : public QObject {
     TypeMove(QStringLiteral("1"), QStringLiteral("100"));
     PickModel(QStringLiteral("CL-01"));
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kProfileTooShort.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::ProfileTooShort))});
     QCOMPARE(Text("editConstDistance"), QStringLiteral("-2.0"));
     QCOMPARE(ChartLabels(), (QStringList{"0", "1000", "2000", "3000", "4000"}));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
@@ -410,12 +410,12 @@ class MainFormTest : public QObject {
   void dutyCheckWithoutAModel() {
     TypeMove();
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoModel.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::NoModel))});
     // The input checks come first.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::Velocity))});
     QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
   }
@@ -444,19 +444,19 @@ class MainFormTest : public QObject {
     Type("editLoadMass", QStringLiteral("200"));
     Click("buttonViewSpec");
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoFitSingleSided.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided))});
     // A selection that stops opens nothing, not the sheets of the result before it.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonViewSpec");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::Velocity))});
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
     QCOMPARE(Text("editModelDoubleSided"), QStringLiteral("CL-23"));
   }
 
   void saveNeedsASelection() {
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
     QCOMPARE(SaveDialogs().size(), 0);
     m_sink->messages.clear();
     TypeMove();
@@ -511,7 +511,7 @@ class MainFormTest : public QObject {
     // The reset leaves the record alone.
     QCOMPARE(m_record->of(MotorSeries::DoubleSided).selectedName, std::string("CL-01"));
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
   }
 
   void modeSwitchKeepsTheNumber() {
@@ -657,13 +657,13 @@ class MainFormTest : public QObject {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       seen = true;
       QCOMPARE(box->windowTitle(), QStringLiteral("Brivane"));
-      QCOMPARE(box->text(), Q(brivane::msg::kNoModel.text));
+      QCOMPARE(box->text(), Q(brivane::SourceText(brivane::MessageCode::NoModel)));
       QCOMPARE(box->icon(), QMessageBox::Warning);
       QCOMPARE(box->buttons().size(), 1);
       QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
       box->buttons().first()->click();
     });
-    sink.Warn(m_view, Q(brivane::msg::kNoModel.text));
+    sink.Warn(m_view, Q(brivane::SourceText(brivane::MessageCode::NoModel)));
     QVERIFY(seen);
   }
 };

@@ -148,7 +148,7 @@ void SaveDialogTest::refusedSavesKeepTheDialogAndItsInputs_data() {
       << QStringLiteral("../kim") << false << QStringLiteral("File Open Error!");
   QTest::newRow("nickname CP949 cannot hold")
       << QStringLiteral("kim\U0001F600") << false
-      << QString::fromStdString(brivane::NicknameNotEncodableMessage("kim\U0001F600"));
+      << QString::fromStdString(brivane::KoreanText(brivane::NicknameNotEncodableMessage("kim\U0001F600")));
 }
 
 void SaveDialogTest::refusedSavesKeepTheDialogAndItsInputs() {

@@ -81,13 +81,14 @@ class UsabilityTest : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("message");  // what pressing it says on the empty form
-    const QString accel = Q(brivane::msg::kAccelG.text);
+    const QString accel = Q(brivane::SourceText(brivane::MessageCode::AccelG));
     for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
       const char* k = key == Qt::Key_Return ? "Return" : "keypad Enter";
       QTest::addRow("select, %s", k) << "buttonSelect" << key << accel;
       QTest::addRow("duty check, %s", k) << "buttonCheckDuty" << key << accel;
       QTest::addRow("view spec, %s", k) << "buttonViewSpec" << key << accel;
-      QTest::addRow("save, %s", k) << "buttonSaveResult" << key << Q(brivane::msg::kSelectionMissing.text);
+      QTest::addRow("save, %s", k) << "buttonSaveResult" << key
+                                   << Q(brivane::SourceText(brivane::MessageCode::SelectionMissing));
     }
   }
   void enterOnAFocusedButtonPressesIt() {
@@ -126,8 +127,8 @@ class UsabilityTest : public QObject {
     m_form->TypeLimit("comboRatedLimit", typed);
     m_form->Click("buttonSelect");
     // Taken as 30 %: the notice about the limits, no refusal; the list shows its item.
-    QCOMPARE(m_sink.messages.value(0), Q(brivane::msg::kNotRecommendedLimits.text));
-    QVERIFY(!m_sink.messages.contains(Q(brivane::msg::kNoLimits.text)));
+    QCOMPARE(m_sink.messages.value(0), Q(brivane::SourceText(brivane::MessageCode::NotRecommendedLimits)));
+    QVERIFY(!m_sink.messages.contains(Q(brivane::SourceText(brivane::MessageCode::NoLimits))));
     auto* rated = Must<QComboBox>(m_form->view, "comboRatedLimit");
     QCOMPARE(rated->currentIndex(), 1);
     QCOMPARE(rated->currentText(), QStringLiteral(" 30%"));
@@ -142,9 +143,9 @@ class UsabilityTest : public QObject {
     form.TypeLimit("comboPeakLimit", QStringLiteral("90%"));
     form.Click("buttonSelect");
     QCOMPARE(sink.seen.size(), 2);
-    QCOMPARE(sink.seen[0].first, Q(brivane::msg::kNotRecommendedLimits.text));
+    QCOMPARE(sink.seen[0].first, Q(brivane::SourceText(brivane::MessageCode::NotRecommendedLimits)));
     QCOMPARE(sink.seen[0].second, QString());  // answered before anything is shown
-    QCOMPARE(sink.seen[1].first, Q(brivane::msg::kNoFitSingleSided.text));
+    QCOMPARE(sink.seen[1].first, Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided)));
     QVERIFY(!sink.seen[1].second.isEmpty());  // the no-fit message sits over the results
   }
 
