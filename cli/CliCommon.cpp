@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "cli/RankCommand.h"
 #include "engine/MoveFile.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
@@ -284,6 +284,18 @@ std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, co
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io) {
   if (line.Positionals().empty()) return std::nullopt;
   return io.UsageError("unexpected argument " + Quoted(line.Positionals().front()));
+}
+
+SeriesListReading ReadSeriesList(std::string_view text) {
+  std::array<bool, 3> series{false, false, false};
+  while (true) {
+    const std::size_t comma = text.find(',');
+    const std::string_view entry = text.substr(0, comma);
+    if (entry != "1" && entry != "2" && entry != "3") return {std::nullopt, entry};
+    series[static_cast<std::size_t>(entry[0] - '1')] = true;
+    if (comma == std::string_view::npos) return {series, {}};
+    text.remove_prefix(comma + 1);
+  }
 }
 
 std::string Pad(std::string_view text, std::size_t columns) {

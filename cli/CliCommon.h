@@ -3,6 +3,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -108,6 +109,14 @@ std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, co
 
 // A usage error for the first positional argument of a command that takes none.
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);
+
+// A list of series numbers, "1,3" for series 1 and 3: the series it names, or nothing for an empty
+// list or an entry other than 1, 2 and 3, which `refused` then holds (a view into `text`).
+struct SeriesListReading {
+  std::optional<std::array<bool, 3>> series;
+  std::string_view refused;
+};
+SeriesListReading ReadSeriesList(std::string_view text);
 
 // `text` followed by blanks up to `columns` terminal columns.
 std::string Pad(std::string_view text, std::size_t columns);

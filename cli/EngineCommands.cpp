@@ -14,6 +14,7 @@
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
@@ -258,7 +259,7 @@ int RunRank(const CommandLine& line, const Io& io) {
                         ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient)};
   request.fittingOnly = line.IsSet("fitting");
   if (line.IsSet("series")) {
-    const auto series = ParseSeriesList(line.Value("series"));
+    const auto series = ReadSeriesList(line.Value("series")).series;
     if (!series) return io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
     request.series = *series;
   }

@@ -1,9 +1,8 @@
 #include "cli/JsonOut.h"
 
-#include <cmath>
 #include <string>
 
-#include "engine/NumberText.h"
+#include "engine/JsonNumber.h"
 #include "engine/Presentation.h"
 
 namespace brivane::cli {
@@ -18,14 +17,7 @@ void JsonOut::String(std::string_view text) {
 
 void JsonOut::Int(std::int64_t value) { writer_.Int64(value); }
 
-void JsonOut::Float(float value) {
-  if (!std::isfinite(value)) {
-    writer_.Null();
-    return;
-  }
-  const std::string text = FormatShortest(value);
-  writer_.RawValue(text.data(), text.size(), rapidjson::kNumberType);
-}
+void JsonOut::Float(float value) { WriteJsonFloat(writer_, value); }
 
 void JsonOut::KeyString(std::string_view key, std::string_view text) {
   Key(key);

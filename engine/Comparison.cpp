@@ -167,13 +167,15 @@ DriveFigures Drive(const LoadAnalysis& a, const MotorRecord& row, float peakVelo
 ComparisonOutcome CompareCandidates(const ComparisonRequest& request, const MotorCatalog& catalog) {
   ComparisonOutcome out;
   const MotionInput& in = request.move;
-  if (const auto failure = ValidateSelectionInput(in, request.ratedPosition, request.peakPosition)) {
-    out.refusal = failure;
+  const SelectionStart start = StartSelection(in, request.ratedPosition, request.peakPosition);
+  if (start.refusal) {
+    out.refusal = start.refusal;
     return out;
   }
-  out.ratedLimit = LimitFromPosition(*request.ratedPosition);
-  out.peakLimit = LimitFromPosition(*request.peakPosition);
-  out.accelG = AccelInG(in);
+  const SelectionBasis& basis = start.basis;
+  out.ratedLimit = basis.ratedLimit;
+  out.peakLimit = basis.peakLimit;
+  out.accelG = basis.accelG;
   // As the selection compares: the whole-number limits as floats.
   const auto ratedLimit = static_cast<float>(out.ratedLimit);
   const auto peakLimit = static_cast<float>(out.peakLimit);
@@ -181,7 +183,7 @@ ComparisonOutcome CompareCandidates(const ComparisonRequest& request, const Moto
   out.rows.reserve(catalog.size());
   for (const MotorSeries s : kAllSeries) {
     const IndexRange range = MotorCatalog::SeriesRange(s);
-    bool picked = false;
+    const std::optional<FirstFit> pick = FindFirstFit(in, basis, s, catalog);
     for (std::size_t i = range.first; i <= range.last; ++i) {
       const MotorRecord& row = catalog.at(i);
       CandidateRating& c = out.rows.emplace_back();
@@ -190,13 +192,12 @@ ComparisonOutcome CompareCandidates(const ComparisonRequest& request, const Moto
       c.number = row.Number();
       c.name = row.name;
       c.duty = ComputeDuty(in, out.accelG, row).duty;
-      c.fits = RowFits(row, c.duty, ratedLimit, peakLimit);
-      c.selected = c.fits && !picked;
-      picked = picked || c.fits;
+      c.fits = basis.Fits(row, c.duty);
+      c.selected = pick && pick->index == i;
       c.ratedMargin = ratedLimit - c.duty.ratedDuty;
       c.peakMargin = peakLimit - c.duty.peakDuty;
       c.analysis = AnalyseLoad(in, row, request.ambientTemp);
-      c.coolEnough = c.analysis.coilTemp <= kCoilTempLimit;
+      c.coolEnough = c.analysis.coilTemp <= kMaxCoilTempC;
       c.headroomKg = Headroom(in, out.accelG, row, ratedLimit, peakLimit, c.duty, c.fits);
       c.drive = Drive(c.analysis, row, in.peakVelocity);
     }

@@ -27,7 +27,6 @@
 namespace brivane::ui {
 namespace {
 
-QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 std::string ToUtf8(const QString& s) { return s.toStdString(); }
 
 // setText repaints an edit even when its text stays the same; a command changes only a few of the

@@ -18,6 +18,8 @@ QString Translate(std::string_view source) {
 
 }  // namespace
 
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 QString MessageText(const Message& message) {
   // The arguments go into the translated text, whose markers may stand in another order.
   const QString text = Translate(SourceText(message.code));

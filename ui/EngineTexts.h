@@ -14,6 +14,9 @@
 
 namespace brivane::ui {
 
+// A text the plain layers made (digits, a model's name), shown as it is.
+QString FromUtf8(std::string_view text);
+
 // The message's text for the window, its arguments in place (a save's confirmation, a refusal).
 QString MessageText(const Message& message);
 // A fixed Korean text of the engine or the catalog (a caption, a label, a unit).

@@ -24,7 +24,6 @@ namespace {
 struct Report {
   Q_DECLARE_TR_FUNCTIONS(brivane::ui::PdfReport)
 };
-QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 
 QString LimitText(const std::optional<int>& position) {
   if (!position) return Report::tr("선택 안 됨");

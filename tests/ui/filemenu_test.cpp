@@ -22,6 +22,7 @@
 #include "engine/Messages.h"
 #include "engine/MoveFile.h"
 #include "engine/Selection.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/BrivaneView.h"
 #include "ui/ChartViewer.h"
@@ -42,12 +43,6 @@ const char* const kInputNames[] = {
     "editFriction",    "editSafety",     "editAmbient", "radioAccelG",          "radioAccelTime",
     "comboRatedLimit", "comboPeakLimit", "comboModel",  "checkShowDoubleSided", "checkShowSingleSided",
     "checkShowVela"};
-
-QAction* FindAction(const QWidget* root, const char* name) {
-  auto* action = root->findChild<QAction*>(QLatin1String(name));
-  if (action == nullptr) qFatal("no action %s", name);
-  return action;
-}
 
 QByteArray ReadAll(const QString& path) {
   QFile f(path);
@@ -108,7 +103,7 @@ class FileMenuTest : public QObject {
   }
   void Trigger(const char* action, const QString& path = QString()) {
     if (!path.isNull()) m_dialogs->paths << path;
-    FindAction(m_frame.get(), action)->trigger();
+    dialogtest::Child<QAction>(m_frame.get(), action)->trigger();
   }
   QLineEdit* Edit(const char* name) const { return m_view->findChild<QLineEdit*>(QLatin1String(name)); }
   void Type(const char* name, const QString& text) {
@@ -339,7 +334,7 @@ class FileMenuTest : public QObject {
     Trigger("actionOpen", paths[2]);
     const QStringList expected{paths[2], paths[4], paths[3], paths[1]};
     QCOMPARE(RecentMenu(), expected);
-    QCOMPARE(FindAction(m_frame.get(), "actionRecent0")->text(), QStringLiteral("&1 move3.brivane"));
+    QCOMPARE(dialogtest::Child<QAction>(m_frame.get(), "actionRecent0")->text(), QStringLiteral("&1 move3.brivane"));
 
     // Remembered for the next run, with the last folder; a recent entry opens its file.
     m_frame.reset();

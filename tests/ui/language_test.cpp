@@ -30,6 +30,7 @@
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
 #include "report/Report.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
 #include "ui/AboutDlg.h"
@@ -159,11 +160,6 @@ Shown English() {
           QStringLiteral("Nothing was saved: the character \"%1\" of the nickname cannot be written in the Korean "
                          "encoding of the report file (CP949). Please change the nickname.")
               .arg(kEmoji)};
-}
-
-template <typename T>
-T* Find(const QWidget* parent, const char* name) {
-  return dialogtest::Child<T>(parent, name);
 }
 
 }  // namespace
@@ -309,8 +305,8 @@ class LanguageTest : public QObject {
     RecordingMessageSink sink;
     {
       CMainFrame frame(record, sink);
-      auto* english = Find<QAction>(&frame, "actionLanguageEnglish");
-      auto* korean = Find<QAction>(&frame, "actionLanguageKorean");
+      auto* english = dialogtest::Child<QAction>(&frame, "actionLanguageEnglish");
+      auto* korean = dialogtest::Child<QAction>(&frame, "actionLanguageKorean");
       QVERIFY(english && korean);
       QVERIFY(korean->isChecked());  // nothing stored yet: the language shown now
       english->trigger();
@@ -322,7 +318,7 @@ class LanguageTest : public QObject {
       english->trigger();
     }
     CMainFrame next(record, sink);
-    QVERIFY(Find<QAction>(&next, "actionLanguageEnglish")->isChecked());
+    QVERIFY(dialogtest::Child<QAction>(&next, "actionLanguageEnglish")->isChecked());
     QVERIFY(QFile::exists(LanguageSettings().fileName()));
   }
 
@@ -339,49 +335,49 @@ void LanguageTest::VerifyWindow(const Shown& expected) {
   frame.InitialUpdate();
   frame.show();
   QVERIFY(QTest::qWaitForWindowExposed(&frame));
-  auto* view = Find<CBrivaneView>(&frame, "brivaneView");
+  auto* view = dialogtest::Child<CBrivaneView>(&frame, "brivaneView");
   QVERIFY(view);
 
   QCOMPARE(frame.windowTitle(), expected.title);
-  QCOMPARE(Find<QPushButton>(view, "buttonSelect")->text(), expected.selectButton);
-  QTest::mouseClick(Find<QPushButton>(view, "buttonCheckDuty"), Qt::LeftButton);
+  QCOMPARE(dialogtest::Child<QPushButton>(view, "buttonSelect")->text(), expected.selectButton);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(view, "buttonCheckDuty"), Qt::LeftButton);
   QCOMPARE(sink.messages, QStringList{expected.zeroAccel});
 
   brivane::FormValues values;
   values.move = brivane::examples::FirstMove();
   view->SetValues(values);
-  QTest::mouseClick(Find<QPushButton>(view, "buttonSelect"), Qt::LeftButton);
-  QTest::mouseClick(Find<QPushButton>(view, "buttonViewSpec"), Qt::LeftButton);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(view, "buttonSelect"), Qt::LeftButton);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(view, "buttonViewSpec"), Qt::LeftButton);
   const QList<CMotorSpecSheet*> sheets = frame.findChildren<CMotorSpecSheet*>();
   QCOMPARE(sheets.size(), 3);
   bool singleSidedSeen = false;
   for (const CMotorSpecSheet* sheet : sheets) {
-    const QString group = Find<QGroupBox>(sheet, "groupSeries")->title();
+    const QString group = dialogtest::Child<QGroupBox>(sheet, "groupSeries")->title();
     if (group == expected.sheetGroup) {
       singleSidedSeen = true;
-      QCOMPARE(Find<QLabel>(sheet, "labelRatedForce")->text(), expected.sheetRatedForce);
+      QCOMPARE(dialogtest::Child<QLabel>(sheet, "labelRatedForce")->text(), expected.sheetRatedForce);
     }
     VerifyTextsFit(sheet);
     if (english) VerifyNoHangul(sheet);
   }
   QVERIFY(singleSidedSeen);
 
-  Find<QAction>(&frame, "actionCompare")->trigger();
+  dialogtest::Child<QAction>(&frame, "actionCompare")->trigger();
   const CComparisonWindow* comparison = frame.findChild<CComparisonWindow*>();
   QVERIFY(comparison != nullptr);
   VerifyTextsFit(comparison);
   if (english) VerifyNoHangul(comparison);
 
-  QTest::mouseClick(Find<QPushButton>(view, "buttonSaveResult"), Qt::LeftButton);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(view, "buttonSaveResult"), Qt::LeftButton);
   CSaveDataDlg* save = frame.findChild<CSaveDataDlg*>();
   QVERIFY(save != nullptr);
-  QCOMPARE(Find<QCheckBox>(save, "checkIncludeDoubleSided")->text(), expected.includeBox);
-  QCOMPARE(Find<QPushButton>(save, "buttonSave")->text(), expected.saveButton);
+  QCOMPARE(dialogtest::Child<QCheckBox>(save, "checkIncludeDoubleSided")->text(), expected.includeBox);
+  QCOMPARE(dialogtest::Child<QPushButton>(save, "buttonSave")->text(), expected.saveButton);
   VerifyTextsFit(save);
   if (english) VerifyNoHangul(save);
   // Refused before any file is touched, so the test writes nothing.
-  Find<QLineEdit>(save, "editNickName")->setText(QStringLiteral("Kim") + kEmoji);
-  QTest::mouseClick(Find<QPushButton>(save, "buttonSave"), Qt::LeftButton);
+  dialogtest::Child<QLineEdit>(save, "editNickName")->setText(QStringLiteral("Kim") + kEmoji);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(save, "buttonSave"), Qt::LeftButton);
   QCOMPARE(sink.messages.last(), expected.nicknameRefusal);
   save->close();
 
@@ -397,7 +393,7 @@ void LanguageTest::VerifyWindow(const Shown& expected) {
     if (english) VerifyNoHangul(about);
     about->accept();
   });
-  Find<QAction>(&frame, "actionAbout")->trigger();
+  dialogtest::Child<QAction>(&frame, "actionAbout")->trigger();
   QVERIFY(aboutSeen);
 }
 

@@ -31,6 +31,8 @@
 #include "engine/NumberText.h"
 #include "engine/Selection.h"
 #include "report/Cp949.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "tests/support/WidgetLookup.h"
 #include "ui/AboutDlg.h"
 #include "ui/BrivaneView.h"
 #include "ui/ChartViewer.h"
@@ -46,16 +48,7 @@ namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// A child by object name; a failed lookup names what is there.
-template <class T>
-T* Find(const QObject* root, const char* name) {
-  if (auto* found = root->findChild<T*>(QLatin1String(name))) return found;
-  QStringList names;
-  for (const QObject* o : root->findChildren<QObject*>()) {
-    if (!o->objectName().isEmpty()) names << o->objectName();
-  }
-  qFatal("no child %s; there are: %s", name, qPrintable(names.join(QStringLiteral(", "))));
-}
+using dialogtest::Child;
 
 // A sheet's series, told by its class.
 MotorSeries SeriesOf(const CMotorSpecSheet* sheet) {
@@ -82,7 +75,7 @@ class MainFormTest : public QObject {
   std::unique_ptr<CMainFrame> m_frame;
   CBrivaneView* m_view = nullptr;
 
-  QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(m_view, name); }
+  QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(m_view, name); }
   QString Text(const char* name) const { return Edit(name)->text(); }
   QStringList Texts(const char* const* names, int count) const {
     QStringList out;
@@ -94,14 +87,14 @@ class MainFormTest : public QObject {
     edit->clear();
     QTest::keyClicks(edit, text);
   }
-  void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(m_view, name), Qt::LeftButton); }
+  void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(m_view, name), Qt::LeftButton); }
   void TypeLimit(const char* combo, const QString& text) {
-    QLineEdit* edit = Find<QComboBox>(m_view, combo)->lineEdit();
+    QLineEdit* edit = Child<QComboBox>(m_view, combo)->lineEdit();
     edit->clear();
     QTest::keyClicks(edit, text);
   }
   void PickModel(const QString& name) {
-    auto* combo = Find<QComboBox>(m_view, "comboModel");
+    auto* combo = Child<QComboBox>(m_view, "comboModel");
     const int i = combo->findText(name);
     QVERIFY2(i >= 0, qPrintable(name));
     combo->setCurrentIndex(i);
@@ -113,7 +106,7 @@ class MainFormTest : public QObject {
     Type("editAccel", QStringLiteral("1"));
     Type("editVelocity", QStringLiteral("1"));
   }
-  QStringList ChartLabels() const { return VelocityChartLabels(Find<CChartViewer>(m_view, "chartViewer")->chart()); }
+  QStringList ChartLabels() const { return VelocityChartLabels(Child<CChartViewer>(m_view, "chartViewer")->chart()); }
   // Data-sheet windows open beside the form, per series.
   QList<int> SheetRequests() const {
     QList<int> open{0, 0, 0};
@@ -125,7 +118,7 @@ class MainFormTest : public QObject {
   QString NewestSheetModel(MotorSeries series) const {
     QString model;
     for (const CMotorSpecSheet* sheet : m_frame->findChildren<CMotorSpecSheet*>())
-      if (SeriesOf(sheet) == series) model = Find<QLineEdit>(sheet, "editModel")->text();
+      if (SeriesOf(sheet) == series) model = Child<QLineEdit>(sheet, "editModel")->text();
     return model;
   }
   QList<CSaveDataDlg*> SaveDialogs() const {
@@ -175,10 +168,10 @@ class MainFormTest : public QObject {
     v.show = {true, false, true};
     m_view->SetValues(v);
     QCOMPARE(Text("editSafety"), QStringLiteral("1.75"));
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
-    QCOMPARE(Find<QComboBox>(m_view, "comboRatedLimit")->currentText(), QStringLiteral(" 60%"));
-    QCOMPARE(Find<QComboBox>(m_view, "comboModel")->currentText(), QStringLiteral("IC-14"));
-    QVERIFY(!Find<QCheckBox>(m_view, "checkShowSingleSided")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QCOMPARE(Child<QComboBox>(m_view, "comboRatedLimit")->currentText(), QStringLiteral(" 60%"));
+    QCOMPARE(Child<QComboBox>(m_view, "comboModel")->currentText(), QStringLiteral("IC-14"));
+    QVERIFY(!Child<QCheckBox>(m_view, "checkShowSingleSided")->isChecked());
 
     Click("buttonSelect");  // reads the form back
     const brivane::FormValues& back = m_view->Values();
@@ -217,7 +210,7 @@ class MainFormTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     QLineEdit* first = Edit("editLoadMass");
     first->setFocus();
-    const auto* chart = Find<CChartViewer>(m_view, "chartViewer");
+    const auto* chart = Child<CChartViewer>(m_view, "chartViewer");
     QStringList stops;
     for (int i = 0; i < 100 && (i == 0 || QApplication::focusWidget() != first); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -299,7 +292,7 @@ class MainFormTest : public QObject {
     Click("buttonSelect");
     QVERIFY(m_sink->messages.isEmpty());
     QCOMPARE(Text("editAccel"), QStringLiteral("100"));
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
     QCOMPARE(m_record->accelTimeMs, 100.0f);
     QVERIFY(!Text("editModelDoubleSided").isEmpty());
     // Under 10 msec the selection refuses the time.
@@ -351,7 +344,7 @@ class MainFormTest : public QObject {
   }
 
   void profileChartStyle() {
-    auto* viewer = Find<CChartViewer>(m_view, "chartViewer");
+    auto* viewer = Child<CChartViewer>(m_view, "chartViewer");
     QChart* empty = viewer->chart();
     TypeMove();
     PickModel(QStringLiteral("CL-01"));
@@ -477,8 +470,8 @@ class MainFormTest : public QObject {
     QVERIFY(QDir::setCurrent(dir.path()));
     CSaveDataDlg* dialog = SaveDialogs().front();
     QVERIFY(dialog->isModal());
-    QTest::keyClicks(Find<QLineEdit>(dialog, "editNickName"), QStringLiteral("kim"));
-    QTest::mouseClick(Find<QAbstractButton>(dialog, "buttonSave"), Qt::LeftButton);
+    QTest::keyClicks(Child<QLineEdit>(dialog, "editNickName"), QStringLiteral("kim"));
+    QTest::mouseClick(Child<QAbstractButton>(dialog, "buttonSave"), Qt::LeftButton);
     QVERIFY(QDir::setCurrent(previous));
     QCOMPARE(SaveDialogs().size(), 0);
     QTRY_VERIFY(m_frame->findChildren<CSaveDataDlg*>().isEmpty());  // deleted once ended
@@ -518,27 +511,27 @@ class MainFormTest : public QObject {
     Type("editAccel", QStringLiteral("100"));
     Click("radioAccelTime");
     QCOMPARE(Text("editAccel"), QStringLiteral("100"));
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
     Click("radioAccelG");
     QCOMPARE(Text("editAccel"), QStringLiteral("100"));
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelG")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
     // A switch that cannot read the form keeps the mode, and the buttons show it.
     Type("editVelocity", QStringLiteral("fast"));
     Click("radioAccelTime");
     QCOMPARE(m_sink->messages, QStringList{QStringLiteral("숫자를 입력하십시오.")});
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelG")->isChecked());
-    QVERIFY(!Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
+    QVERIFY(!Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
   }
 
   void repeatedInitialUpdate() {
     Click("radioAccelTime");
     PickModel(QStringLiteral("VC-21"));
     m_view->OnInitialUpdate();
-    auto* combo = Find<QComboBox>(m_view, "comboModel");
+    auto* combo = Child<QComboBox>(m_view, "comboModel");
     QCOMPARE(combo->count(), 69);
     QCOMPARE(combo->currentIndex(), -1);
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
-    QVERIFY(!Find<QRadioButton>(m_view, "radioAccelG")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QVERIFY(!Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
   }
 
   void textThatIsNotANumber_data() {
@@ -565,7 +558,7 @@ class MainFormTest : public QObject {
     for (const char* button : {"buttonSelect", "buttonCheckDuty", "buttonViewSpec", "buttonSaveResult"}) {
       m_sink->messages.clear();
       PickModel(QStringLiteral("CL-01"));
-      Find<QLineEdit>(m_view, "editAmbient")->setFocus();
+      Child<QLineEdit>(m_view, "editAmbient")->setFocus();
       Click(button);
       // One message, the focus on the edit, the text as typed, and nothing computed.
       QCOMPARE(m_sink->messages, QStringList{message});
@@ -597,18 +590,18 @@ class MainFormTest : public QObject {
     QStringList menus;
     for (QAction* a : m_frame->menuBar()->actions()) menus << a->text();
     QCOMPARE(menus, (QStringList{"파일(&F)", "보기(&V)", "언어 / Language", "프로그램 정보"}));
-    auto* toggle = Find<QAction>(m_frame.get(), "actionStatusBar");
+    auto* toggle = Child<QAction>(m_frame.get(), "actionStatusBar");
     QCOMPARE(toggle->text(), QStringLiteral("상태 표시줄(&S)"));
     QCOMPARE(toggle->statusTip(), QStringLiteral("상태 표시줄을 표시하거나 감춥니다"));
-    auto* about = Find<QAction>(m_frame.get(), "actionAbout");
+    auto* about = Child<QAction>(m_frame.get(), "actionAbout");
     QCOMPARE(about->text(), QStringLiteral("Brivane 정보(&A)..."));
     QCOMPARE(about->statusTip(), QStringLiteral("프로그램 정보와 버전 정보, 저작권 정보를 표시합니다"));
-    QCOMPARE(Find<QLabel>(m_frame.get(), "labelIdle")->text(), QStringLiteral("감사합니다."));
+    QCOMPARE(Child<QLabel>(m_frame.get(), "labelIdle")->text(), QStringLiteral("감사합니다."));
     toggle->trigger();
     QVERIFY(!m_frame->statusBar()->isVisible());
     toggle->trigger();
     QVERIFY(m_frame->statusBar()->isVisible());
-    QVERIFY(Find<QLabel>(m_frame.get(), "labelIdle")->isVisible());
+    QVERIFY(Child<QLabel>(m_frame.get(), "labelIdle")->isVisible());
   }
 
   void smallWindowScrollsTheForm() {
@@ -623,7 +616,7 @@ class MainFormTest : public QObject {
     m_frame->resize(480, 360);
     QCOMPARE(m_frame->size(), QSize(480, 360));
     QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-    auto* save = Find<QPushButton>(m_view, "buttonSaveResult");
+    auto* save = Child<QPushButton>(m_view, "buttonSaveResult");
     Edit("editLoadMass")->setFocus();
     for (int i = 0; i < 40 && QApplication::focusWidget() != save; ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -640,11 +633,11 @@ class MainFormTest : public QObject {
       QVERIFY(dlg != nullptr);
       seen = true;
       QCOMPARE(dlg->windowTitle(), QStringLiteral("Brivane 정보"));
-      QCOMPARE(Find<QLabel>(dlg, "labelVersion")->text(), QStringLiteral("Brivane 버전 3.0"));
-      QVERIFY(!Find<QLabel>(dlg, "labelAboutLogo")->pixmap().isNull());
-      QTest::mouseClick(Find<QPushButton>(dlg, "buttonOk"), Qt::LeftButton);
+      QCOMPARE(Child<QLabel>(dlg, "labelVersion")->text(), QStringLiteral("Brivane 버전 3.0"));
+      QVERIFY(!Child<QLabel>(dlg, "labelAboutLogo")->pixmap().isNull());
+      QTest::mouseClick(Child<QPushButton>(dlg, "buttonOk"), Qt::LeftButton);
     });
-    Find<QAction>(m_frame.get(), "actionAbout")->trigger();  // returns when the box has closed
+    Child<QAction>(m_frame.get(), "actionAbout")->trigger();  // returns when the box has closed
     QVERIFY(seen);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
   }
@@ -677,25 +670,25 @@ void MainFormTest::VerifyStartState() const {
   QCOMPARE(Texts(kAnalysisEdits, 8), (QStringList{"0.0", "0.0", "0.000", "0.000", "0.000", "0.0", "0.0", "0.0"}));
   QCOMPARE(Text("editAmbient"), QStringLiteral("20"));
   QCOMPARE(Text("editCoil"), QStringLiteral("0.0"));
-  auto* rated = Find<QComboBox>(m_view, "comboRatedLimit");
-  auto* peak = Find<QComboBox>(m_view, "comboPeakLimit");
+  auto* rated = Child<QComboBox>(m_view, "comboRatedLimit");
+  auto* peak = Child<QComboBox>(m_view, "comboPeakLimit");
   QCOMPARE(rated->currentText(), QStringLiteral(" 70%"));
   QCOMPARE(peak->currentText(), QStringLiteral(" 80%"));
   QCOMPARE(rated->count(), 16);
   QCOMPARE(rated->itemText(0), QStringLiteral(" 25%"));
   QCOMPARE(rated->itemText(15), QStringLiteral("100%"));
-  auto* model = Find<QComboBox>(m_view, "comboModel");
+  auto* model = Child<QComboBox>(m_view, "comboModel");
   QCOMPARE(model->count(), 69);
   QCOMPARE(model->itemText(0), QStringLiteral("CL-01"));
   QCOMPARE(model->itemText(68), QStringLiteral("VC-21"));
   QCOMPARE(model->currentIndex(), -1);
-  QVERIFY(Find<QRadioButton>(m_view, "radioAccelG")->isChecked());
-  QVERIFY(!Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+  QVERIFY(Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
+  QVERIFY(!Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
   for (const char* box : {"checkShowDoubleSided", "checkShowSingleSided", "checkShowVela"}) {
-    QVERIFY(Find<QCheckBox>(m_view, box)->isChecked());
+    QVERIFY(Child<QCheckBox>(m_view, box)->isChecked());
   }
   for (int i = 1; i <= 6; ++i) {
-    auto* type = Find<QCheckBox>(m_view, ("checkMotorType" + QByteArray::number(i)).constData());
+    auto* type = Child<QCheckBox>(m_view, ("checkMotorType" + QByteArray::number(i)).constData());
     QVERIFY(type->isChecked());
     QVERIFY(!type->isEnabled());
     QCOMPARE(type->isVisible(), i != 1);

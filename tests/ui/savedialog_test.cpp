@@ -14,6 +14,7 @@
 #include "engine/Selection.h"
 #include "report/Cp949.h"
 #include "report/Report.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
 #include "ui/MessageSink.h"

@@ -16,6 +16,7 @@
 
 #include "engine/Messages.h"
 #include "engine/Presentation.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/ui/FormDriver.h"
 #include "ui/ChartViewer.h"
 #include "ui/ResultMarks.h"
@@ -23,8 +24,8 @@
 using brivane::ResultAlert;
 using brivane::ui::AlertOf;
 using brivane::ui::IsStale;
+using dialogtest::Child;
 using formtest::FormDriver;
-using formtest::Must;
 
 namespace {
 
@@ -64,9 +65,9 @@ class UsabilityTest : public QObject {
   void VerifyStale(bool selection, bool check) const {
     for (const char* name : kSelectionResults) QCOMPARE(IsStale(m_form->Edit(name)), selection);
     for (const char* name : kCheckResults) QCOMPARE(IsStale(m_form->Edit(name)), check);
-    auto* chart = Must<brivane::ui::CChartViewer>(m_form->view, "chartViewer");
+    auto* chart = Child<brivane::ui::CChartViewer>(m_form->view, "chartViewer");
     QCOMPARE(chart->chart()->opacity() < 1.0, check);
-    QCOMPARE(Must<QLabel>(m_form->frame.get(), "labelStaleHint")->isVisible(), selection || check);
+    QCOMPARE(Child<QLabel>(m_form->frame.get(), "labelStaleHint")->isVisible(), selection || check);
   }
 
  private slots:
@@ -95,7 +96,7 @@ class UsabilityTest : public QObject {
     QFETCH(QString, button);
     QFETCH(int, key);
     QFETCH(QString, message);
-    auto* b = Must<QPushButton>(m_form->view, qPrintable(button));
+    auto* b = Child<QPushButton>(m_form->view, qPrintable(button));
     b->setFocus();
     QTest::keyClick(b, static_cast<Qt::Key>(key));
     QCOMPARE(m_sink.messages, QStringList{message});
@@ -108,7 +109,7 @@ class UsabilityTest : public QObject {
     QTest::keyClick(m_form->Edit("editLoadMass"), Qt::Key_Enter);
     QVERIFY(m_sink.messages.isEmpty());
     QCOMPARE(m_form->Text("editLoadMass"), QStringLiteral("5"));
-    auto* reset = Must<QPushButton>(m_form->view, "buttonReset");
+    auto* reset = Child<QPushButton>(m_form->view, "buttonReset");
     reset->setFocus();
     QTest::keyClick(reset, Qt::Key_Return);
     QCOMPARE(m_form->Text("editLoadMass"), QStringLiteral("0"));
@@ -129,7 +130,7 @@ class UsabilityTest : public QObject {
     // Taken as 30 %: the notice about the limits, no refusal; the list shows its item.
     QCOMPARE(m_sink.messages.value(0), Q(brivane::SourceText(brivane::MessageCode::NotRecommendedLimits)));
     QVERIFY(!m_sink.messages.contains(Q(brivane::SourceText(brivane::MessageCode::NoLimits))));
-    auto* rated = Must<QComboBox>(m_form->view, "comboRatedLimit");
+    auto* rated = Child<QComboBox>(m_form->view, "comboRatedLimit");
     QCOMPARE(rated->currentIndex(), 1);
     QCOMPARE(rated->currentText(), QStringLiteral(" 30%"));
     QCOMPARE(m_form->record.ratedLimit, 30);
@@ -170,7 +171,7 @@ class UsabilityTest : public QObject {
     m_form->Click("buttonCheckDuty");
     QCOMPARE(m_form->Sheets().size(), 1);
     const brivane::ui::CMotorSpecSheet* sheet = m_form->Sheets().first();
-    const QWidget* shown[] = {Must<QLineEdit>(sheet, "editRatedDuty"), Must<QLineEdit>(sheet, "editPeakDuty"),
+    const QWidget* shown[] = {Child<QLineEdit>(sheet, "editRatedDuty"), Child<QLineEdit>(sheet, "editPeakDuty"),
                               m_form->Edit("editCoil")};
     for (int i = 0; i < 3; ++i) {
       QCOMPARE(qobject_cast<const QLineEdit*>(shown[i])->text(), texts[i]);  // the texts stay
@@ -207,14 +208,14 @@ class UsabilityTest : public QObject {
     m_form->PickModel(QStringLiteral("CL-02"));
     VerifyStale(false, true);
     m_form->Click("buttonCheckDuty");
-    QTest::mouseClick(Must<QRadioButton>(m_form->view, "radioAccelTime"), Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(m_form->view, "radioAccelTime"), Qt::LeftButton);
     VerifyStale(true, true);
     // Greyed as a disabled text is.
     const QLineEdit* model = m_form->Edit("editModelDoubleSided");
     QCOMPARE(model->palette().color(QPalette::Text), model->palette().color(QPalette::Disabled, QPalette::Text));
     QVERIFY(!model->accessibleDescription().isEmpty());
     // A selection freshens only its own part; reset clears every mark.
-    QTest::mouseClick(Must<QRadioButton>(m_form->view, "radioAccelG"), Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(m_form->view, "radioAccelG"), Qt::LeftButton);
     m_form->Click("buttonSelect");
     VerifyStale(false, true);
     m_form->Click("buttonReset");
@@ -227,7 +228,7 @@ class UsabilityTest : public QObject {
     for (const char* input : {"editLoadMass", "editDistance", "editAccel", "radioAccelG", "radioAccelTime",
                               "editVelocity", "editDwell", "editFriction", "editSafety", "comboRatedLimit",
                               "comboPeakLimit", "comboModel", "editAmbient", "checkShowVela"}) {
-      QVERIFY2(!Must<QWidget>(m_form->view, input)->toolTip().isEmpty(), input);
+      QVERIFY2(!Child<QWidget>(m_form->view, input)->toolTip().isEmpty(), input);
     }
     const QString mass = m_form->Edit("editLoadMass")->toolTip();
     QVERIFY2(mass.contains(QStringLiteral("kg")) && mass.contains(QStringLiteral("3000")), qPrintable(mass));
@@ -237,9 +238,9 @@ class UsabilityTest : public QObject {
 
   void enlargingGivesTheRoomToTheChart() {
     QVERIFY(QTest::qWaitForWindowExposed(m_form->frame.get()));
-    auto* chart = Must<brivane::ui::CChartViewer>(m_form->view, "chartViewer");
+    auto* chart = Child<brivane::ui::CChartViewer>(m_form->view, "chartViewer");
     const QWidget* rated = m_form->Edit("editRatedVela");
-    const QWidget* group = Must<QGroupBox>(m_form->view, "groupResult");
+    const QWidget* group = Child<QGroupBox>(m_form->view, "groupResult");
     const QSize chartBefore = chart->size();
     const QPoint ratedBefore = rated->mapTo(group, QPoint(0, 0));
     const QSize groupBefore = group->size();
