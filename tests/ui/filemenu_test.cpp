@@ -105,17 +105,15 @@ class FileMenuTest : public QObject {
     if (!path.isNull()) m_dialogs->paths << path;
     dialogtest::Child<QAction>(m_frame.get(), action)->trigger();
   }
-  QLineEdit* Edit(const char* name) const { return m_view->findChild<QLineEdit*>(QLatin1String(name)); }
+  QLineEdit* Edit(const char* name) const { return dialogtest::Child<QLineEdit>(m_view, name); }
   void Type(const char* name, const QString& text) {
     QLineEdit* edit = Edit(name);
     edit->clear();
     QTest::keyClicks(edit, text);
   }
-  void Click(const char* name) {
-    QTest::mouseClick(m_view->findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
-  }
+  void Click(const char* name) { QTest::mouseClick(dialogtest::Child<QAbstractButton>(m_view, name), Qt::LeftButton); }
   void PickModel(const QString& name) {
-    auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("comboModel"));
+    auto* combo = dialogtest::Child<QComboBox>(m_view, "comboModel");
     combo->setCurrentIndex(combo->findText(name));
   }
   // The worked example: 1 kg, 500 mm, 1 g, 1 m/s, CL-01 checked.
