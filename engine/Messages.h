@@ -10,7 +10,10 @@
 // - Any other text of catalog/, engine/, report/ or cli/ (a caption, a label, a column header):
 //   the Korean literal where it is written once, inside
 //   QT_TRANSLATE_NOOP("brivane::EngineTexts", "...") from catalog/Translatable.h. The window shows it
-//   through ui::EngineText(), brivane-cli through Io::Say().
+//   through ui::EngineText(), brivane-cli through Io::Say(). A text of brivane-cli's own human
+//   output (with arguments, like its summaries) is a row of cli/CliTexts.h, said with Io::Say(CliText).
+//   lupdate reads the files listed in the sources of brivane_catalog, _engine, _report, _cli and
+//   _ui (headers included; ui/CMakeLists.txt names the libraries).
 // - Then its English in translations/brivane_en.ts: build the target brivane_ui_lupdate (it adds the
 //   new text as unfinished), write the translation into the entry and drop its type="unfinished".
 //   The window's .qm and brivane-cli's English table (cli/EnglishFromTs.cmake) are made from it at
