@@ -137,6 +137,21 @@ std::optional<std::size_t> MotorCatalog::FindByName(std::string_view name) const
   return std::nullopt;
 }
 
+std::span<const MotorRecord> MotorCatalog::Rows() const { return kRows; }
+
+std::optional<std::size_t> FindModelIgnoringCase(std::span<const MotorRecord> rows, std::string_view name) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  const auto same = [&](std::string_view a) {
+    if (a.size() != name.size() || name.empty()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+      if (lower(a[i]) != lower(name[i])) return false;
+    return true;
+  };
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (same(rows[i].name)) return i;
+  return std::nullopt;
+}
+
 std::vector<std::string_view> MotorCatalog::Names() const {
   std::vector<std::string_view> names;
   names.reserve(kRows.size());

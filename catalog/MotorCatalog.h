@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -65,6 +66,13 @@ class MotorCatalog {
   std::optional<std::size_t> FindByName(std::string_view name) const;
   // The 69 names in catalog order.
   std::vector<std::string_view> Names() const;
+  // The 69 rows in catalog order.
+  std::span<const MotorRecord> Rows() const;
 };
+
+// Index of the first of `rows` whose name equals `name` but for the case of ASCII letters ("cl-07"
+// finds CL-07), for names the user types or a file gives; none for any other difference (blanks, an
+// empty text). Callers show the row's own spelling.
+std::optional<std::size_t> FindModelIgnoringCase(std::span<const MotorRecord> rows, std::string_view name);
 
 }  // namespace brivane

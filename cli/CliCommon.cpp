@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/UsageHints.h"
 #include "engine/MoveFile.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
@@ -26,7 +27,7 @@ std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"
 std::optional<float> ReadFloatOption(const CommandLine& line, const Io& io, const std::string& name) {
   const std::string text = line.Value(name);
   const auto value = ParseFloatField(text);
-  if (!value) io.UsageError("--" + name + " needs a finite number, not " + Quoted(text));
+  if (!value) io.UsageError("--" + name + " needs a finite number, not " + Quoted(text), OptionHint(name));
   return value;
 }
 
@@ -42,7 +43,7 @@ std::optional<int> ReadLimit(const CommandLine& line, const Io& io, const std::s
   }
   if (!ParseFloatField(text)) {
     ok = false;
-    io.UsageError("--" + name + " needs a number, not " + Quoted(text));
+    io.UsageError("--" + name + " needs a number, not " + Quoted(text), OptionHint(name));
   }
   return std::nullopt;
 }
@@ -57,9 +58,20 @@ std::string LongName(std::string_view arg) {
 
 }  // namespace
 
-int Io::UsageError(std::string_view text) const {
-  err << "brivane-cli: " << text << "\nTry 'brivane-cli --help'.\n";
+void Io::Out(std::string_view line) const { out << VisibleText(line) << '\n'; }
+
+void Io::Err(std::string_view line) const { err << VisibleText(line) << '\n'; }
+
+int Io::UsageError(std::string_view text, const std::optional<std::string>& hint) const {
+  err << "brivane-cli: " << VisibleText(text) << '\n';
+  if (hint) err << *hint << '\n';
+  err << "Try 'brivane-cli --help'.\n";
   return kExitUsage;
+}
+
+void Io::Stopped(const Message& message) const {
+  Err(Say(message));
+  if (const auto hint = RangeHint(message.code)) Err(*hint);
 }
 
 CommandLine::CommandLine(std::string_view command) : app_("", "brivane-cli " + std::string(command)) {
@@ -237,7 +249,7 @@ std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, Motio
     const std::string text = line.Value("stroke");
     const auto value = ParseIntField(text);
     if (!value) {
-      io.UsageError("--stroke needs an integer, not " + Quoted(text));
+      io.UsageError("--stroke needs an integer, not " + Quoted(text), OptionHint("stroke"));
       return std::nullopt;
     }
     in.distanceMm = *value;

@@ -34,10 +34,16 @@ struct Io {
     return cli::Say(language, text, arguments);
   }
 
-  void Out(std::string_view line) const { out << line << '\n'; }
-  void Err(std::string_view line) const { err << line << '\n'; }
-  // Writes "brivane-cli: <text>" and a hint to stderr; returns kExitUsage.
-  int UsageError(std::string_view text) const;
+  // One line each, its control characters made visible (VisibleText): a name from a file or an
+  // argument must not drive the terminal.
+  void Out(std::string_view line) const;
+  void Err(std::string_view line) const;
+  // Writes "brivane-cli: <text>", the line `hint` when there is one (what the option accepts),
+  // and where to read more, to stderr; returns kExitUsage.
+  int UsageError(std::string_view text, const std::optional<std::string>& hint = std::nullopt) const;
+  // The message of a stop on stderr, then what the refused input accepts (RangeHint) when the
+  // message is about one.
+  void Stopped(const Message& message) const;
 };
 
 // The command line of one subcommand: its options (declared with CLI11), then, after Parse, their

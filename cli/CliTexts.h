@@ -1,5 +1,5 @@
-// brivane-cli's own texts of its human output that read differently in English: the select and
-// rank summaries and the check's duty labels. Korean here once; the English in
+// brivane-cli's own texts of its human output that read differently in English: the select
+// summary, the allowed limits of rank and check, and the check's duty labels. Korean here once; the English in
 // translations/brivane_en.ts (engine/Messages.h says how to add a text).
 #pragma once
 
@@ -13,7 +13,7 @@ namespace brivane::cli {
 
 enum class CliText {
   SelectSummary,  // %1 acceleration [g], %2 acceleration time [msec], %3 and %4 the rated and peak limits [%]
-  RankSummary,    // %1 and %2 the rated and peak limits [%]
+  AllowedLimits,  // %1 and %2 the rated and peak limits [%]
   RatedDuty,
   PeakDuty,
 };

@@ -7,35 +7,17 @@
 #include "catalog/MotorCatalog.h"
 #include "catalog/Series.h"
 #include "cli/CliCommon.h"
+#include "cli/CheckCommand.h"
 #include "cli/Commands.h"
 #include "cli/RankCommand.h"
-#include "engine/ComparisonTexts.h"
+#include "cli/SelectCommand.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
-#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
-
-std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); }
-
-// The column of the labels: 14 as always for the Korean ones, wider for longer English ones.
-std::size_t LabelColumns(const Io& io) {
-  std::size_t columns = 14;
-  for (const AnalysisRow& row : kAnalysisRows) columns = std::max(columns, DisplayWidth(io.Say(row.label)) + 1);
-  for (const AnalysisRow& row : kTemperatureRows) columns = std::max(columns, DisplayWidth(io.Say(row.label)) + 1);
-  return columns;
-}
-
-void PrintAnalysis(const LoadAnalysis& a, const Io& io) {
-  const std::size_t columns = LabelColumns(io);
-  for (const AnalysisRow& row : kAnalysisRows)
-    io.Out(Pad(io.Say(row.label), columns) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
-  for (const AnalysisRow& row : kTemperatureRows)
-    io.Out(Pad(io.Say(row.label), columns) + FormatAnalysisValue(a, row) + " " + std::string(row.unit));
-}
 
 // Positions in kDataSheetFields: moverMass, ratedForce, attractionForce, peakForce, then the
 // electrical and mechanical data in the sheet's order.
@@ -101,133 +83,44 @@ void DeclareSelect(CommandLine& line) {
 
 int RunSelect(const CommandLine& line, const Io& io) {
   if (const auto exit = RejectPositionals(line, io)) return *exit;
-  const auto request = ReadSelectionRequest(line, io);
-  if (!request) return kExitUsage;
-
-  const SelectionOutcome out = RunSelection(*request);
-  const bool json = line.WantsJson();
-
-  if (!out.completed) {
-    if (json) {
-      JsonOut o;
-      o.KeyString("error", KoreanText(out.messages.back()));
-      o.Print(io.out);
-    } else {
-      io.Err(io.Say(out.messages.back()));
-    }
-    return kExitStopped;
-  }
-
-  if (json) {
-    JsonOut o;
-    WriteMessages(o, out.messages);
-    o.KeyFloat("accelG", out.acceleration->g);
-    o.KeyFloat("accelTimeMs", out.acceleration->timeMs);
-    o.KeyInt("ratedLimit", out.ratedLimit);
-    o.KeyInt("peakLimit", out.peakLimit);
-    o.Key("series");
-    o.w().StartArray();
-    for (const MotorSeries s : kAllSeries) {
-      const SeriesChoice& c = out.series[SeriesSlot(s)];
-      o.w().StartObject();
-      o.KeyInt("series", static_cast<int>(s));
-      o.KeyString("model", c.model);
-      o.KeyInt("number", c.number);
-      o.KeyFloat("ratedDuty", c.duty.ratedDuty);
-      o.KeyFloat("peakDuty", c.duty.peakDuty);
-      o.w().EndObject();
-    }
-    o.w().EndArray();
-    o.Print(io.out);
-    return kExitOk;
-  }
-
-  for (const Message& m : out.messages) io.Err(io.Say(m));
-  std::array<DutyResult, 3> duties;
-  for (std::size_t i = 0; i < 3; ++i) duties[i] = out.series[i].duty;
-  const auto texts = FormatDutyTexts(duties);
-  // The captions' column: 22 as always for the Korean captions, wider for longer English ones.
-  std::size_t captionColumns = 22;
-  for (const SeriesInfo& info : kSeriesTable)
-    captionColumns = std::max(captionColumns, DisplayWidth(io.Say(info.caption)) + 1);
-  io.Out(Pad("", captionColumns) + Pad("model", 8) + Pad(io.Say(HeaderOf(CandidateColumn::RatedDuty)), 16) +
-         io.Say(HeaderOf(CandidateColumn::PeakDuty)));
-  for (std::size_t i = 0; i < 3; ++i)
-    io.Out(Pad(io.Say(kSeriesTable[i].caption), captionColumns) +
-           Pad(out.series[i].model.empty() ? "-" : out.series[i].model, 8) + Pad(texts[2 * i], 16) + texts[2 * i + 1]);
-  const std::string summary[] = {Fixed(out.acceleration->g, 1), Fixed(out.acceleration->timeMs, 1),
-                                 std::to_string(out.ratedLimit), std::to_string(out.peakLimit)};
-  io.Out(io.Say(CliText::SelectSummary, summary));
-  return kExitOk;
+  const auto selection = ReadSelectionRequest(line, io);
+  if (!selection) return kExitUsage;
+  return RunSelect(SelectRequest{*selection, line.WantsJson(), io.language}, io.out, io.err);
 }
 
 void DeclareCheck(CommandLine& line) {
-  line.Describe("Rate one catalog model for a move: load analysis, coil temperature, duty.");
-  line.AddPositionals("MODEL", "Model name as the catalog spells it, e.g. CL-01 (default the move file's).");
+  line.Describe(
+      "Rate one catalog model for a move: load analysis, coil temperature, duty, and whether it fits the limits "
+      "and keeps the coil at or below 90 degC.");
+  line.AddPositionals("MODEL",
+                      "Model name as the catalog lists it, in any letter case, e.g. CL-01 (default the move file's).");
   line.AddMoveOptions();
+  line.AddLimitOptions();
   line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
   line.AddJsonOption();
 }
 
 int RunCheck(const CommandLine& line, const Io& io) {
   const std::vector<std::string>& positionals = line.Positionals();
-  if (positionals.empty() && !line.IsSet("move")) return io.UsageError("check needs a MODEL");
+  if (positionals.empty() && !line.IsSet("move"))
+    return io.UsageError("check needs a MODEL", "brivane-cli: 'brivane-cli catalog' lists the models");
   if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
   const auto form = ReadMoveFile(line, io);
   if (!form) return kExitUsage;
   const auto move = ReadMove(line, io, form->move);
   if (!move) return kExitUsage;
+  const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
+  if (!limits) return kExitUsage;
 
-  const std::string model = positionals.empty() ? form->model : positionals.front();
-  const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
-  const DutyCheckOutcome out = CheckModelDuty({*move, model, ambient});
-  const bool json = line.WantsJson();
-
-  if (out.status != DutyCheckStatus::Completed) {
-    if (json) {
-      JsonOut o;
-      o.KeyString("error", KoreanText(*out.message));
-      if (out.analysis) WriteAnalysis(o, *out.analysis);
-      o.Print(io.out);
-    } else {
-      if (out.analysis) PrintAnalysis(*out.analysis, io);
-      io.Err(io.Say(*out.message));
-    }
-    // The form's message speaks of a model not chosen; on the command line one was named.
-    if (out.status == DutyCheckStatus::ModelMissing && !model.empty())
-      io.Err("brivane-cli: no model '" + model + "' in the catalog ('brivane-cli catalog' lists them)");
-    return kExitStopped;
-  }
-
-  if (json) {
-    JsonOut o;
-    o.KeyString("model", model);
-    o.KeyInt("series", static_cast<int>(out.series));
-    o.KeyInt("number", out.number);
-    o.KeyFloat("ratedDuty", out.duty.ratedDuty);
-    o.KeyFloat("peakDuty", out.duty.peakDuty);
-    WriteAnalysis(o, *out.analysis);
-    if (out.chart) {
-      o.Key("labels");
-      o.w().StartArray();
-      for (const std::string& label : out.chart->labels) o.String(label);
-      o.w().EndArray();
-    }
-    o.Print(io.out);
-    return kExitOk;
-  }
-
-  io.Out(model + " (" + io.Say(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
-  PrintAnalysis(*out.analysis, io);
-  io.Out(Pad(io.Say(CliText::RatedDuty), LabelColumns(io)) + Fixed(out.duty.ratedDuty, 1) + " %");
-  io.Out(Pad(io.Say(CliText::PeakDuty), LabelColumns(io)) + Fixed(out.duty.peakDuty, 1) + " %");
-  if (out.chart) {
-    std::string row = Pad("Time (ms)", LabelColumns(io));
-    for (const std::string& label : out.chart->labels) row += label + " ";
-    row.pop_back();
-    io.Out(row);
-  }
-  return kExitOk;
+  CheckRequest request;
+  request.move = *move;
+  request.model = positionals.empty() ? form->model : positionals.front();
+  request.ambientTemp = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
+  request.ratedPosition = limits->rated;
+  request.peakPosition = limits->peak;
+  request.json = line.WantsJson();
+  request.language = io.language;
+  return RunCheck(request, io.out, io.err);
 }
 
 void DeclareRank(CommandLine& line) {
@@ -265,7 +158,7 @@ int RunRank(const CommandLine& line, const Io& io) {
   }
   if (line.IsSet("sort")) {
     const auto order = ParseRankOrder(line.Value("sort"));
-    if (!order) return io.UsageError("unknown --sort key '" + line.Value("sort") + "'");
+    if (!order) return io.UsageError("unknown --sort key '" + line.Value("sort") + "'", RankOrderHint());
     request.order = *order;
   }
   if (line.WantsJson() && line.IsSet("csv")) return io.UsageError("give either --json or --csv, not both");

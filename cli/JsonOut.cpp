@@ -4,6 +4,7 @@
 
 #include "engine/JsonNumber.h"
 #include "engine/Presentation.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 
@@ -12,7 +13,10 @@ JsonOut::JsonOut() : writer_(buffer_) { writer_.StartObject(); }
 void JsonOut::Key(std::string_view key) { writer_.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
 
 void JsonOut::String(std::string_view text) {
-  writer_.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+  bool replaced = false;
+  const std::string valid = ReplaceInvalidUtf8(text, &replaced);
+  replaced_ = replaced_ || replaced;
+  writer_.String(valid.data(), static_cast<rapidjson::SizeType>(valid.size()));
 }
 
 void JsonOut::Int(std::int64_t value) { writer_.Int64(value); }
@@ -40,6 +44,7 @@ void JsonOut::KeyBool(std::string_view key, bool value) {
 }
 
 void JsonOut::Print(std::ostream& out) {
+  if (replaced_) KeyBool("invalidUtf8Replaced", true);
   writer_.EndObject();
   out << buffer_.GetString() << '\n';
 }

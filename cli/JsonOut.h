@@ -15,7 +15,10 @@
 namespace brivane::cli {
 
 // One JSON object written to stdout (or another stream). Single-precision values are written as the shortest
-// decimal that reads back as the same float; a value that is not finite as null.
+// decimal that reads back as the same float; a value that is not finite as null. Texts are valid UTF-8
+// whatever their bytes: a byte that is not UTF-8 (a path or a name as the file system holds it) becomes
+// U+FFFD, and the object then ends with "invalidUtf8Replaced": true, so that no script takes such a
+// text for the real name. (An escape such as \u00FF would name another file without saying so.)
 class JsonOut {
  public:
   JsonOut();
@@ -34,6 +37,7 @@ class JsonOut {
  private:
   rapidjson::StringBuffer buffer_;
   rapidjson::Writer<rapidjson::StringBuffer> writer_;
+  bool replaced_ = false;  // a text had bytes that are not UTF-8
 };
 
 // The load analysis as a JSON object (the value of an "analysis" key).

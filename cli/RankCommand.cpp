@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "cli/CliCommon.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
 #include "engine/ComparisonTexts.h"
@@ -91,7 +92,7 @@ void WriteText(const ComparisonOutcome& outcome, const std::vector<const Candida
   line([&](std::size_t j) { return std::string_view(headers[j]); });
   for (const CandidateTexts& t : texts) line([&](std::size_t j) { return std::string_view(t[j]); });
   const std::string limits[] = {std::to_string(outcome.ratedLimit), std::to_string(outcome.peakLimit)};
-  out << Say(language, CliText::RankSummary, limits) << '\n';
+  out << Say(language, CliText::AllowedLimits, limits) << '\n';
 }
 
 void WriteCsv(const std::vector<const CandidateRating*>& rows, std::ostream& out) {
@@ -109,6 +110,7 @@ void WriteJson(const ComparisonOutcome& outcome, const std::vector<const Candida
   json.KeyInt("ratedLimit", outcome.ratedLimit);
   json.KeyInt("peakLimit", outcome.peakLimit);
   json.KeyFloat("accelG", outcome.accelG);
+  if (!outcome.reachable) json.KeyBool("reachable", false);
   json.Key("models");
   json.w().StartArray();
   for (const CandidateRating* c : rows) {
@@ -163,6 +165,15 @@ std::string RankOrderHelp() {
   return help;
 }
 
+std::string RankOrderHint() {
+  std::string hint = "brivane-cli: --sort takes ";
+  for (std::size_t i = 0; i < std::size(kOrders); ++i) {
+    if (i > 0) hint += i + 1 == std::size(kOrders) ? " or " : ", ";
+    hint += kOrders[i].key;
+  }
+  return hint;
+}
+
 int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
   const ComparisonOutcome outcome = CompareCandidates(request.comparison);
   if (outcome.refusal) {
@@ -171,10 +182,14 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
       json.KeyString("error", KoreanText(*outcome.refusal));
       json.Print(out);
     } else {
-      err << Say(request.language, *outcome.refusal) << '\n';
+      Io{out, err, request.language}.Stopped(*outcome.refusal);
     }
     return kExitStopped;
   }
+  // CSV has no place for it, and the text's last line is the limits: the note goes with the
+  // messages, on stderr.
+  if (!outcome.reachable && request.format != RankFormat::Json)
+    err << Say(request.language, Message{MessageCode::ProfileUnreachable}) << '\n';
   const std::vector<const CandidateRating*> rows = Chosen(outcome, request);
   switch (request.format) {
     case RankFormat::Text: WriteText(outcome, rows, request.language, out); break;

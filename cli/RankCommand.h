@@ -29,6 +29,8 @@ struct RankRequest {
 std::optional<RankOrder> ParseRankOrder(std::string_view key);
 // The keys and what each sorts by, for --help.
 std::string RankOrderHelp();
+// The second line of an unknown key's refusal: the keys there are.
+std::string RankOrderHint();
 
 // Rates, filters, sorts and writes; returns the exit status (2 with the message on err when the
 // move or the limits are refused).

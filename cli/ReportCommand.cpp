@@ -97,7 +97,11 @@ int RunReport(const CommandLine& line, const Io& io) {
 
   const MotorCatalog& catalog = MotorCatalog::Instance();
   const SelectionOutcome out = RunSelection(*request, catalog);
-  if (!out.completed) return stop(out.messages.back());
+  if (!out.completed) {
+    if (json) return stop(out.messages.back());
+    io.Stopped(out.messages.back());
+    return kExitStopped;
+  }
   if (!json)
     for (const Message& m : out.messages) io.Err(io.Say(m));
   if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; }))

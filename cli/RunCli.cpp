@@ -2,6 +2,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
@@ -10,7 +11,7 @@ constexpr std::string_view kUsage =
     "Usage:\n"
     "  brivane-cli catalog [--json]\n"
     "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json]\n"
-    "  brivane-cli check MODEL [MOVE] [--ambient TEXT] [--json]\n"
+    "  brivane-cli check MODEL [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--json]\n"
     "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
     "                   [--sort KEY] [--json | --csv]\n"
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
@@ -87,7 +88,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
       if (const auto exit = readLanguage(line.Value("lang"))) return *exit;
     return c.run(line, Io{out, err, language});
   }
-  err << "brivane-cli: unknown command '" << command << "'\n" << kUsage;
+  err << "brivane-cli: unknown command '" << VisibleText(command) << "'\n" << kUsage;
   return kExitUsage;
 }
 

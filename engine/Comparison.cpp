@@ -176,6 +176,7 @@ ComparisonOutcome CompareCandidates(const ComparisonRequest& request, const Moto
   out.ratedLimit = basis.ratedLimit;
   out.peakLimit = basis.peakLimit;
   out.accelG = basis.accelG;
+  out.reachable = ReachesPeakVelocity(in);
   // As the selection compares: the whole-number limits as floats.
   const auto ratedLimit = static_cast<float>(out.ratedLimit);
   const auto peakLimit = static_cast<float>(out.peakLimit);

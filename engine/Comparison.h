@@ -63,6 +63,7 @@ struct ComparisonOutcome {
   std::int32_t ratedLimit = 0;  // percent
   std::int32_t peakLimit = 0;
   float accelG = 0.0f;                // the g value every row was rated with
+  bool reachable = true;              // as in SelectionOutcome: the stroke holds both ramps
   std::vector<CandidateRating> rows;  // one per catalog row, in catalog order
 };
 

@@ -52,6 +52,9 @@ enum class MessageCode {
   NoModel,
   ProfileTooShort,
   SelectionMissing,
+  // Not a refusal: said beside the ratios of a move whose stroke is too short for its peak
+  // velocity, which the selection and the comparison rate as it stands.
+  ProfileUnreachable,
   // The report's save.
   ReportSaved,                    // %1: the full path of the file written, on the second line
   FileOpenError,                  // the file could not be opened or created
@@ -96,6 +99,10 @@ inline constexpr std::array kMessageTexts{
                 QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 가속도 혹은 최대 속도 값이 잘못 되었으니 수정 바람.")},
     MessageText{MessageCode::SelectionMissing,
                 QT_TRANSLATE_NOOP("brivane::EngineTexts", "Motor 선정이 완료되지 않았습니다.")},
+    MessageText{MessageCode::ProfileUnreachable,
+                QT_TRANSLATE_NOOP("brivane::EngineTexts",
+                                  "이동 거리가 짧아 최대 속도에 이르지 못합니다: 사용률은 이 축이 낼 수 없는 속도 "
+                                  "프로파일(음의 등속 시간)로 계산한 값입니다.")},
     MessageText{MessageCode::ReportSaved,
                 QT_TRANSLATE_NOOP("brivane::EngineTexts",
                                   "설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.\n%1")},

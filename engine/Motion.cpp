@@ -86,9 +86,11 @@ float ParseAmbientText(std::string_view text) {
   return std::isfinite(t) ? t : 0.0f;
 }
 
-LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float ambientTemp) {
+namespace {
+
+// The times and distances of the analysis, which depend on the move alone.
+LoadAnalysis Kinematics(const MotionInput& in) {
   LoadAnalysis a;
-  a.ambientTemp = ambientTemp;
   const float accel = AccelInMps2(in);
   const float v = in.peakVelocity;
   a.accelTime = v / accel;
@@ -98,6 +100,19 @@ LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float 
   a.constDistance = a.totalDistance - (a.accelDistance + a.accelDistance);
   a.constTime = (a.constDistance / v) / 1000.0f;
   a.totalTime = (a.accelTime + a.accelTime) + a.constTime + in.dwellMs / 1000.0f;
+  return a;
+}
+
+}  // namespace
+
+bool ReachesPeakVelocity(const LoadAnalysis& a) { return !(a.constTime < 0.0f || a.constDistance < 0.0f); }
+
+bool ReachesPeakVelocity(const MotionInput& in) { return ReachesPeakVelocity(Kinematics(in)); }
+
+LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float ambientTemp) {
+  LoadAnalysis a = Kinematics(in);
+  a.ambientTemp = ambientTemp;
+  const float accel = AccelInMps2(in);
 
   const float mass = in.loadMass + motor.moverMass;
   const float friction =

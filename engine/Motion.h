@@ -89,4 +89,12 @@ float ParseAmbientText(std::string_view text);
 // The eight load-analysis values and the coil-temperature estimate of one motor.
 LoadAnalysis AnalyseLoad(const MotionInput& in, const MotorRecord& motor, float ambientTemp);
 
+// Whether the stroke is long enough for the peak velocity: the analysis's constant-velocity time
+// and distance are not negative (exactly 0 passes). The duty check refuses a move that is not; the
+// selection and the comparison rate it as it stands, with a negative constant-velocity time, that
+// is with a profile the axis cannot run, and say so beside the numbers.
+bool ReachesPeakVelocity(const LoadAnalysis& a);
+// The same for the move itself: the times and distances do not depend on the motor.
+bool ReachesPeakVelocity(const MotionInput& in);
+
 }  // namespace brivane

@@ -6,9 +6,11 @@
 #include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "engine/JsonNumber.h"
@@ -156,6 +158,65 @@ class FieldReader {
   std::optional<MoveFileError> error_;
 };
 
+// The path of the first key that an object of the document holds twice, as "move.loadMass" or
+// "later[1].b"; nothing when every object's keys differ. Walks without recursion, as the parse
+// does, and keeps each value's place as a link to its parent, so that deep nesting costs neither
+// stack nor a path per value.
+std::optional<std::string> FirstDuplicateKey(const Value& root) {
+  struct Place {
+    std::size_t parent;     // index into places; the root is its own parent
+    std::string_view key;   // empty for an array element
+    SizeType index = 0;     // of an array element
+  };
+  std::vector<Place> places{{0, {}, 0}};
+  std::vector<std::pair<const Value*, std::size_t>> pending{{&root, 0}};
+  const auto path = [&places](std::size_t at, std::string_view last) {
+    std::vector<const Place*> chain;
+    for (; at != 0; at = places[at].parent) chain.push_back(&places[at]);
+    std::string text;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+      if ((*it)->key.empty()) {
+        text += "[" + std::to_string((*it)->index) + "]";
+      } else {
+        text += (text.empty() ? "" : ".") + std::string((*it)->key);
+      }
+    }
+    return text + (text.empty() ? "" : ".") + std::string(last);
+  };
+  std::vector<std::string_view> names;
+  while (!pending.empty()) {
+    const auto [value, place] = pending.back();
+    pending.pop_back();
+    if (value->IsArray()) {
+      for (SizeType i = value->Size(); i-- > 0;) {
+        places.push_back({place, {}, i});
+        pending.emplace_back(&(*value)[i], places.size() - 1);
+      }
+      continue;
+    }
+    if (!value->IsObject()) continue;
+    names.clear();
+    for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m)
+      names.emplace_back(m->name.GetString(), m->name.GetStringLength());
+    std::sort(names.begin(), names.end());
+    const auto twice = std::adjacent_find(names.begin(), names.end());
+    if (twice != names.end()) return path(place, *twice);
+    for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m) {
+      places.push_back({place, std::string_view(m->name.GetString(), m->name.GetStringLength()), 0});
+      pending.emplace_back(&m->value, places.size() - 1);
+    }
+  }
+  return std::nullopt;
+}
+
+// A whole positive number above this program's version, however many digits it has: a file of
+// a newer program, not a wrong one.
+bool IsNewerVersion(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  const auto version = ParseIntField(text);
+  return !version || *version > kMoveFileVersion;
+}
+
 MoveFileReading Refused(MoveFileProblem problem, std::string field) {
   MoveFileReading out;
   out.error = MoveFileError{problem, std::move(field)};
@@ -260,6 +321,7 @@ MoveFileReading MoveFromJson(std::string_view text) {
   doc.Populate(parse);
   if (reader.HasParseError()) return Refused(MoveFileProblem::NotJson, "");
 
+  if (auto twice = FirstDuplicateKey(doc)) return Refused(MoveFileProblem::DuplicateKey, std::move(*twice));
   if (!doc.IsObject()) return Refused(MoveFileProblem::NotMoveFile, "");
   const auto& root = static_cast<const rapidjson::Value&>(doc);
   const auto format = root.FindMember("format");
@@ -269,9 +331,11 @@ MoveFileReading MoveFromJson(std::string_view text) {
 
   FieldReader r(numbers);
   // The version comes first: a newer file may have changed any other field.
-  if (const auto version = r.Integer(r.Member(doc, "version", "version"), "version")) {
-    if (*version > kMoveFileVersion) return Refused(MoveFileProblem::NewerVersion, "version");
-    if (*version < 1) return Refused(MoveFileProblem::BadValue, "version");
+  const Value* version = r.Member(doc, "version", "version");
+  if (version != nullptr && version->IsNumber() && IsNewerVersion(numbers[version->GetUint64()]))
+    return Refused(MoveFileProblem::NewerVersion, "version");
+  if (const auto number = r.Integer(version, "version")) {
+    if (*number < 1) return Refused(MoveFileProblem::BadValue, "version");
   }
 
   FormValues values;
@@ -317,6 +381,7 @@ MoveFileReading MoveFromJson(std::string_view text) {
 std::string_view MoveFileProblemName(MoveFileProblem problem) {
   switch (problem) {
     case MoveFileProblem::NotJson: return "not JSON text";
+    case MoveFileProblem::DuplicateKey: return "key given twice";
     case MoveFileProblem::NotMoveFile: return "not a Brivane move file";
     case MoveFileProblem::NewerVersion: return "written by a newer version";
     case MoveFileProblem::MissingField: return "missing field";

@@ -19,8 +19,9 @@ inline constexpr std::string_view kMoveFileExtension = ".brivane";
 // presses a button, as for typed values.
 enum class MoveFileProblem {
   NotJson,       // not UTF-8 JSON text
+  DuplicateKey,  // an object holds the same key twice (which of the two counts would be a guess)
   NotMoveFile,   // not an object, or "format" is not "brivane-move"
-  NewerVersion,  // "version" is above the version this program writes
+  NewerVersion,  // "version" is an integer above the version this program writes, however large
   MissingField,
   WrongType,  // e.g. a string where a number belongs, a fraction where an integer belongs
   NotFinite,  // NaN, an infinity, or a number beyond the single-precision range
@@ -43,7 +44,8 @@ struct MoveFileReading {
 // non-finite float, a limit position outside 0..15) is written so that reading refuses it.
 std::string MoveToJson(const FormValues& values);
 
-// Parses the whole text before it produces anything; unknown keys are ignored. Numbers are read
+// Parses the whole text before it produces anything; unknown keys are ignored, a key given twice
+// in one object is refused (anywhere in the text). Numbers are read
 // from their decimal text as the form reads a typed number, so a value reads back to the bit.
 MoveFileReading MoveFromJson(std::string_view text);
 

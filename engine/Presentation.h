@@ -75,6 +75,14 @@ enum class ResultAlert {
 // The coil temperature the form asks to stay under ("90도 이하 사용할 것"), degC.
 inline constexpr float kMaxCoilTempC = 90.0f;
 
+// The words of the verdicts that the command line prints and the PDF shows beside the numbers.
+inline constexpr std::string_view kNoFittingModelText =
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "적합한 모델 없음");  // a series without a fit
+inline constexpr std::string_view kCoilVerdictLabel = QT_TRANSLATE_NOOP("brivane::EngineTexts", "온도 판정");
+inline constexpr std::string_view kCoolEnoughText =
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 이하");  // after kMaxCoilTempC
+inline constexpr std::string_view kTooHotText = QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 초과");
+
 // A duty ratio against 100 % and against its limit in percent (none: no limit chosen). At the
 // limit already counts, as the selection takes only ratios strictly under it.
 ResultAlert DutyAlert(float ratio, std::optional<int> limitPercent);

@@ -60,6 +60,7 @@ SelectionOutcome RunSelection(const SelectionRequest& request, const MotorCatalo
   out.ratedLimit = start.basis.ratedLimit;
   out.peakLimit = start.basis.peakLimit;
   out.accelG = start.basis.accelG;
+  out.reachable = ReachesPeakVelocity(in);
   if (in.accelMode == AccelMode::Time) out.acceleration = AccelerationForms{out.accelG, in.accelValue};
   if (out.ratedLimit != 70 || out.peakLimit != 80) out.messages.push_back({MessageCode::NotRecommendedLimits});
 
@@ -101,7 +102,7 @@ DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCata
   const float ratedDuty = ComputeDuty(in, AccelInG(in), row).duty.ratedDuty;
   const LoadAnalysis analysis = AnalyseLoad(in, row, request.ambientTemp);
   out.analysis = analysis;
-  if (analysis.constTime < 0.0f || analysis.constDistance < 0.0f) {
+  if (!ReachesPeakVelocity(analysis)) {
     out.status = DutyCheckStatus::ProfileInvalid;
     out.message = Message{MessageCode::ProfileTooShort};
     return out;

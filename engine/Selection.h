@@ -81,7 +81,10 @@ struct SelectionOutcome {
   std::int32_t ratedLimit = 0;
   std::int32_t peakLimit = 0;
   float accelG = 0.0f;  // the g value the search used
-  MotionInput move;     // the move the run was asked about
+  // False when the stroke is too short for the peak velocity (ReachesPeakVelocity): the ratios are
+  // then those of a profile the axis cannot run, and the user must be told so beside them.
+  bool reachable = true;
+  MotionInput move;  // the move the run was asked about
   // What the run leaves as the recorded acceleration: in g mode also when it stops at a check
   // (the conversion comes before the checks), in time mode only once the inputs and the limits
   // have passed.

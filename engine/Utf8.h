@@ -1,8 +1,10 @@
-// The little UTF-8 the tool needs: how long a character is, how many characters a text has, and how
-// many terminal columns it takes.
+// The little UTF-8 the tool needs: how long a character is, how many characters a text has, how
+// many terminal columns it takes, and what becomes of bytes that are not UTF-8 where only UTF-8 may
+// go out.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace brivane {
@@ -63,5 +65,19 @@ constexpr std::size_t DisplayWidth(std::string_view text) {
   }
   return width;
 }
+
+// Length of the well-formed UTF-8 sequence at `at` (1 to 4), or 0 when the bytes there are not
+// one: a stray continuation byte, a cut sequence, an overlong form, a surrogate or a code point
+// beyond U+10FFFF. Strict, as JSON readers are.
+std::size_t Utf8WellFormedLength(std::string_view text, std::size_t at);
+
+// `text` with every byte that is not part of a well-formed sequence replaced by U+FFFD, one per
+// byte; `replaced` (when given) tells whether any was. Valid text comes back unchanged.
+std::string ReplaceInvalidUtf8(std::string_view text, bool* replaced = nullptr);
+
+// `text` for a terminal: control characters (C0, DEL, C1) and bytes that are not UTF-8 written as
+// \xHH (\n, \t and \r as such), so that a name from a file or an argument cannot move the cursor,
+// change colours or hide what follows. Printable text, Hangul included, is unchanged.
+std::string VisibleText(std::string_view text);
 
 }  // namespace brivane

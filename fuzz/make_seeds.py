@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seed corpora of the fuzz targets: the boundary values, each as one small file.
 
-Run from anywhere; it rewrites corpus/fuzz_number_text, corpus/fuzz_report and corpus/fuzz_cli
-beside itself.
+Run from anywhere; it rewrites corpus/fuzz_number_text, corpus/fuzz_report, corpus/fuzz_cli,
+corpus/fuzz_move_file and corpus/fuzz_csv beside itself.
 """
 import pathlib
 import struct
@@ -90,3 +90,20 @@ for name, args in cli.items():
     write("fuzz_cli", name, command(args))
 write("fuzz_cli", "rank-move-file", command(["rank", "--move", "x", "--sort", "headroom", "--json"], move_file))
 write("fuzz_cli", "check-move-file", command(["check", "--move", "x", "--ambient", "25.6"], move_file))
+
+
+# Move files: the worked example, each refusal's corner, a key twice, a huge version, a BOM.
+write("fuzz_move_file", "worked", move_file.encode())
+write("fuzz_move_file", "empty", b"")
+write("fuzz_move_file", "bom", b"\xef\xbb\xbf" + move_file.encode())
+write("fuzz_move_file", "duplicate-key", move_file.replace('"version":1', '"version":1,"version":1').encode())
+write("fuzz_move_file", "huge-version", move_file.replace('"version":1', '"version":99999999999999999999').encode())
+write("fuzz_move_file", "not-finite", move_file.replace('"loadMass":1', '"loadMass":NaN').encode())
+write("fuzz_move_file", "nested", ("[" * 1000 + "]" * 1000).encode())
+write("fuzz_move_file", "bad-utf8", move_file.replace('"CL-01"', '"CL-\xc0\xaf"').encode("latin-1"))
+
+# CSV fields separated by 0xFF: plain, quotes, commas, line ends, empty fields, Hangul.
+for name, fields in {"plain": ["CL-01", "1", "29.3"], "quote": ['a"b', '""'], "comma": ["1,5", ","],
+                     "line-ends": ["a\r\nb", "\n", "\r"], "empty": [""], "fields-empty": ["", "", ""],
+                     "hangul": ["모델", "적합", "코일부온도(℃)"]}.items():
+    write("fuzz_csv", name, b"\xff".join(f.encode() for f in fields))

@@ -16,6 +16,7 @@
 
 #include "catalog/DataSheetFields.h"
 #include "engine/NumberText.h"
+#include "engine/TextFile.h"
 #include "engine/Utf8.h"
 #include "report/Cp949.h"
 
@@ -252,24 +253,34 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
                    "the report cannot be converted to CP949");
   }
 
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+  // Only a regular file takes a report: a named pipe would block the save for ever, a device
+  // would swallow it. Looked at before it is opened, and opened without waiting in case a pipe
+  // takes its place meanwhile.
+  if (const std::error_code kind = CheckOutputTarget(path))
+    return Failure(SaveStatus::OpenError, std::move(path), Message{MessageCode::FileOpenError}, kind.message());
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, 0666);
   if (fd < 0)
     return Failure(SaveStatus::OpenError, std::move(path), Message{MessageCode::FileOpenError}, SystemReason());
+  struct stat opened {};
+  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    ::close(fd);
+    return Failure(SaveStatus::OpenError, std::move(path), Message{MessageCode::FileOpenError}, "not a regular file");
+  }
 
   // Saves of other processes into the same file wait while this one measures, writes, syncs and,
   // if it failed, cuts back: a rollback must never cut off a report that another save appended
   // and confirmed meanwhile. The lock goes with the descriptor at close.
   LockExclusively(fd);
 
-  // Earlier reports in the file are kept whatever happens to this one.
+  // Earlier reports in the file are kept whatever happens to this one (measured under the lock).
   struct stat before {};
-  const bool regular = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+  const bool regular = ::fstat(fd, &before) == 0;
   const off_t previousSize = regular ? before.st_size : 0;
 
   std::size_t appended = 0;
   bool written = WriteAll(fd, *bytes, appended);
   // Delayed write errors (a full disk, an I/O error) only surface when the data reach the disk.
-  // A device that cannot be synchronised reports EINVAL, which is no failure of this write.
+  // A file system that cannot synchronise reports EINVAL, which is no failure of this write.
   if (written && ::fsync(fd) != 0 && errno != EINVAL) written = false;
   if (!written) {
     std::string reason = SystemReason();

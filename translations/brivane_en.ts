@@ -317,6 +317,37 @@
         <source>최대 사용률</source>
         <translation>Peak duty</translation>
     </message>
+    <message>
+        <source>이동 거리가 짧아 최대 속도에 이르지 못합니다: 사용률은 이 축이 낼 수 없는 속도 프로파일(음의 등속 시간)로 계산한 값입니다.</source>
+        <translation>The stroke is too short to reach the peak velocity: the duty ratios are rated for a profile the axis cannot run (a negative constant-velocity time).</translation>
+    </message>
+    <message>
+        <source>적합한 모델 없음</source>
+        <translation>no model fits</translation>
+    </message>
+    <message>
+        <source>온도 판정</source>
+        <translation>Coil temp. verdict</translation>
+    </message>
+    <message>
+        <source> ℃ 이하</source>
+        <translation> ℃ or below</translation>
+    </message>
+    <message>
+        <source> ℃ 초과</source>
+        <translation> ℃ exceeded</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::AppSetup</name>
+    <message>
+        <source>설정 파일을 읽지 않습니다: %1</source>
+        <translation>Not reading the settings file %1</translation>
+    </message>
+    <message>
+        <source>이번 실행에서는 최근 파일, 창의 크기와 위치, 폴더, 언어를 기억하지 않습니다.</source>
+        <translation>This run remembers no recent files, window size and place, folder or language.</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::CAboutDlg</name>
@@ -628,10 +659,10 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
         <translation>CSV files (*.csv)</translation>
     </message>
     <message>
-        <source>CSV 파일을 저장하지 못했습니다.
-%1</source>
-        <translation>Could not save the CSV file.
-%1</translation>
+        <source>CSV 파일을 저장하지 못했습니다: %1
+%2</source>
+        <translation>Could not save the CSV file: %1
+%2</translation>
     </message>
 </context>
 <context>
@@ -846,6 +877,10 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
     </message>
+    <message>
+        <source>같은 키가 두 번 있습니다</source>
+        <translation>a key is given twice</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::CSaveDataDlg</name>
@@ -999,10 +1034,6 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
         <translation>Peak duty(%)</translation>
     </message>
     <message>
-        <source>적합한 모델 없음</source>
-        <translation>no model fits</translation>
-    </message>
-    <message>
         <source>부하 분석 DATA</source>
         <translation>Load Analysis DATA</translation>
     </message>
@@ -1037,6 +1068,10 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>작성일: %1</source>
         <translation>Made on: %1</translation>
+    </message>
+    <message>
+        <source>사용률 계산이 거부되었습니다: %1</source>
+        <translation>The duty check was refused: %1</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/Selection.h"
+#include "engine/Utf8.h"
 #include "ui/BrivaneView.h"
 #include "ui/FileDialogs.h"
 #include "ui/MainFrame.h"
@@ -16,8 +17,12 @@ namespace {
 class StderrMessageSink final : public MessageSink {
  public:
   void Warn(QWidget*, const QString& text) override {
-    const QByteArray line = text.toUtf8();
-    std::fprintf(stderr, "brivane: %s\n", line.constData());
+    // A path from the file or the command line must not drive the terminal: each line of the
+    // message with its control characters made visible.
+    for (const QString& part : text.split(QLatin1Char('\n'))) {
+      const std::string line = VisibleText(part.toStdString());
+      std::fprintf(stderr, "brivane: %s\n", line.c_str());
+    }
   }
   SaveChoice AskSave(QWidget*, const QString&) override { return SaveChoice::Discard; }
 };
@@ -35,8 +40,9 @@ int ExportMoveFileToPdf(const QString& movePath, const QString& pdfPath) {
   if (!document.OpenFile(movePath)) return kExportRefused;
   CBrivaneView& view = frame.View();
   if (!view.RunSelection()) return kExportFailed;
-  if (!view.Values().model.empty()) view.CheckModelDuty();
-  return document.ExportPdfTo(pdfPath) ? 0 : kExportFailed;
+  // A refused check is written too (the PDF says it was refused), but it is no success.
+  const bool checked = view.Values().model.empty() || view.CheckModelDuty();
+  return document.ExportPdfTo(pdfPath) && checked ? 0 : kExportFailed;
 }
 
 }  // namespace brivane::ui

@@ -8,7 +8,7 @@ namespace brivane::ui {
 
 // Exit statuses besides 0.
 inline constexpr int kExportRefused = 64;  // the move file could not be read or was refused
-inline constexpr int kExportFailed = 1;    // the selection stopped on a message, or the write failed
+inline constexpr int kExportFailed = 1;    // the selection or the duty check stopped on a message, or the write failed
 
 // Opens the move file, runs the selection and, when the file names a model, its duty check, then
 // writes the PDF. Every message the window would show goes to stderr.

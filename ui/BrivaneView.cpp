@@ -224,7 +224,9 @@ void CBrivaneView::ShowForm() {
   for (std::size_t i = 0; i < m_motorType.size(); ++i) m_w.checkMotorType[i]->setChecked(m_motorType[i]);
   ShowPosition(m_w.comboRatedLimit, m_values.ratedPosition);
   ShowPosition(m_w.comboPeakLimit, m_values.peakPosition);
-  m_w.comboModel->setCurrentIndex(m_values.model.empty() ? -1 : m_w.comboModel->findText(FromUtf8(m_values.model)));
+  // The list holds the catalog in its order; a file's "cl-07" picks CL-07.
+  const std::optional<std::size_t> model = FindModelIgnoringCase(m_catalog.Rows(), m_values.model);
+  m_w.comboModel->setCurrentIndex(model ? static_cast<int>(*model) : -1);
   ShowText(m_w.editAmbient, FromUtf8(m_values.ambient));
 }
 
@@ -242,7 +244,7 @@ void CBrivaneView::ShowResults() {
 }
 
 ShownResults CBrivaneView::Results() const {
-  return ShownResults{m_selected, m_found, m_analysedModel, m_analysis, m_chart};
+  return ShownResults{m_selected, m_found, m_analysedModel, m_analysis, m_chart, m_reachable, m_checkRefusal};
 }
 
 void CBrivaneView::ShowMessage(const Message& message) { m_messages.Warn(this, MessageText(message)); }
@@ -289,22 +291,26 @@ bool CBrivaneView::DoSelection() {
     if (isNotice(message)) ShowMessage(message);
   m_found = outcome.series;
   m_selected = true;
+  m_reachable = outcome.reachable;
   ShowForm();
   ShowResults();
   ResultsCurrent(kSelectionResults);
   for (const Message& message : outcome.messages)
     if (!isNotice(message)) ShowMessage(message);
+  // The ratios on show are of a profile the axis cannot run; they stay, with this said over them.
+  if (!outcome.reachable) ShowMessage({MessageCode::ProfileUnreachable});
   return true;
 }
 
-void CBrivaneView::CheckModelDuty() {
-  if (!UpdateValues()) return;
+bool CBrivaneView::CheckModelDuty() {
+  if (!UpdateValues()) return false;
   const DutyCheckRequest request{m_values.move, m_values.model, ParseAmbientText(m_values.ambient)};
   const DutyCheckOutcome outcome = brivane::CheckModelDuty(request, m_catalog);
   m_record.Apply(outcome);
   if (outcome.analysis) {
     m_analysis = *outcome.analysis;
     m_analysedModel = outcome.model;
+    m_checkRefusal = outcome.message;
     // The ambient edit shows the temperature as the check read it ("26" for "25.6").
     m_values.ambient = FormatAnalysisTexts(m_analysis).ambient;
     ShowForm();
@@ -314,7 +320,7 @@ void CBrivaneView::CheckModelDuty() {
   if (outcome.status != DutyCheckStatus::Completed) {
     if (outcome.analysis) ResultsCurrent(kCheckResults);
     if (outcome.message) ShowMessage(*outcome.message);
-    return;
+    return false;
   }
   // No constant-velocity stretch: the chart keeps what it showed.
   // The chart view repaints itself; the edits repainted only where their texts changed.
@@ -326,6 +332,7 @@ void CBrivaneView::CheckModelDuty() {
   m_checkedSeries = static_cast<std::int32_t>(outcome.series);
   OnViewSpec();
   MarkCheckAlerts(outcome);
+  return true;
 }
 
 void CBrivaneView::OnViewSpec() {
@@ -387,7 +394,9 @@ void CBrivaneView::OnResetData() {
   m_found = {};
   m_analysis = LoadAnalysis{};
   m_selected = false;
+  m_reachable = true;
   m_analysedModel.clear();
+  m_checkRefusal.reset();
   m_checkedSeries = 0;
   SetHintFont();
   ShowForm();

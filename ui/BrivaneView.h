@@ -35,6 +35,8 @@ struct ShownResults {
   std::string analysedModel;  // the model whose analysis is on show; empty: none
   LoadAnalysis analysis;
   ProfileChartData chart;  // what the chart draws
+  bool reachable = true;   // the selection's move reaches its peak velocity
+  std::optional<Message> checkRefusal;  // why the check of the analysis on show stopped; none: it completed
 };
 
 class CBrivaneView : public QWidget {
@@ -61,7 +63,7 @@ class CBrivaneView : public QWidget {
 
   // Button handlers.
   bool RunSelection();    // "Linear Motor 선정"; false when it stopped on a message
-  void CheckModelDuty();  // "사용률 계산"
+  bool CheckModelDuty();  // "사용률 계산"; false when it stopped on a message
   void OnViewSpec();      // "선정모터 사양보기"
   void OnCompare();       // "후보 비교"
   void OnResetData();     // "Data초기화"
@@ -129,7 +131,9 @@ class CBrivaneView : public QWidget {
   std::array<SeriesChoice, 3> m_found{};
   LoadAnalysis m_analysis;
   bool m_selected = false;
+  bool m_reachable = true;  // of the selection on show
   std::string m_analysedModel;
+  std::optional<Message> m_checkRefusal;  // of the analysis on show
   ProfileChartData m_chart;
   // The series of a duty check whose data sheet is still to open; 0 = none.
   std::int32_t m_checkedSeries = 0;

@@ -7,7 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QDir>
+#include <QFile>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "engine/ComparisonTexts.h"
+#include "engine/TextFile.h"
 #include "ui/CandidateTable.h"
 #include "ui/EngineTexts.h"
 #include "ui/FileDialogs.h"
@@ -45,15 +47,9 @@ QString WriteTableCsv(const QAbstractItemModel& table, const QString& path) {
     }
     csv += CsvRecord(fields);
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  const auto size = static_cast<qint64>(csv.size());
-  if (file.write(csv.data(), size) != size) {
-    const QString why = file.errorString();
-    file.cancelWriting();
-    return why;
-  }
-  if (!file.commit()) return file.errorString();
+  // Written whole or not at all: QSaveFile of Qt 6.4 commits a table cut short by a full disk.
+  if (const std::error_code error = WriteWholeFile(QFile::encodeName(path).toStdString(), csv))
+    return QString::fromLocal8Bit(error.message());
   return {};
 }
 
@@ -142,8 +138,11 @@ void CComparisonWindow::ShowOutcome(const ComparisonOutcome& outcome) {
     m_summary->setText(MessageText(*outcome.refusal));
     return;
   }
-  m_summary->setText(tr("정격 사용률 한계 %1%, 최대 사용률 한계 %2%")
-                         .arg(QString::number(outcome.ratedLimit), QString::number(outcome.peakLimit)));
+  QString summary = tr("정격 사용률 한계 %1%, 최대 사용률 한계 %2%")
+                        .arg(QString::number(outcome.ratedLimit), QString::number(outcome.peakLimit));
+  // Every row is rated for a profile the axis cannot run: said over the table, the numbers kept.
+  if (!outcome.reachable) summary += QLatin1Char('\n') + MessageText({MessageCode::ProfileUnreachable});
+  m_summary->setText(summary);
   if (current.isEmpty()) return;
   const QModelIndexList found =
       m_filter->match(m_filter->index(0, 0), CCandidateTableModel::ModelRole, current, 1, Qt::MatchExactly);
@@ -182,7 +181,8 @@ void CComparisonWindow::SaveCsv() {
   const QString path = m_dialogs->SavePath(this, tr("CSV로 저장"), tr("후보 비교.csv"), tr("CSV 파일 (*.csv)"));
   if (path.isEmpty()) return;
   const QString why = WriteTableCsv(*m_filter, path);
-  if (!why.isEmpty()) m_messages.Warn(this, tr("CSV 파일을 저장하지 못했습니다.\n%1").arg(why));
+  if (!why.isEmpty())
+    m_messages.Warn(this, tr("CSV 파일을 저장하지 못했습니다: %1\n%2").arg(QDir::toNativeSeparators(path), why));
 }
 
 void CComparisonWindow::Present() {

@@ -8,7 +8,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QSettings>
 
 #include <string>
@@ -19,6 +18,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/MessageSink.h"
 #include "ui/PdfReport.h"
+#include "ui/ScreenFit.h"
 
 namespace brivane::ui {
 namespace {
@@ -89,7 +89,9 @@ CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, SelectionRe
 void CMoveDocument::Start() {
   SetModified(false);
   const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
-  if (!geometry.isEmpty()) m_frame.restoreGeometry(geometry);
+  // A place that does not fit this screen (another monitor, a hand-edited file) is neither taken
+  // nor overwritten: the window opens where it fits, and the next run on that screen finds it.
+  if (!geometry.isEmpty()) m_keepGeometry = RestoreGeometryInsideScreen(&m_frame, geometry);
 }
 
 QStringList CMoveDocument::RecentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
@@ -118,6 +120,7 @@ bool CMoveDocument::OpenFile(const QString& path) {
 QString CMoveDocument::ProblemText(MoveFileProblem problem) {
   switch (problem) {
     case MoveFileProblem::NotJson: return tr("JSON 텍스트가 아닙니다");
+    case MoveFileProblem::DuplicateKey: return tr("같은 키가 두 번 있습니다");
     case MoveFileProblem::NotMoveFile: return tr("Brivane 이동 파일이 아닙니다");
     case MoveFileProblem::NewerVersion: return tr("이 프로그램보다 새로운 버전의 파일입니다");
     case MoveFileProblem::MissingField: return tr("필드가 없습니다");
@@ -170,15 +173,11 @@ bool CMoveDocument::SaveAs() {
 
 bool CMoveDocument::WriteTo(const QString& path) {
   if (!m_view.CommitForm()) return false;
-  const std::string json = MoveToJson(m_view.Values());
-  // A save file replaces the old file only once the new one is complete. The explicit flush is
-  // what notices a full disk: QSaveFile::commit (Qt 6.4) ignores a failure of its own last flush
-  // and would put a cut-off file in place of the old one.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(json.data(), static_cast<qint64>(json.size())) != static_cast<qint64>(json.size()) || !file.flush() ||
-      !file.commit()) {
-    m_messages.Warn(&m_frame, tr("파일을 저장할 수 없습니다: %1\n%2").arg(Native(path), file.errorString()));
+  // The new file replaces the old one only once it is whole and on the disk (QSaveFile of Qt 6.4
+  // commits a file cut short by a full disk), and never replaces a named pipe or a device.
+  if (const std::error_code error = WriteWholeFile(QFile::encodeName(path).toStdString(), MoveToJson(m_view.Values()))) {
+    m_messages.Warn(&m_frame,
+                    tr("파일을 저장할 수 없습니다: %1\n%2").arg(Native(path), QString::fromLocal8Bit(error.message())));
     return false;
   }
   SetDocument(path);
@@ -209,7 +208,7 @@ bool CMoveDocument::ExportPdfTo(const QString& path) {
 
 bool CMoveDocument::MayClose() {
   if (!MaySaveChanges()) return false;
-  if (m_remember) QSettings().setValue(kGeometryKey, m_frame.saveGeometry());
+  if (m_remember && m_keepGeometry) QSettings().setValue(kGeometryKey, m_frame.saveGeometry());
   return true;
 }
 

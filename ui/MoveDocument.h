@@ -83,6 +83,7 @@ class CMoveDocument : public QObject {
   bool m_modified = false;
   bool m_showing = false;
   bool m_remember = true;  // the document itself is changing the form
+  bool m_keepGeometry = true;  // the remembered geometry was taken (or there was none)
   std::array<QAction*, kRecentFileCount> m_recent{};
 };
 

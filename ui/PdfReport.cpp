@@ -8,12 +8,14 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
+#include <QFile>
 #include <QtCharts/QChart>
 
 #include <memory>
 
 #include "engine/Presentation.h"
+#include "engine/TextFile.h"
 #include "ui/ChartViewer.h"
 #include "ui/EngineTexts.h"
 
@@ -150,9 +152,10 @@ void WriteSelection(PageWriter& out, const ShownResults& r) {
   const std::array<std::string, 6> dutyTexts = FormatDutyTexts(duties);
   for (const MotorSeries s : kAllSeries) {
     const std::size_t slot = SeriesSlot(s);
-    const QString model = r.found[slot].number != 0 ? FromUtf8(r.found[slot].model) : Report::tr("적합한 모델 없음");
+    const QString model = r.found[slot].number != 0 ? FromUtf8(r.found[slot].model) : EngineText(kNoFittingModelText);
     out.Row({SeriesCaption(s), model, FromUtf8(dutyTexts[2 * slot]), FromUtf8(dutyTexts[2 * slot + 1])}, shares);
   }
+  if (!r.reachable) out.Note(MessageText({MessageCode::ProfileUnreachable}));
 }
 
 void WriteAnalysis(PageWriter& out, const ShownResults& r) {
@@ -161,6 +164,8 @@ void WriteAnalysis(PageWriter& out, const ShownResults& r) {
     out.Note(Report::tr("부하 분석 결과가 없습니다. (사용률 계산을 실행하지 않았습니다.)"));
     return;
   }
+  // The values of a refused check stay on the form; the report says they were refused.
+  if (r.checkRefusal) out.Note(Report::tr("사용률 계산이 거부되었습니다: %1").arg(MessageText(*r.checkRefusal)));
   out.Row({Report::tr("적용 Model"), FromUtf8(r.analysedModel)}, kInputShares, true);
   for (const AnalysisRow& row : kAnalysisRows) {
     out.Row({EngineText(row.label), FromUtf8(FormatAnalysisValue(r.analysis, row)), EngineText(row.unit)},
@@ -228,8 +233,11 @@ PdfReportContent CollectPdfReport(const CBrivaneView& view, const SelectionRecor
 }
 
 QString WritePdfReport(const PdfReportContent& content, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  // Made in memory, then written whole: QPdfWriter does not say when a write fails, and QSaveFile
+  // of Qt 6.4 commits a file cut short by a full disk.
+  QByteArray pdf;
+  QBuffer file(&pdf);
+  file.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&file);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
@@ -248,8 +256,9 @@ QString WritePdfReport(const PdfReportContent& content, const QString& path) {
     WriteSheets(out, content);
     painter.end();
   }
-  // Flushed first: QSaveFile::commit (Qt 6.4) ignores a failure of its own last flush.
-  if (!file.flush() || !file.commit()) return file.errorString();
+  if (const std::error_code error =
+          WriteWholeFile(QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), pdf.size())))
+    return QString::fromLocal8Bit(error.message());
   return QString();
 }
 

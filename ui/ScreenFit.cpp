@@ -60,4 +60,19 @@ void FitIntoScreen(QWidget* window, ScreenFit fit) {
   if (target != frame.topLeft()) window->move(target);
 }
 
+bool RestoreGeometryInsideScreen(QWidget* window, const QByteArray& geometry) {
+  const QRect before = window->geometry();
+  const Qt::WindowStates state = window->windowState();
+  if (window->restoreGeometry(geometry)) {
+    const QRect frame = window->geometry().marginsAdded(FrameMargins(window));
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (std::any_of(screens.begin(), screens.end(),
+                    [&](const QScreen* s) { return s->availableGeometry().contains(frame); }))
+      return true;
+  }
+  window->setWindowState(state);
+  window->setGeometry(before);
+  return false;
+}
+
 }  // namespace brivane::ui

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 
+class QByteArray;
 class QWidget;
 
 namespace brivane::ui {
@@ -22,5 +23,11 @@ enum class ScreenFit {
 // its centre (or the screen it belongs to). Works before the window is shown: the frame is then
 // guessed from the style's title-bar height.
 void FitIntoScreen(QWidget* window, ScreenFit fit);
+
+// Restores a geometry saved by QWidget::saveGeometry only when the window, its frame included,
+// then lies inside the available area of a screen; otherwise the window keeps its geometry and
+// state and false is returned. Before the window is shown, so that nothing is drawn at a size no
+// screen has (32767 x 32767 pixels are gigabytes of backing store).
+bool RestoreGeometryInsideScreen(QWidget* window, const QByteArray& geometry);
 
 }  // namespace brivane::ui

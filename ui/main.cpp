@@ -35,6 +35,7 @@ int main(int argc, char* argv[]) {
   if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);  // takes the Qt options out of the arguments
   brivane::ui::SetUpApplication();
+  brivane::ui::AvoidUnusableSettings();  // before anything reads the settings
   brivane::ui::InstallLanguage(brivane::ui::StartLanguage(
       language.language, brivane::ui::StoredLanguage(brivane::ui::LanguageSettings()), brivane::ui::SystemLocale()));
   QStringList args = QApplication::arguments();  // the program, then the arguments Qt left

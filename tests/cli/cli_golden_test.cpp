@@ -51,6 +51,7 @@ std::vector<GoldenCase> Cases() {
   const std::vector<std::string> shortStroke{"--mass", "1", "--stroke", "100", "--accel-g", "1", "--velocity", "1"};
   const std::vector<std::string> twoRamps{"--mass", "1", "--stroke", "100", "--accel-ms", "100", "--velocity", "1"};
   const std::vector<std::string> at{"--at", "2020-03-05T14:07:09"};
+  const std::vector<std::string> shortForVelocity{"--mass", "5", "--stroke", "10", "--accel-g", "0.1", "--velocity", "5"};
   std::vector<GoldenCase> cases{
       {"catalog", {"catalog"}},
       {"select-worked", With({"select"}, kMove)},
@@ -79,6 +80,12 @@ std::vector<GoldenCase> Cases() {
        With(With({"rank", "--fitting", "--series", "1,3", "--sort", "rated-margin"}, timeMove), {"--ambient", "25"})},
       {"rank-by-headroom", With(With({"rank", "--sort", "headroom", "--rated", "50", "--peak", "60"}, heavy), {})},
       {"rank-stopped", {"rank"}},
+      // A stroke too short for the peak velocity is rated as it stands, and said so; a model in
+      // another letter case; a limit the list does not hold gives no fit verdict.
+      {"select-stroke-short-for-velocity", With({"select"}, shortForVelocity)},
+      {"rank-stroke-short-for-velocity", With({"rank", "--fitting", "--series", "1"}, shortForVelocity)},
+      {"check-model-any-case", With({"check", "cl-07"}, kMove)},
+      {"check-limit-not-listed", With({"check", "CL-01", "--rated", "72"}, kMove)},
   };
   // The same commands with --json.
   const std::size_t plain = cases.size();

@@ -1,5 +1,6 @@
 // brivane-cli run in-process through RunCli: edge values of the options, the report's directory
 // and nickname, help, alignment and the file-error reasons.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -219,7 +220,7 @@ TEST(CliRun, TextTablesAlignWithHangul) {
   ASSERT_GE(check.size(), 14u);
   for (std::size_t i = 1; i < check.size(); ++i) {
     const std::string& line = check[i];
-    const std::size_t value = line.find_first_of("0123456789", line.find("  "));
+    const std::size_t value = line.find_first_not_of(' ', line.find("  "));
     EXPECT_EQ(Columns(line.substr(0, value)), 14u) << line;
   }
 }
@@ -283,8 +284,9 @@ TEST(CliRun, MoveFileGivesTheMoveTheLimitsAndTheModel) {
                                       "120",    "--velocity", "1.2",      "--dwell", "50"};
   const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases{
       {{"select", "--move", file}, {"select", "--rated", "65", "--peak", "85"}},
-      {{"check", "--move", file}, {"check", "IC-02", "--ambient", "25.6"}},
-      {{"check", "CL-01", "--move", file, "--ambient", "30"}, {"check", "CL-01", "--ambient", "30"}},
+      {{"check", "--move", file}, {"check", "IC-02", "--ambient", "25.6", "--rated", "65", "--peak", "85"}},
+      {{"check", "CL-01", "--move", file, "--ambient", "30"},
+       {"check", "CL-01", "--ambient", "30", "--rated", "65", "--peak", "85"}},
       {{"select", "--move", file, "--mass", "3", "--accel-g", "1", "--rated", "70"},
        {"select", "--mass", "3", "--stroke", "600", "--accel-g", "1", "--velocity", "1.2", "--dwell", "50", "--rated",
         "70", "--peak", "85"}},
@@ -410,4 +412,57 @@ TEST(CliRun, UnknownLanguageIsAUsageError) {
     EXPECT_TRUE(r.out.empty()) << r.out;
     EXPECT_NE(r.err.find("--lang"), std::string::npos) << r.err;
   }
+}
+// Bytes that are not UTF-8, in a directory or a nickname, still give valid JSON: they are
+// replaced, and the object says so. Control characters in names echoed to a terminal are shown,
+// not obeyed.
+TEST(CliRun, HostileBytesGiveValidJsonAndInertText) {
+  const TempDir tmp;
+  const std::string dir = (tmp.path() / "d\xFF").string();
+  fs::create_directory(dir);
+  const std::vector<std::string> report{"report", "--at", "2020-03-05T14:07:09", "--mass", "1", "--stroke", "500",
+                                        "--accel-g", "1", "--velocity", "1", "--json"};
+  for (const std::vector<std::string>& args :
+       {Cat(report, {"--dir", dir, "--nickname", "n"}), Cat(report, {"--dir", tmp.path().string(), "--nickname", "\xFF"})}) {
+    const Result r = Cli(args);
+    rapidjson::Document d;
+    d.Parse<rapidjson::kParseValidateEncodingFlag>(r.out.c_str());
+    ASSERT_FALSE(d.HasParseError()) << r.out;
+    EXPECT_TRUE(d["invalidUtf8Replaced"].GetBool()) << r.out;
+    EXPECT_NE(std::string(d["path"].GetString()).find("\xEF\xBF\xBD"), std::string::npos) << r.out;
+  }
+  const Result plain = Cli(Cat(kSelect, {"--json"}));
+  EXPECT_EQ(plain.out.find("invalidUtf8Replaced"), std::string::npos);
+
+  for (const std::string& hostile : {std::string("\x1B]0;owned\x07"), std::string("X\0\x1B[2J", 5)}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"check", hostile, "--mass", "1", "--stroke",
+                                                                          "500", "--accel-g", "1", "--velocity", "1"},
+                                                 std::vector<std::string>{"select", "--mass", hostile},
+                                                 std::vector<std::string>{hostile}}) {
+      const Result r = Cli(args);
+      EXPECT_NE(r.status, 0);
+      EXPECT_EQ(r.err.find('\x1B'), std::string::npos) << r.err;
+      EXPECT_EQ(r.err.find('\0'), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find("\\x1B"), std::string::npos) << r.err;
+    }
+  }
+}
+
+// A named pipe, a device or a directory given as the move file is refused at once, naming it.
+TEST(CliRun, MoveFileThatIsNoRegularFileIsRefusedAtOnce) {
+  const TempDir tmp;
+  const fs::path pipe = tmp.path() / "f";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  for (const auto& [path, says] : {std::pair{pipe.string(), "named pipe"}, std::pair{std::string("/dev/zero"), "device"},
+                                   std::pair{tmp.path().string(), "irectory"}}) {
+    for (const char* command : {"select", "check", "rank", "report"}) {
+      std::vector<std::string> args{command, "--move", path};
+      if (std::string_view(command) == "report") args = Cat(args, {"--nickname", "n", "--dir", tmp.path().string()});
+      const Result r = Cli(args);
+      EXPECT_EQ(r.status, 64) << command << " " << path;
+      EXPECT_NE(r.err.find(path), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find(says), std::string::npos) << r.err;
+    }
+  }
+  EXPECT_TRUE(fs::is_fifo(pipe));
 }

@@ -146,7 +146,11 @@ TEST(Cli, CheckWorkedExampleAndFailures) {
   EXPECT_EQ(r.status, 0);
   EXPECT_FALSE(Json(r).HasMember("labels"));
 
-  for (const char* model : {"cl-01", "XX-99"}) {
+  // Another letter case names the same model, shown as the catalog spells it; anything else no model.
+  r = Cli(std::string("check cl-01 ") + kMove + " --json");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_STREQ(Json(r)["model"].GetString(), "CL-01");
+  for (const char* model : {"XX-99", "' CL-01'"}) {
     r = Cli(std::string("check ") + model + " " + kMove + " --json");
     EXPECT_EQ(r.status, 2);
     EXPECT_STREQ(Json(r)["error"].GetString(), "Motor가 선택되지 않았습니다.");

@@ -44,6 +44,8 @@ std::vector<std::string_view> PrintedTexts() {
   for (const brivane::AnalysisRow& r : brivane::kTemperatureRows) texts.push_back(r.label);
   for (const brivane::CandidateColumnInfo& c : brivane::CandidateColumns()) texts.push_back(c.header);
   for (const std::string_view verdict : brivane::kVerdictTexts) texts.push_back(verdict);
+  texts.insert(texts.end(), {brivane::kNoFittingModelText, brivane::kCoilVerdictLabel, brivane::kCoolEnoughText,
+                             brivane::kTooHotText});
   for (const std::string_view text : brivane::cli::kCliTexts) texts.push_back(text);
   return texts;
 }
@@ -75,8 +77,8 @@ TEST(CliEnglish, ArgumentsFillTheTranslatedText) {
   EXPECT_NE(brivane::KoreanText(refusal).find("\"" + emoji + "\""), std::string::npos);
 
   const std::string limits[] = {"%2", "80"};  // an argument's own "%2" is not filled again
-  EXPECT_EQ(Say(Language::English, brivane::cli::CliText::RankSummary, limits), "Allowed duty rated %2%, peak 80%");
-  EXPECT_EQ(Say(Language::Korean, brivane::cli::CliText::RankSummary, limits), "허용 사용률 정격 %2%, 최대 80%");
+  EXPECT_EQ(Say(Language::English, brivane::cli::CliText::AllowedLimits, limits), "Allowed duty rated %2%, peak 80%");
+  EXPECT_EQ(Say(Language::Korean, brivane::cli::CliText::AllowedLimits, limits), "허용 사용률 정격 %2%, 최대 80%");
 }
 
 // What the .ts escapes or breaks over lines comes through as the text itself.

@@ -1,5 +1,7 @@
 #include "engine/MoveFile.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -191,6 +193,15 @@ TEST(MoveFile, RefusesWithTheProblemAndTheField) {
       {edit("brivane-move", "brivane-motor"), Problem::NotMoveFile, "format"},
       {edit("\"format\"", "\"form\""), Problem::NotMoveFile, "format"},
       {edit("\"version\": 1", "\"version\": 2"), Problem::NewerVersion, "version"},
+      // Any version above the reader's, however many digits, is a newer program's.
+      {edit("\"version\": 1", "\"version\": 99999999999999999999"), Problem::NewerVersion, "version"},
+      {edit("\"version\": 1", "\"version\": -99999999999999999999"), Problem::BadValue, "version"},
+      // A key twice: refused wherever it is, named by its path, before anything else is read.
+      {edit("\"version\": 1", "\"version\": 1, \"version\": 1"), Problem::DuplicateKey, "version"},
+      {edit("\"loadMass\": 0", "\"loadMass\": 0, \"loadMass\": 5"), Problem::DuplicateKey, "move.loadMass"},
+      {edit("\"format\"", "\"later\": [{\"a\": 1}, {\"b\": 1, \"b\": 2}], \"format\""), Problem::DuplicateKey,
+       "later[1].b"},
+      {edit("brivane-move", "brivane-motor\", \"x\": 1, \"x\": \"1"), Problem::DuplicateKey, "x"},
       {edit("\"version\": 1", "\"version\": 0"), Problem::BadValue, "version"},
       {edit("\"version\": 1", "\"version\": \"1\""), Problem::WrongType, "version"},
       {edit("\"dwellMs\"", "\"dwell\""), Problem::MissingField, "move.dwellMs"},
@@ -238,6 +249,14 @@ TEST(TextFile, ReadsAWholeFileOrSaysWhyNot) {
                         Case{dir / "move.brivane", content.size() - 1, std::errc::file_too_large}}) {
     const TextFileReading r = ReadTextFile(c.path.string(), c.limit);
     EXPECT_EQ(r.error, std::make_error_code(c.error)) << c.path;
+    EXPECT_TRUE(r.text.empty());
+  }
+  // A named pipe without a writer would block open() for ever, a device would be read without
+  // end: both are refused at once, saying what they are.
+  ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+  for (const auto& [path, kind] : {std::pair{dir / "pipe", "named pipe"}, std::pair{std::filesystem::path("/dev/zero"), "device"}}) {
+    const TextFileReading r = ReadTextFile(path.string());
+    EXPECT_NE(r.error.message().find(kind), std::string::npos) << path << ": " << r.error.message();
     EXPECT_TRUE(r.text.empty());
   }
   std::filesystem::remove_all(dir);

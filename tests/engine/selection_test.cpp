@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "engine/Comparison.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
 #include "tests/support/WorkedExamples.h"
@@ -318,4 +319,30 @@ TEST(DutyCheck, FailuresInTheirOrder) {
   EXPECT_EQ(CheckAndRecord(req, rec).status, DutyCheckStatus::Completed);
   req.input.accelValue = 0.0f;
   EXPECT_EQ(CheckAndRecord(req, rec).message, Message{MessageCode::AccelTime});
+}
+
+TEST(Selection, StrokeTooShortForThePeakVelocityIsRatedAndMarked) {
+  // 5 kg, 10 mm, 0.1 g, 5 m/s: the ramps alone would need about 25 m.
+  SelectionRequest shortStroke = FirstMove();
+  shortStroke.input.loadMass = 5.0f;
+  shortStroke.input.distanceMm = 10;
+  shortStroke.input.accelValue = 0.1f;
+  shortStroke.input.peakVelocity = 5.0f;
+  const SelectionOutcome out = RunSelection(shortStroke);
+  ASSERT_TRUE(out.completed);
+  EXPECT_FALSE(out.reachable);
+  EXPECT_TRUE(out.messages.empty());  // no message of the selection's own is added
+  ExpectChoice(out, MotorSeries::DoubleSided, "CL-01", "36.1", "18.1");  // the numbers as they always were
+  EXPECT_EQ(CompareCandidates({shortStroke.input}).reachable, false);
+  // The duty check refuses the same move, by the same test.
+  EXPECT_EQ(CheckModelDuty({shortStroke.input, "CL-01"}).status, DutyCheckStatus::ProfileInvalid);
+
+  EXPECT_TRUE(RunSelection(FirstMove()).reachable);
+  // Exactly twice the ramp: no constant-velocity stretch, but nothing too short either.
+  SelectionRequest twoRamps = FirstMove();
+  twoRamps.input.accelMode = AccelMode::Time;
+  twoRamps.input.accelValue = 100.0f;
+  twoRamps.input.distanceMm = 100;
+  EXPECT_TRUE(RunSelection(twoRamps).reachable);
+  EXPECT_TRUE(CompareCandidates({twoRamps.input}).reachable);
 }

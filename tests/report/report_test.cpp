@@ -276,13 +276,25 @@ TEST_F(ReportFileTest, MissingOrUnwritableDirectoryIsAnOpenError) {
   EXPECT_TRUE(Entries().empty());
 }
 
-TEST_F(ReportFileTest, FailingWriteIsReportedNotConfirmed) {
+TEST_F(ReportFileTest, NamedPipeOrDeviceIsRefusedNotWritten) {
+  // A named pipe without a reader would block the save for ever; a device (through a link to
+  // /dev/full) would take the report or fail. Both are refused before anything is written, and
+  // stay what they were.
+  const fs::path pipe = dir_ / "2020-3-5 14시7분9초(홍길동).xls";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  SaveResult r = Save(FirstSelection(), "홍길동");
+  EXPECT_EQ(r.status, SaveStatus::OpenError);
+  EXPECT_EQ(KoreanText(r.message), "File Open Error!");
+  EXPECT_NE(r.reason.find("named pipe"), std::string::npos) << r.reason;
+  EXPECT_TRUE(fs::is_fifo(pipe));
+  fs::remove(pipe);
+
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
-  // The report's name leads to a device on which every write fails with ENOSPC.
-  fs::create_symlink("/dev/full", dir_ / "2020-3-5 14시7분9초(홍길동).xls");
-  const SaveResult r = Save(FirstSelection(), "홍길동");
-  EXPECT_EQ(r.status, SaveStatus::WriteError);
-  EXPECT_EQ(KoreanText(r.message), "File Write Error!");
+  fs::create_symlink("/dev/full", pipe);
+  r = Save(FirstSelection(), "홍길동");
+  EXPECT_EQ(r.status, SaveStatus::OpenError);
+  EXPECT_NE(r.reason.find("device"), std::string::npos) << r.reason;
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
 // Lets the file grow only to `limit` bytes, so that a write stops halfway; restores the limit.

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -12,7 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 #include "catalog/MotorCatalog.h"
 #include "engine/ComparisonTexts.h"
@@ -311,10 +314,44 @@ class ComparisonTest : public QObject {
     QVERIFY(old.rename(unwritable));
     save->click();
     QCOMPARE(m_sink->messages.size(), 1);
-    QVERIFY(m_sink->messages.front().startsWith(QStringLiteral("CSV 파일을 저장하지 못했습니다.")));
+    QVERIFY(m_sink->messages.front().startsWith(QStringLiteral("CSV 파일을 저장하지 못했습니다: ") + unwritable));
     QFile kept(unwritable);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), bytes);
+  }
+
+  void csvOntoAFullDiskKeepsTheOldFileAndSaysSo() {
+    Click("buttonCompare");
+    CComparisonWindow* window = Window();
+    QVERIFY(window != nullptr);
+    const QString path = m_dir.filePath(QStringLiteral("old.csv"));
+    const QByteArray old(5000, 'o');
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+    FIND_CHILD(save, QPushButton, window, "buttonSaveCsv");
+    // No file may grow beyond 3000 bytes (the table has about 12 000), and then none at all.
+    for (const rlim_t limit : {rlim_t{3000}, rlim_t{0}}) {
+      m_sink->messages.clear();
+      m_dialogs.paths = QStringList{path};
+      rlimit saved{};
+      QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+      const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+      rlimit full = saved;
+      full.rlim_cur = limit;
+      QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+      save->click();
+      setrlimit(RLIMIT_FSIZE, &saved);
+      std::signal(SIGXFSZ, handler);
+      QCOMPARE(m_sink->messages.size(), 1);
+      QVERIFY2(m_sink->messages.front().contains(path) && m_sink->messages.front().contains(QStringLiteral("too large")),
+               qPrintable(m_sink->messages.front()));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QCOMPARE(file.readAll(), old);
+      file.close();
+      QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*old.csv*")}, QDir::Files | QDir::Hidden),
+               QStringList{QStringLiteral("old.csv")});  // nothing left beside it
+    }
   }
 };
 

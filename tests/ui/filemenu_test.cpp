@@ -15,9 +15,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QLabel>
+#include <QScreen>
+
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include "engine/Messages.h"
 #include "engine/MoveFile.h"
@@ -26,6 +31,7 @@
 #include "tests/support/WidgetLookup.h"
 #include "ui/BrivaneView.h"
 #include "ui/ChartViewer.h"
+#include "ui/EngineTexts.h"
 #include "ui/FileDialogs.h"
 #include "ui/MainFrame.h"
 #include "ui/MessageSink.h"
@@ -415,6 +421,117 @@ class FileMenuTest : public QObject {
     Trigger("actionExportPdf", Path("no-such-folder/report.pdf"));
     QCOMPARE(m_sink->messages.size(), 1);
     QVERIFY(m_sink->messages.first().contains(Path("no-such-folder/report.pdf")));
+  }
+
+  void filesThatAreNoRegularFilesAreRefused() {
+    TypeFirstMove();
+    Trigger("actionSaveAs", Path("kept.brivane"));
+    const QStringList before = FormState();
+    // Opened: refused at once (a named pipe would block open() for ever), naming the file.
+    QVERIFY(mkfifo(QFile::encodeName(Path("pipe.brivane")).constData(), 0600) == 0);
+    m_sink->answer = SaveChoice::Discard;
+    Trigger("actionOpen", Path("pipe.brivane"));
+    QCOMPARE(m_sink->messages.size(), 1);
+    QVERIFY2(m_sink->messages.last().contains(Path("pipe.brivane")), qPrintable(m_sink->messages.last()));
+    QVERIFY2(m_sink->messages.last().contains(QStringLiteral("named pipe")), qPrintable(m_sink->messages.last()));
+    QCOMPARE(FormState(), before);
+    QCOMPARE(Document().FilePath(), Path("kept.brivane"));
+    // Written to: refused, and the pipe (or a device node, where the tests may make one) stays.
+    QStringList targets{Path("pipe.brivane")};
+    if (mknod(QFile::encodeName(Path("device.pdf")).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+      targets << Path("device.pdf");
+    for (const QString& target : targets) {
+      const bool pdf = target.endsWith(QStringLiteral(".pdf"));
+      Trigger(pdf ? "actionExportPdf" : "actionSaveAs", target);
+      QVERIFY2(m_sink->messages.last().contains(target), qPrintable(m_sink->messages.last()));
+      struct stat info {};
+      QCOMPARE(stat(QFile::encodeName(target).constData(), &info), 0);
+      QVERIFY(pdf ? S_ISCHR(info.st_mode) : S_ISFIFO(info.st_mode));
+    }
+    QCOMPARE(m_sink->messages.size(), 1 + targets.size());
+    QCOMPARE(Document().FilePath(), Path("kept.brivane"));
+  }
+
+  void rememberedGeometryOnlyInsideTheScreen() {
+    // A size no screen has, as a hand-edited or foreign settings file may hold.
+    QWidget huge;
+    huge.setGeometry(0, 0, 32767, 32767);
+    const QByteArray stored = huge.saveGeometry();
+    m_frame.reset();
+    QSettings().setValue(QStringLiteral("geometry"), stored);
+    NewFrame();
+    const QRect screen = m_frame->screen()->availableGeometry();
+    QVERIFY2(screen.contains(m_frame->frameGeometry()), qPrintable(QStringLiteral("%1x%2").arg(m_frame->width()).arg(m_frame->height())));
+    QVERIFY(m_frame->close());
+    QCOMPARE(QSettings().value(QStringLiteral("geometry")).toByteArray(), stored);  // not saved back
+
+    // One that fits is taken, and kept on closing.
+    m_frame.reset();
+    QSettings().remove(QStringLiteral("geometry"));
+    NewFrame();
+    m_frame->setGeometry(QRect(QPoint(300, 200), m_frame->size() - QSize(40, 40)));
+    QVERIFY(m_frame->close());
+    const QRect placed = m_frame->geometry();
+    m_frame.reset();
+    NewFrame();
+    QCOMPARE(m_frame->geometry(), placed);
+  }
+
+  void strokeTooShortIsSaidWhereverTheMoveIsRated() {
+    // 5 kg, 10 mm, 0.1 g, 5 m/s; the model as another program may write it.
+    brivane::FormValues values;
+    values.move = {5.0f, 10, brivane::AccelMode::Gravity, 0.1f, 5.0f, 0.0f, 0.1f, 1.3f};
+    values.model = "cl-01";
+    WriteAll(Path("short.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    Trigger("actionOpen", Path("short.brivane"));
+    QCOMPARE(m_view->findChild<QComboBox*>(QStringLiteral("comboModel"))->currentText(), QStringLiteral("CL-01"));
+
+    const QString note = MessageText({brivane::MessageCode::ProfileUnreachable});
+    Click("buttonSelect");
+    QCOMPARE(m_sink->messages, QStringList{note});
+    QCOMPARE(Edit("editModelDoubleSided")->text(), QStringLiteral("CL-01"));  // the numbers stay
+    QCOMPARE(Edit("editRatedDoubleSided")->text(), QStringLiteral("36.1"));
+    Click("buttonCompare");
+    auto* summary = m_frame->findChild<QLabel*>(QStringLiteral("labelComparisonSummary"));
+    QVERIFY(summary && summary->text().contains(note));
+    Click("buttonCheckDuty");  // refused: the stroke is too short
+    QCOMPARE(m_sink->messages.last(), MessageText({brivane::MessageCode::ProfileTooShort}));
+
+    Trigger("actionExportPdf", Path("menu.pdf"));
+    const QString text = PdfText(Path("menu.pdf")).simplified();
+    QVERIFY2(text.contains(QStringLiteral("사용률 계산이 거부되었습니다")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("이동 거리가 짧아 최대 속도에 이르지 못합니다")), qPrintable(text));
+
+    // Without a window: the same PDF, and exit status 1 with the check's message.
+    const Run cli = Execute(QStringLiteral(BRIVANE_EXE), {"--export-pdf", Path("cli.pdf"), Path("short.brivane")});
+    QCOMPARE(cli.status, 1);
+    QVERIFY2(cli.err.contains(QString::fromUtf8(brivane::SourceText(brivane::MessageCode::ProfileTooShort).data())),
+             qPrintable(cli.err));
+    QCOMPARE(PdfText(Path("cli.pdf")).simplified(), text);
+  }
+
+  void unusableSettingsFileStopsNothing() {
+    // A named pipe where the settings file belongs: the program says so and goes on without
+    // settings, instead of waiting for ever.
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Brivane")));
+    const QString conf = home.filePath(QStringLiteral("Brivane/Brivane.conf"));
+    QVERIFY(mkfifo(QFile::encodeName(conf).constData(), 0600) == 0);
+    brivane::FormValues values;
+    values.move = {1.0f, 500, brivane::AccelMode::Gravity, 1.0f, 1.0f, 0.0f, 0.1f, 1.3f};
+    WriteAll(Path("move.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(BRIVANE_EXE), {"--export-pdf", Path("out.pdf"), Path("move.brivane")});
+    const bool finished = p.waitForFinished(30000);
+    if (!finished) p.kill();
+    QVERIFY2(finished, "blocked on the settings file");
+    QCOMPARE(p.exitCode(), 0);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.contains(conf) && err.contains(QStringLiteral("named pipe")), qPrintable(err));
+    QVERIFY(QFile::exists(Path("out.pdf")));
   }
 
   void commandLineExportFailures_data() {

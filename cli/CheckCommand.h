@@ -1,0 +1,30 @@
+// brivane-cli check: one catalog model rated for a move (load analysis, coil temperature, duty
+// ratios) with its verdicts, as text or JSON. Plain values in, no option parser.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/EnglishTexts.h"
+#include "engine/DutyLimits.h"
+#include "engine/Motion.h"
+
+namespace brivane::cli {
+
+struct CheckRequest {
+  MotionInput move;
+  std::string model;  // as the user or the file gave it; matched without regard to case
+  float ambientTemp = 20.0f;
+  // The limits of the "fits" verdict (positions 0..15); none: no verdict on the limits.
+  std::optional<int> ratedPosition = kDefaultRatedPosition;
+  std::optional<int> peakPosition = kDefaultPeakPosition;
+  bool json = false;
+  Language language = Language::Korean;  // of the text; JSON stays Korean
+};
+
+// Rates the model and writes it; returns the exit status (2 with the message when an input, the
+// model or the profile is refused).
+int RunCheck(const CheckRequest& request, std::ostream& out, std::ostream& err);
+
+}  // namespace brivane::cli
