@@ -87,7 +87,7 @@ constexpr bool RowsAreConsistent() {
   for (std::size_t i = 0; i < kRows.size(); ++i) {
     const MotorRecord& r = kRows[i];
     const std::int32_t expected = i < kSeriesTable[1].firstIndex ? 1 : (i < kSeriesTable[2].firstIndex ? 2 : 3);
-    if (r.series != expected || r.offered != 1) return false;
+    if (r.series != expected || r.offered != 1 || r.user || !r.family.empty()) return false;
     int nonZero = 0;
     for (std::size_t s = 0; s < 3; ++s) nonZero += r.seriesNumber[s] != 0 ? 1 : 0;
     if (nonZero != 1 || r.Number() < 1) return false;
@@ -99,7 +99,7 @@ static_assert(kSeriesTable[2].firstIndex + static_cast<std::size_t>(kSeriesTable
                   kSeriesTable[2].firstIndex ==
                       kSeriesTable[1].firstIndex + static_cast<std::size_t>(kSeriesTable[1].size),
               "the series table does not cover the motor table");
-static_assert(RowsAreConsistent(), "series, offered or series number out of place in the motor table");
+static_assert(RowsAreConsistent(), "series, offered, series number or user mark out of place in the motor table");
 
 }  // namespace
 
@@ -112,6 +112,8 @@ const MotorRecord& MotorCatalog::at(std::size_t index) const {
   if (index >= kRows.size()) throw std::out_of_range("motor catalog index");
   return kRows[index];
 }
+
+std::span<const MotorRecord> MotorCatalog::Rows() const { return kRows; }
 
 IndexRange MotorCatalog::SeriesRange(MotorSeries s) {
   if (SeriesSlot(s) >= kSeriesTable.size()) return {1, 0};  // empty for a code that is no series
@@ -131,13 +133,13 @@ std::optional<std::size_t> MotorCatalog::FindBySeriesNumber(MotorSeries s, std::
   return std::nullopt;
 }
 
-std::optional<std::size_t> MotorCatalog::FindByName(std::string_view name) const {
-  for (std::size_t i = 0; i < kRows.size(); ++i)
-    if (kRows[i].name == name) return i;
+std::optional<std::size_t> MotorCatalog::FindByName(std::string_view name) const { return FindRowByName(kRows, name); }
+
+std::optional<std::size_t> FindRowByName(std::span<const MotorRecord> rows, std::string_view name) {
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (rows[i].name == name) return i;
   return std::nullopt;
 }
-
-std::span<const MotorRecord> MotorCatalog::Rows() const { return kRows; }
 
 std::optional<std::size_t> FindModelIgnoringCase(std::span<const MotorRecord> rows, std::string_view name) {
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };

@@ -34,10 +34,17 @@ struct MotorRecord {
   float lineResistance;                      // ohm
   float lineInductance;                      // mH
   float thermalCoefficient;                  // degC/W
+  // A motor of the user's own catalog files (catalog/MotorList) has no series: its series code
+  // and every series number are 0, and its free-text family stands where the series would. The
+  // built-in rows leave both as they are here.
+  std::string_view family{};
+  bool user = false;
 
   constexpr MotorSeries Series() const { return static_cast<MotorSeries>(series); }
-  // The row's number within its own series.
-  constexpr std::int32_t Number() const { return seriesNumber[SeriesSlot(Series())]; }
+  // Whether the series code is one of the three series (false for the user's rows).
+  constexpr bool HasSeries() const { return series >= 1 && series <= static_cast<std::int32_t>(kAllSeries.size()); }
+  // The row's number within its own series; 0 for a row without a series.
+  constexpr std::int32_t Number() const { return HasSeries() ? seriesNumber[SeriesSlot(Series())] : 0; }
 };
 
 struct IndexRange {
@@ -54,6 +61,8 @@ class MotorCatalog {
 
   constexpr std::size_t size() const { return kSize; }
   const MotorRecord& at(std::size_t index) const;
+  // The 69 rows in catalog order, as the rating functions take a list of rows.
+  std::span<const MotorRecord> Rows() const;
 
   // First and last catalog index of a series.
   static IndexRange SeriesRange(MotorSeries s);
@@ -66,10 +75,10 @@ class MotorCatalog {
   std::optional<std::size_t> FindByName(std::string_view name) const;
   // The 69 names in catalog order.
   std::vector<std::string_view> Names() const;
-  // The 69 rows in catalog order.
-  std::span<const MotorRecord> Rows() const;
 };
 
+// Position of the first of `rows` whose name equals `name` byte for byte.
+std::optional<std::size_t> FindRowByName(std::span<const MotorRecord> rows, std::string_view name);
 // Index of the first of `rows` whose name equals `name` but for the case of ASCII letters ("cl-07"
 // finds CL-07), for names the user types or a file gives; none for any other difference (blanks, an
 // empty text). Callers show the row's own spelling.

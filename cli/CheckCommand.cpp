@@ -5,6 +5,8 @@
 
 #include "catalog/Series.h"
 #include "cli/CliCommon.h"
+#include "cli/MotorOptions.h"
+#include "cli/RankCommand.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
@@ -57,8 +59,12 @@ Verdicts Judge(const CheckRequest& request, const MotorRecord& row, const DutyCh
 void WriteJson(const DutyCheckOutcome& out, const Verdicts& v, std::ostream& stream) {
   JsonOut o;
   o.KeyString("model", out.model);
-  o.KeyInt("series", static_cast<int>(out.series));
-  o.KeyInt("number", out.number);
+  if (out.user) {
+    WriteUserMark(o, out.family);
+  } else {
+    o.KeyInt("series", static_cast<int>(out.series));
+    o.KeyInt("number", out.number);
+  }
   o.KeyFloat("ratedDuty", out.duty.ratedDuty);
   o.KeyFloat("peakDuty", out.duty.peakDuty);
   WriteAnalysis(o, *out.analysis);
@@ -82,7 +88,11 @@ void WriteJson(const DutyCheckOutcome& out, const Verdicts& v, std::ostream& str
 
 void WriteText(const DutyCheckOutcome& out, const Verdicts& v, const Io& io) {
   const std::size_t columns = LabelColumns(io);
-  io.Out(out.model + " (" + io.Say(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
+  if (out.user) {
+    io.Out(out.model + " (" + io.Say(kUserMotorsTitle) + (out.family.empty() ? "" : ", " + out.family) + ")");
+  } else {
+    io.Out(out.model + " (" + io.Say(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
+  }
   PrintAnalysis(*out.analysis, io);
   io.Out(Pad(io.Say(CliText::RatedDuty), columns) + Fixed(out.duty.ratedDuty, 1) + " %");
   io.Out(Pad(io.Say(CliText::PeakDuty), columns) + Fixed(out.duty.peakDuty, 1) + " %");
@@ -106,11 +116,12 @@ void WriteText(const DutyCheckOutcome& out, const Verdicts& v, const Io& io) {
 
 int RunCheck(const CheckRequest& request, std::ostream& out, std::ostream& err) {
   const Io io{out, err, request.language};
-  const std::span<const MotorRecord> rows = MotorCatalog::Instance().Rows();
-  // Typed in any case ("cl-07"), rated and shown as the catalog spells it.
+  const std::span<const MotorRecord> rows = request.rows;
+  // Typed in any case ("cl-07"), rated and shown as the catalog spells it. The user's motors
+  // differ from each other and from the built-in models in more than case, so one row matches.
   const std::optional<std::size_t> index = FindModelIgnoringCase(rows, request.model);
   const std::string model = index ? std::string(rows[*index].name) : request.model;
-  const DutyCheckOutcome outcome = CheckModelDuty({request.move, model, request.ambientTemp});
+  const DutyCheckOutcome outcome = CheckModelDuty({request.move, model, request.ambientTemp}, rows);
 
   if (outcome.status != DutyCheckStatus::Completed) {
     if (request.json) {

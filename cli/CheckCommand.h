@@ -4,8 +4,10 @@
 
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 
+#include "catalog/MotorCatalog.h"
 #include "cli/EnglishTexts.h"
 #include "engine/DutyLimits.h"
 #include "engine/Motion.h"
@@ -15,6 +17,9 @@ namespace brivane::cli {
 struct CheckRequest {
   MotionInput move;
   std::string model;  // as the user or the file gave it; matched without regard to case
+  // The rows the model is looked up in: the built-in catalog's, or a list with the user's motors
+  // (cli/MotorOptions), loaded once and shared by every request of a run.
+  std::span<const MotorRecord> rows = MotorCatalog::Instance().Rows();
   float ambientTemp = 20.0f;
   // The limits of the "fits" verdict (positions 0..15); none: no verdict on the limits.
   std::optional<int> ratedPosition = kDefaultRatedPosition;

@@ -217,20 +217,28 @@ std::string CommandLine::Value(std::string_view name) const {
   return option->results().back();
 }
 
+std::vector<std::string> CommandLine::Values(std::string_view name) const {
+  const CLI::Option* option = Find(name);
+  return option == nullptr ? std::vector<std::string>{} : option->results();
+}
+
 std::string CommandLine::Help() const { return app_.help(); }
 
 std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io) {
-  FormValues form;  // the form's defaults
-  if (!line.IsSet("move")) return form;
-  const std::string path = line.Value("move");
+  if (!line.IsSet("move")) return FormValues{};  // the form's defaults
+  return ReadMoveFile(line.Value("move"), "--move ", io);
+}
+
+std::optional<FormValues> ReadMoveFile(const std::string& path, std::string_view given, const Io& io) {
   const TextFileReading file = ReadTextFile(path);
   if (file.error) {
-    io.UsageError("--move " + Quoted(path) + ": " + file.error.message());
+    io.UsageError(std::string(given) + Quoted(path) + ": " + file.error.message());
     return std::nullopt;
   }
   MoveFileReading reading = MoveFromJson(file.text);
   if (!reading.values) {
-    std::string text = "--move " + Quoted(path) + ": " + std::string(MoveFileProblemName(reading.error.problem));
+    std::string text =
+        std::string(given) + Quoted(path) + ": " + std::string(MoveFileProblemName(reading.error.problem));
     if (!reading.error.field.empty()) text += " (field " + Quoted(reading.error.field) + ")";
     io.UsageError(text);
     return std::nullopt;
@@ -291,6 +299,41 @@ std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, co
   request.ratedPosition = limits->rated;
   request.peakPosition = limits->peak;
   return request;
+}
+
+void AddRowChoiceOptions(CommandLine& line, std::span<const RankOrder> offered) {
+  line.AddFlag("fitting", "Only the models that fit both limits.");
+  line.AddValue("series", "LIST", "Only these series, e.g. 1,3 (default 1,2,3).");
+  line.AddValue("sort", "KEY", "Order of the rows. " + RankOrderHelp(offered) + ".");
+  line.AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row.");
+  line.AddJsonOption();
+}
+
+std::optional<RowChoice> ReadRowChoice(const CommandLine& line, const Io& io, std::span<const RankOrder> offered) {
+  RowChoice choice;
+  choice.fittingOnly = line.IsSet("fitting");
+  if (line.IsSet("series")) {
+    const auto series = ReadSeriesList(line.Value("series")).series;
+    if (!series) {
+      io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
+      return std::nullopt;
+    }
+    choice.series = *series;
+  }
+  if (line.IsSet("sort")) {
+    const auto order = ParseRankOrder(line.Value("sort"));
+    if (!order || std::find(offered.begin(), offered.end(), *order) == offered.end()) {
+      io.UsageError("unknown --sort key '" + line.Value("sort") + "'", RankOrderHint(offered));
+      return std::nullopt;
+    }
+    choice.order = *order;
+  }
+  if (line.WantsJson() && line.IsSet("csv")) {
+    io.UsageError("give either --json or --csv, not both");
+    return std::nullopt;
+  }
+  choice.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
+  return choice;
 }
 
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <ostream>
@@ -15,6 +16,7 @@
 #include "cli/EnglishTexts.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
+#include "cli/RankCommand.h"
 #include "engine/FormValues.h"
 #include "engine/Motion.h"
 #include "engine/Selection.h"
@@ -75,6 +77,8 @@ class CommandLine {
   bool IsSet(std::string_view name) const;
   // The last value given for the option (empty when it was not given).
   std::string Value(std::string_view name) const;
+  // Every value given for the option, in order (for one that may be given more than once).
+  std::vector<std::string> Values(std::string_view name) const;
   bool WantsJson() const { return IsSet("json"); }
   const std::vector<std::string>& Positionals() const { return positionals_; }
 
@@ -95,6 +99,9 @@ class CommandLine {
 // The values of the move file given with --move, or the form's defaults without one. Reports a
 // usage error naming the file (and the field) and returns nothing when the file is refused.
 std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io);
+// The same for a path given otherwise; `given` is how the messages name it ("--move ", or empty
+// for a positional argument).
+std::optional<FormValues> ReadMoveFile(const std::string& path, std::string_view given, const Io& io);
 
 // `in` with the move options given on top. Reports a usage error and returns nothing when a
 // value is not a (finite) number or both acceleration forms are given.
@@ -112,6 +119,19 @@ std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io, 
 // The move and the limits as the selection takes them (the move file's, the options on top);
 // nothing after a reported usage error.
 std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, const Io& io);
+
+// How rank and cycle choose, order and write their rows.
+struct RowChoice {
+  bool fittingOnly = false;
+  std::array<bool, 3> series{true, true, true};
+  RankOrder order = RankOrder::Catalog;
+  RankFormat format = RankFormat::Text;
+};
+// --fitting, --series, --sort (with the keys `offered`), --csv and --json.
+void AddRowChoiceOptions(CommandLine& line, std::span<const RankOrder> offered);
+// Their values; nothing after a reported usage error (a bad series list, a key not offered, both
+// --json and --csv).
+std::optional<RowChoice> ReadRowChoice(const CommandLine& line, const Io& io, std::span<const RankOrder> offered);
 
 // A usage error for the first positional argument of a command that takes none.
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);

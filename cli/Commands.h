@@ -16,6 +16,8 @@ void DeclareCheck(CommandLine& line);
 int RunCheck(const CommandLine& line, const Io& io);
 void DeclareRank(CommandLine& line);
 int RunRank(const CommandLine& line, const Io& io);
+void DeclareCycle(CommandLine& line);
+int RunCycle(const CommandLine& line, const Io& io);
 void DeclareReport(CommandLine& line);
 int RunReport(const CommandLine& line, const Io& io);
 

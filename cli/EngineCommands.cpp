@@ -6,76 +6,103 @@
 #include "catalog/DataSheetFields.h"
 #include "catalog/MotorCatalog.h"
 #include "catalog/Series.h"
-#include "cli/CliCommon.h"
 #include "cli/CheckCommand.h"
+#include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "cli/MotorOptions.h"
 #include "cli/RankCommand.h"
 #include "cli/SelectCommand.h"
+#include "engine/ComparisonTexts.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
 
-// Positions in kDataSheetFields: moverMass, ratedForce, attractionForce, peakForce, then the
-// electrical and mechanical data in the sheet's order.
-constexpr std::array<std::size_t, 14> kCatalogJsonOrder{12, 0, 13, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+// Every row with every field of its data sheet and its thermal coefficient, in the catalog's
+// column order; one of the user's with its family and mark in place of series and number.
+void WriteCatalogJson(std::span<const MotorRecord> rows, const Io& io) {
+  JsonOut json;
+  json.Key("models");
+  json.w().StartArray();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& r = rows[i];
+    json.w().StartObject();
+    json.KeyInt("index", static_cast<std::int64_t>(i));
+    if (r.user) {
+      json.KeyString("name", r.name);
+      WriteUserMark(json, r.family);
+    } else {
+      json.KeyInt("series", r.series);
+      json.KeyInt("offered", r.offered);
+      json.KeyString("name", r.name);
+      json.KeyInt("number", r.Number());
+    }
+    for (const std::size_t f : kCatalogColumnOrder) {
+      const DataSheetField& field = kDataSheetFields[f];
+      if (field.whole != nullptr) {
+        json.KeyInt(field.jsonKey, r.*field.whole);
+      } else {
+        json.KeyFloat(field.jsonKey, r.*field.decimal);
+      }
+    }
+    json.KeyFloat("thermalCoefficient", r.thermalCoefficient);
+    json.w().EndObject();
+  }
+  json.w().EndArray();
+  json.Print(io.out);
+}
+
+// One line a row. The user's motors have no series: their title once before them, their family
+// last; the model column as always for the built-in names, wider for a longer name of the user's.
+void WriteCatalogText(std::span<const MotorRecord> rows, const Io& io) {
+  std::size_t nameColumns = 8;
+  for (const MotorRecord& r : rows) nameColumns = std::max(nameColumns, DisplayWidth(r.name) + 1);
+  std::vector<std::string> lines;
+  std::size_t userWidth = 0;  // of the user's lines, which their family follows
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& r = rows[i];
+    lines.push_back(Pad(std::to_string(i), 6) + Pad(r.user ? "-" : std::to_string(r.series), 7) +
+                    Pad(r.user ? "-" : std::to_string(r.Number()), 5) + Pad(r.name, nameColumns) +
+                    Pad(FormatGeneral6(r.moverMass), 10) + Pad(FormatGeneral6(r.ratedForce), 9) +
+                    Pad(std::to_string(r.attractionForce), 14) + FormatGeneral6(r.peakForce));
+    if (r.user) userWidth = std::max(userWidth, DisplayWidth(lines.back()) + 2);
+  }
+  io.Out(Pad("index series no. model", 17 + nameColumns) + "mover[kg] rated[N] attraction[N] peak[N]");
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& r = rows[i];
+    if (r.user && (i == 0 || !rows[i - 1].user)) io.Out(io.Say(kUserMotorsTitle));
+    io.Out(r.user && !r.family.empty() ? Pad(lines[i], userWidth) + std::string(r.family) : lines[i]);
+  }
+}
 
 }  // namespace
 
 void DeclareCatalog(CommandLine& line) {
-  line.Describe("List the 69 motor models in catalog order.");
+  line.Describe("List the 69 motor models in catalog order (and your own after them, with --motors).");
+  AddMotorOptions(line, "Its motors are listed after the built-in models.");
   line.AddJsonOption();
 }
 
 int RunCatalog(const CommandLine& line, const Io& io) {
   if (const auto exit = RejectPositionals(line, io)) return *exit;
-
-  const MotorCatalog& catalog = MotorCatalog::Instance();
+  const auto motors = ReadMotorOptions(line, io);
+  if (!motors) return kExitUsage;
   if (line.WantsJson()) {
-    JsonOut json;
-    json.Key("models");
-    json.w().StartArray();
-    for (std::size_t i = 0; i < catalog.size(); ++i) {
-      const MotorRecord& r = catalog.at(i);
-      json.w().StartObject();
-      json.KeyInt("index", static_cast<std::int64_t>(i));
-      json.KeyInt("series", r.series);
-      json.KeyInt("offered", r.offered);
-      json.KeyString("name", r.name);
-      json.KeyInt("number", r.Number());
-      // The catalog's column order: mass and the two forces, then the data-sheet order.
-      for (const std::size_t f : kCatalogJsonOrder) {
-        const DataSheetField& field = kDataSheetFields[f];
-        if (field.format == FieldFormat::WholeNumber) {
-          json.KeyInt(field.jsonKey, static_cast<std::int64_t>(field.value(r)));
-        } else {
-          json.KeyFloat(field.jsonKey, field.value(r));
-        }
-      }
-      json.KeyFloat("thermalCoefficient", r.thermalCoefficient);
-      json.w().EndObject();
-    }
-    json.w().EndArray();
-    json.Print(io.out);
-    return kExitOk;
-  }
-
-  io.Out("index series no. model   mover[kg] rated[N] attraction[N] peak[N]");
-  for (std::size_t i = 0; i < catalog.size(); ++i) {
-    const MotorRecord& r = catalog.at(i);
-    auto col = [](const std::string& text, std::size_t width) { return Pad(text, width); };
-    io.Out(col(std::to_string(i), 6) + col(std::to_string(r.series), 7) + col(std::to_string(r.Number()), 5) +
-           col(std::string(r.name), 8) + col(FormatGeneral6(r.moverMass), 10) + col(FormatGeneral6(r.ratedForce), 9) +
-           col(std::to_string(r.attractionForce), 14) + FormatGeneral6(r.peakForce));
+    WriteCatalogJson(motors->Rows(), io);
+  } else {
+    WriteCatalogText(motors->Rows(), io);
   }
   return kExitOk;
 }
 
 void DeclareSelect(CommandLine& line) {
-  line.Describe("Choose the first fitting motor of each series for a move.");
+  line.Describe(
+      "Choose the first fitting motor of each series for a move, from the built-in catalog only (your own motors, "
+      "--motors of rank, check and catalog, are not among them).");
   line.AddMoveOptions();
   line.AddLimitOptions();
   line.AddJsonOption();
@@ -97,6 +124,7 @@ void DeclareCheck(CommandLine& line) {
   line.AddMoveOptions();
   line.AddLimitOptions();
   line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
+  AddMotorOptions(line, "MODEL may name one of its motors.");
   line.AddJsonOption();
 }
 
@@ -111,9 +139,12 @@ int RunCheck(const CommandLine& line, const Io& io) {
   if (!move) return kExitUsage;
   const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
   if (!limits) return kExitUsage;
+  const auto motors = ReadMotorOptions(line, io);
+  if (!motors) return kExitUsage;
 
   CheckRequest request;
   request.move = *move;
+  request.rows = motors->Rows();
   request.model = positionals.empty() ? form->model : positionals.front();
   request.ambientTemp = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
   request.ratedPosition = limits->rated;
@@ -130,11 +161,11 @@ void DeclareRank(CommandLine& line) {
   line.AddMoveOptions();
   line.AddLimitOptions();
   line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
-  line.AddFlag("fitting", "Only the models that fit both limits.");
-  line.AddValue("series", "LIST", "Only these series, e.g. 1,3 (default 1,2,3).");
-  line.AddValue("sort", "KEY", "Order of the rows. " + RankOrderHelp() + ".");
-  line.AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row.");
-  line.AddJsonOption();
+  AddRowChoiceOptions(line, kRankOrders);
+  AddMotorOptions(line,
+                  "Its motors are rated after the built-in models (--series leaves them in, and the selection never "
+                  "picks them): under their own title in the text table, with \"family\" and \"user\": true in "
+                  "JSON.");
 }
 
 // The options only; cli/RankCommand does the rest.
@@ -146,24 +177,20 @@ int RunRank(const CommandLine& line, const Io& io) {
   if (!move) return kExitUsage;
   const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
   if (!limits) return kExitUsage;
+  const auto motors = ReadMotorOptions(line, io);
+  if (!motors) return kExitUsage;
 
   RankRequest request;
+  request.rows = motors->Rows();
   request.comparison = {*move, limits->rated, limits->peak,
                         ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient)};
-  request.fittingOnly = line.IsSet("fitting");
-  if (line.IsSet("series")) {
-    const auto series = ReadSeriesList(line.Value("series")).series;
-    if (!series) return io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
-    request.series = *series;
-  }
-  if (line.IsSet("sort")) {
-    const auto order = ParseRankOrder(line.Value("sort"));
-    if (!order) return io.UsageError("unknown --sort key '" + line.Value("sort") + "'", RankOrderHint());
-    request.order = *order;
-  }
-  if (line.WantsJson() && line.IsSet("csv")) return io.UsageError("give either --json or --csv, not both");
+  const auto choice = ReadRowChoice(line, io, kRankOrders);
+  if (!choice) return kExitUsage;
+  request.fittingOnly = choice->fittingOnly;
+  request.series = choice->series;
+  request.order = choice->order;
+  request.format = choice->format;
   request.language = io.language;
-  request.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
   return RunRank(request, io.out, io.err);
 }
 

@@ -23,6 +23,15 @@ void JsonOut::Int(std::int64_t value) { writer_.Int64(value); }
 
 void JsonOut::Float(float value) { WriteJsonFloat(writer_, value); }
 
+void JsonOut::Double(double value) {
+  if (!std::isfinite(value)) {
+    writer_.Null();
+    return;
+  }
+  const std::string text = FormatShortestDouble(value);
+  writer_.RawValue(text.data(), text.size(), rapidjson::kNumberType);
+}
+
 void JsonOut::KeyString(std::string_view key, std::string_view text) {
   Key(key);
   String(text);
@@ -36,6 +45,11 @@ void JsonOut::KeyInt(std::string_view key, std::int64_t value) {
 void JsonOut::KeyFloat(std::string_view key, float value) {
   Key(key);
   Float(value);
+}
+
+void JsonOut::KeyDouble(std::string_view key, double value) {
+  Key(key);
+  Double(value);
 }
 
 void JsonOut::KeyBool(std::string_view key, bool value) {

@@ -27,9 +27,12 @@ class JsonOut {
   void String(std::string_view text);
   void Int(std::int64_t value);
   void Float(float value);
+  // A double as the shortest decimal that reads back as the same double; null when not finite.
+  void Double(double value);
   void KeyString(std::string_view key, std::string_view text);
   void KeyInt(std::string_view key, std::int64_t value);
   void KeyFloat(std::string_view key, float value);
+  void KeyDouble(std::string_view key, double value);
   void KeyBool(std::string_view key, bool value);
   // Ends the top-level object and prints it with a line end.
   void Print(std::ostream& out = std::cout);

@@ -7,6 +7,8 @@
 #include "cli/CliCommon.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
+#include "cli/MotorOptions.h"
+#include "cli/TextTable.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/NumberText.h"
 #include "engine/Utf8.h"
@@ -45,52 +47,39 @@ std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, con
   std::vector<const CandidateRating*> rows;
   for (const CandidateRating& c : outcome.rows) {
     if (request.fittingOnly && !c.fits) continue;
-    if (!request.series[SeriesSlot(c.series)]) continue;
+    if (!c.user && !request.series[SeriesSlot(c.series)]) continue;
     rows.push_back(&c);
   }
-  const OrderKey& key = KeyOf(request.order);
-  if (key.order == RankOrder::Catalog) return rows;
-  // Stable, so equal values keep catalog order.
-  std::stable_sort(rows.begin(), rows.end(), [&key](const CandidateRating* a, const CandidateRating* b) {
-    const double va = CandidateValue(*a, key.column);
-    const double vb = CandidateValue(*b, key.column);
-    if (std::isnan(va) || std::isnan(vb)) return !std::isnan(va) && std::isnan(vb);
-    return key.descending ? va > vb : va < vb;
-  });
+  const CandidateColumn column = KeyOf(request.order).column;
+  SortRows(rows, request.order, [column](const CandidateRating* c) { return CandidateValue(*c, column); });
   return rows;
 }
 
-void WriteText(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows, Language language,
+// The built-in models first, then the user's own under their title, each group in the order asked
+// for; one set of column widths for both. A family, free text of any length, ends its row rather
+// than widening the series column of every row.
+void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRating*> rows, Language language,
                std::ostream& out) {
-  const auto& columns = CandidateColumns();
-  std::array<std::string, kCandidateColumnCount> headers;
-  for (std::size_t j = 0; j < columns.size(); ++j) headers[j] = Say(language, columns[j].header);
+  const auto firstUser =
+      std::stable_partition(rows.begin(), rows.end(), [](const CandidateRating* c) { return !c->user; });
+  std::vector<TextColumn> columns;
+  for (const CandidateColumnInfo& c : CandidateColumns()) columns.push_back({Say(language, c.header), c.numeric});
   const auto verdict = static_cast<std::size_t>(CandidateColumn::Verdict);
-  std::vector<CandidateTexts> texts;
+  const auto series = static_cast<std::size_t>(CandidateColumn::Series);
+  TextTableGroup user{static_cast<std::size_t>(firstUser - rows.begin()), Say(language, kUserMotorsTitle), {}};
+  user.tails.resize(rows.size());
+  std::vector<std::vector<std::string>> texts;
   texts.reserve(rows.size());
-  for (const CandidateRating* c : rows) {
-    texts.push_back(FormatCandidateTexts(*c));
-    texts.back()[verdict] = Say(language, texts.back()[verdict]);
-  }
-
-  std::array<std::size_t, kCandidateColumnCount> widths{};
-  for (std::size_t j = 0; j < columns.size(); ++j) {
-    widths[j] = DisplayWidth(headers[j]);
-    for (const CandidateTexts& t : texts) widths[j] = std::max(widths[j], DisplayWidth(t[j]));
-  }
-  const auto line = [&](auto cell) {
-    std::string s;
-    for (std::size_t j = 0; j < columns.size(); ++j) {
-      const std::string_view text = cell(j);
-      const std::string pad(widths[j] - DisplayWidth(text), ' ');
-      if (j > 0) s += "  ";
-      s += columns[j].numeric ? pad + std::string(text) : std::string(text) + pad;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    CandidateTexts t = FormatCandidateTexts(*rows[i]);
+    t[verdict] = Say(language, t[verdict]);
+    if (rows[i]->user) {
+      user.tails[i] = rows[i]->family;
+      t[series] = "-";
     }
-    s.erase(s.find_last_not_of(' ') + 1);
-    out << s << '\n';
-  };
-  line([&](std::size_t j) { return std::string_view(headers[j]); });
-  for (const CandidateTexts& t : texts) line([&](std::size_t j) { return std::string_view(t[j]); });
+    texts.emplace_back(std::make_move_iterator(t.begin()), std::make_move_iterator(t.end()));
+  }
+  WriteTextTable(columns, texts, out, user);
   const std::string limits[] = {std::to_string(outcome.ratedLimit), std::to_string(outcome.peakLimit)};
   out << Say(language, CliText::AllowedLimits, limits) << '\n';
 }
@@ -117,8 +106,12 @@ void WriteJson(const ComparisonOutcome& outcome, const std::vector<const Candida
     json.w().StartObject();
     json.KeyString("name", c->name);
     json.KeyInt("index", static_cast<std::int64_t>(c->index));
-    json.KeyInt("series", static_cast<int>(c->series));
-    json.KeyInt("number", c->number);
+    if (c->user) {
+      WriteUserMark(json, c->family);
+    } else {
+      json.KeyInt("series", static_cast<int>(c->series));
+      json.KeyInt("number", c->number);
+    }
     json.KeyFloat("ratedDuty", c->duty.ratedDuty);
     json.KeyFloat("peakDuty", c->duty.peakDuty);
     json.KeyBool("fits", c->fits);
@@ -156,26 +149,33 @@ std::optional<RankOrder> ParseRankOrder(std::string_view key) {
   return std::nullopt;
 }
 
-std::string RankOrderHelp() {
+bool OrderDescending(RankOrder order) { return KeyOf(order).descending; }
+
+std::string RankOrderHelp(std::span<const RankOrder> offered) {
   std::string help;
   for (const OrderKey& k : kOrders) {
+    if (std::find(offered.begin(), offered.end(), k.order) == offered.end()) continue;
     if (!help.empty()) help += "; ";
     help += std::string(k.key) + ": " + std::string(k.help);
   }
   return help;
 }
 
-std::string RankOrderHint() {
+std::string RankOrderHelp() { return RankOrderHelp(kRankOrders); }
+
+std::string RankOrderHint(std::span<const RankOrder> offered) {
   std::string hint = "brivane-cli: --sort takes ";
-  for (std::size_t i = 0; i < std::size(kOrders); ++i) {
-    if (i > 0) hint += i + 1 == std::size(kOrders) ? " or " : ", ";
-    hint += kOrders[i].key;
+  for (std::size_t i = 0; i < offered.size(); ++i) {
+    if (i > 0) hint += i + 1 == offered.size() ? " or " : ", ";
+    hint += KeyOf(offered[i]).key;
   }
   return hint;
 }
 
+std::string RankOrderHint() { return RankOrderHint(kRankOrders); }
+
 int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
-  const ComparisonOutcome outcome = CompareCandidates(request.comparison);
+  const ComparisonOutcome outcome = CompareCandidates(request.comparison, request.rows);
   if (outcome.refusal) {
     if (request.format == RankFormat::Json) {
       JsonOut json;

@@ -60,7 +60,8 @@ std::optional<LocalDateTime> ReadSaveTime(const CommandLine& line, const Io& io)
 void DeclareReport(CommandLine& line) {
   line.Describe(
       "Run the selection for a move and append its report to \"<save time>(<nickname>).xls\" "
-      "(CP949 text, CR LF line ends).");
+      "(CP949 text, CR LF line ends). The selection and the report hold the built-in catalog only (your own "
+      "motors, --motors of rank, check and catalog, are not among them).");
   line.AddValue("nickname", "NAME", "User nickname, in the file name and the report (required; may be empty).");
   line.AddValue("include", "LIST",
                 "Series whose data sheet goes into the report: a comma-separated subset of 1,2,3 (default none).");

@@ -9,11 +9,14 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage:\n"
-    "  brivane-cli catalog [--json]\n"
+    "  brivane-cli catalog [MOTORS] [--json]\n"
     "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json]\n"
-    "  brivane-cli check MODEL [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--json]\n"
+    "  brivane-cli check MODEL [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [MOTORS] [--json]\n"
     "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
-    "                   [--sort KEY] [--json | --csv]\n"
+    "                   [--sort KEY] [MOTORS] [--json | --csv]\n"
+    "  brivane-cli cycle FILE [--model NAME] [--fitting] [--series 1,2,3] [--sort KEY] [--json | --csv]\n"
+    "  brivane-cli cycle FILE --trace MODEL [--step MS]\n"
+    "  brivane-cli cycle --from-move [MOVEFILE] [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT]\n"
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
     "                     [--rated PCT] [--peak PCT] [--json]\n"
     "\n"
@@ -21,6 +24,9 @@ constexpr std::string_view kUsage =
     "      [--dwell MS] [--friction MU] [--safety SF]\n"
     "A move file gives the move and the limits (for check also the model and the ambient text);\n"
     "options beside it override its values.\n"
+    "MOTORS: [--motors FILE]... [--motors-only]\n"
+    "Catalog files of your own motors, rated after the built-in models (select and report take\n"
+    "the built-in catalog only).\n"
     "\n"
     "'brivane-cli COMMAND --help' describes one command, 'brivane-cli --help-all' every command;\n"
     "'brivane-cli --version' prints the version.\n"
@@ -34,7 +40,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect}, {"check", DeclareCheck, RunCheck},
-    {"rank", DeclareRank, RunRank},          {"report", DeclareReport, RunReport},
+    {"rank", DeclareRank, RunRank},          {"cycle", DeclareCycle, RunCycle},    {"report", DeclareReport, RunReport},
 };
 
 }  // namespace

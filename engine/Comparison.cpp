@@ -1,6 +1,7 @@
 #include "engine/Comparison.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace brivane {
@@ -164,7 +165,7 @@ DriveFigures Drive(const LoadAnalysis& a, const MotorRecord& row, float peakVelo
 
 }  // namespace
 
-ComparisonOutcome CompareCandidates(const ComparisonRequest& request, const MotorCatalog& catalog) {
+ComparisonOutcome CompareCandidates(const ComparisonRequest& request, std::span<const MotorRecord> rows) {
   ComparisonOutcome out;
   const MotionInput& in = request.move;
   const SelectionStart start = StartSelection(in, request.ratedPosition, request.peakPosition);
@@ -181,27 +182,27 @@ ComparisonOutcome CompareCandidates(const ComparisonRequest& request, const Moto
   const auto ratedLimit = static_cast<float>(out.ratedLimit);
   const auto peakLimit = static_cast<float>(out.peakLimit);
 
-  out.rows.reserve(catalog.size());
-  for (const MotorSeries s : kAllSeries) {
-    const IndexRange range = MotorCatalog::SeriesRange(s);
-    const std::optional<FirstFit> pick = FindFirstFit(in, basis, s, catalog);
-    for (std::size_t i = range.first; i <= range.last; ++i) {
-      const MotorRecord& row = catalog.at(i);
-      CandidateRating& c = out.rows.emplace_back();
-      c.index = i;
-      c.series = s;
-      c.number = row.Number();
-      c.name = row.name;
-      c.duty = ComputeDuty(in, out.accelG, row).duty;
-      c.fits = basis.Fits(row, c.duty);
-      c.selected = pick && pick->index == i;
-      c.ratedMargin = ratedLimit - c.duty.ratedDuty;
-      c.peakMargin = peakLimit - c.duty.peakDuty;
-      c.analysis = AnalyseLoad(in, row, request.ambientTemp);
-      c.coolEnough = c.analysis.coilTemp <= kMaxCoilTempC;
-      c.headroomKg = Headroom(in, out.accelG, row, ratedLimit, peakLimit, c.duty, c.fits);
-      c.drive = Drive(c.analysis, row, in.peakVelocity);
-    }
+  // The selection's own first-fit rule, applied while every row is rated in row order.
+  FirstFitPicks picks;
+  out.rows.reserve(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const MotorRecord& row = rows[i];
+    CandidateRating& c = out.rows.emplace_back();
+    c.index = i;
+    c.series = row.Series();
+    c.number = row.Number();
+    c.name = row.name;
+    c.family = row.family;
+    c.user = row.user;
+    c.duty = ComputeDuty(in, out.accelG, row).duty;
+    c.fits = basis.Fits(row, c.duty);
+    c.selected = picks.Take(row, c.fits);
+    c.ratedMargin = ratedLimit - c.duty.ratedDuty;
+    c.peakMargin = peakLimit - c.duty.peakDuty;
+    c.analysis = AnalyseLoad(in, row, request.ambientTemp);
+    c.coolEnough = c.analysis.coilTemp <= kMaxCoilTempC;
+    c.headroomKg = Headroom(in, out.accelG, row, ratedLimit, peakLimit, c.duty, c.fits);
+    c.drive = Drive(c.analysis, row, in.peakVelocity);
   }
   return out;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -39,13 +40,16 @@ struct DriveFigures {
 };
 
 struct CandidateRating {
-  std::size_t index = 0;  // catalog index
-  MotorSeries series = MotorSeries::DoubleSided;
-  std::int32_t number = 0;   // within its series
-  std::string_view name;     // the catalog's text
-  DutyResult duty;           // bit for bit the selection's ratios of this row
-  bool fits = false;         // the selection's test against both limits
-  bool selected = false;     // the first fitting row of its series: the selection's pick
+  std::size_t index = 0;  // position in the rows rated (for the built-in catalog: the catalog index)
+  MotorSeries series = MotorSeries::DoubleSided;  // 0 for one of the user's motors
+  std::int32_t number = 0;                        // within its series; 0 for one of the user's motors
+  std::string_view name;                          // the row's text
+  std::string_view family;                        // the user's motors: the family their file gives; empty otherwise
+  bool user = false;                              // one of the user's motors (catalog/MotorList)
+  DutyResult duty;                                // bit for bit the selection's ratios of this row
+  bool fits = false;                              // the selection's test against both limits
+  // The first fitting built-in row of its series: the selection's pick. Never one of the user's.
+  bool selected = false;
   float ratedMargin = 0.0f;  // limit minus ratio, percent points; negative when over the limit
   float peakMargin = 0.0f;
   LoadAnalysis analysis;
@@ -64,10 +68,12 @@ struct ComparisonOutcome {
   std::int32_t peakLimit = 0;
   float accelG = 0.0f;                // the g value every row was rated with
   bool reachable = true;              // as in SelectionOutcome: the stroke holds both ramps
-  std::vector<CandidateRating> rows;  // one per catalog row, in catalog order
+  std::vector<CandidateRating> rows;  // one per row rated, in the order given
 };
 
+// Rates every row of `rows` (the built-in catalog's by default; catalog/MotorList gives them with
+// the user's motors after them). The names and families of the outcome are views into the rows.
 ComparisonOutcome CompareCandidates(const ComparisonRequest& request,
-                                    const MotorCatalog& catalog = MotorCatalog::Instance());
+                                    std::span<const MotorRecord> rows = MotorCatalog::Instance().Rows());
 
 }  // namespace brivane

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kHeadroomAtCap = QT_TRANSLATE_NOOP("brivane::EngineTexts", "3000 or more");
 constexpr std::string_view kNoHeadroom = "-";
+constexpr std::string_view kNoSeries = "-";
 
 std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double>(v), decimals); }
 
@@ -40,8 +41,8 @@ const std::array<CandidateColumnInfo, kCandidateColumnCount>& CandidateColumns()
 double CandidateValue(const CandidateRating& c, CandidateColumn column) {
   const auto d = [](float v) { return static_cast<double>(v); };
   switch (column) {
-    case CandidateColumn::Series: return static_cast<double>(c.series);
-    case CandidateColumn::Number: return c.number;
+    case CandidateColumn::Series: return c.user ? std::nan("") : static_cast<double>(c.series);
+    case CandidateColumn::Number: return c.user ? std::nan("") : c.number;
     case CandidateColumn::RatedDuty: return d(c.duty.ratedDuty);
     case CandidateColumn::PeakDuty: return d(c.duty.peakDuty);
     case CandidateColumn::RatedMargin: return d(c.ratedMargin);
@@ -64,9 +65,12 @@ CandidateTexts FormatCandidateTexts(const CandidateRating& c) {
   std::string verdict(kVerdictTexts[c.selected ? 0 : c.fits ? 1 : 2]);
   std::string headroom(kNoHeadroom);
   if (c.headroomKg) headroom = *c.headroomKg >= kMaxLoadMassKg ? std::string(kHeadroomAtCap) : Fixed(*c.headroomKg, 2);
+  // A user's motor has no series: its family stands there.
+  std::string series = c.user ? (c.family.empty() ? std::string(kNoSeries) : std::string(c.family))
+                              : std::to_string(static_cast<int>(c.series));
   return {std::string(c.name),
-          std::to_string(static_cast<int>(c.series)),
-          std::to_string(c.number),
+          std::move(series),
+          c.user ? std::string(kNoSeries) : std::to_string(c.number),
           std::move(verdict),
           Fixed(c.duty.ratedDuty, 1),
           Fixed(c.duty.peakDuty, 1),

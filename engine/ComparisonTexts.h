@@ -15,8 +15,8 @@ namespace brivane {
 
 enum class CandidateColumn : std::size_t {
   Name,
-  Series,
-  Number,
+  Series,  // a user's motor: its family, "-" for none
+  Number,  // a user's motor: "-"
   Verdict,  // "선정" for the selection's pick, "적합" for another fitting row, "부적합" otherwise
   RatedDuty,
   PeakDuty,
@@ -37,6 +37,9 @@ inline constexpr std::size_t kCandidateColumnCount = 16;
 inline constexpr std::array<std::string_view, 3> kVerdictTexts{QT_TRANSLATE_NOOP("brivane::EngineTexts", "선정"),
                                                                QT_TRANSLATE_NOOP("brivane::EngineTexts", "적합"),
                                                                QT_TRANSLATE_NOOP("brivane::EngineTexts", "부적합")};
+// The title of the group the user's own motors (catalog/MotorList) stand in, after the built-in
+// models.
+inline constexpr std::string_view kUserMotorsTitle = QT_TRANSLATE_NOOP("brivane::EngineTexts", "사용자 모터");
 
 struct CandidateColumnInfo {
   std::string_view header;  // with the unit

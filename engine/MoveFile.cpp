@@ -1,18 +1,16 @@
 #include "engine/MoveFile.h"
 
 #include <rapidjson/document.h>
-#include <rapidjson/memorystream.h>
 #include <rapidjson/prettywriter.h>
-#include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
+#include "engine/JsonFields.h"
 #include "engine/JsonNumber.h"
 #include "engine/NumberText.h"
 
@@ -53,8 +51,6 @@ struct LimitKey {
 const std::array<LimitKey, 2> kLimitKeys{
     {{"ratedLimit", &FormValues::ratedPosition}, {"peakLimit", &FormValues::peakPosition}}};
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
 // ---- Writing
 
 using Writer = rapidjson::PrettyWriter<rapidjson::StringBuffer>;
@@ -63,38 +59,9 @@ void WriteString(Writer& w, std::string_view text) { w.String(text.data(), stati
 
 // ---- Reading
 
-// Numbers are handed over as their own text and read by us: the form reads a typed number through
-// double precision into a float, and a file must give the same float for the same text (a
-// library's double, or an integer event for "-0", would not). This handler builds the document
-// as usual but puts in each number's place its index into `texts`.
-struct KeepNumberTexts {
-  rapidjson::Document& doc;
-  std::vector<std::string>& texts;
-
-  bool RawNumber(const char* s, SizeType length, bool) {
-    texts.emplace_back(s, length);
-    return doc.Uint64(texts.size() - 1);
-  }
-  bool Null() { return doc.Null(); }
-  bool Bool(bool b) { return doc.Bool(b); }
-  bool String(const char* s, SizeType length, bool copy) { return doc.String(s, length, copy); }
-  bool StartObject() { return doc.StartObject(); }
-  bool Key(const char* s, SizeType length, bool copy) { return doc.Key(s, length, copy); }
-  bool EndObject(SizeType count) { return doc.EndObject(count); }
-  bool StartArray() { return doc.StartArray(); }
-  bool EndArray(SizeType count) { return doc.EndArray(count); }
-  // Never called with numbers as texts, but the reader's code names them.
-  bool Int(int) { return false; }
-  bool Uint(unsigned) { return false; }
-  bool Int64(std::int64_t) { return false; }
-  bool Uint64(std::uint64_t) { return false; }
-  bool Double(double) { return false; }
-};
-
-// Iterative, so that a file of a million "[" cannot overflow the stack; NaN and Infinity are read
-// so that they are refused as such, naming their field.
-constexpr unsigned kParseFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseNumbersAsStringsFlag |
-                                 rapidjson::kParseNanAndInfFlag | rapidjson::kParseIterativeFlag;
+// Numbers are handed over as their own text and read by us (JsonText): the form reads a typed
+// number through double precision into a float, and a file must give the same float for the same
+// text (a library's double, or an integer event for "-0", would not).
 
 // Reads the fields of a parsed document in a fixed order; the first refusal is kept and every
 // later read does nothing.
@@ -157,57 +124,6 @@ class FieldReader {
   const std::vector<std::string>& numbers_;
   std::optional<MoveFileError> error_;
 };
-
-// The path of the first key that an object of the document holds twice, as "move.loadMass" or
-// "later[1].b"; nothing when every object's keys differ. Walks without recursion, as the parse
-// does, and keeps each value's place as a link to its parent, so that deep nesting costs neither
-// stack nor a path per value.
-std::optional<std::string> FirstDuplicateKey(const Value& root) {
-  struct Place {
-    std::size_t parent;     // index into places; the root is its own parent
-    std::string_view key;   // empty for an array element
-    SizeType index = 0;     // of an array element
-  };
-  std::vector<Place> places{{0, {}, 0}};
-  std::vector<std::pair<const Value*, std::size_t>> pending{{&root, 0}};
-  const auto path = [&places](std::size_t at, std::string_view last) {
-    std::vector<const Place*> chain;
-    for (; at != 0; at = places[at].parent) chain.push_back(&places[at]);
-    std::string text;
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-      if ((*it)->key.empty()) {
-        text += "[" + std::to_string((*it)->index) + "]";
-      } else {
-        text += (text.empty() ? "" : ".") + std::string((*it)->key);
-      }
-    }
-    return text + (text.empty() ? "" : ".") + std::string(last);
-  };
-  std::vector<std::string_view> names;
-  while (!pending.empty()) {
-    const auto [value, place] = pending.back();
-    pending.pop_back();
-    if (value->IsArray()) {
-      for (SizeType i = value->Size(); i-- > 0;) {
-        places.push_back({place, {}, i});
-        pending.emplace_back(&(*value)[i], places.size() - 1);
-      }
-      continue;
-    }
-    if (!value->IsObject()) continue;
-    names.clear();
-    for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m)
-      names.emplace_back(m->name.GetString(), m->name.GetStringLength());
-    std::sort(names.begin(), names.end());
-    const auto twice = std::adjacent_find(names.begin(), names.end());
-    if (twice != names.end()) return path(place, *twice);
-    for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m) {
-      places.push_back({place, std::string_view(m->name.GetString(), m->name.GetStringLength()), 0});
-      pending.emplace_back(&m->value, places.size() - 1);
-    }
-  }
-  return std::nullopt;
-}
 
 // A whole positive number above this program's version, however many digits it has: a file of
 // a newer program, not a wrong one.
@@ -306,24 +222,14 @@ std::string MoveToJson(const FormValues& values) {
 // Longer than the house limit on purpose: it reads the fields in the order the format document
 // lists them, and the first problem in that order is the one reported, so the order is the contract.
 MoveFileReading MoveFromJson(std::string_view text) {
-  if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
-  // The reader takes a zero byte for the end of the text, which would hide what follows it.
-  if (text.find('\0') != std::string_view::npos) return Refused(MoveFileProblem::NotJson, "");
-
-  rapidjson::Document doc;
-  std::vector<std::string> numbers;
-  rapidjson::MemoryStream stream(text.data(), text.size());
-  rapidjson::Reader reader;
-  auto parse = [&](rapidjson::Document& d) {
-    KeepNumberTexts handler{d, numbers};
-    return !reader.Parse<kParseFlags>(stream, handler).IsError();
-  };
-  doc.Populate(parse);
-  if (reader.HasParseError()) return Refused(MoveFileProblem::NotJson, "");
+  JsonText json;
+  if (!json.Parse(text)) return Refused(MoveFileProblem::NotJson, "");
+  const rapidjson::Value& doc = json.Root();
+  const std::vector<std::string>& numbers = json.Numbers();
 
   if (auto twice = FirstDuplicateKey(doc)) return Refused(MoveFileProblem::DuplicateKey, std::move(*twice));
   if (!doc.IsObject()) return Refused(MoveFileProblem::NotMoveFile, "");
-  const auto& root = static_cast<const rapidjson::Value&>(doc);
+  const rapidjson::Value& root = doc;
   const auto format = root.FindMember("format");
   if (format == root.MemberEnd() || !format->value.IsString() ||
       std::string_view(format->value.GetString(), format->value.GetStringLength()) != kMoveFileFormat)

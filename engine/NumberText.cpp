@@ -59,22 +59,33 @@ std::string FormatShortest(float v) {
   return std::string(buf.data(), result.ptr);
 }
 
+std::string FormatShortestDouble(double v) {
+  std::array<char, 64> buf{};
+  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+  return std::string(buf.data(), result.ptr);
+}
+
 double ParseLeadingNumber(std::string_view text) {
   const std::string copy(text);  // strtod needs a terminated string
   return strtod_l(copy.c_str(), nullptr, CLocale());
 }
 
-std::optional<float> ParseFloatField(std::string_view text) {
+std::optional<double> ParseDoubleField(std::string_view text) {
   const std::string copy(Trim(text));
   if (copy.empty()) return std::nullopt;
   char* end = nullptr;
   const double d = strtod_l(copy.c_str(), &end, CLocale());
-  if (end != copy.c_str() + copy.size()) return std::nullopt;
+  if (end != copy.c_str() + copy.size() || !std::isfinite(d)) return std::nullopt;
+  return d;
+}
+
+std::optional<float> ParseFloatField(std::string_view text) {
+  const std::optional<double> d = ParseDoubleField(text);
   // Halfway between FLT_MAX and the next power of two: from there on a float rounds to infinity,
   // below it to FLT_MAX (so the shortest text of FLT_MAX, 3.4028235e+38, reads back).
   constexpr double kFloatOverflow = 0x1.ffffffp+127;
-  if (!std::isfinite(d) || std::fabs(d) >= kFloatOverflow) return std::nullopt;
-  return static_cast<float>(d);
+  if (!d || std::fabs(*d) >= kFloatOverflow) return std::nullopt;
+  return static_cast<float>(*d);
 }
 
 std::optional<std::int32_t> ParseIntField(std::string_view text) {

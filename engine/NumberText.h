@@ -16,6 +16,8 @@ std::string FormatFixed(double v, int decimals);
 std::string FormatGeneral6(double v);
 // The shortest decimal that reads back as the same single-precision value (std::to_chars).
 std::string FormatShortest(float v);
+// The shortest decimal that reads back as the same double-precision value.
+std::string FormatShortestDouble(double v);
 
 // atof in the C locale: the longest leading decimal number of the text, 0 when there is none.
 double ParseLeadingNumber(std::string_view text);
@@ -24,6 +26,10 @@ double ParseLeadingNumber(std::string_view text);
 // Empty text, a value that is not finite, and one that rounds to infinity in single precision
 // give nothing.
 std::optional<float> ParseFloatField(std::string_view text);
+// A whole field read as a double, as ParseFloatField reads it before it rounds to single
+// precision: the nearest double to the decimal text. Nothing for empty text or a value that is
+// not finite.
+std::optional<double> ParseDoubleField(std::string_view text);
 // A whole field read as a 32-bit decimal integer, with the same rules.
 std::optional<std::int32_t> ParseIntField(std::string_view text);
 

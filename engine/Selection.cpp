@@ -36,10 +36,11 @@ SelectionStart StartSelection(const MotionInput& in, const std::optional<int>& r
 std::optional<FirstFit> FindFirstFit(const MotionInput& in, const SelectionBasis& basis, MotorSeries s,
                                      const MotorCatalog& catalog) {
   const IndexRange range = MotorCatalog::SeriesRange(s);
+  FirstFitPicks picks;
   for (std::size_t i = range.first; i <= range.last; ++i) {
     const MotorRecord& row = catalog.at(i);
     const DutyResult duty = ComputeDuty(in, basis.accelG, row).duty;
-    if (basis.Fits(row, duty)) return FirstFit{i, duty};
+    if (picks.Take(row, basis.Fits(row, duty))) return FirstFit{i, duty};
   }
   return std::nullopt;
 }
@@ -79,6 +80,10 @@ SelectionOutcome RunSelection(const SelectionRequest& request, const MotorCatalo
 }
 
 DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCatalog& catalog) {
+  return CheckModelDuty(request, catalog.Rows());
+}
+
+DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, std::span<const MotorRecord> rows) {
   DutyCheckOutcome out;
   const MotionInput& in = request.input;
   // The input checks come before the model check: with no model and a wrong velocity, the
@@ -88,16 +93,18 @@ DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, const MotorCata
     out.message = *failure;
     return out;
   }
-  const auto index = request.model.empty() ? std::nullopt : catalog.FindByName(request.model);
+  const auto index = request.model.empty() ? std::nullopt : FindRowByName(rows, request.model);
   if (!index) {
     out.status = DutyCheckStatus::ModelMissing;
     out.message = Message{MessageCode::NoModel};
     return out;
   }
-  const MotorRecord& row = catalog.at(*index);
+  const MotorRecord& row = rows[*index];
   out.series = row.Series();
   out.number = row.Number();
   out.model = std::string(row.name);
+  out.user = row.user;
+  out.family = std::string(row.family);
 
   const float ratedDuty = ComputeDuty(in, AccelInG(in), row).duty.ratedDuty;
   const LoadAnalysis analysis = AnalyseLoad(in, row, request.ambientTemp);
@@ -138,7 +145,9 @@ void SelectionRecord::Apply(const SelectionOutcome& outcome) {
 }
 
 void SelectionRecord::Apply(const DutyCheckOutcome& outcome) {
-  if (outcome.status != DutyCheckStatus::Completed) return;
+  // A user's motor has no series to show it in.
+  if (outcome.status != DutyCheckStatus::Completed || outcome.user || SeriesSlot(outcome.series) >= series.size())
+    return;
   SeriesRecord& r = of(outcome.series);
   r.shownNumber = outcome.number;
   r.shownName = outcome.model;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,23 @@ struct SelectionStart {
 };
 SelectionStart StartSelection(const MotionInput& in, const std::optional<int>& ratedPosition,
                               const std::optional<int>& peakPosition);
+
+// The selection's first-fit rule for rows rated in catalog order: a row that fits is its series'
+// pick when no earlier row of the series fitted. A user's motor, which has no series, is never one.
+class FirstFitPicks {
+ public:
+  // Whether `row`, which fits or not, is its series' pick.
+  bool Take(const MotorRecord& row, bool fits) {
+    if (!fits || row.user || !row.HasSeries()) return false;
+    bool& picked = picked_[SeriesSlot(row.Series())];
+    if (picked) return false;
+    picked = true;
+    return true;
+  }
+
+ private:
+  std::array<bool, 3> picked_{};
+};
 
 // The selection's pick in a series: its first row, in catalog order, that fits, by catalog index,
 // with that row's ratios; nothing when no row of the series fits.
@@ -110,15 +128,20 @@ struct DutyCheckOutcome {
   DutyCheckStatus status = DutyCheckStatus::InputRejected;
   std::optional<Message> message;                 // none when completed
   std::optional<LoadAnalysis> analysis;           // for ProfileInvalid and Completed
-  MotorSeries series = MotorSeries::DoubleSided;  // the checked model's series
-  std::int32_t number = 0;                        // its series number
+  MotorSeries series = MotorSeries::DoubleSided;  // the checked model's series; 0 for a user's motor
+  std::int32_t number = 0;                        // its series number; 0 for a user's motor
   std::string model;                              // its name
+  bool user = false;                              // one of the user's motors (catalog/MotorList) ...
+  std::string family;                             // ... and its family
   DutyResult duty;                                // its ratios, when Completed
   std::optional<ProfileChartData> chart;          // when Completed and the chart is redrawn
 };
 
 DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request,
                                 const MotorCatalog& catalog = MotorCatalog::Instance());
+// The same, with the model looked up among `rows` (for instance the built-in rows and the
+// user's, catalog/MotorList).
+DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, std::span<const MotorRecord> rows);
 
 struct SeriesRecord {
   std::int32_t selectedNumber = 0;  // series number the last selection chose; 0 = none
@@ -149,7 +172,8 @@ struct SelectionRecord {
   // model of each series (the shown numbers stay until CopySelectedToShown).
   void Apply(const SelectionOutcome& outcome);
   // Records a completed duty check: its model and ratios become the shown ones of its series,
-  // until that series' data sheet has opened. Other outcomes change nothing.
+  // until that series' data sheet has opened. Other outcomes change nothing, and so does the
+  // check of one of the user's motors: the record holds the built-in catalog's models only.
   void Apply(const DutyCheckOutcome& outcome);
   // Before data sheets open or the report is written: every series shows its selected model.
   void CopySelectedToShown();

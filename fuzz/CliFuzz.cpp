@@ -6,7 +6,9 @@
 // byte and the content of a move file. Every --move names that file and every --dir the
 // temporary directory, whatever the input says; report gets the sandbox as its last --dir (an
 // earlier "--" makes that a positional argument, which report refuses), and the working
-// directory is the sandbox too.
+// directory is the sandbox too. cycle reads the file its positional argument names: there every
+// argument with a '/' names that file too (so the tail is read as a cycle file, as "move.brivane"
+// reads it from the sandbox), and no path leads out of the sandbox to a device or a FIFO.
 #include <rapidjson/document.h>
 
 #include <algorithm>
@@ -46,9 +48,12 @@ std::vector<std::string> Arguments(std::string_view text, const fs::path& dir, c
     at = end + 1;
   }
   std::vector<std::string> out;
+  const bool cycle = !args.empty() && args.front() == "cycle";
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--move" || a == "--dir") {
+    if (cycle && i > 0 && a.find('/') != std::string::npos && a.rfind("--", 0) != 0) {
+      out.push_back(moveFile.string());
+    } else if (a == "--move" || a == "--dir") {
       ++i;  // its value is replaced
       out.push_back(a);
       out.push_back(a == "--move" ? moveFile.string() : dir.string());

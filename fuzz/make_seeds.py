@@ -2,7 +2,8 @@
 """Writes the seed corpora of the fuzz targets: the boundary values, each as one small file.
 
 Run from anywhere; it rewrites corpus/fuzz_number_text, corpus/fuzz_report, corpus/fuzz_cli,
-corpus/fuzz_move_file and corpus/fuzz_csv beside itself.
+corpus/fuzz_move_file, corpus/fuzz_csv, corpus/fuzz_motor_file and corpus/fuzz_cycle_file beside
+itself.
 """
 import pathlib
 import struct
@@ -107,3 +108,67 @@ for name, fields in {"plain": ["CL-01", "1", "29.3"], "quote": ['a"b', '""'], "c
                      "line-ends": ["a\r\nb", "\n", "\r"], "empty": [""], "fields-empty": ["", "", ""],
                      "hangul": ["모델", "적합", "코일부온도(℃)"]}.items():
     write("fuzz_csv", name, b"\xff".join(f.encode() for f in fields))
+
+
+# Motor files: the documented examples, the corners of CSV, and one refusal of each kind of check.
+examples = HERE.parent / "docs" / "examples"
+motor_json = (examples / "own-motors.brivane-motors").read_text(encoding="utf-8")
+motor_csv = (examples / "own-motors.csv").read_text(encoding="utf-8")
+write("fuzz_motor_file", "example-json", motor_json.encode())
+write("fuzz_motor_file", "example-csv", motor_csv.encode())
+header, first_row, second_row = motor_csv.splitlines()
+motor_files = {
+    "csv-crlf-bom": "\ufeff" + "\r\n".join([header, first_row, second_row]) + "\r\n",
+    "csv-quotes": header + "\n" + first_row.replace("CL rewound for 400 V", '"a ""b"",\r\nc"') + "\n\n",
+    "csv-no-family": "\n".join(line.replace(",CL rewound for 400 V", "").replace(',"Second source, ironcore"', "")
+                               for line in [header.replace(",family", ""), first_row, second_row]),
+    "csv-blank-number": header + "\n" + first_row.replace(",0.25,", ", 0.25 ,") + "\n",
+    "csv-not-a-number": header + "\n" + first_row.replace(",24,", ",24 mm,") + "\n",
+    "csv-field-count": header + "\n" + first_row + ",extra\n",
+    "json-minimal": '{"format":"brivane-motors","version":1,"motors":[]}',
+    "json-extras": motor_json.replace('"version": 1,', '"version": 1, "about": {"x": [1, [2, {"y": null}]]},'),
+    "json-built-in-name": motor_json.replace('"CL-01-HV"', '"cl-01"'),
+    "json-duplicate-name": motor_json.replace('"LX-150"', '"cl-01-hv"'),
+    "json-below-rated": motor_json.replace('"peakForce": 420', '"peakForce": 149.99'),
+    "json-not-finite": motor_json.replace('"maxPower": 690', '"maxPower": NaN'),
+    "json-beyond-float": motor_json.replace('"maxPower": 690', '"maxPower": 3.4028236e38'),
+    "json-largest-float": motor_json.replace('"maxPower": 690', '"maxPower": 3.4028235e38'),
+    "json-attraction-fraction": motor_json.replace('"attractionForce": 950', '"attractionForce": 950.5'),
+    "json-attraction-int-max": motor_json.replace('"attractionForce": 950', '"attractionForce": 2147483647'),
+    "json-zero": motor_json.replace('"polePitch": 32', '"polePitch": -0'),
+    "json-key-twice": motor_json.replace('"polePitch": 32', '"polePitch": 32, "polePitch": 33'),
+    "json-control": motor_json.replace('"LX-150"', '"LX\\u001b150"'),
+    "json-newer": motor_json.replace('"version": 1', '"version": 2'),
+    "json-huge-version": motor_json.replace('"version": 1', '"version": 99999999999999999999'),
+    "json-not-object": "[" + motor_json + "]",
+    "json-long-name": motor_json.replace('"LX-150"', '"' + "가" * 65 + '"'),
+}
+for name, text in motor_files.items():
+    write("fuzz_motor_file", name, text.encode())
+
+# Cycle files: the model page's three kinds, every profile, the refusals' neighbours.
+cycle_head = '{"format":"brivane-cycle","version":1,'
+cycles = {
+    "pick-and-place": cycle_head + '"axis":{"dragForce":5,"extraMovingMass":0.3},"segments":['
+    '{"type":"move","distanceMm":400,"velocity":2,"accel":20,"payload":1.5},{"type":"dwell","timeMs":150,"payload":0},'
+    '{"type":"move","distanceMm":-400,"velocity":2,"accel":20,"payload":0},{"type":"dwell","timeMs":250,"payload":1.5}]}',
+    "vertical": cycle_head + '"axis":{"inclinationDeg":90,"frictionCoefficient":0.05,"counterbalanceForce":20},'
+    '"segments":[{"type":"move","distanceMm":150,"velocity":1,"accel":10,"payload":3},'
+    '{"type":"dwell","timeMs":400,"payload":3}]}',
+    "press": cycle_head + '"segments":[{"type":"move","distanceMm":100,"velocity":0.1,"accel":2,"payload":2,'
+    '"force":500,"forceDuring":"constant"},{"type":"dwell","timeMs":300,"payload":2,"force":500}]}',
+    "s-curves": cycle_head + '"ratedLimit":25,"peakLimit":100,"segments":['
+    '{"type":"move","distanceMm":10,"velocity":5,"accel":9.8,"decel":3,"jerk":500,"payload":0},'
+    '{"type":"move","distanceMm":-300,"velocity":1,"accel":10,"jerk":200,"payload":0},'
+    '{"type":"move","distanceMm":0.001,"velocity":30,"accel":490,"jerk":1e-3,"payload":3000}]}',
+    "edges": cycle_head + '"axis":{"inclinationDeg":-90,"frictionCoefficient":10,"safetyFactor":20},'
+    '"segments":[{"type":"move","distanceMm":-100000,"velocity":30,"accel":490,"decel":1e-300,"payload":0},'
+    '{"type":"dwell","timeMs":10000000,"payload":3000}]}',
+    "refusals": cycle_head + '"version":99999999999999999999,"axis":{"dragForce":1,"dragForce":2},'
+    '"segments":[{"type":"jump","velocity":NaN,"forceDuring":"sometimes"}]}',
+}
+for name, text in cycles.items():
+    write("fuzz_cycle_file", name, text.encode())
+write("fuzz_cli", "cycle-file", command(["cycle", "./move.brivane", "--sort", "headroom", "--json"], cycles["s-curves"]))
+write("fuzz_cli", "cycle-trace", command(["cycle", "move.brivane", "--trace", "CL-01", "--step", "7"], cycles["press"]))
+write("fuzz_cli", "cycle-from-move", command(["cycle", "--from-move", "x/y", "--mass", "2"], move_file))

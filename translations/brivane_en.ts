@@ -298,6 +298,10 @@
         <translation>3000 or more</translation>
     </message>
     <message>
+        <source>사용자 모터</source>
+        <translation>Your own motors</translation>
+    </message>
+    <message>
         <source>사용자 닉네임에 줄바꿈이나 탭 같은 제어 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 바랍니다.</source>
         <translation>Nothing was saved: the nickname holds a control character such as a line feed or a tab. Please change the nickname.</translation>
     </message>
@@ -336,6 +340,70 @@
     <message>
         <source> ℃ 초과</source>
         <translation> ℃ exceeded</translation>
+    </message>
+    <message>
+        <source>사이클에 구간이 없습니다.</source>
+        <translation>The cycle has no segment.</translation>
+    </message>
+    <message>
+        <source>사이클의 구간이 너무 많습니다: %3개 (최대 10000개).</source>
+        <translation>The cycle has too many segments: %3 (at most 10000).</translation>
+    </message>
+    <message>
+        <source>축 설정의 %2 값(%3)이 허용 범위를 벗어났습니다: %4</source>
+        <translation>Axis: %2 %3 is out of range: %4</translation>
+    </message>
+    <message>
+        <source>%1번 구간의 %2 값(%3)이 허용 범위를 벗어났습니다: %4</source>
+        <translation>Segment %1: %2 %3 is out of range: %4</translation>
+    </message>
+    <message>
+        <source>축이 시작 위치로 돌아오지 않습니다: 한 사이클에 %3 mm 이동합니다.</source>
+        <translation>The axis does not return to its start: one cycle moves it %3 mm.</translation>
+    </message>
+    <message>
+        <source>%1번 구간에는 등속 구간이 없어, 등속 중에만 작용하는 공정력(force)이 작용하지 않습니다.</source>
+        <translation>Segment %1 has no constant-velocity phase: its process force, which acts only at constant velocity, never acts.</translation>
+    </message>
+    <message>
+        <source>구간</source>
+        <translation>Segment</translation>
+    </message>
+    <message>
+        <source>종류</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>프로파일</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>이동 거리(mm)</source>
+        <translation>Distance(mm)</translation>
+    </message>
+    <message>
+        <source>시간(s)</source>
+        <translation>Time(s)</translation>
+    </message>
+    <message>
+        <source>최고 속도(m/s)</source>
+        <translation>Peak velocity(m/s)</translation>
+    </message>
+    <message>
+        <source>평균 추력(N)</source>
+        <translation>RMS thrust(N)</translation>
+    </message>
+    <message>
+        <source>최대 추력(N)</source>
+        <translation>Peak thrust(N)</translation>
+    </message>
+    <message>
+        <source>추가 질량(kg)</source>
+        <translation>Payload headroom(kg)</translation>
+    </message>
+    <message>
+        <source>사이클 시간 %1 s, 순 이동 %2 mm</source>
+        <translation>Cycle time %1 s, net displacement %2 mm</translation>
     </message>
 </context>
 <context>

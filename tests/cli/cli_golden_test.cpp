@@ -26,6 +26,9 @@ namespace fs = std::filesystem;
 struct GoldenCase {
   const char* name;
   std::vector<std::string> args;
+  // Files of the source tree put beside the run's directory, so that the arguments name them as
+  // "../<file name>".
+  std::vector<std::string> inputs = {};
 };
 
 // How a failing case is named in the test log: its arguments.
@@ -139,6 +142,44 @@ std::vector<GoldenCase> Cases() {
       {"select-flag-true", With({"select", "--json=true"}, kMove)},
       {"check-dash-number-model", With({"check", "-1"}, kMove)},
       {"usage-option-as-value", {"select", "--move", "--json"}},
+      // cycle: the model page's examples, each output form, the trace, the conversion of a move,
+      // warnings, a refused cycle and a refused file.
+      {"cycle-pick-and-place",
+       {"cycle", "../pick-and-place.brivane-cycle", "--series", "1"},
+       {"docs/examples/pick-and-place.brivane-cycle"}},
+      {"cycle-vertical-axis-json",
+       {"cycle", "../vertical-axis.brivane-cycle", "--model", "IC-08", "--json"},
+       {"docs/examples/vertical-axis.brivane-cycle"}},
+      {"cycle-press-model-en",
+       {"cycle", "../press.brivane-cycle", "--model", "CL-21", "--lang", "en"},
+       {"docs/examples/press.brivane-cycle"}},
+      {"cycle-fitting-sorted-csv",
+       {"cycle", "../pick-and-place.brivane-cycle", "--fitting", "--series", "2,3", "--sort", "headroom", "--csv"},
+       {"docs/examples/pick-and-place.brivane-cycle"}},
+      {"cycle-trace",
+       {"cycle", "../press.brivane-cycle", "--trace", "CL-21", "--step", "50"},
+       {"docs/examples/press.brivane-cycle"}},
+      {"cycle-warnings",
+       {"cycle", "../short-strokes.brivane-cycle", "--model", "IC-03"},
+       {"tests/cli/data/short-strokes.brivane-cycle"}},
+      {"cycle-warnings-json",
+       {"cycle", "../short-strokes.brivane-cycle", "--model", "IC-03", "--json"},
+       {"tests/cli/data/short-strokes.brivane-cycle"}},
+      {"cycle-refused", {"cycle", "../too-fast.brivane-cycle"}, {"tests/cli/data/too-fast.brivane-cycle"}},
+      {"cycle-refused-json",
+       {"cycle", "../too-fast.brivane-cycle", "--json"},
+       {"tests/cli/data/too-fast.brivane-cycle"}},
+      {"cycle-from-move", With({"cycle", "--from-move", "--dwell", "200"}, kMove)},
+      {"cycle-from-move-refused", {"cycle", "--from-move", "--mass", "0"}},
+      {"usage-cycle-no-file", {"cycle"}},
+      {"usage-cycle-from-move-json", {"cycle", "--from-move", "--mass", "1", "--json"}},
+      {"usage-cycle-file-refused",
+       {"cycle", "../wrong-type.brivane-cycle"},
+       {"tests/cli/data/wrong-type.brivane-cycle"}},
+      {"usage-cycle-missing-file", {"cycle", "none.brivane-cycle"}},
+      {"usage-cycle-move-option",
+       {"cycle", "../press.brivane-cycle", "--mass", "1"},
+       {"docs/examples/press.brivane-cycle"}},
   };
   cases.insert(cases.end(), more.begin(), more.end());
   return cases;
@@ -234,6 +275,8 @@ TEST_P(CliGolden, OutputMatchesRecording) {
   fs::remove_all(base);
   const fs::path dir = base / "run";
   fs::create_directories(dir / "sub");
+  for (const std::string& input : GetParam().inputs)
+    fs::copy_file(fs::path(BRIVANE_SOURCE_DIR) / input, base / fs::path(input).filename());
   // Recording may use another build of the program (an earlier version, say): BRIVANE_GOLDEN_PROGRAM.
   const char* program = std::getenv("BRIVANE_GOLDEN_PROGRAM");
   const CliRun run = RunIn(dir, GetParam().args, program ? program : BRIVANE_CLI);

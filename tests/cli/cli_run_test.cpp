@@ -17,31 +17,17 @@
 #include <utility>
 #include <vector>
 
-#include "cli/RunCli.h"
 #include "engine/MoveFile.h"
 #include "report/Report.h"
+#include "tests/cli/CliInProcess.h"
 #include "tests/support/Hangul.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args) {
-  const std::vector<std::string_view> views(args.begin(), args.end());
-  std::ostringstream out;
-  std::ostringstream err;
-  Result r;
-  r.status = brivane::cli::RunCli(views, out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
+using brivane::test::Cli;
+using brivane::test::Result;
 
 std::vector<std::string> Cat(std::vector<std::string> a, std::initializer_list<std::string> b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -352,6 +338,12 @@ const std::vector<LanguageCase>& LanguageCases() {
        {"Verdict", "Load headroom(kg)", "Copper loss(W)", "selected", "does not fit"}},
       {{"rank"}, {"The peak acceleration is set wrong!"}},
       {{"report", "--nickname", "x", "--velocity", "-1"}, {"The peak acceleration is set wrong!"}},
+      {{"cycle", BRIVANE_SOURCE_DIR "/tests/cli/data/short-strokes.brivane-cycle", "--model", "IC-03"},
+       {"Segment", "Profile", "Cycle time", "RMS thrust(N)", "Payload headroom(kg)", "does not fit",
+        "Segment 1 has no constant-velocity phase", "does not return to its start: one cycle moves it 5.000 mm"}},
+      {{"cycle", BRIVANE_SOURCE_DIR "/tests/cli/data/too-fast.brivane-cycle"},
+       {"Segment 2: velocity 35 is out of range: 0 < velocity ≤ 30 m/s"}},
+      {{"cycle", "--from-move", "--mass", "1"}, {"The peak acceleration is set wrong!"}},
   };
   return cases;
 }

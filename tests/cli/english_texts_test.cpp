@@ -13,6 +13,7 @@
 #include "cli/CliTexts.h"
 #include "cli/EnglishTexts.h"
 #include "engine/ComparisonTexts.h"
+#include "engine/CycleMessages.h"
 #include "engine/Messages.h"
 #include "engine/Presentation.h"
 #include "report/Report.h"
@@ -47,6 +48,12 @@ std::vector<std::string_view> PrintedTexts() {
   texts.insert(texts.end(), {brivane::kNoFittingModelText, brivane::kCoilVerdictLabel, brivane::kCoolEnoughText,
                              brivane::kTooHotText});
   for (const std::string_view text : brivane::cli::kCliTexts) texts.push_back(text);
+  texts.push_back(brivane::kUserMotorsTitle);
+  for (const brivane::CycleMessageCode code :
+       {brivane::CycleMessageCode::NoSegment, brivane::CycleMessageCode::TooManySegments,
+        brivane::CycleMessageCode::AxisOutOfRange, brivane::CycleMessageCode::SegmentOutOfRange,
+        brivane::CycleMessageCode::NotReturning, brivane::CycleMessageCode::ForceNeverActs})
+    texts.push_back(brivane::CycleMessageTemplate(code));
   return texts;
 }
 

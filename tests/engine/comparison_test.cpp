@@ -6,7 +6,10 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <string>
+#include <vector>
 
+#include "catalog/MotorList.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
@@ -250,4 +253,77 @@ TEST(ComparisonTexts, CsvRecordsQuoteOnlyWhereNeeded) {
       {{"정격 사용률(%)"}, "정격 사용률(%)\r\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(CsvRecord(c.fields), c.record);
+}
+
+// The user's motors are rated by the same arithmetic: a copy of every built-in row, after the
+// built-in rows, gives every figure of its original to the bit, is never the selection's pick, and
+// leaves the picks of the built-in rows as they were; rated alone, nothing is picked.
+TEST(Comparison, UserCopiesOfTheCatalogRateToTheBitAndAreNeverPicked) {
+  MotorList list;
+  for (const MotorRecord& row : MotorCatalog::Instance().Rows())
+    list.AddUserMotor(row, "U" + std::string(row.name), "");
+  const auto bits = [](const CandidateRating& c) {
+    std::vector<std::uint32_t> b;
+    for (const float v : {c.duty.ratedDuty,
+                          c.duty.peakDuty,
+                          c.ratedMargin,
+                          c.peakMargin,
+                          c.analysis.rmsThrust,
+                          c.analysis.peakThrust,
+                          c.analysis.accelTime,
+                          c.analysis.constTime,
+                          c.analysis.totalTime,
+                          c.analysis.accelDistance,
+                          c.analysis.constDistance,
+                          c.analysis.totalDistance,
+                          c.analysis.coilTemp,
+                          c.headroomKg.value_or(-1.0f),
+                          c.drive.peakCurrent,
+                          c.drive.rmsCurrent,
+                          c.drive.peakCurrentShare,
+                          c.drive.rmsCurrentShare,
+                          c.drive.backEmf,
+                          c.drive.copperLoss})
+      b.push_back(std::bit_cast<std::uint32_t>(v));
+    return b;
+  };
+  std::mt19937 rng(23);
+  for (int n = 0; n < 40; ++n) {
+    const ComparisonRequest request = RandomRequest(rng);
+    const ComparisonOutcome builtIn = CompareCandidates(request);
+    const ComparisonOutcome both = CompareCandidates(request, list.All());
+    const ComparisonOutcome userOnly = CompareCandidates(request, list.User());
+    ASSERT_EQ(both.refusal.has_value(), builtIn.refusal.has_value());
+    if (builtIn.refusal) continue;
+    ASSERT_EQ(both.rows.size(), 2 * MotorCatalog::kSize);
+    for (std::size_t i = 0; i < MotorCatalog::kSize; ++i) {
+      const CandidateRating& original = builtIn.rows[i];
+      const CandidateRating& copy = both.rows[MotorCatalog::kSize + i];
+      EXPECT_EQ(both.rows[i].selected, original.selected);
+      EXPECT_EQ(bits(copy), bits(original)) << original.name;
+      EXPECT_EQ(bits(userOnly.rows[i]), bits(original)) << original.name;
+      EXPECT_EQ(copy.fits, original.fits);
+      EXPECT_TRUE(copy.user);
+      EXPECT_EQ(copy.index, MotorCatalog::kSize + i);
+      EXPECT_FALSE(copy.selected);
+      EXPECT_FALSE(userOnly.rows[i].selected);
+    }
+  }
+}
+
+// The duty check finds the user's motors among the rows it is given, and the selection record,
+// which holds the built-in catalog's models, takes no notice of them.
+TEST(Comparison, DutyCheckOfAUserMotorLeavesTheRecordAlone) {
+  MotorList list;
+  list.AddUserMotor(MotorCatalog::Instance().at(0), "MY-01", "fam");
+  const DutyCheckOutcome copy = CheckModelDuty({examples::FirstMove(), "MY-01", 20.0f}, list.All());
+  ASSERT_EQ(copy.status, DutyCheckStatus::Completed);
+  EXPECT_TRUE(copy.user);
+  EXPECT_EQ(copy.family, "fam");
+  EXPECT_EQ(CheckModelDuty({examples::FirstMove(), "MY-01", 20.0f}).status, DutyCheckStatus::ModelMissing);
+  SelectionRecord record = examples::FirstSelectionRecord();
+  const SelectionRecord before = record;
+  record.Apply(copy);
+  EXPECT_EQ(record.lastCheckedSeries, before.lastCheckedSeries);
+  for (const MotorSeries s : kAllSeries) EXPECT_EQ(record.of(s).shownName, before.of(s).shownName);
 }

@@ -213,8 +213,8 @@ class LanguageTest : public QObject {
     for (const auto& r : brivane::kAnalysisRows) texts.emplace_back(r.label);
     for (const auto& r : brivane::kTemperatureRows) texts.emplace_back(r.label);
     for (const auto& c : brivane::CandidateColumns()) texts.emplace_back(c.header);
-    for (const std::string_view verdict : {brivane::kNoFittingModelText, brivane::kCoilVerdictLabel,
-                                           brivane::kCoolEnoughText, brivane::kTooHotText})
+    for (const std::string_view verdict :
+         {brivane::kNoFittingModelText, brivane::kCoilVerdictLabel, brivane::kCoolEnoughText, brivane::kTooHotText})
       texts.emplace_back(verdict);
     brivane::CandidateRating rating;  // the three verdicts: unfit, fitting, the selection's pick
     for (const bool pick : {false, true}) {

@@ -1,0 +1,461 @@
+#include "cli/CycleCommand.h"
+
+#include <cmath>
+#include <vector>
+
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
+#include "cli/JsonOut.h"
+#include "cli/TextTable.h"
+#include "engine/ComparisonTexts.h"
+#include "engine/CycleFile.h"
+#include "engine/CycleRating.h"
+#include "engine/NumberText.h"
+#include "engine/TextFile.h"
+
+namespace brivane::cli {
+namespace {
+
+// A row with what the output shows of it beside its rating.
+struct ShownRow {
+  const MotorRecord* record;
+  const CycleRowRating* rating;
+};
+
+// The series slot of a row, or nothing for a code that is no built-in series (a user's motor).
+std::optional<std::size_t> SlotOf(const MotorRecord& r) {
+  if (r.series < 1 || r.series > 3) return std::nullopt;
+  return static_cast<std::size_t>(r.series - 1);
+}
+
+std::int32_t NumberOf(const MotorRecord& r) {
+  const auto slot = SlotOf(r);
+  return slot ? r.seriesNumber[*slot] : 0;
+}
+
+double OrderValue(const CycleRowRating& r, RankOrder order) {
+  switch (order) {
+    case RankOrder::RatedMargin: return r.ratedMargin;
+    case RankOrder::PeakMargin: return r.peakMargin;
+    case RankOrder::Headroom: return r.headroomKg ? *r.headroomKg : std::nan("");
+    case RankOrder::CoilTemp: return r.coilTemp;
+    case RankOrder::Catalog:
+    case RankOrder::CopperLoss: break;
+  }
+  return std::nan("");
+}
+
+std::string Fixed(double v, int decimals) { return FormatFixed(v, decimals); }
+
+std::string HeadroomText(const std::optional<double>& h) {
+  if (!h) return "-";
+  return *h >= kCycleHeadroomCapKg ? "3000 or more" : Fixed(*h, 2);
+}
+
+// ---- Text
+
+struct ModelColumn {
+  std::string_view header;
+  bool numeric;
+};
+// The cycle's own headers; the others are the comparison's (engine/ComparisonTexts.h).
+constexpr std::string_view kSegmentHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "구간");
+constexpr std::string_view kRmsThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "평균 추력(N)");
+constexpr std::string_view kPeakThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력(N)");
+
+const ModelColumn kModelColumns[] = {
+    {HeaderOf(CandidateColumn::Name), false},
+    {HeaderOf(CandidateColumn::Series), true},
+    {HeaderOf(CandidateColumn::Number), true},
+    {HeaderOf(CandidateColumn::Verdict), false},
+    {HeaderOf(CandidateColumn::RatedDuty), true},
+    {HeaderOf(CandidateColumn::PeakDuty), true},
+    {HeaderOf(CandidateColumn::RatedMargin), true},
+    {HeaderOf(CandidateColumn::PeakMargin), true},
+    {kRmsThrustHeader, true},
+    {kPeakThrustHeader, true},
+    {HeaderOf(CandidateColumn::CoilTemp), true},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "추가 질량(kg)"), true},
+};
+
+std::vector<std::string> ModelTexts(const ShownRow& row, Language language) {
+  const CycleRowRating& r = *row.rating;
+  return {std::string(row.record->name),
+          std::to_string(row.record->series),
+          std::to_string(NumberOf(*row.record)),
+          Say(language, kVerdictTexts[r.fits ? 1 : 2]),
+          Fixed(r.ratedDuty, 1),
+          Fixed(r.peakDuty, 1),
+          Fixed(r.ratedMargin, 1),
+          Fixed(r.peakMargin, 1),
+          Fixed(r.rmsThrust, 1),
+          Fixed(r.peakThrust, 1),
+          Fixed(r.coilTemp, 1),
+          HeadroomText(r.headroomKg)};
+}
+
+std::vector<TextColumn> Columns(std::span<const ModelColumn> columns, Language language) {
+  std::vector<TextColumn> out;
+  for (const ModelColumn& c : columns) out.push_back({Say(language, c.header), c.numeric});
+  return out;
+}
+
+void WriteSegmentsText(const Cycle& cycle, const CyclePlan& plan, Language language, std::ostream& out) {
+  constexpr ModelColumn kSegmentColumns[] = {{kSegmentHeader, true},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "종류"), false},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "프로파일"), false},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "이동 거리(mm)"), true},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "시간(s)"), true},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최고 속도(m/s)"), true}};
+  std::vector<std::vector<std::string>> rows;
+  for (std::size_t i = 0; i < plan.segments.size(); ++i) {
+    const SegmentPlan& sp = plan.segments[i];
+    const bool move = cycle.segments[i].type == SegmentType::Move;
+    rows.push_back({std::to_string(i + 1), move ? "move" : "dwell", std::string(ProfileName(sp.profile)),
+                    move ? Fixed(cycle.segments[i].distanceMm, 1) : "-", Fixed(sp.duration, 3),
+                    move ? Fixed(sp.peakVelocity, 3) : "-"});
+  }
+  WriteTextTable(Columns(kSegmentColumns, language), rows, out);
+  const std::string summary[] = {Fixed(plan.cycleTime, 3), Fixed(plan.netDisplacementMm, 1)};
+  out << Say(language, CliText::CycleSummary, summary) << "\n\n";
+}
+
+void WriteText(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ratings,
+               const std::vector<ShownRow>& shown, const CycleRequest& request, std::ostream& out) {
+  const Language language = request.language;
+  WriteSegmentsText(cycle, plan, language, out);
+  std::vector<std::vector<std::string>> rows;
+  for (const ShownRow& row : shown) rows.push_back(ModelTexts(row, language));
+  WriteTextTable(Columns(kModelColumns, language), rows, out);
+  const std::string limits[] = {std::to_string(plan.ratedLimit), std::to_string(plan.peakLimit)};
+  out << Say(language, CliText::AllowedLimits, limits) << '\n';
+  // One model asked for: its thrusts segment by segment too.
+  if (request.model && shown.size() == 1) {
+    constexpr ModelColumn kThrustColumns[] = {
+        {kSegmentHeader, true}, {kRmsThrustHeader, true}, {kPeakThrustHeader, true}};
+    std::vector<std::vector<std::string>> perSegment;
+    const auto thrusts = ratings.SegmentsOf(shown.front().rating->position);
+    for (std::size_t i = 0; i < thrusts.size(); ++i)
+      perSegment.push_back({std::to_string(i + 1), Fixed(thrusts[i].rmsThrust, 1), Fixed(thrusts[i].peakThrust, 1)});
+    out << '\n';
+    WriteTextTable(Columns(kThrustColumns, language), perSegment, out);
+  }
+}
+
+void WriteCsv(const std::vector<ShownRow>& shown, std::ostream& out) {
+  std::vector<std::string> header;
+  for (const ModelColumn& c : kModelColumns) header.emplace_back(c.header);
+  out << CsvRecord(header);
+  for (const ShownRow& row : shown) out << CsvRecord(ModelTexts(row, Language::Korean));
+}
+
+// ---- JSON
+
+// The message's segment (counted from 1), null when it is about none.
+void KeySegment(JsonOut& json, const CycleMessage& m) {
+  json.Key("segment");
+  if (m.segment > 0) {
+    json.Int(static_cast<std::int64_t>(m.segment));
+  } else {
+    json.w().Null();
+  }
+}
+
+void WriteJsonWarnings(JsonOut& json, const std::vector<CycleMessage>& warnings) {
+  json.Key("warnings");
+  json.w().StartArray();
+  for (const CycleMessage& m : warnings) {
+    json.w().StartObject();
+    json.KeyString("code", CycleMessageName(m.code));
+    KeySegment(json, m);
+    json.KeyString("text", CycleMessageText(m));
+    json.w().EndObject();
+  }
+  json.w().EndArray();
+}
+
+void WriteJson(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ratings,
+               const std::vector<ShownRow>& shown, std::ostream& out) {
+  JsonOut json;
+  json.KeyInt("ratedLimit", plan.ratedLimit);
+  json.KeyInt("peakLimit", plan.peakLimit);
+  json.KeyDouble("cycleTime", plan.cycleTime);
+  json.KeyDouble("netDisplacementMm", plan.netDisplacementMm);
+  WriteJsonWarnings(json, plan.warnings);
+  json.Key("segments");
+  json.w().StartArray();
+  for (std::size_t i = 0; i < plan.segments.size(); ++i) {
+    const SegmentPlan& sp = plan.segments[i];
+    json.w().StartObject();
+    json.KeyString("type", cycle.segments[i].type == SegmentType::Move ? "move" : "dwell");
+    json.KeyString("profile", ProfileName(sp.profile));
+    json.KeyDouble("duration", sp.duration);
+    json.KeyDouble("peakVelocity", sp.peakVelocity);
+    json.KeyBool("velocityLowered", sp.velocityLowered);
+    json.w().EndObject();
+  }
+  json.w().EndArray();
+  json.Key("models");
+  json.w().StartArray();
+  for (const ShownRow& row : shown) {
+    const CycleRowRating& r = *row.rating;
+    json.w().StartObject();
+    json.KeyString("name", row.record->name);
+    json.KeyInt("index", static_cast<std::int64_t>(r.position));
+    json.KeyInt("series", row.record->series);
+    json.KeyInt("number", NumberOf(*row.record));
+    json.KeyDouble("ratedDuty", r.ratedDuty);
+    json.KeyDouble("peakDuty", r.peakDuty);
+    json.KeyBool("fits", r.fits);
+    json.KeyDouble("ratedMargin", r.ratedMargin);
+    json.KeyDouble("peakMargin", r.peakMargin);
+    json.KeyDouble("rmsThrust", r.rmsThrust);
+    json.KeyDouble("peakThrust", r.peakThrust);
+    json.KeyDouble("coilTemp", r.coilTemp);
+    json.KeyBool("coolEnough", r.coolEnough);
+    json.Key("headroomKg");
+    if (r.headroomKg) {
+      json.Double(*r.headroomKg);
+    } else {
+      json.w().Null();
+    }
+    // The cap is the largest extra mass searched: the model may carry more.
+    json.KeyBool("headroomAtCap", r.headroomKg && *r.headroomKg >= kCycleHeadroomCapKg);
+    json.Key("segments");
+    json.w().StartArray();
+    for (const SegmentThrust& t : ratings.SegmentsOf(r.position)) {
+      json.w().StartObject();
+      json.KeyDouble("rmsThrust", t.rmsThrust);
+      json.KeyDouble("peakThrust", t.peakThrust);
+      json.w().EndObject();
+    }
+    json.w().EndArray();
+    json.w().EndObject();
+  }
+  json.w().EndArray();
+  json.Print(out);
+}
+
+// The text of a message in the run's language: the translation of its template, filled in.
+std::string Said(const CycleMessage& m, const Io& io) {
+  return FillCycleMessage(io.Say(CycleMessageTemplate(m.code)), m);
+}
+
+// The warnings of a text or CSV run, on stderr.
+void WriteWarnings(const CyclePlan& plan, const Io& io) {
+  for (const CycleMessage& w : plan.warnings) io.Err(Said(w, io));
+}
+
+// ---- Trace
+
+// "%.6f" without a minus sign on a value that rounds to zero.
+std::string TraceNumber(double v) {
+  std::string text = Fixed(v, 6);
+  if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') text.erase(0, 1);
+  return text;
+}
+
+int WriteTrace(const CyclePlan& plan, const MotorRecord& row, double stepMs, const Io& io) {
+  if (!(stepMs > 0.0) || !std::isfinite(stepMs)) return io.UsageError("--step needs a number of msec above 0");
+  const std::size_t count = CycleSampleCount(plan, stepMs);
+  if (count > kMaxTraceSamples)
+    return io.UsageError("--step " + FormatShortestDouble(stepMs) + " gives " + std::to_string(count) +
+                         " samples of the cycle, more than " + std::to_string(kMaxTraceSamples));
+  WriteWarnings(plan, io);
+  io.out << CsvRecord({"time (s)", "position (mm)", "velocity (m/s)", "acceleration (m/s^2)", "thrust (N)"});
+  std::string line;
+  SampleCycle(plan, row, stepMs, [&](const CycleSample& s) {
+    line = TraceNumber(s.time);
+    for (const double v : {s.positionMm, s.velocity, s.accel, s.thrust}) line += "," + TraceNumber(v);
+    io.out << line << "\r\n";
+  });
+  return kExitOk;
+}
+
+// The refusal of a model name that no row has, as check reports it.
+int NoSuchModel(const std::string& name, const CycleRequest& request, const Io& io) {
+  if (request.format == RankFormat::Json && !request.trace) {
+    JsonOut json;
+    json.KeyString("error", SourceText(MessageCode::NoModel));
+    json.Print(io.out);
+  } else {
+    io.Stopped({MessageCode::NoModel});
+  }
+  io.Err("brivane-cli: no model '" + name + "' in the catalog ('brivane-cli catalog' lists them)");
+  return kExitStopped;
+}
+
+int Refuse(const CycleMessage& m, const CycleRequest& request, const Io& io) {
+  if (request.format == RankFormat::Json && !request.trace) {
+    JsonOut json;
+    json.KeyString("error", CycleMessageText(m));
+    json.KeyString("code", CycleMessageName(m.code));
+    KeySegment(json, m);
+    json.Key("field");
+    if (!m.field.empty()) {
+      json.String(m.field);
+    } else {
+      json.w().Null();
+    }
+    json.Print(io.out);
+  } else {
+    io.Err(Said(m, io));
+  }
+  return kExitStopped;
+}
+
+}  // namespace
+
+int RunCycle(const CycleRequest& request, std::ostream& out, std::ostream& err) {
+  const Io io{out, err, request.language};
+  if (const auto refusal = ValidateCycle(request.cycle)) return Refuse(*refusal, request, io);
+  const CyclePlan plan = BuildCyclePlan(request.cycle);
+
+  if (request.trace) {
+    const auto at = FindModelIgnoringCase(request.rows, request.trace->model);
+    if (!at) return NoSuchModel(request.trace->model, request, io);
+    return WriteTrace(plan, request.rows[*at], request.trace->stepMs, io);
+  }
+
+  std::optional<std::size_t> only;
+  if (request.model) {
+    only = FindModelIgnoringCase(request.rows, *request.model);
+    if (!only) return NoSuchModel(*request.model, request, io);
+  }
+  CycleRatings ratings;
+  RateCycle(plan, request.rows, true, ratings);
+  std::vector<ShownRow> shown;
+  for (std::size_t i = 0; i < request.rows.size(); ++i) {
+    const MotorRecord& record = request.rows[i];
+    const CycleRowRating& rating = ratings.rows[i];
+    if (only && i != *only) continue;
+    if (request.fittingOnly && !rating.fits) continue;
+    if (const auto slot = SlotOf(record); slot && !request.series[*slot]) continue;
+    shown.push_back({&record, &rating});
+  }
+  SortRows(shown, request.order, [&request](const ShownRow& row) { return OrderValue(*row.rating, request.order); });
+
+  if (request.format == RankFormat::Json) {
+    WriteJson(request.cycle, plan, ratings, shown, out);
+    return kExitOk;
+  }
+  WriteWarnings(plan, io);
+  if (request.format == RankFormat::Csv) {
+    WriteCsv(shown, out);
+  } else {
+    WriteText(request.cycle, plan, ratings, shown, request, out);
+  }
+  return kExitOk;
+}
+
+// ---- The command line
+
+void DeclareCycle(CommandLine& line) {
+  line.Describe(
+      "Rate every catalog model for a duty cycle of moves and dwells (a .brivane-cycle file): gravity, "
+      "process forces, triangular and S-curve moves, per-segment thrusts, coil temperature and payload headroom; "
+      "or sample one model over the cycle (--trace); or write the cycle of a move (--from-move).");
+  line.AddPositionals("FILE", "The cycle file; with --from-move, the move file (as --move FILE).");
+  line.AddValue("model", "NAME", "Only this model, with its thrusts segment by segment.");
+  AddRowChoiceOptions(line, kCycleOrders);
+  line.AddValue("trace", "MODEL",
+                "Write the samples of this model over the cycle as CSV instead: time (s), position (mm), velocity "
+                "(m/s), acceleration (m/s^2), thrust (N).");
+  line.AddValue("step", "MS", "The time between samples of --trace in msec (default 1).");
+  line.AddFlag("from-move",
+               "Write the cycle file of a move to stdout instead: one move of the stroke, then the dwell "
+               "when above 0. The move comes from the MOVE options and --rated, --peak, --ambient.");
+  line.AddMoveOptions();
+  line.AddLimitOptions();
+  line.AddValue("ambient", "TEXT", "With --from-move: the ambient temperature text (default the move file's, \"20\").");
+}
+
+namespace {
+
+constexpr const char* kMoveOptionNames[] = {"move",  "mass",     "stroke", "accel-g", "accel-ms", "velocity",
+                                            "dwell", "friction", "safety", "rated",   "peak",     "ambient"};
+constexpr const char* kRatingOptionNames[] = {"model", "fitting", "series", "sort", "csv", "json", "trace", "step"};
+
+// ", segment 2" for a path in the second segment ("segments[1].velocity"): the checks count
+// segments from 1, JSON paths from 0.
+std::string SegmentOfPath(const std::string& path) {
+  constexpr std::string_view kHead = "segments[";
+  if (path.rfind(kHead, 0) != 0) return {};
+  const auto index = ParseIntField(path.substr(kHead.size(), path.find(']') - kHead.size()));
+  return index ? ", segment " + std::to_string(*index + 1) : std::string();
+}
+
+// --from-move: the move of the MOVE options as a cycle file on stdout.
+int WriteCycleOfMove(const CommandLine& line, const Io& io) {
+  for (const char* name : kRatingOptionNames)
+    if (line.IsSet(name)) return io.UsageError(std::string("--") + name + " does not go with --from-move");
+  const std::vector<std::string>& positionals = line.Positionals();
+  if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
+  if (!positionals.empty() && line.IsSet("move")) return io.UsageError("give the move file once: FILE or --move FILE");
+  const std::optional<FormValues> form =
+      positionals.empty() ? ReadMoveFile(line, io) : ReadMoveFile(positionals.front(), "", io);
+  if (!form) return kExitUsage;
+  const auto move = ReadMove(line, io, form->move);
+  if (!move) return kExitUsage;
+  const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
+  if (!limits) return kExitUsage;
+  // The move as the form's selection would take it: its checks and its limits.
+  const SelectionStart start = StartSelection(*move, limits->rated, limits->peak);
+  if (start.refusal) {
+    io.Stopped(*start.refusal);
+    return kExitStopped;
+  }
+  const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
+  io.out << CycleToJson(CycleFromMove(*move, start.basis.ratedLimit, start.basis.peakLimit, ambient));
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunCycle(const CommandLine& line, const Io& io) {
+  if (line.IsSet("from-move")) return WriteCycleOfMove(line, io);
+  for (const char* name : kMoveOptionNames)
+    if (line.IsSet(name)) return io.UsageError(std::string("--") + name + " goes with --from-move");
+  const std::vector<std::string>& positionals = line.Positionals();
+  if (positionals.empty()) return io.UsageError("cycle needs a FILE");
+  if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
+
+  // The options first: a usage error is told before any file is read.
+  CycleRequest request;
+  if (line.IsSet("model")) request.model = line.Value("model");
+  const auto choice = ReadRowChoice(line, io, kCycleOrders);
+  if (!choice) return kExitUsage;
+  request.fittingOnly = choice->fittingOnly;
+  request.series = choice->series;
+  request.order = choice->order;
+  request.format = choice->format;
+  if (line.IsSet("step") && !line.IsSet("trace")) return io.UsageError("--step goes with --trace");
+  if (line.IsSet("trace")) {
+    if (line.WantsJson() || line.IsSet("csv") || line.IsSet("model"))
+      return io.UsageError("--trace writes CSV of its own; give it without --json, --csv and --model");
+    CycleTrace trace{line.Value("trace"), 1.0};
+    if (line.IsSet("step")) {
+      const auto step = ParseDoubleField(line.Value("step"));
+      if (!step) return io.UsageError("--step needs a finite number, not '" + line.Value("step") + "'");
+      trace.stepMs = *step;
+    }
+    request.trace = std::move(trace);
+  }
+  const std::string& path = positionals.front();
+  const TextFileReading file = ReadTextFile(path, kMaxCycleFileBytes);
+  if (file.error) return io.UsageError("'" + path + "': " + file.error.message());
+  CycleFileReading reading = CycleFromJson(file.text);
+  if (!reading.cycle) {
+    std::string text = "'" + path + "': " + std::string(CycleFileProblemName(reading.error.problem));
+    const std::string& field = reading.error.field;
+    if (!field.empty()) text += " (field '" + field + "'" + SegmentOfPath(field) + ")";
+    return io.UsageError(text);
+  }
+
+  request.cycle = std::move(*reading.cycle);
+  request.language = io.language;
+  return RunCycle(request, io.out, io.err);
+}
+
+}  // namespace brivane::cli
