@@ -23,14 +23,7 @@ void JsonOut::Int(std::int64_t value) { writer_.Int64(value); }
 
 void JsonOut::Float(float value) { WriteJsonFloat(writer_, value); }
 
-void JsonOut::Double(double value) {
-  if (!std::isfinite(value)) {
-    writer_.Null();
-    return;
-  }
-  const std::string text = FormatShortestDouble(value);
-  writer_.RawValue(text.data(), text.size(), rapidjson::kNumberType);
-}
+void JsonOut::Double(double value) { WriteJsonDouble(writer_, value); }
 
 void JsonOut::KeyString(std::string_view key, std::string_view text) {
   Key(key);

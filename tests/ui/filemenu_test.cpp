@@ -6,17 +6,16 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <QLabel>
-#include <QScreen>
 
 #include <csignal>
 #include <memory>
@@ -148,7 +147,7 @@ class FileMenuTest : public QObject {
   }
   QStringList Inputs() const {
     QStringList out;
-    for (const char* name : kInputNames) out << Shown(m_view->findChild<QWidget*>(QLatin1String(name)));
+    for (const char* name : kInputNames) out << Shown(dialogtest::Child<QWidget>(m_view, name));
     return out;
   }
   QStringList RecentMenu() const {
