@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "cli/RankCommand.h"
 #include "cli/UsageHints.h"
 #include "engine/MoveFile.h"
 #include "engine/NumberText.h"
@@ -314,7 +313,7 @@ std::optional<RowChoice> ReadRowChoice(const CommandLine& line, const Io& io, st
   RowChoice choice;
   choice.fittingOnly = line.IsSet("fitting");
   if (line.IsSet("series")) {
-    const auto series = ParseSeriesList(line.Value("series"));
+    const auto series = ReadSeriesList(line.Value("series")).series;
     if (!series) {
       io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
       return std::nullopt;
@@ -342,6 +341,18 @@ std::optional<int> RejectPositionals(const CommandLine& line, const Io& io) {
   return io.UsageError("unexpected argument " + Quoted(line.Positionals().front()));
 }
 
+SeriesListReading ReadSeriesList(std::string_view text) {
+  std::array<bool, 3> series{false, false, false};
+  while (true) {
+    const std::size_t comma = text.find(',');
+    const std::string_view entry = text.substr(0, comma);
+    if (entry != "1" && entry != "2" && entry != "3") return {std::nullopt, entry};
+    series[static_cast<std::size_t>(entry[0] - '1')] = true;
+    if (comma == std::string_view::npos) return {series, {}};
+    text.remove_prefix(comma + 1);
+  }
+}
+
 std::string Pad(std::string_view text, std::size_t columns) {
   const std::size_t width = DisplayWidth(text);
   std::string out(text);
@@ -364,10 +375,10 @@ bool ReadBusVoltage(const CommandLine& line, const Io& io, std::optional<double>
 int RefuseUnknownModel(std::string_view name, bool json, const Io& io) {
   if (json) {
     JsonOut out;
-    out.KeyString("error", msg::kNoModel.text);
+    out.KeyString("error", SourceText(MessageCode::NoModel));
     out.Print(io.out);
   } else {
-    io.Stopped(msg::kNoModel);
+    io.Stopped({MessageCode::NoModel});
   }
   io.Err("brivane-cli: no model '" + std::string(name) + "' in the catalog ('brivane-cli catalog' lists them)");
   return kExitStopped;
@@ -403,21 +414,6 @@ int RefuseCycleMessage(const CycleMessage& message, bool json, const Io& io) {
   }
   out.Print(io.out);
   return kExitStopped;
-}
-
-std::string Fill(std::string_view templateText, std::initializer_list<std::string> args) {
-  std::string out;
-  for (std::size_t i = 0; i < templateText.size(); ++i) {
-    const char next = i + 1 < templateText.size() ? templateText[i + 1] : '\0';
-    const auto n = static_cast<std::size_t>(next - '1');
-    if (templateText[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
-      out += *(args.begin() + n);
-      ++i;
-    } else {
-      out += templateText[i];
-    }
-  }
-  return out;
 }
 
 }  // namespace brivane::cli

@@ -13,6 +13,7 @@
 #include "engine/ComparisonTexts.h"
 #include "engine/CycleDrive.h"
 #include "engine/CycleFile.h"
+#include "engine/DriveTexts.h"
 #include "engine/CycleRating.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
@@ -59,37 +60,15 @@ std::string HeadroomText(const std::optional<double>& h) {
 
 // ---- Text and CSV
 
-// The verdict a row's table shows: the duty's words where the duty decides, else the check that
-// failed first.
-std::string_view VerdictText(DriveVerdict verdict) {
-  switch (verdict) {
-    case DriveVerdict::Ok: return "적합";
-    case DriveVerdict::Duty: return "부적합";
-    case DriveVerdict::Voltage: return "전압 부족";
-    case DriveVerdict::PeakCurrent: return "최대 전류 초과";
-    case DriveVerdict::ContinuousCurrent: return "연속 전류 초과";
-    case DriveVerdict::Temperature: return "코일 온도 초과";
-  }
-  return "부적합";
-}
-
-// A check not made says so: it is neither passed nor failed.
-std::string_view CheckText(DriveCheck check) {
-  switch (check) {
-    case DriveCheck::NotMade: return "미확인";
-    case DriveCheck::Passed: return "통과";
-    case DriveCheck::Failed: return "실패";
-  }
-  return "미확인";
-}
-
 // One column of the models' table: its header, its alignment, whether the terminal's table shows
-// it (CSV has every column), and its text for a row. The user's own motors have no series: "-"
-// there and their family after the row in the text, the family in its place in CSV.
+// it (CSV has every column), whether its text is said in the run's language (the verdict and the
+// checks), and its text for a row. The user's own motors have no series: "-" there and their
+// family after the row in the text, the family in its place in CSV.
 struct ModelColumn {
   std::string_view header;
   bool numeric;
   bool inText;
+  bool words;
   std::string (*text)(const ShownRow& row, bool csv);
 };
 
@@ -98,40 +77,62 @@ std::string SeriesText(const ShownRow& row, bool csv) {
   return csv && !row.record->family.empty() ? std::string(row.record->family) : "-";
 }
 
-const ModelColumn kModelColumns[] = {
-    {"모델", false, true, [](const ShownRow& r, bool) { return std::string(r.record->name); }},
-    {"시리즈", true, true, SeriesText},
-    {"No.", true, true,
-     [](const ShownRow& r, bool) { return r.record->user ? std::string("-") : std::to_string(NumberOf(*r.record)); }},
-    {"판정", false, true, [](const ShownRow& r, bool) { return std::string(VerdictText(r.drive->verdict)); }},
-    {"정격 사용률(%)", true, true, [](const ShownRow& r, bool) { return Fixed(r.rating->ratedDuty, 1); }},
-    {"최대 사용률(%)", true, true, [](const ShownRow& r, bool) { return Fixed(r.rating->peakDuty, 1); }},
-    {"정격 여유(%)", true, true, [](const ShownRow& r, bool) { return Fixed(r.rating->ratedMargin, 1); }},
-    {"최대 여유(%)", true, true, [](const ShownRow& r, bool) { return Fixed(r.rating->peakMargin, 1); }},
-    {"평균 추력(N)", true, true, [](const ShownRow& r, bool) { return Fixed(r.rating->rmsThrust, 1); }},
-    {"최대 추력(N)", true, true, [](const ShownRow& r, bool) { return Fixed(r.rating->peakThrust, 1); }},
-    {"코일부온도(℃)", true, true, [](const ShownRow& r, bool) { return Fixed(r.rating->coilTemp, 1); }},
-    {"추가 질량(kg)", true, true, [](const ShownRow& r, bool) { return HeadroomText(r.rating->headroomKg); }},
-    {"필요 전압(V)", true, true, [](const ShownRow& r, bool) { return Fixed(r.drive->busVoltageNeeded, 1); }},
-    {"전압 확인", false, true, [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->voltage)); }},
-    {"최대 전류(Arms)", true, true, [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrent, 2); }},
-    {"최대 전류비(%)", true, false, [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrentShare, 1); }},
-    {"최대 전류 확인", false, true,
-     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->peakCurrentCheck)); }},
-    {"실효 전류(Arms)", true, true, [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrent, 2); }},
-    {"정격 전류비(%)", true, false, [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrentShare, 1); }},
-    {"연속 전류 확인", false, true,
-     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->continuousCurrentCheck)); }},
-    {"무부하 최고 속도(m/s)", true, false,
-     [](const ShownRow& r, bool) { return r.drive->topSpeed ? Fixed(*r.drive->topSpeed, 3) : std::string("-"); }},
-    {"공급 에너지(J)", true, false, [](const ShownRow& r, bool) { return Fixed(r.drive->energyIn, 2); }},
-    {"회생 에너지(J)", true, true, [](const ShownRow& r, bool) { return Fixed(r.drive->energyReturned, 2); }},
-    {"최대 회생 전력(W)", true, false, [](const ShownRow& r, bool) { return Fixed(r.drive->peakReturnedPower, 1); }},
-    {"동손(W)", true, false, [](const ShownRow& r, bool) { return Fixed(r.drive->copperLoss, 2); }},
-};
+std::string Words(std::string_view korean) { return std::string(korean); }
 
-// The words of the check columns and the verdict are said in the run's language.
-bool SaidInLanguage(const ModelColumn& c) { return !c.numeric && c.header != "모델"; }
+// The cycle's own headers; the others are the comparison's (engine/ComparisonTexts.h) and the
+// drive's (engine/DriveTexts.h).
+constexpr std::string_view kSegmentHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "구간");
+constexpr std::string_view kRmsThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "평균 추력(N)");
+constexpr std::string_view kPeakThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력(N)");
+
+const ModelColumn kModelColumns[] = {
+    {HeaderOf(CandidateColumn::Name), false, true, false,
+     [](const ShownRow& r, bool) { return std::string(r.record->name); }},
+    {HeaderOf(CandidateColumn::Series), true, true, false, SeriesText},
+    {HeaderOf(CandidateColumn::Number), true, true, false,
+     [](const ShownRow& r, bool) { return r.record->user ? std::string("-") : std::to_string(NumberOf(*r.record)); }},
+    {HeaderOf(CandidateColumn::Verdict), false, true, true,
+     [](const ShownRow& r, bool) { return Words(VerdictText(r.drive->verdict)); }},
+    {HeaderOf(CandidateColumn::RatedDuty), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->ratedDuty, 1); }},
+    {HeaderOf(CandidateColumn::PeakDuty), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->peakDuty, 1); }},
+    {HeaderOf(CandidateColumn::RatedMargin), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->ratedMargin, 1); }},
+    {HeaderOf(CandidateColumn::PeakMargin), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->peakMargin, 1); }},
+    {kRmsThrustHeader, true, true, false, [](const ShownRow& r, bool) { return Fixed(r.rating->rmsThrust, 1); }},
+    {kPeakThrustHeader, true, true, false, [](const ShownRow& r, bool) { return Fixed(r.rating->peakThrust, 1); }},
+    {HeaderOf(CandidateColumn::CoilTemp), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->coilTemp, 1); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "추가 질량(kg)"), true, true, false,
+     [](const ShownRow& r, bool) { return HeadroomText(r.rating->headroomKg); }},
+    {kBusVoltageNeededHeader, true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->busVoltageNeeded, 1); }},
+    {kVoltageCheckHeader, false, true, true, [](const ShownRow& r, bool) { return Words(CheckText(r.drive->voltage)); }},
+    {HeaderOf(CandidateColumn::PeakCurrent), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrent, 2); }},
+    {HeaderOf(CandidateColumn::PeakCurrentShare), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrentShare, 1); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류 확인"), false, true, true,
+     [](const ShownRow& r, bool) { return Words(CheckText(r.drive->peakCurrentCheck)); }},
+    {HeaderOf(CandidateColumn::RmsCurrent), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrent, 2); }},
+    {HeaderOf(CandidateColumn::RmsCurrentShare), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrentShare, 1); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "연속 전류 확인"), false, true, true,
+     [](const ShownRow& r, bool) { return Words(CheckText(r.drive->continuousCurrentCheck)); }},
+    {kTopSpeedHeader, true, false, false,
+     [](const ShownRow& r, bool) { return r.drive->topSpeed ? Fixed(*r.drive->topSpeed, 3) : std::string("-"); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "공급 에너지(J)"), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->energyIn, 2); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "회생 에너지(J)"), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->energyReturned, 2); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 회생 전력(W)"), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->peakReturnedPower, 1); }},
+    {HeaderOf(CandidateColumn::CopperLoss), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->copperLoss, 2); }},
+};
 
 struct HeaderColumn {
   std::string_view header;
@@ -145,8 +146,12 @@ std::vector<TextColumn> Columns(std::span<const HeaderColumn> columns, Language 
 }
 
 void WriteSegmentsText(const Cycle& cycle, const CyclePlan& plan, Language language, std::ostream& out) {
-  constexpr HeaderColumn kSegmentColumns[] = {{"구간", true},          {"종류", false},   {"프로파일", false},
-                                              {"이동 거리(mm)", true}, {"시간(s)", true}, {"최고 속도(m/s)", true}};
+  constexpr HeaderColumn kSegmentColumns[] = {{kSegmentHeader, true},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "종류"), false},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "프로파일"), false},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "이동 거리(mm)"), true},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "시간(s)"), true},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최고 속도(m/s)"), true}};
   std::vector<std::vector<std::string>> rows;
   for (std::size_t i = 0; i < plan.segments.size(); ++i) {
     const SegmentPlan& sp = plan.segments[i];
@@ -156,8 +161,8 @@ void WriteSegmentsText(const Cycle& cycle, const CyclePlan& plan, Language langu
                     move ? Fixed(sp.peakVelocity, 3) : "-"});
   }
   WriteTextTable(Columns(kSegmentColumns, language), rows, out);
-  out << Say(language, "사이클 시간 ") << Fixed(plan.cycleTime, 3) << Say(language, " s, 순 이동 ")
-      << Fixed(plan.netDisplacementMm, 1) << " mm\n\n";
+  const std::string summary[] = {Fixed(plan.cycleTime, 3), Fixed(plan.netDisplacementMm, 1)};
+  out << Say(language, CliText::CycleSummary, summary) << "\n\n";
 }
 
 // A drive's figure as the line under the table says it, with its unit; "-" for one not given.
@@ -180,7 +185,7 @@ void WriteText(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
     for (const ModelColumn& c : kModelColumns) {
       if (!c.inText) continue;
       const std::string text = c.text(shown[i], false);
-      texts.push_back(SaidInLanguage(c) ? Say(language, text) : text);
+      texts.push_back(c.words ? Say(language, text) : text);
     }
     if (shown[i].record->user) {
       user.start = std::min(user.start, i);
@@ -188,16 +193,18 @@ void WriteText(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
     }
   }
   WriteTextTable(columns, rows, out, user);
-  out << Say(language, "허용 사용률 정격 ") << plan.ratedLimit << Say(language, "%, 최대 ") << plan.peakLimit << "%\n";
+  const std::string limits[] = {std::to_string(plan.ratedLimit), std::to_string(plan.peakLimit)};
+  out << Say(language, CliText::AllowedLimits, limits) << '\n';
   const CycleDrive& d = plan.drive;
-  if (d.busVoltage || d.peakCurrent || d.continuousCurrent)
-    out << Fill(Say(language, "드라이브: 버스 전압 %1, 최대 전류 %2, 연속 전류 %3"),
-                {DriveFigure(d.busVoltage, "V"), DriveFigure(d.peakCurrent, "Arms"),
-                 DriveFigure(d.continuousCurrent, "Arms")})
-        << '\n';
+  if (d.busVoltage || d.peakCurrent || d.continuousCurrent) {
+    const std::string figures[] = {DriveFigure(d.busVoltage, "V"), DriveFigure(d.peakCurrent, "Arms"),
+                                   DriveFigure(d.continuousCurrent, "Arms")};
+    out << Say(language, CliText::CycleDrive, figures) << '\n';
+  }
   // One model asked for: its thrusts segment by segment too.
   if (request.model && shown.size() == 1) {
-    constexpr HeaderColumn kThrustColumns[] = {{"구간", true}, {"평균 추력(N)", true}, {"최대 추력(N)", true}};
+    constexpr HeaderColumn kThrustColumns[] = {
+        {kSegmentHeader, true}, {kRmsThrustHeader, true}, {kPeakThrustHeader, true}};
     std::vector<std::vector<std::string>> perSegment;
     const auto thrusts = ratings.SegmentsOf(shown.front().rating->position);
     for (std::size_t i = 0; i < thrusts.size(); ++i)
@@ -500,13 +507,13 @@ int WriteCycleOfMove(const CommandLine& line, const Io& io) {
   const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
   if (!limits) return kExitUsage;
   // The move as the form's selection would take it: its checks and its limits.
-  if (const auto refusal = ValidateSelectionInput(*move, limits->rated, limits->peak)) {
-    io.Stopped(*refusal);
+  const SelectionStart start = StartSelection(*move, limits->rated, limits->peak);
+  if (start.refusal) {
+    io.Stopped(*start.refusal);
     return kExitStopped;
   }
   const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
-  io.out << CycleToJson(
-      CycleFromMove(*move, LimitFromPosition(*limits->rated), LimitFromPosition(*limits->peak), ambient));
+  io.out << CycleToJson(CycleFromMove(*move, start.basis.ratedLimit, start.basis.peakLimit, ambient));
   return kExitOk;
 }
 

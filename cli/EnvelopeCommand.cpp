@@ -28,26 +28,28 @@ struct Envelope {
 void WriteText(const EnvelopeRequest& request, const Envelope& e, std::ostream& out) {
   const Language language = request.language;
   const MotorRecord& row = *e.row;
-  out << Fill(Say(language, "모델 %1, 버스 전압 %2 V, 권선 온도 %3 ℃"),
-              {std::string(row.name), FormatShortestDouble(request.busVoltage), Fixed(request.coilTemp, 1)})
-      << '\n';
-  out << Fill(Say(language, "무부하 최고 속도 %1 m/s"), {Fixed(e.summary.topSpeed, 3)}) << '\n';
+  const std::string model[] = {std::string(row.name), FormatShortestDouble(request.busVoltage),
+                               Fixed(request.coilTemp, 1)};
+  out << Say(language, CliText::EnvelopeModel, model) << '\n';
+  const std::string top[] = {Fixed(e.summary.topSpeed, 3)};
+  out << Say(language, CliText::EnvelopeTopSpeed, top) << '\n';
   // Up to which speed each cap holds; a cap the bus cannot drive even at standstill says so.
   const struct {
     std::string_view what;
     float force;
     double corner;
-  } caps[] = {{"최대 추력", row.peakForce, e.summary.peakCornerSpeed},
-              {"정격 추력", row.ratedForce, e.summary.continuousCornerSpeed}};
+  } caps[] = {{QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력"), row.peakForce, e.summary.peakCornerSpeed},
+              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 추력"), row.ratedForce, e.summary.continuousCornerSpeed}};
   for (const auto& cap : caps) {
-    const std::string_view line =
-        cap.corner > 0.0 ? "%1 %2 N: %3 m/s까지" : "%1 %2 N: 이 버스 전압으로는 정지 상태에서도 낼 수 없음";
-    out << Fill(Say(language, line), {Say(language, cap.what), FormatGeneral6(cap.force), Fixed(cap.corner, 3)})
+    const std::string figures[] = {Say(language, cap.what), FormatGeneral6(cap.force), Fixed(cap.corner, 3)};
+    out << Say(language, cap.corner > 0.0 ? CliText::EnvelopeCapHolds : CliText::EnvelopeCapMissing, figures)
         << '\n';
   }
   out << '\n';
   const std::vector<TextColumn> columns{
-      {Say(language, "속도(m/s)"), true}, {Say(language, "최대 추력(N)"), true}, {Say(language, "연속 추력(N)"), true}};
+      {Say(language, QT_TRANSLATE_NOOP("brivane::EngineTexts", "속도(m/s)")), true},
+      {Say(language, QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력(N)")), true},
+      {Say(language, QT_TRANSLATE_NOOP("brivane::EngineTexts", "연속 추력(N)")), true}};
   std::vector<std::vector<std::string>> rows;
   rows.reserve(e.points.size());
   for (const EnvelopePoint& p : e.points)
