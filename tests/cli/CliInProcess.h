@@ -2,6 +2,8 @@
 // files they give it.
 #pragma once
 
+#include <gtest/gtest.h>
+#include <rapidjson/document.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -30,6 +32,14 @@ inline Result Cli(const std::vector<std::string>& args) {
   r.out = out.str();
   r.err = err.str();
   return r;
+}
+
+// The JSON a run wrote, read to the bit: each number is the shortest text of its double.
+inline rapidjson::Document Json(const std::string& text) {
+  rapidjson::Document d;
+  d.Parse<rapidjson::kParseFullPrecisionFlag>(text.c_str());
+  EXPECT_FALSE(d.HasParseError()) << text;
+  return d;
 }
 
 // A file of its own in the temporary directory holding `text`, removed afterwards.

@@ -14,16 +14,9 @@
 namespace {
 
 using brivane::test::Cli;
+using brivane::test::Json;
 using brivane::test::Result;
 using brivane::test::TempFile;
-
-// Read to the bit: each number is the shortest text of its double.
-rapidjson::Document Json(const std::string& text) {
-  rapidjson::Document d;
-  d.Parse<rapidjson::kParseFullPrecisionFlag>(text.c_str());
-  EXPECT_FALSE(d.HasParseError()) << text;
-  return d;
-}
 
 std::string Text(double v) { return brivane::FormatShortest(static_cast<float>(v)); }
 
