@@ -17,11 +17,11 @@ enum class CliText {
   AllowedLimits,  // %1 and %2 the rated and peak limits [%]
   RatedDuty,
   PeakDuty,
-  CycleSummary,  // %1 the cycle time [s], %2 the net displacement per cycle [mm]
-  CycleDrive,    // the drive's %1 bus voltage, %2 peak and %3 continuous current, each with its unit or "-"
-  EnvelopeModel,       // %1 the model, %2 the bus voltage [V], %3 the winding temperature [degC]
-  EnvelopeTopSpeed,    // %1 the top speed without load [m/s]
-  EnvelopeCapHolds,    // %1 "최대 추력" or "정격 추력", %2 its force [N], %3 the speed up to which it holds [m/s]
+  CycleSummary,      // %1 the cycle time [s], %2 the net displacement per cycle [mm]
+  CycleDrive,        // the drive's %1 bus voltage, %2 peak and %3 continuous current, each with its unit or "-"
+  EnvelopeModel,     // %1 the model, %2 the bus voltage [V], %3 the winding temperature [degC]
+  EnvelopeTopSpeed,  // %1 the top speed without load [m/s]
+  EnvelopeCapHolds,  // %1 "최대 추력" or "정격 추력", %2 its force [N], %3 the speed up to which it holds [m/s]
   EnvelopeCapMissing,  // %1 and %2 as above: the bus cannot drive that force even at standstill
 };
 

@@ -13,8 +13,8 @@
 #include "engine/ComparisonTexts.h"
 #include "engine/CycleDrive.h"
 #include "engine/CycleFile.h"
-#include "engine/DriveTexts.h"
 #include "engine/CycleRating.h"
+#include "engine/DriveTexts.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
 
@@ -77,8 +77,6 @@ std::string SeriesText(const ShownRow& row, bool csv) {
   return csv && !row.record->family.empty() ? std::string(row.record->family) : "-";
 }
 
-std::string Words(std::string_view korean) { return std::string(korean); }
-
 // The cycle's own headers; the others are the comparison's (engine/ComparisonTexts.h) and the
 // drive's (engine/DriveTexts.h).
 constexpr std::string_view kSegmentHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "구간");
@@ -92,7 +90,7 @@ const ModelColumn kModelColumns[] = {
     {HeaderOf(CandidateColumn::Number), true, true, false,
      [](const ShownRow& r, bool) { return r.record->user ? std::string("-") : std::to_string(NumberOf(*r.record)); }},
     {HeaderOf(CandidateColumn::Verdict), false, true, true,
-     [](const ShownRow& r, bool) { return Words(VerdictText(r.drive->verdict)); }},
+     [](const ShownRow& r, bool) { return std::string(VerdictText(r.drive->verdict)); }},
     {HeaderOf(CandidateColumn::RatedDuty), true, true, false,
      [](const ShownRow& r, bool) { return Fixed(r.rating->ratedDuty, 1); }},
     {HeaderOf(CandidateColumn::PeakDuty), true, true, false,
@@ -109,19 +107,20 @@ const ModelColumn kModelColumns[] = {
      [](const ShownRow& r, bool) { return HeadroomText(r.rating->headroomKg); }},
     {kBusVoltageNeededHeader, true, true, false,
      [](const ShownRow& r, bool) { return Fixed(r.drive->busVoltageNeeded, 1); }},
-    {kVoltageCheckHeader, false, true, true, [](const ShownRow& r, bool) { return Words(CheckText(r.drive->voltage)); }},
+    {kVoltageCheckHeader, false, true, true,
+     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->voltage)); }},
     {HeaderOf(CandidateColumn::PeakCurrent), true, true, false,
      [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrent, 2); }},
     {HeaderOf(CandidateColumn::PeakCurrentShare), true, false, false,
      [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrentShare, 1); }},
     {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류 확인"), false, true, true,
-     [](const ShownRow& r, bool) { return Words(CheckText(r.drive->peakCurrentCheck)); }},
+     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->peakCurrentCheck)); }},
     {HeaderOf(CandidateColumn::RmsCurrent), true, true, false,
      [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrent, 2); }},
     {HeaderOf(CandidateColumn::RmsCurrentShare), true, false, false,
      [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrentShare, 1); }},
     {QT_TRANSLATE_NOOP("brivane::EngineTexts", "연속 전류 확인"), false, true, true,
-     [](const ShownRow& r, bool) { return Words(CheckText(r.drive->continuousCurrentCheck)); }},
+     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->continuousCurrentCheck)); }},
     {kTopSpeedHeader, true, false, false,
      [](const ShownRow& r, bool) { return r.drive->topSpeed ? Fixed(*r.drive->topSpeed, 3) : std::string("-"); }},
     {QT_TRANSLATE_NOOP("brivane::EngineTexts", "공급 에너지(J)"), true, false, false,

@@ -38,12 +38,12 @@ void WriteText(const EnvelopeRequest& request, const Envelope& e, std::ostream& 
     std::string_view what;
     float force;
     double corner;
-  } caps[] = {{QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력"), row.peakForce, e.summary.peakCornerSpeed},
-              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 추력"), row.ratedForce, e.summary.continuousCornerSpeed}};
+  } caps[] = {
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력"), row.peakForce, e.summary.peakCornerSpeed},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 추력"), row.ratedForce, e.summary.continuousCornerSpeed}};
   for (const auto& cap : caps) {
     const std::string figures[] = {Say(language, cap.what), FormatGeneral6(cap.force), Fixed(cap.corner, 3)};
-    out << Say(language, cap.corner > 0.0 ? CliText::EnvelopeCapHolds : CliText::EnvelopeCapMissing, figures)
-        << '\n';
+    out << Say(language, cap.corner > 0.0 ? CliText::EnvelopeCapHolds : CliText::EnvelopeCapMissing, figures) << '\n';
   }
   out << '\n';
   const std::vector<TextColumn> columns{

@@ -22,7 +22,8 @@ inline std::string_view CheckText(DriveCheck check) { return kDriveCheckTexts[st
 // decides, the comparison's own "fits" and "does not fit".
 inline constexpr std::array<std::string_view, 4> kDriveFailureTexts{
     QT_TRANSLATE_NOOP("brivane::EngineTexts", "전압 부족"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류 초과"),
-    QT_TRANSLATE_NOOP("brivane::EngineTexts", "연속 전류 초과"), QT_TRANSLATE_NOOP("brivane::EngineTexts", "코일 온도 초과")};
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "연속 전류 초과"),
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "코일 온도 초과")};
 inline std::string_view VerdictText(DriveVerdict verdict) {
   if (verdict == DriveVerdict::Ok) return kVerdictTexts[1];
   if (verdict == DriveVerdict::Duty) return kVerdictTexts[2];

@@ -56,9 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK((d.voltage == DriveCheck::NotMade) == !cycle.drive.busVoltage, written);
     FUZZ_CHECK((d.peakCurrentCheck == DriveCheck::NotMade) == !cycle.drive.peakCurrent, written);
     FUZZ_CHECK((d.continuousCurrentCheck == DriveCheck::NotMade) == !cycle.drive.continuousCurrent, written);
-    FUZZ_CHECK(d.verdict != DriveVerdict::Ok || (r.fits && r.coolEnough && d.voltage != DriveCheck::Failed &&
-                                                 d.peakCurrentCheck != DriveCheck::Failed &&
-                                                 d.continuousCurrentCheck != DriveCheck::Failed),
+    FUZZ_CHECK(d.verdict != DriveVerdict::Ok ||
+                   (r.fits && r.coolEnough && d.voltage != DriveCheck::Failed &&
+                    d.peakCurrentCheck != DriveCheck::Failed && d.continuousCurrentCheck != DriveCheck::Failed),
                written);
     FUZZ_CHECK(!(d.energyIn < 0.0) && !(d.energyReturned < 0.0) && !(d.peakReturnedPower < 0.0), written);
     // On a bus of exactly its need, the envelope falls with the speed to 0 at the top speed, and
@@ -67,8 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::array<EnvelopePoint, 3> points{};
       const MotorRecord& row = MotorCatalog::Instance().Rows()[i];
       const EnvelopeSummary e = ForceSpeedEnvelope(row, d.busVoltageNeeded, r.coilTemp, points);
-      FUZZ_CHECK(points[2].peakThrust == 0.0 && points[1].peakThrust <= points[0].peakThrust + 1e-9 * points[0].peakThrust,
-                 written);
+      FUZZ_CHECK(
+          points[2].peakThrust == 0.0 && points[1].peakThrust <= points[0].peakThrust + 1e-9 * points[0].peakThrust,
+          written);
       FUZZ_CHECK(!(e.topSpeed < 0.0) && e.peakCornerSpeed <= e.topSpeed, written);
     }
   }

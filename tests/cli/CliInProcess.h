@@ -2,9 +2,10 @@
 // files they give it.
 #pragma once
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>

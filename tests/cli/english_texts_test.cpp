@@ -52,8 +52,7 @@ std::vector<std::string_view> PrintedTexts() {
   texts.push_back(brivane::kUserMotorsTitle);
   texts.insert(texts.end(), brivane::kDriveCheckTexts.begin(), brivane::kDriveCheckTexts.end());
   texts.insert(texts.end(), brivane::kDriveFailureTexts.begin(), brivane::kDriveFailureTexts.end());
-  texts.insert(texts.end(),
-               {brivane::kBusVoltageNeededHeader, brivane::kVoltageCheckHeader, brivane::kTopSpeedHeader});
+  texts.insert(texts.end(), {brivane::kBusVoltageNeededHeader, brivane::kVoltageCheckHeader, brivane::kTopSpeedHeader});
   for (const brivane::CycleMessageCode code :
        {brivane::CycleMessageCode::NoSegment, brivane::CycleMessageCode::TooManySegments,
         brivane::CycleMessageCode::AxisOutOfRange, brivane::CycleMessageCode::SegmentOutOfRange,
