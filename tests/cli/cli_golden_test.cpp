@@ -238,7 +238,11 @@ std::vector<GoldenCase> Cases() {
       {"envelope-bus-refused", {"envelope", "CL-07", "--bus-voltage", "20000"}},
       {"envelope-unknown-model", {"envelope", "XX-99", "--bus-voltage", "48"}},
       {"usage-envelope-no-bus", {"envelope", "CL-07"}},
-      {"usage-envelope-points", {"envelope", "CL-07", "--bus-voltage", "48", "--points", "1"}},
+      {"usage-envelope-points", {"envelope", "CL-07", "--bus-voltage", "48", "--points", "2.5"}},
+      {"usage-envelope-points-range", {"envelope", "CL-07", "--bus-voltage", "48", "--points", "100001"}},
+      {"usage-envelope-coil-temp", {"envelope", "CL-07", "--bus-voltage", "48", "--coil-temp", "250.5", "--json"}},
+      {"usage-envelope-json-csv", {"envelope", "CL-07", "--bus-voltage", "48", "--json", "--csv"}},
+      {"envelope-edges", {"envelope", "cl-07", "--bus-voltage", "10000", "--points", "2", "--coil-temp", "-50"}},
       {"usage-envelope-help", {"envelope", "--help"}},
   };
   cases.insert(cases.end(), more.begin(), more.end());

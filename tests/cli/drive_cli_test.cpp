@@ -1,6 +1,7 @@
 // brivane-cli's drive figures in-process: a check without its figure is null in JSON and "not
-// checked" in the text, never passed, and the verdict is the first check that failed; envelope's
-// refusals. (rank's bus voltage is tested with the one-move cycle, in cycle_cli_test.cpp.)
+// checked" in the text, never passed, and the verdict is the first check that failed. (rank's bus
+// voltage is tested with the one-move cycle, in cycle_cli_test.cpp; envelope's refusals are golden
+// cases.)
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 #include <rapidjson/stringbuffer.h>
@@ -111,46 +112,6 @@ TEST(DriveCli, ChecksWithoutTheirFigureAreNotMade) {
       }
     }
   }
-}
-
-// Every refusal of envelope: the drive's check of the bus voltage and an unknown model (2, the
-// JSON naming code and field), the options out of range or missing (64).
-TEST(DriveCli, EnvelopeRefusals) {
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-    std::string said;  // on stderr, or in the JSON's "error"
-  };
-  const std::vector<Case> cases{
-      {{"CL-07", "--bus-voltage", "0"}, 2, "0 < busVoltage ≤ 10000 V"},
-      {{"CL-07", "--bus-voltage", "10000.5", "--json"}, 2, "드라이브 설정의 busVoltage 값(10000.5)"},
-      {{"nope", "--bus-voltage", "48", "--json"}, 2, "Motor가 선택되지 않았습니다."},
-      {{"CL-07"}, 64, "envelope needs --bus-voltage V"},
-      {{"--bus-voltage", "48"}, 64, "envelope needs a MODEL"},
-      {{"CL-07", "CL-08", "--bus-voltage", "48"}, 64, "unexpected argument 'CL-08'"},
-      {{"CL-07", "--bus-voltage", "nan"}, 64, "--bus-voltage needs a finite number"},
-      {{"CL-07", "--bus-voltage", "48", "--points", "1"}, 64, "from 2 to 100000, not 1"},
-      {{"CL-07", "--bus-voltage", "48", "--points", "2.5"}, 64, "not '2.5'"},
-      {{"CL-07", "--bus-voltage", "48", "--coil-temp", "250.5"}, 64, "from -50 to 250 degC, not 250.5"},
-      {{"CL-07", "--bus-voltage", "48", "--json", "--csv"}, 64, "give --json or --csv"},
-  };
-  for (const Case& c : cases) {
-    std::vector<std::string> args{"envelope"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const Result r = Cli(args);
-    std::string what;
-    for (const std::string& a : c.args) what += a + " ";
-    EXPECT_EQ(r.status, c.status) << what << r.err;
-    const bool json = r.status == 2 && !r.out.empty();
-    const std::string said = json ? std::string(Json(r.out)["error"].GetString()) : r.err;
-    EXPECT_NE(said.find(c.said), std::string::npos) << what << ": " << said;
-    if (json && c.status == 2 && c.said.find("busVoltage") != std::string::npos) {
-      EXPECT_STREQ(Json(r.out)["code"].GetString(), "drive-out-of-range");
-      EXPECT_STREQ(Json(r.out)["field"].GetString(), "busVoltage");
-    }
-  }
-  // The edges are taken.
-  EXPECT_EQ(Cli({"envelope", "CL-07", "--bus-voltage", "10000", "--points", "2", "--coil-temp", "-50"}).status, 0);
 }
 
 }  // namespace
