@@ -29,8 +29,9 @@ struct Bound {
   }
 };
 
-// 50 g as the form states it, 50 x 9.8 m/s^2 (the product in double precision is a hair above).
-constexpr double kMaxAccel = 490.0;
+// 50 g as the form's move becomes a cycle (CycleFromMove): 50 x 9.8 m/s^2 in double precision, a
+// hair above 490, so that the cycle of a move at the form's largest acceleration passes.
+constexpr double kMaxAccel = 50.0 * kCycleGravity;
 
 template <class Record>
 struct FieldBound {
