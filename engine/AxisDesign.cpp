@@ -356,6 +356,16 @@ CycleRowView AxisDesign::Row(std::size_t position) const {
   return {&m_rows[position], &m_ratings.rows[position], &m_drive[position]};
 }
 
+AxisSummary AxisDesign::Summary() const {
+  AxisSummary s;
+  s.rated = m_ratings.rows.size();
+  for (std::size_t i = 0; i < s.rated; ++i) {
+    s.fitting += m_ratings.rows[i].fits ? 1 : 0;
+    s.ok += m_drive[i].verdict == DriveVerdict::Ok ? 1 : 0;
+  }
+  return s;
+}
+
 AxisChanges AxisDesign::Replan() {
   AxisChanges changes;
   changes.plan = changes.ratings = changes.timePlots = changes.plane = true;

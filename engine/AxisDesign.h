@@ -46,6 +46,13 @@ struct FieldMark {
 
 inline constexpr std::string_view kNotANumberText = QT_TRANSLATE_NOOP("brivane::EngineTexts", "수가 아닙니다");
 
+// How many rows were rated, fit the duty limits, and pass every check made.
+struct AxisSummary {
+  std::size_t rated = 0;
+  std::size_t fitting = 0;
+  std::size_t ok = 0;
+};
+
 class AxisDesign {
  public:
   // Rates the rows (kept as a view: they must outlive the design) for a cycle of one new move.
@@ -97,6 +104,7 @@ class AxisDesign {
   const std::vector<CycleDriveRating>& Drive() const { return m_drive; }
   std::size_t RatedCount() const { return m_ratings.rows.size(); }
   CycleRowView Row(std::size_t position) const;
+  AxisSummary Summary() const;
 
   std::optional<std::size_t> Chosen() const { return m_chosen; }
   const CycleTimePlots& TimePlots() const { return m_times; }

@@ -48,7 +48,34 @@ void PlotEnvelopes(const MotorRecord& row, double highestSpeed, ForceSpeedPlane&
   }
 }
 
+// A step of 1, 2 or 5 times a power of ten near `x`: the next one up when `ceiling`, else the
+// nearest.
+double NiceNumber(double x, bool ceiling) {
+  const double power = std::pow(10.0, std::floor(std::log10(x)));
+  const double q = x / power;
+  const double ceilings[] = {1.0, 2.0, 5.0};
+  const double nearest[] = {1.5, 3.0, 7.0};
+  const double nice[] = {1.0, 2.0, 5.0};
+  for (std::size_t i = 0; i < 3; ++i)
+    if (ceiling ? q <= ceilings[i] : q < nearest[i]) return nice[i] * power;
+  return 10.0 * power;
+}
+
 }  // namespace
+
+PlotScale NicePlotScale(double low, double high) {
+  constexpr int kTicks = 5;
+  if (!std::isfinite(low) || !std::isfinite(high)) return {};
+  if (!(high > low)) {
+    const double half = std::max(std::fabs(low) * 0.1, 0.5);
+    low -= half;
+    high += half;
+  }
+  const double step = NiceNumber(NiceNumber(high - low, true) / (kTicks - 1), false);
+  const double first = std::floor(low / step);
+  const double last = std::ceil(high / step);
+  return {first * step, last * step, static_cast<int>(last - first) + 1};
+}
 
 void PlotCycleTimes(const CyclePlan& plan, const MotorRecord& row, CycleTimePlots& out) {
   Clear(out);

@@ -68,6 +68,16 @@ void PlotForceSpeed(const CyclePlan& plan, const MotorRecord& row, const CycleRo
 // degree 2 in each, so three Gauss points integrate its square exactly).
 double RmsSpeed(const CyclePlan& plan);
 
+// A plot axis's scale: whole steps of 1, 2 or 5 times a power of ten around the data, about five
+// ticks. A flat run of data gets a unit around its value.
+struct PlotScale {
+  double low = 0.0;
+  double high = 1.0;
+  int ticks = 2;
+  friend bool operator==(const PlotScale&, const PlotScale&) = default;
+};
+PlotScale NicePlotScale(double low, double high);
+
 // The row at one instant of the cycle (clamped to the cycle), as a hover over the plots reads it.
 struct CycleInstant {
   std::size_t segment = 0;  // from 0

@@ -310,5 +310,25 @@ TEST(AxisPlots, PointsOutsideTheEnvelopeAreThoseTheBusCannotDrive) {
   }
 }
 
+// A plot's scale holds its data in whole steps of 1, 2 or 5 times a power of ten, four to ten of
+// them; a flat run still gets a span.
+TEST(AxisPlots, AScaleHoldsItsDataInRoundSteps) {
+  const std::pair<double, double> cases[] = {{0.0, 1.0},   {0.0, 0.93},   {-37.0, 412.0}, {0.0, 0.0123},
+                                             {5.0, 5.0},   {0.0, 0.0},    {-2e5, -3e4},   {1e-7, 3e-7}};
+  for (const auto& [low, high] : cases) {
+    const PlotScale s = NicePlotScale(low, high);
+    EXPECT_LE(s.low, low);
+    EXPECT_GE(s.high, high);
+    EXPECT_GT(s.high, s.low);
+    ASSERT_GE(s.ticks, 4) << low << " " << high;
+    EXPECT_LE(s.ticks, 11) << low << " " << high;
+    const double step = (s.high - s.low) / (s.ticks - 1);
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+    EXPECT_TRUE(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 || std::fabs(mantissa - 5) < 1e-9)
+        << low << " " << high << ": step " << step;
+  }
+  EXPECT_EQ(NicePlotScale(0.0, 1.0), (PlotScale{0.0, 1.0, 6}));
+  EXPECT_EQ(NicePlotScale(0.0, std::nan("")), PlotScale{});
+}
 }  // namespace
 }  // namespace brivane
