@@ -10,10 +10,10 @@
 #include "benchmarks/window/PaintTiming.h"
 #include "engine/Selection.h"
 #include "report/Report.h"
-#include "ui/AppSetup.h"
-#include "ui/Language.h"
-#include "ui/MainFrame.h"
-#include "ui/MessageSink.h"
+#include "ui/app/AppSetup.h"
+#include "ui/app/Language.h"
+#include "ui/mainwindow/MainFrame.h"
+#include "ui/widgets/MessageSink.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {

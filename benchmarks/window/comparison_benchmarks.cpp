@@ -9,10 +9,10 @@
 #include "engine/Selection.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WorkedExamples.h"
-#include "ui/BrivaneView.h"
-#include "ui/ComparisonWindow.h"
-#include "ui/MainFrame.h"
-#include "ui/MessageSink.h"
+#include "ui/form/BrivaneView.h"
+#include "ui/comparison/ComparisonWindow.h"
+#include "ui/mainwindow/MainFrame.h"
+#include "ui/widgets/MessageSink.h"
 
 using namespace brivane;
 

@@ -34,12 +34,12 @@
 #include "engine/Selection.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WorkedExamples.h"
-#include "ui/AppSetup.h"
-#include "ui/BrivaneView.h"
-#include "ui/ChartViewer.h"
-#include "ui/MainFrame.h"
-#include "ui/MessageSink.h"
-#include "ui/MotorSpecDlg.h"
+#include "ui/app/AppSetup.h"
+#include "ui/form/BrivaneView.h"
+#include "ui/chart/ChartViewer.h"
+#include "ui/mainwindow/MainFrame.h"
+#include "ui/widgets/MessageSink.h"
+#include "ui/datasheet/MotorSpecDlg.h"
 
 extern char** environ;
 
