@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
   QApplication app(qtArgc, argv);
   brivane::ui::SetUpApplication();
   brivane::ui::InstallLanguage(brivane::ui::StartLanguage(
-      std::nullopt, brivane::ui::StoredLanguage(brivane::ui::LanguageSettings()), brivane::ui::SystemLocale()));
+      std::nullopt, brivane::ui::StoredLanguage(), brivane::ui::SystemLocale()));
   brivane::bench::PaintCounter counter;
 
   static brivane::SelectionRecord record;

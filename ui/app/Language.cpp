@@ -2,15 +2,14 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
 #include <memory>
 
+#include "ui/app/Settings.h"
+
 namespace brivane::ui {
 namespace {
-
-const QString kLanguageKey = QStringLiteral("interface/language");
 
 struct Installed {
   Language language = Language::Korean;
@@ -70,17 +69,9 @@ LanguageOption ParseLanguageOption(const QStringList& arguments) {
   return option;
 }
 
-// The application's own settings, beside the file menu's (~/.config/Brivane/Brivane.conf).
-QSettings LanguageSettings() { return QSettings(); }
+std::optional<Language> StoredLanguage() { return LanguageFromCode(Settings::Value<QString>(Settings::Key::Language)); }
 
-std::optional<Language> StoredLanguage(const QSettings& settings) {
-  return LanguageFromCode(settings.value(kLanguageKey).toString());
-}
-
-void StoreLanguage(QSettings& settings, Language language) {
-  settings.setValue(kLanguageKey, LanguageCode(language));
-  settings.sync();
-}
+void StoreLanguage(Language language) { Settings::Set(Settings::Key::Language, LanguageCode(language)); }
 
 Language StartLanguage(const std::optional<Language>& option, const std::optional<Language>& stored,
                        const QLocale& system) {

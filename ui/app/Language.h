@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QLocale>
-#include <QSettings>
 #include <QString>
 #include <QStringList>
 
@@ -31,11 +30,9 @@ struct LanguageOption {
 };
 LanguageOption ParseLanguageOption(const QStringList& arguments);
 
-// The settings that keep the language for the next start: the application's (SetUpApplication()
-// names them).
-QSettings LanguageSettings();
-std::optional<Language> StoredLanguage(const QSettings& settings);
-void StoreLanguage(QSettings& settings, Language language);
+// The language kept for the next start (Settings::Key::Language), if one was chosen.
+std::optional<Language> StoredLanguage();
+void StoreLanguage(Language language);
 
 // The option, else the stored choice, else the locale's language.
 Language StartLanguage(const std::optional<Language>& option, const std::optional<Language>& stored,

@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
   brivane::ui::SetUpApplication();
   brivane::ui::AvoidUnusableSettings();  // before anything reads the settings
   brivane::ui::InstallLanguage(brivane::ui::StartLanguage(
-      language.language, brivane::ui::StoredLanguage(brivane::ui::LanguageSettings()), brivane::ui::SystemLocale()));
+      language.language, brivane::ui::StoredLanguage(), brivane::ui::SystemLocale()));
   QStringList args = QApplication::arguments();  // the program, then the arguments Qt left
   args = QStringList{args.value(0)} + brivane::ui::ParseLanguageOption(args.mid(1)).rest;
   if (exporting) {

@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 
 #include "ui/app/Language.h"
 #include "ui/widgets/MessageSink.h"
@@ -30,7 +29,7 @@ QMenu* LanguageMenu::AddTo(QMenuBar* bar, MessageSink& messages, QWidget* window
       {Language::English, QStringLiteral("English"), tr("다음 시작부터 창을 영어로 표시합니다"),
        "actionLanguageEnglish"},
   };
-  const Language next = StoredLanguage(LanguageSettings()).value_or(InstalledLanguage());
+  const Language next = StoredLanguage().value_or(InstalledLanguage());
   for (const Entry& entry : entries) {
     QAction* action = menu->addAction(entry.text);
     action->setObjectName(QLatin1String(entry.objectName));
@@ -40,8 +39,7 @@ QMenu* LanguageMenu::AddTo(QMenuBar* bar, MessageSink& messages, QWidget* window
     group->addAction(action);
     const Language language = entry.language;
     QObject::connect(action, &QAction::triggered, menu, [language, &messages, window] {
-      QSettings settings = LanguageSettings();
-      StoreLanguage(settings, language);
+      StoreLanguage(language);
       if (language != InstalledLanguage()) {
         messages.Warn(window, tr("언어는 Brivane을 다음에 시작할 때 바뀝니다."));
       }

@@ -15,7 +15,7 @@ class LanguageMenu {
   Q_DECLARE_TR_FUNCTIONS(brivane::ui::LanguageMenu)
 
  public:
-  // Adds the menu to `bar`. An entry stores its language in LanguageSettings(); when that is not
+  // Adds the menu to `bar`. An entry stores its language for the next start; when that is not
   // the language shown now, a message on `window` says that it takes effect at the next start.
   static QMenu* AddTo(QMenuBar* bar, MessageSink& messages, QWidget* window);
 };

@@ -8,12 +8,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 
 #include <string>
 
 #include "engine/MoveFile.h"
 #include "engine/TextFile.h"
+#include "ui/app/Settings.h"
 #include "ui/form/BrivaneView.h"
 #include "ui/widgets/FileDialogs.h"
 #include "ui/widgets/MessageSink.h"
@@ -22,10 +22,6 @@
 
 namespace brivane::ui {
 namespace {
-
-const QString kRecentKey = QStringLiteral("recentFiles");
-const QString kGeometryKey = QStringLiteral("geometry");
-const QString kFolderKey = QStringLiteral("lastFolder");
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -88,13 +84,13 @@ CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, SelectionRe
 
 void CMoveDocument::Start() {
   SetModified(false);
-  const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+  const QByteArray geometry = Settings::Value<QByteArray>(Settings::Key::Geometry);
   // A place that does not fit this screen (another monitor, a hand-edited file) is neither taken
   // nor overwritten: the window opens where it fits, and the next run on that screen finds it.
   if (!geometry.isEmpty()) m_keepGeometry = RestoreGeometryInsideScreen(&m_frame, geometry);
 }
 
-QStringList CMoveDocument::RecentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
+QStringList CMoveDocument::RecentFiles() const { return Settings::Value<QStringList>(Settings::Key::RecentFiles); }
 
 void CMoveDocument::NewMove() {
   if (!MaySaveChanges()) return;
@@ -208,7 +204,7 @@ bool CMoveDocument::ExportPdfTo(const QString& path) {
 
 bool CMoveDocument::MayClose() {
   if (!MaySaveChanges()) return false;
-  if (m_remember && m_keepGeometry) QSettings().setValue(kGeometryKey, m_frame.saveGeometry());
+  if (m_remember && m_keepGeometry) Settings::Set(Settings::Key::Geometry, m_frame.saveGeometry());
   return true;
 }
 
@@ -226,8 +222,7 @@ bool CMoveDocument::MaySaveChanges() {
 void CMoveDocument::SetDocument(const QString& path) {
   m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
   if (!m_path.isEmpty() && m_remember) {
-    QSettings settings;
-    settings.setValue(kRecentKey, WithRecentFile(settings.value(kRecentKey).toStringList(), m_path));
+    Settings::Set(Settings::Key::RecentFiles, WithRecentFile(RecentFiles(), m_path));
     RememberFolder(m_path);
     UpdateRecentMenu();
   }
@@ -266,11 +261,11 @@ void CMoveDocument::UpdateRecentMenu() {
 
 void CMoveDocument::RememberFolder(const QString& path) {
   if (!m_remember) return;
-  QSettings().setValue(kFolderKey, QFileInfo(path).absolutePath());
+  Settings::Set(Settings::Key::LastFolder, QFileInfo(path).absolutePath());
 }
 
 QString CMoveDocument::StartFolder() const {
-  const QString folder = QSettings().value(kFolderKey).toString();
+  const QString folder = Settings::Value<QString>(Settings::Key::LastFolder);
   return folder.isEmpty() ? QDir::homePath() : folder;
 }
 

@@ -177,7 +177,7 @@ class LanguageTest : public QObject {
     // Never the user's own settings: the menu writes here.
     QVERIFY(m_settingsDir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
-    QVERIFY(LanguageSettings().fileName().startsWith(m_settingsDir.path()));
+    QVERIFY(QSettings().fileName().startsWith(m_settingsDir.path()));
   }
   void cleanupTestCase() { InstallLanguage(Language::Korean); }
 
@@ -313,16 +313,16 @@ class LanguageTest : public QObject {
       QVERIFY(english && korean);
       QVERIFY(korean->isChecked());  // nothing stored yet: the language shown now
       english->trigger();
-      QCOMPARE(StoredLanguage(LanguageSettings()), std::optional<Language>(Language::English));
+      QCOMPARE(StoredLanguage(), std::optional<Language>(Language::English));
       QCOMPARE(sink.messages, QStringList{QStringLiteral("언어는 Brivane을 다음에 시작할 때 바뀝니다.")});
       korean->trigger();  // back to the language shown: nothing to wait for
-      QCOMPARE(StoredLanguage(LanguageSettings()), std::optional<Language>(Language::Korean));
+      QCOMPARE(StoredLanguage(), std::optional<Language>(Language::Korean));
       QCOMPARE(sink.messages.size(), 1);
       english->trigger();
     }
     CMainFrame next(record, sink);
     QVERIFY(dialogtest::Child<QAction>(&next, "actionLanguageEnglish")->isChecked());
-    QVERIFY(QFile::exists(LanguageSettings().fileName()));
+    QVERIFY(QFile::exists(QSettings().fileName()));
   }
 
  private:
