@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "benchmarks/window/PaintTiming.h"
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "report/Report.h"
 #include "ui/app/AppSetup.h"
 #include "ui/app/Language.h"
@@ -29,9 +29,9 @@ int main(int argc, char* argv[]) {
       std::nullopt, brivane::ui::StoredLanguage(), brivane::ui::SystemLocale()));
   brivane::bench::PaintCounter counter;
 
-  static brivane::SelectionRecord record;
+  static brivane::Session session;
   brivane::ui::DialogMessageSink messages;
-  brivane::ui::CMainFrame frame(record, messages);
+  brivane::ui::CMainFrame frame(session, messages);
   frame.InitialUpdate();
   counter.ShowAndPaint(frame);
   std::printf("%.3f\n", static_cast<double>(brivane::bench::MonotonicNs() - started) / 1e6);

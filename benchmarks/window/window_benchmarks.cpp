@@ -31,7 +31,7 @@
 #include "benchmarks/window/BareChart.h"
 #include "benchmarks/window/PaintTiming.h"
 #include "engine/DataSheet.h"
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WorkedExamples.h"
 #include "ui/app/AppSetup.h"
@@ -118,9 +118,9 @@ void BM_StartToFirstPaint(benchmark::State& state) {
 
 // The main window as the program shows it, and a bare chart view of the size of its chart.
 struct Window {
-  brivane::SelectionRecord record;
+  brivane::Session session;
   RecordingMessageSink messages;
-  CMainFrame frame{record, messages};
+  CMainFrame frame{session, messages};
   CBrivaneView* view = nullptr;
   QWidget bare;
   QChartView* bareView = nullptr;

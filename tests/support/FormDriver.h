@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/form/BrivaneView.h"
 #include "ui/mainwindow/MainFrame.h"
@@ -20,7 +20,7 @@ namespace formtest {
 
 struct FormDriver {
   explicit FormDriver(brivane::ui::MessageSink& sink, brivane::ui::FileDialogs* dialogs = nullptr) {
-    frame = std::make_unique<brivane::ui::CMainFrame>(record, sink, nullptr, dialogs);
+    frame = std::make_unique<brivane::ui::CMainFrame>(session, sink, nullptr, dialogs);
     frame->InitialUpdate();
     frame->show();
     view = dialogtest::Child<brivane::ui::CBrivaneView>(frame.get(), "brivaneView");
@@ -55,7 +55,7 @@ struct FormDriver {
   }
   QList<brivane::ui::CMotorSpecSheet*> Sheets() const { return frame->findChildren<brivane::ui::CMotorSpecSheet*>(); }
 
-  brivane::SelectionRecord record;
+  brivane::Session session;
   std::unique_ptr<brivane::ui::CMainFrame> frame;
   brivane::ui::CBrivaneView* view = nullptr;
 };

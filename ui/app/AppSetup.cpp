@@ -18,19 +18,6 @@
 
 namespace brivane::ui {
 
-QFont FormFont() {
-  QFont font;
-  const QString family = InstalledHangulFamily();
-  // With no Hangul face installed at all, the wish list is all there is to ask for.
-  if (family.isEmpty()) {
-    font.setFamilies(kPreferredHangulFamilies);
-  } else {
-    font.setFamily(family);
-  }
-  font.setPointSize(9);
-  return font;
-}
-
 void SetUpApplication() {
   // QApplication adopts the user's locale; keep the C library's numbers in the C locale.
   std::setlocale(LC_NUMERIC, "C");

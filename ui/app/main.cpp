@@ -6,7 +6,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "report/Report.h"
 #include "ui/app/AppSetup.h"
 #include "ui/output/BatchExport.h"
@@ -52,9 +52,10 @@ int main(int argc, char* argv[]) {
     return brivane::ui::kExportRefused;
   }
 
-  static brivane::SelectionRecord record;  // the process-wide record of the last selection
+  // The form's session, with the process-wide record of the last selection.
+  static brivane::Session session;
   brivane::ui::DialogMessageSink messages;
-  brivane::ui::CMainFrame frame(record, messages);
+  brivane::ui::CMainFrame frame(session, messages);
   frame.InitialUpdate();
   frame.show();
   if (args.size() == 2) frame.Document().OpenFile(args.at(1));

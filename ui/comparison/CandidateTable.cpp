@@ -50,6 +50,12 @@ void CCandidateTableModel::Clear() {
   endResetModel();
 }
 
+void CCandidateTableModel::SetStale(bool stale) {
+  if (m_stale == stale) return;
+  m_stale = stale;
+  if (!m_rows.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
 int CCandidateTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
@@ -68,8 +74,8 @@ QVariant CCandidateTableModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole: return row.texts[static_cast<std::size_t>(index.column())];
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignVCenter | (IsNumeric(column) ? Qt::AlignRight : Qt::AlignLeft));
-    case Qt::BackgroundRole: return c.fits ? QVariant(QBrush(kFittingBackground)) : QVariant();
-    case Qt::ForegroundRole: return Foreground(row, column);
+    case Qt::BackgroundRole: return c.fits && !m_stale ? QVariant(QBrush(kFittingBackground)) : QVariant();
+    case Qt::ForegroundRole: return m_stale ? QVariant() : Foreground(row, column);
     case Qt::FontRole: {
       if (!c.selected) return {};
       QFont bold;

@@ -34,6 +34,8 @@ class CCandidateTableModel final : public QAbstractTableModel {
   // Shows the rated rows of an outcome; a refused outcome shows none.
   void SetOutcome(const ComparisonOutcome& outcome);
   void Clear();
+  // Stale rows lose their colours: the verdicts they show belong to inputs that no longer stand.
+  void SetStale(bool stale);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -49,6 +51,7 @@ class CCandidateTableModel final : public QAbstractTableModel {
   QVariant Foreground(const Row& row, CandidateColumn column) const;
 
   std::vector<Row> m_rows;
+  bool m_stale = false;
 };
 
 // What the table shows of the model: one series or all, every row or the fitting ones, in the

@@ -21,17 +21,9 @@
 #include "ui/widgets/EngineTexts.h"
 #include "ui/widgets/FileDialogs.h"
 #include "ui/widgets/MessageSink.h"
+#include "ui/widgets/ResultMarks.h"
 
 namespace brivane::ui {
-
-ComparisonOutcome CompareFormValues(const FormValues& values) {
-  ComparisonRequest request;
-  request.move = values.move;
-  request.ratedPosition = values.ratedPosition;
-  request.peakPosition = values.peakPosition;
-  request.ambientTemp = ParseAmbientText(values.ambient);
-  return CompareCandidates(request);
-}
 
 QString WriteTableCsv(const QAbstractItemModel& table, const QString& path) {
   const int columns = table.columnCount();
@@ -152,6 +144,12 @@ void CComparisonWindow::ShowOutcome(const ComparisonOutcome& outcome) {
 void CComparisonWindow::Clear() {
   m_model->Clear();
   m_summary->clear();
+}
+
+void CComparisonWindow::MarkStale(bool stale) {
+  m_model->SetStale(stale);
+  ui::MarkStale(m_table, stale);
+  ui::MarkStale(m_summary, stale);
 }
 
 void CComparisonWindow::OnSeriesFilter(int item) {

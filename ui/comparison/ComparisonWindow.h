@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "engine/Comparison.h"
-#include "engine/FormValues.h"
 
 class QAbstractItemModel;
 class QCheckBox;
@@ -24,9 +23,6 @@ class CCandidateFilter;
 class CCandidateTableModel;
 class FileDialogs;
 class MessageSink;
-
-// The comparison of the form's values, read as the selection reads them.
-ComparisonOutcome CompareFormValues(const FormValues& values);
 
 // Writes the table as it shows it (its headers, then its rows in its order) as UTF-8 CSV with a
 // byte-order mark. An existing file is replaced only when the whole file was written. Gives the
@@ -44,6 +40,8 @@ class CComparisonWindow final : public QWidget {
   void ShowOutcome(const ComparisonOutcome& outcome);
   // Empties the table (the form could not be read).
   void Clear();
+  // Greys the rows while the inputs they were rated for have changed since.
+  void MarkStale(bool stale);
   // Shown, restored if minimised, and brought to the front.
   void Present();
   void SaveCsv();  // "CSV로 저장…"

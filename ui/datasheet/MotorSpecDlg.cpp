@@ -11,7 +11,7 @@
 #include <array>
 
 #include "catalog/DataSheetFields.h"
-#include "ui/app/AppSetup.h"
+#include "ui/widgets/HangulFont.h"
 #include "ui/widgets/CachedGroupBox.h"
 #include "ui/widgets/DialogLayout.h"
 #include "ui/widgets/EngineTexts.h"

@@ -8,21 +8,18 @@
 #include <QRadioButton>
 #include <QtCharts/QChart>
 
-#include <algorithm>
 #include <utility>
 
-#include "engine/DataSheet.h"
-#include "engine/NumberText.h"
 #include "engine/Presentation.h"
-#include "ui/app/AppSetup.h"
 #include "ui/chart/ChartViewer.h"
 #include "ui/comparison/ComparisonWindow.h"
-#include "ui/widgets/EngineTexts.h"
-#include "ui/form/InputTips.h"
-#include "ui/widgets/MessageSink.h"
 #include "ui/datasheet/MotorSpecDlg.h"
-#include "ui/widgets/ResultMarks.h"
+#include "ui/form/InputTips.h"
 #include "ui/output/SaveDataDlg.h"
+#include "ui/widgets/EngineTexts.h"
+#include "ui/widgets/HangulFont.h"
+#include "ui/widgets/MessageSink.h"
+#include "ui/widgets/ResultMarks.h"
 
 namespace brivane::ui {
 namespace {
@@ -43,9 +40,15 @@ std::optional<int> SelectedPosition(const QComboBox* combo) {
   return PositionFromLimitText(ToUtf8(combo->currentText()));
 }
 
-// Shows a position of a duty-limit list; none leaves the typed text as it is.
+// Shows a position of a duty-limit list so that the list reads back as it: an item, or for none
+// no item (a text the user typed that names no item stays as typed).
 void ShowPosition(QComboBox* combo, const std::optional<int>& position) {
-  if (!position) return;
+  if (!position) {
+    if (!SelectedPosition(combo)) return;
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+    return;
+  }
   combo->setCurrentIndex(*position);
   // An index that did not change leaves typed text in the edit; put the item's text back.
   const QString item = combo->itemText(*position);
@@ -54,8 +57,8 @@ void ShowPosition(QComboBox* combo, const std::optional<int>& position) {
 
 }  // namespace
 
-CBrivaneView::CBrivaneView(SelectionRecord& record, MessageSink& messages, QWidget* parent)
-    : QWidget(parent), m_catalog(MotorCatalog::Instance()), m_record(record), m_messages(messages) {
+CBrivaneView::CBrivaneView(Session& session, MessageSink& messages, QWidget* parent)
+    : QWidget(parent), m_session(session), m_messages(messages) {
   setObjectName(QStringLiteral("brivaneView"));
   m_w = FormWidgets::Build(this);
   SetInputTips(m_w);
@@ -71,9 +74,6 @@ void CBrivaneView::ConnectCommands() {
   connect(m_w.buttonCheckDuty, &QPushButton::clicked, this, &CBrivaneView::CheckModelDuty);
   connect(m_w.buttonViewSpec, &QPushButton::clicked, this, &CBrivaneView::OnViewSpec);
   connect(m_w.buttonCompare, &QPushButton::clicked, this, &CBrivaneView::OnCompare);
-  // After the buttons' own handlers (connected above, so called first).
-  connect(m_w.buttonSelect, &QPushButton::clicked, this, &CBrivaneView::RefreshComparison);
-  connect(m_w.buttonCheckDuty, &QPushButton::clicked, this, &CBrivaneView::RefreshComparison);
   connect(m_w.buttonSaveResult, &QPushButton::clicked, this, &CBrivaneView::OnSaveResult);
   connect(m_w.radioAccelG, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeGravity);
   connect(m_w.radioAccelTime, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeTime);
@@ -93,41 +93,37 @@ void CBrivaneView::ConnectCommands() {
 
 void CBrivaneView::ConnectInputChanges() {
   // Only the user's edits count (textEdited, activated): the form showing its own values does not.
-  for (QLineEdit* edit : {m_w.editLoadMass, m_w.editDistance, m_w.editAccel, m_w.editVelocity, m_w.editDwell,
-                          m_w.editFriction, m_w.editSafety}) {
-    connect(edit, &QLineEdit::textEdited, this, [this] { OutdateResults(kAllResults); });
+  const auto edited = [this](FormField field) {
+    return [this, field] {
+      m_session.Edited(field);
+      ShowStaleMarks();
+    };
+  };
+  const std::pair<QLineEdit*, FormField> edits[] = {
+      {m_w.editLoadMass, FormField::LoadMass}, {m_w.editDistance, FormField::Distance},
+      {m_w.editAccel, FormField::AccelValue},  {m_w.editVelocity, FormField::Velocity},
+      {m_w.editDwell, FormField::Dwell},       {m_w.editFriction, FormField::Friction},
+      {m_w.editSafety, FormField::Safety},     {m_w.editAmbient, FormField::Ambient}};
+  for (const auto& [edit, field] : edits) connect(edit, &QLineEdit::textEdited, this, edited(field));
+  for (const auto& [combo, field] : {std::pair{m_w.comboRatedLimit, FormField::RatedLimit},
+                                     std::pair{m_w.comboPeakLimit, FormField::PeakLimit}}) {
+    connect(combo->lineEdit(), &QLineEdit::textEdited, this, edited(field));
+    connect(combo, &QComboBox::activated, this, edited(field));
   }
-  connect(m_w.editAmbient, &QLineEdit::textEdited, this, [this] { OutdateResults(kCheckResults); });
-  for (QComboBox* combo : {m_w.comboRatedLimit, m_w.comboPeakLimit}) {
-    connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this] { OutdateResults(kSelectionResults); });
-    connect(combo, &QComboBox::activated, this, [this] { OutdateResults(kSelectionResults); });
-  }
-  connect(m_w.comboModel, &QComboBox::activated, this, [this] { OutdateResults(kCheckResults); });
-}
-
-void CBrivaneView::OutdateResults(unsigned parts) {
-  const unsigned stale = m_staleParts | (parts & m_shownParts);
-  if (stale == m_staleParts) return;
-  m_staleParts = stale;
-  ShowStaleMarks();
-}
-
-void CBrivaneView::ResultsCurrent(unsigned parts, bool shown) {
-  m_shownParts = shown ? (m_shownParts | parts) : (m_shownParts & ~parts);
-  m_staleParts &= ~parts;
-  ShowStaleMarks();
+  connect(m_w.comboModel, &QComboBox::activated, this, edited(FormField::Model));
 }
 
 void CBrivaneView::ShowStaleMarks() {
-  const bool selection = (m_staleParts & kSelectionResults) != 0;
-  const bool check = (m_staleParts & kCheckResults) != 0;
+  const bool selection = m_session.IsStale(SessionPart::Selection);
+  const bool check = m_session.IsStale(SessionPart::Check);
   for (QLineEdit* edit : m_w.editSeriesModel) MarkStale(edit, selection);
   for (QLineEdit* edit : m_w.editDuty) MarkStale(edit, selection);
   for (QLineEdit* edit : m_w.editAnalysis) MarkStale(edit, check);
   MarkStale(m_w.editCoil, check);
   MarkStale(m_w.chartViewer, check);
   if (QChart* chart = m_w.chartViewer->chart()) chart->setOpacity(check ? 0.35 : 1.0);
-  emit resultsStaleChanged(m_staleParts != 0);
+  if (m_comparison) m_comparison->MarkStale(m_session.IsStale(SessionPart::Comparison));
+  emit resultsStaleChanged(m_session.AnyStale());
 }
 
 void CBrivaneView::MarkCheckAlerts(const DutyCheckOutcome& outcome) {
@@ -137,8 +133,8 @@ void CBrivaneView::MarkCheckAlerts(const DutyCheckOutcome& outcome) {
   const auto limit = [](const std::optional<int>& position) {
     return position ? std::optional<int>(LimitFromPosition(*position)) : std::nullopt;
   };
-  sheet->MarkDuties(DutyAlert(outcome.duty.ratedDuty, limit(m_values.ratedPosition)),
-                    DutyAlert(outcome.duty.peakDuty, limit(m_values.peakPosition)));
+  sheet->MarkDuties(DutyAlert(outcome.duty.ratedDuty, limit(Values().ratedPosition)),
+                    DutyAlert(outcome.duty.peakDuty, limit(Values().peakPosition)));
 }
 
 void CBrivaneView::SetHintFont() {
@@ -151,30 +147,29 @@ void CBrivaneView::SetHintFont() {
 // ---------------------------------------------------------------------------------------------
 // Data exchange
 
-bool CBrivaneView::ReadFloat(QLineEdit* edit, float& value) {
-  return ReadNumber(edit, value, ParseFloatField(ToUtf8(edit->text())), tr("숫자를 입력하십시오."));
-}
+bool CBrivaneView::ReadFloat(QLineEdit* edit, float& value) { return ReadNumber(edit, value, tr("숫자를 입력하십시오.")); }
 
 bool CBrivaneView::ReadInt(QLineEdit* edit, std::int32_t& value) {
-  return ReadNumber(edit, value, ParseIntField(ToUtf8(edit->text())), tr("정수를 입력하십시오."));
+  return ReadNumber(edit, value, tr("정수를 입력하십시오."));
 }
 
 template <class T>
-bool CBrivaneView::ReadNumber(QLineEdit* edit, T& value, const std::optional<T>& read, const QString& warning) {
-  if (!read) {
-    m_messages.Warn(this, warning);
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-    return false;
+bool CBrivaneView::ReadNumber(QLineEdit* edit, T& value, const QString& warning) {
+  // An edit still showing what it was shown from gives that value back exactly.
+  if (const std::optional<T> read = ReadFormField(ToUtf8(edit->text()), value)) {
+    value = *read;
+    return true;
   }
-  value = *read;
-  return true;
+  m_messages.Warn(this, warning);
+  edit->setFocus(Qt::OtherFocusReason);
+  edit->selectAll();
+  return false;
 }
 
 std::optional<FormValues> CBrivaneView::ReadForm() {
   // The edits are read in a fixed order, which decides which of two wrong texts the
-  // user hears about. The acceleration mode is not read: the buttons always show m_values's.
-  FormValues v = m_values;
+  // user hears about. The acceleration mode is not read: the buttons always show the session's.
+  FormValues v = m_session.Values();
   MotionInput& m = v.move;
   if (!ReadFloat(m_w.editAccel, m.accelValue) || !ReadFloat(m_w.editFriction, m.frictionCoefficient) ||
       !ReadFloat(m_w.editLoadMass, m.loadMass) || !ReadFloat(m_w.editSafety, m.safetyFactor) ||
@@ -183,7 +178,6 @@ std::optional<FormValues> CBrivaneView::ReadForm() {
     return std::nullopt;
   }
   for (std::size_t i = 0; i < v.show.size(); ++i) v.show[i] = m_w.checkShow[i]->isChecked();
-  for (std::size_t i = 0; i < m_motorType.size(); ++i) m_motorType[i] = m_w.checkMotorType[i]->isChecked();
   v.ratedPosition = SelectedPosition(m_w.comboRatedLimit);
   v.peakPosition = SelectedPosition(m_w.comboPeakLimit);
   const int chosen = m_w.comboModel->currentIndex();
@@ -192,25 +186,37 @@ std::optional<FormValues> CBrivaneView::ReadForm() {
   return v;
 }
 
-void CBrivaneView::SetValues(const FormValues& values) {
-  m_values = values;
+void CBrivaneView::SetValues(const FormValues& values) { LoadValues(values); }
+
+bool CBrivaneView::LoadValues(const FormValues& values) {
+  const bool held = m_session.LoadValues(values);
   ShowForm();
-  OutdateResults(kAllResults);
+  ShowStaleMarks();
+  return held;
 }
 
 bool CBrivaneView::UpdateValues() {
   std::optional<FormValues> values = ReadForm();
-  m_formRead = values.has_value();
   if (!values) return false;
-  m_values = std::move(*values);
+  m_session.SetValues(*values);
   // A limit typed loosely ("30%") selects the item it names.
-  ShowPosition(m_w.comboRatedLimit, m_values.ratedPosition);
-  ShowPosition(m_w.comboPeakLimit, m_values.peakPosition);
+  ShowPosition(m_w.comboRatedLimit, values->ratedPosition);
+  ShowPosition(m_w.comboPeakLimit, values->peakPosition);
+  ShowStaleMarks();
   return true;
 }
 
+bool CBrivaneView::ReadForCommand() {
+  if (UpdateValues()) return true;
+  // The comparison shows the values a command read, or nothing when it could not read them.
+  m_session.FormUnreadable();
+  ShowComparison();
+  return false;
+}
+
 void CBrivaneView::ShowForm() {
-  const MotionInput& m = m_values.move;
+  const FormValues& v = m_session.Values();
+  const MotionInput& m = v.move;
   ShowText(m_w.editAccel, FloatText(m.accelValue));
   ShowText(m_w.editFriction, FloatText(m.frictionCoefficient));
   ShowText(m_w.editLoadMass, FloatText(m.loadMass));
@@ -220,31 +226,35 @@ void CBrivaneView::ShowForm() {
   ShowText(m_w.editDwell, FloatText(m.dwellMs));
   m_w.radioAccelG->setChecked(m.accelMode == AccelMode::Gravity);
   m_w.radioAccelTime->setChecked(m.accelMode == AccelMode::Time);
-  for (std::size_t i = 0; i < m_values.show.size(); ++i) m_w.checkShow[i]->setChecked(m_values.show[i]);
-  for (std::size_t i = 0; i < m_motorType.size(); ++i) m_w.checkMotorType[i]->setChecked(m_motorType[i]);
-  ShowPosition(m_w.comboRatedLimit, m_values.ratedPosition);
-  ShowPosition(m_w.comboPeakLimit, m_values.peakPosition);
-  // The list holds the catalog in its order; a file's "cl-07" picks CL-07.
-  const std::optional<std::size_t> model = FindModelIgnoringCase(m_catalog.Rows(), m_values.model);
-  m_w.comboModel->setCurrentIndex(model ? static_cast<int>(*model) : -1);
-  ShowText(m_w.editAmbient, FromUtf8(m_values.ambient));
+  for (std::size_t i = 0; i < v.show.size(); ++i) m_w.checkShow[i]->setChecked(v.show[i]);
+  const std::array<bool, 6>& types = m_session.MotorTypes();
+  for (std::size_t i = 0; i < types.size(); ++i) m_w.checkMotorType[i]->setChecked(types[i]);
+  ShowPosition(m_w.comboRatedLimit, v.ratedPosition);
+  ShowPosition(m_w.comboPeakLimit, v.peakPosition);
+  // The list holds the catalog in its order.
+  m_w.comboModel->setCurrentIndex(m_w.comboModel->findText(FromUtf8(v.model)));
+  ShowText(m_w.editAmbient, FromUtf8(v.ambient));
 }
 
 void CBrivaneView::ShowResults() {
+  const std::optional<SelectionOutcome>& selection = m_session.Selection();
   std::array<DutyResult, 3> duties;
-  for (std::size_t s = 0; s < m_found.size(); ++s) {
-    ShowText(m_w.editSeriesModel[s], FromUtf8(m_found[s].model));
-    duties[s] = m_found[s].duty;
+  for (const MotorSeries s : kAllSeries) {
+    const std::size_t slot = SeriesSlot(s);
+    ShowText(m_w.editSeriesModel[slot], selection ? FromUtf8(selection->series[slot].model) : QString());
+    if (selection) duties[slot] = selection->series[slot].duty;
   }
   const std::array<std::string, 6> dutyTexts = FormatDutyTexts(duties);
   for (std::size_t i = 0; i < dutyTexts.size(); ++i) ShowText(m_w.editDuty[i], FromUtf8(dutyTexts[i]));
-  const AnalysisTexts texts = FormatAnalysisTexts(m_analysis);
+  const std::optional<DutyCheckOutcome>& check = m_session.Check();
+  const AnalysisTexts texts = FormatAnalysisTexts(check ? *check->analysis : LoadAnalysis{});
   for (std::size_t i = 0; i < texts.analysis.size(); ++i) ShowText(m_w.editAnalysis[i], FromUtf8(texts.analysis[i]));
   ShowText(m_w.editCoil, FromUtf8(texts.coil));
-}
-
-ShownResults CBrivaneView::Results() const {
-  return ShownResults{m_selected, m_found, m_analysedModel, m_analysis, m_chart, m_reachable, m_checkRefusal};
+  if (check) {
+    MarkAlert(m_w.editCoil, CoilAlert(check->analysis->coilTemp), tr("90도를 넘습니다"));
+  } else {
+    MarkAlert(m_w.editCoil, ResultAlert::None);
+  }
 }
 
 void CBrivaneView::ShowMessage(const Message& message) { m_messages.Warn(this, MessageText(message)); }
@@ -253,131 +263,95 @@ void CBrivaneView::ShowMessage(const Message& message) { m_messages.Warn(this, M
 // Commands
 
 void CBrivaneView::OnInitialUpdate() {
-  m_checkedSeries = 0;
+  m_session.InitialUpdate();
   m_w.comboModel->clear();
-  for (std::string_view name : m_catalog.Names()) {
-    m_w.comboModel->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-  }
-  m_values.ratedPosition = kDefaultRatedPosition;
-  m_values.peakPosition = kDefaultPeakPosition;
-  m_values.model.clear();
+  for (std::string_view name : MotorCatalog::Instance().Names()) m_w.comboModel->addItem(FromUtf8(name));
   ShowForm();
   ShowResults();
   SetHintFont();
-  DrawEmptyChart();
+  DrawChart();
 }
 
-bool CBrivaneView::RunSelection() { return DoSelection(); }
+bool CBrivaneView::RunSelection() {
+  if (!ReadForCommand()) return false;
+  const SelectionOutcome outcome = m_session.RunSelection();
+  PresentSelection(outcome);
+  ShowComparison();
+  return outcome.completed;
+}
 
-bool CBrivaneView::DoSelection() {
-  if (!UpdateValues()) return false;
-  SelectionRequest request;
-  request.input = m_values.move;
-  request.ratedPosition = m_values.ratedPosition;
-  request.peakPosition = m_values.peakPosition;
-  // 5급 gates the double-sided series, 1급 the single-sided, 6급 the Vela-Series.
-  request.gates = {m_motorType[4], m_motorType[0], m_motorType[5]};
-  const SelectionOutcome outcome = brivane::RunSelection(request, m_catalog);
-  m_record.Apply(outcome);
-  if (!outcome.completed) {
-    for (const Message& message : outcome.messages) ShowMessage(message);
-    return false;
-  }
-  // The notice about the limits is answered before the results appear, as it comes before the
-  // search; the results are on screen before the no-fit messages, so that each sits over the
-  // outcome it explains.
-  const auto isNotice = [](const Message& m) { return m.code == MessageCode::NotRecommendedLimits; };
-  for (const Message& message : outcome.messages)
-    if (isNotice(message)) ShowMessage(message);
-  m_found = outcome.series;
-  m_selected = true;
-  m_reachable = outcome.reachable;
+void CBrivaneView::PresentSelection(const SelectionOutcome& outcome) {
+  const SelectionMessages messages = OrderSelectionMessages(outcome);
+  for (const Message& message : messages.beforeResults) ShowMessage(message);
+  if (!outcome.completed) return;
   ShowForm();
   ShowResults();
-  ResultsCurrent(kSelectionResults);
-  for (const Message& message : outcome.messages)
-    if (!isNotice(message)) ShowMessage(message);
-  // The ratios on show are of a profile the axis cannot run; they stay, with this said over them.
-  if (!outcome.reachable) ShowMessage({MessageCode::ProfileUnreachable});
-  return true;
+  ShowStaleMarks();
+  for (const Message& message : messages.afterResults) ShowMessage(message);
 }
 
 bool CBrivaneView::CheckModelDuty() {
-  if (!UpdateValues()) return false;
-  const DutyCheckRequest request{m_values.move, m_values.model, ParseAmbientText(m_values.ambient)};
-  const DutyCheckOutcome outcome = brivane::CheckModelDuty(request, m_catalog);
-  m_record.Apply(outcome);
+  if (!ReadForCommand()) return false;
+  const DutyCheckOutcome outcome = m_session.CheckModelDuty();
   if (outcome.analysis) {
-    m_analysis = *outcome.analysis;
-    m_analysedModel = outcome.model;
-    m_checkRefusal = outcome.message;
-    // The ambient edit shows the temperature as the check read it ("26" for "25.6").
-    m_values.ambient = FormatAnalysisTexts(m_analysis).ambient;
     ShowForm();
     ShowResults();
-    MarkAlert(m_w.editCoil, CoilAlert(m_analysis.coilTemp), tr("90도를 넘습니다"));
   }
   if (outcome.status != DutyCheckStatus::Completed) {
-    if (outcome.analysis) ResultsCurrent(kCheckResults);
+    ShowStaleMarks();
     if (outcome.message) ShowMessage(*outcome.message);
+    ShowComparison();
     return false;
   }
-  // No constant-velocity stretch: the chart keeps what it showed.
   // The chart view repaints itself; the edits repainted only where their texts changed.
-  if (outcome.chart) {
-    m_chart = *outcome.chart;
-    m_w.chartViewer->setChart(MakeVelocityChart(m_chart, m_w.chartViewer->size()));
-  }
-  ResultsCurrent(kCheckResults);
-  m_checkedSeries = static_cast<std::int32_t>(outcome.series);
+  if (outcome.chart) DrawChart();
+  ShowStaleMarks();
   OnViewSpec();
   MarkCheckAlerts(outcome);
+  ShowComparison();
   return true;
 }
 
 void CBrivaneView::OnViewSpec() {
-  if (!UpdateValues()) return;
-  if (m_checkedSeries >= 1 && m_checkedSeries <= 3) {
-    // A duty check has just finished: only its series' sheet opens, whatever the show boxes say.
-    OpenSpecSheet(static_cast<MotorSeries>(m_checkedSeries));
-    m_checkedSeries = 0;
+  if (!ReadForCommand()) return;
+  const ViewSpecOutcome outcome = m_session.ViewSpec();
+  if (outcome.selection) {
+    PresentSelection(*outcome.selection);
+    ShowComparison();
+  } else {
     ShowForm();
-    return;
   }
-  // A selection that stopped on a message opens nothing, rather than the sheets of an older result.
-  if (!DoSelection()) return;
-  m_record.CopySelectedToShown();
-  for (const MotorSeries s : kAllSeries) {
-    const std::size_t slot = SeriesSlot(s);
-    if (m_values.show[slot] && m_found[slot].number != 0) OpenSpecSheet(s);
-  }
+  OpenSheets(outcome.sheets);
 }
 
 void CBrivaneView::OnCompare() {
-  const bool read = UpdateValues();
-  const ComparisonOutcome outcome = read ? CompareFormValues(m_values) : ComparisonOutcome{};
-  // On bad input the selection's message, and nothing compared.
-  if (!read || outcome.refusal) {
-    if (outcome.refusal) ShowMessage(*outcome.refusal);
-    if (m_comparison) m_comparison->Clear();
+  if (!ReadForCommand()) return;
+  const ComparisonOutcome& outcome = m_session.Compare();
+  // On bad input the selection's message, and no new window.
+  if (outcome.refusal) {
+    ShowMessage(*outcome.refusal);
+    if (!m_comparison) m_session.CloseComparison();
+    ShowComparison();
     return;
   }
   if (!m_comparison) {
     m_comparison = new CComparisonWindow(m_messages, m_fileDialogs, window());
     m_comparison->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_comparison, &CComparisonWindow::ModelChosen, this, &CBrivaneView::CheckChosenModel);
+    connect(m_comparison, &QObject::destroyed, this, [this] { m_session.CloseComparison(); });
   }
-  m_comparison->ShowOutcome(outcome);
+  ShowComparison();
   m_comparison->Present();  // pressed again: in front
 }
 
-void CBrivaneView::RefreshComparison() {
+void CBrivaneView::ShowComparison() {
   if (!m_comparison) return;
-  if (m_formRead) {
-    m_comparison->ShowOutcome(CompareFormValues(m_values));
+  if (const std::optional<ComparisonOutcome>& outcome = m_session.Comparison()) {
+    m_comparison->ShowOutcome(*outcome);
   } else {
     m_comparison->Clear();
   }
+  m_comparison->MarkStale(m_session.IsStale(SessionPart::Comparison));
 }
 
 void CBrivaneView::CheckChosenModel(const QString& model) {
@@ -389,30 +363,21 @@ void CBrivaneView::CheckChosenModel(const QString& model) {
 void CBrivaneView::OnResetData() {
   // Nothing read from the widgets survives a reset, so the reset does not read them: a text that
   // is not a number must not stand in the way of clearing the form.
-  m_values = FormValues{};
-  m_motorType = {true, true, true, true, true, true};
-  m_found = {};
-  m_analysis = LoadAnalysis{};
-  m_selected = false;
-  m_reachable = true;
-  m_analysedModel.clear();
-  m_checkRefusal.reset();
-  m_checkedSeries = 0;
+  m_session.Reset();
   SetHintFont();
   ShowForm();
   ShowResults();
-  DrawEmptyChart();
-  MarkAlert(m_w.editCoil, ResultAlert::None);
-  ResultsCurrent(kAllResults, false);
+  DrawChart();
+  ShowStaleMarks();
+  ShowComparison();
 }
 
 void CBrivaneView::OnSaveResult() {
   if (!UpdateValues()) return;
-  if (std::all_of(m_found.begin(), m_found.end(), [](const SeriesChoice& c) { return c.number == 0; })) {
-    ShowMessage({MessageCode::SelectionMissing});
+  if (const std::optional<Message> refusal = m_session.StartSave()) {
+    ShowMessage(*refusal);
     return;
   }
-  m_record.CopySelectedToShown();
   OpenSaveDialog();
 }
 
@@ -422,30 +387,32 @@ void CBrivaneView::OnAccelModeTime() { SetAccelMode(AccelMode::Time); }
 void CBrivaneView::SetAccelMode(AccelMode mode) {
   if (!UpdateValues()) {
     // The mode stays as it was, and so must the buttons.
-    m_w.radioAccelG->setChecked(m_values.move.accelMode == AccelMode::Gravity);
-    m_w.radioAccelTime->setChecked(m_values.move.accelMode == AccelMode::Time);
+    const AccelMode kept = Values().move.accelMode;
+    m_w.radioAccelG->setChecked(kept == AccelMode::Gravity);
+    m_w.radioAccelTime->setChecked(kept == AccelMode::Time);
     return;
   }
-  if (m_values.move.accelMode != mode) OutdateResults(kAllResults);
-  m_values.move.accelMode = mode;
+  FormValues values = Values();
+  values.move.accelMode = mode;
+  m_session.SetValues(values);
   ShowForm();
+  ShowStaleMarks();
 }
 
-void CBrivaneView::DrawEmptyChart() {
-  m_chart = EmptyProfileChart();
-  m_w.chartViewer->setChart(MakeVelocityChart(m_chart, m_w.chartViewer->size()));
+void CBrivaneView::DrawChart() {
+  m_w.chartViewer->setChart(MakeVelocityChart(m_session.Chart(), m_w.chartViewer->size()));
 }
 
-void CBrivaneView::OpenSpecSheet(MotorSeries s) {
-  m_pSpecDlg[SeriesSlot(s)] = CMotorSpecSheet::Open(s, MakeDataSheetTexts(m_record, s, m_catalog), window());
-  // The sheet has taken what it shows: the series returns to the selection's model.
-  m_record.RestoreShown(s);
+void CBrivaneView::OpenSheets(const std::vector<SeriesSheet>& sheets) {
+  for (const SeriesSheet& sheet : sheets) {
+    m_pSpecDlg[SeriesSlot(sheet.series)] = CMotorSpecSheet::Open(sheet.series, sheet.texts, window());
+  }
 }
 
 void CBrivaneView::OpenSaveDialog() {
   // Modal to the whole application, like a blocking dialog, but without a nested event loop: the
   // dialog lives for one save and deletes itself when it ends.
-  auto* dialog = new CSaveDataDlg(m_record, m_catalog, m_messages, window());
+  auto* dialog = new CSaveDataDlg(m_session.Record(), MotorCatalog::Instance(), m_messages, window());
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowModality(Qt::ApplicationModal);
   dialog->show();

@@ -11,9 +11,9 @@
 
 #include <algorithm>
 
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "ui/mainwindow/AboutDlg.h"
-#include "ui/app/AppSetup.h"
+#include "ui/widgets/HangulFont.h"
 #include "ui/form/BrivaneView.h"
 #include "ui/widgets/FileDialogs.h"
 #include "ui/mainwindow/LanguageMenu.h"
@@ -41,10 +41,10 @@ class CFormScrollArea final : public QScrollArea {
 
 // Longer than the house limit on purpose: it builds the menus in the order they appear on the bar,
 // each entry with its shortcut and status tip beside it.
-CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent, FileDialogs* dialogs)
+CMainFrame::CMainFrame(Session& session, MessageSink& messages, QWidget* parent, FileDialogs* dialogs)
     : QMainWindow(parent) {
   setObjectName(QStringLiteral("mainFrame"));
-  setWindowTitle(tr("Dalmer Linear Motor 선정 2020 Ver3.3"));
+  setWindowTitle(Title());
 
   QMenu* view = menuBar()->addMenu(tr("보기(&V)"));
   view->setObjectName(QStringLiteral("menuView"));
@@ -86,7 +86,7 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
   stale->setAccessibleName(staleHint);
   stale->hide();
 
-  m_view = new CBrivaneView(record, messages);
+  m_view = new CBrivaneView(session, messages);
   auto* scroller = new CFormScrollArea;
   scroller->setObjectName(QStringLiteral("formScrollArea"));
   scroller->setFrameShape(QFrame::NoFrame);
@@ -107,7 +107,7 @@ CMainFrame::CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* 
     dialogs = m_ownDialogs.get();
   }
   m_view->SetFileDialogs(dialogs);
-  m_document = new CMoveDocument(*this, *m_view, record, messages, *dialogs);
+  m_document = new CMoveDocument(*this, *m_view, messages, *dialogs);
 
   // Menus are windows of their own and inherit no font; the platform's menu face may lack Hangul,
   // and then "상태 표시줄(S)" is measured with the wrong glyphs and cut off. Every menu is in the
@@ -140,6 +140,8 @@ void CMainFrame::InitialUpdate() {
 }
 
 CMainFrame::~CMainFrame() = default;
+
+QString CMainFrame::Title() { return tr("Dalmer Linear Motor 선정 2020 Ver3.3"); }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (m_document->MayClose()) {

@@ -8,7 +8,7 @@
 class QLabel;
 
 namespace brivane {
-struct SelectionRecord;
+class Session;
 }
 
 namespace brivane::ui {
@@ -22,7 +22,8 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
   // The file menu asks for paths through `dialogs`; none: the real file dialogs.
-  CMainFrame(SelectionRecord& record, MessageSink& messages, QWidget* parent = nullptr, FileDialogs* dialogs = nullptr);
+  // The form shows `session`, the process-wide one.
+  CMainFrame(Session& session, MessageSink& messages, QWidget* parent = nullptr, FileDialogs* dialogs = nullptr);
   ~CMainFrame() override;
 
   // Runs the form's initial update, shrinks the window to fit the form, then takes the
@@ -30,6 +31,9 @@ class CMainFrame : public QMainWindow {
   void InitialUpdate();
 
   void OnAppAbout();
+
+  // The window's title, which stays whatever file is open (a file's name goes before it).
+  static QString Title();
 
   CBrivaneView& View() { return *m_view; }
   CMoveDocument& Document() { return *m_document; }

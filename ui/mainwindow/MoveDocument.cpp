@@ -37,12 +37,10 @@ QStringList WithRecentFile(QStringList recent, const QString& path) {
   return recent;
 }
 
-CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, SelectionRecord& record, MessageSink& messages,
-                             FileDialogs& dialogs)
+CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, MessageSink& messages, FileDialogs& dialogs)
     : QObject(&frame),
       m_frame(frame),
       m_view(view),
-      m_record(record),
       m_messages(messages),
       m_dialogs(dialogs),
       m_plainTitle(frame.windowTitle()) {
@@ -127,20 +125,26 @@ QString CMoveDocument::ProblemText(MoveFileProblem problem) {
   return tr("허용되지 않는 값입니다");
 }
 
-bool CMoveDocument::ReadInto(const QString& path) {
-  // The whole file is read and checked before the form changes.
+CMoveDocument::Reading CMoveDocument::ReadFile(const QString& path) {
   const TextFileReading file = ReadTextFile(QFile::encodeName(path).toStdString());
-  if (file.error) {
-    m_messages.Warn(
-        &m_frame, tr("파일을 열 수 없습니다: %1\n%2").arg(Native(path), QString::fromLocal8Bit(file.error.message())));
-    return false;
-  }
-  const MoveFileReading reading = MoveFromJson(file.text);
+  if (file.error)
+    return {std::nullopt,
+            tr("파일을 열 수 없습니다: %1\n%2").arg(Native(path), QString::fromLocal8Bit(file.error.message()))};
+  MoveFileReading reading = MoveFromJson(file.text);
   if (!reading.values) {
     const QString problem = ProblemText(reading.error.problem);
     const QString field = QString::fromStdString(reading.error.field);
     const QString why = field.isEmpty() ? problem : tr("필드 \"%1\": %2").arg(field, problem);
-    m_messages.Warn(&m_frame, tr("이동 파일을 열 수 없습니다: %1\n%2").arg(Native(path), why));
+    return {std::nullopt, tr("이동 파일을 열 수 없습니다: %1\n%2").arg(Native(path), why)};
+  }
+  return {std::move(reading.values), QString()};
+}
+
+bool CMoveDocument::ReadInto(const QString& path) {
+  // The whole file is read and checked before the form changes.
+  const Reading reading = ReadFile(path);
+  if (!reading.values) {
+    m_messages.Warn(&m_frame, reading.error);
     return false;
   }
   m_showing = true;
@@ -194,17 +198,23 @@ bool CMoveDocument::ExportPdf() {
 
 bool CMoveDocument::ExportPdfTo(const QString& path) {
   if (!m_view.CommitForm()) return false;
-  const QString error = WritePdfReport(CollectPdfReport(m_view, m_record, m_plainTitle, QDate::currentDate()), path);
+  const QString error = WritePdf(m_view.FormSession(), m_plainTitle, path);
   if (!error.isEmpty()) {
-    m_messages.Warn(&m_frame, tr("PDF 파일을 쓸 수 없습니다: %1\n%2").arg(Native(path), error));
+    m_messages.Warn(&m_frame, error);
     return false;
   }
   return true;
 }
 
+QString CMoveDocument::WritePdf(const Session& session, const QString& title, const QString& path) {
+  const QString error = WritePdfReport(CollectPdfReport(session, title, QDate::currentDate()), path);
+  if (error.isEmpty()) return error;
+  return tr("PDF 파일을 쓸 수 없습니다: %1\n%2").arg(Native(path), error);
+}
+
 bool CMoveDocument::MayClose() {
   if (!MaySaveChanges()) return false;
-  if (m_remember && m_keepGeometry) Settings::Set(Settings::Key::Geometry, m_frame.saveGeometry());
+  if (m_keepGeometry) Settings::Set(Settings::Key::Geometry, m_frame.saveGeometry());
   return true;
 }
 
@@ -221,7 +231,7 @@ bool CMoveDocument::MaySaveChanges() {
 
 void CMoveDocument::SetDocument(const QString& path) {
   m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
-  if (!m_path.isEmpty() && m_remember) {
+  if (!m_path.isEmpty()) {
     Settings::Set(Settings::Key::RecentFiles, WithRecentFile(RecentFiles(), m_path));
     RememberFolder(m_path);
     UpdateRecentMenu();
@@ -260,7 +270,6 @@ void CMoveDocument::UpdateRecentMenu() {
 }
 
 void CMoveDocument::RememberFolder(const QString& path) {
-  if (!m_remember) return;
   Settings::Set(Settings::Key::LastFolder, QFileInfo(path).absolutePath());
 }
 

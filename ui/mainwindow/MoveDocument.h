@@ -13,9 +13,13 @@ class QAction;
 class QMainWindow;
 class QMenu;
 
+#include <optional>
+
+#include "engine/FormValues.h"
+
 namespace brivane {
 enum class MoveFileProblem;
-struct SelectionRecord;
+class Session;
 }  // namespace brivane
 
 namespace brivane::ui {
@@ -34,8 +38,16 @@ class CMoveDocument : public QObject {
  public:
   // Adds the file menu ("파일(F)") to the frame's menu bar, first. The frame's title at this point
   // is the plain title.
-  CMoveDocument(QMainWindow& frame, CBrivaneView& view, SelectionRecord& record, MessageSink& messages,
-                FileDialogs& dialogs);
+  CMoveDocument(QMainWindow& frame, CBrivaneView& view, MessageSink& messages, FileDialogs& dialogs);
+
+  // A move file read and checked whole: its values, or why not in the words the window shows.
+  struct Reading {
+    std::optional<FormValues> values;
+    QString error;
+  };
+  static Reading ReadFile(const QString& path);
+  // Writes the PDF report of `session` to `path`: an empty text, or why not as the window says it.
+  static QString WritePdf(const Session& session, const QString& title, const QString& path);
 
   // After the form's first update: the form as it is counts as unchanged; the window takes the
   // remembered geometry.
@@ -49,9 +61,6 @@ class CMoveDocument : public QObject {
   bool SaveAs();
   bool ExportPdf();                       // asks for the file
   bool ExportPdfTo(const QString& path);  // the same PDF, to `path`
-
-  // Off: nothing is remembered between runs (a report made on the command line).
-  void SetRemembering(bool on) { m_remember = on; }
 
   // Before the window closes: asks about unsaved changes; false when the user cancelled. When it
   // gives true, the window's geometry has been remembered.
@@ -75,14 +84,12 @@ class CMoveDocument : public QObject {
 
   QMainWindow& m_frame;
   CBrivaneView& m_view;
-  SelectionRecord& m_record;
   MessageSink& m_messages;
   FileDialogs& m_dialogs;
   QString m_plainTitle;
   QString m_path;
   bool m_modified = false;
   bool m_showing = false;
-  bool m_remember = true;  // the document itself is changing the form
   bool m_keepGeometry = true;  // the remembered geometry was taken (or there was none)
   std::array<QAction*, kRecentFileCount> m_recent{};
 };

@@ -1,5 +1,6 @@
-// The PDF report of a move file made without a window on screen (`brivane --export-pdf`): the
-// form is filled and driven as a user would, hidden, so that the PDF is the one the menu writes.
+// The PDF report of a move file made without a window (`brivane --export-pdf`): the move file's
+// values in a session of their own, its selection and duty check run as the form's buttons run
+// them, and the PDF the file menu writes of that session.
 #pragma once
 
 #include <QString>

@@ -138,9 +138,9 @@ void WriteInputs(PageWriter& out, const FormValues& v) {
   for (const auto& row : rows) out.Row({row[0], row[1], row[2]}, kInputShares);
 }
 
-void WriteSelection(PageWriter& out, const ShownResults& r) {
+void WriteSelection(PageWriter& out, const std::optional<SelectionOutcome>& selection) {
   out.Heading(Report::tr("모터 선정 결과"));
-  if (!r.selected) {
+  if (!selection) {
     out.Note(Report::tr("선정 결과가 없습니다. (Linear Motor 선정을 실행하지 않았습니다.)"));
     return;
   }
@@ -148,38 +148,39 @@ void WriteSelection(PageWriter& out, const ShownResults& r) {
   out.Row({Report::tr("Series"), Report::tr("Model"), Report::tr("정격 사용률(%)"), Report::tr("최대 사용률(%)")},
           shares, true);
   std::array<DutyResult, 3> duties;
-  for (std::size_t s = 0; s < r.found.size(); ++s) duties[s] = r.found[s].duty;
+  for (std::size_t s = 0; s < duties.size(); ++s) duties[s] = selection->series[s].duty;
   const std::array<std::string, 6> dutyTexts = FormatDutyTexts(duties);
   for (const MotorSeries s : kAllSeries) {
+    const SeriesChoice& found = selection->series[SeriesSlot(s)];
+    const QString model = found.number != 0 ? FromUtf8(found.model) : EngineText(kNoFittingModelText);
     const std::size_t slot = SeriesSlot(s);
-    const QString model = r.found[slot].number != 0 ? FromUtf8(r.found[slot].model) : EngineText(kNoFittingModelText);
     out.Row({SeriesCaption(s), model, FromUtf8(dutyTexts[2 * slot]), FromUtf8(dutyTexts[2 * slot + 1])}, shares);
   }
-  if (!r.reachable) out.Note(MessageText({MessageCode::ProfileUnreachable}));
+  if (!selection->reachable) out.Note(MessageText({MessageCode::ProfileUnreachable}));
 }
 
-void WriteAnalysis(PageWriter& out, const ShownResults& r) {
+void WriteAnalysis(PageWriter& out, const std::optional<DutyCheckOutcome>& check) {
   out.Heading(Report::tr("부하 분석 DATA"));
-  if (r.analysedModel.empty()) {
+  if (!check) {
     out.Note(Report::tr("부하 분석 결과가 없습니다. (사용률 계산을 실행하지 않았습니다.)"));
     return;
   }
   // The values of a refused check stay on the form; the report says they were refused.
-  if (r.checkRefusal) out.Note(Report::tr("사용률 계산이 거부되었습니다: %1").arg(MessageText(*r.checkRefusal)));
-  out.Row({Report::tr("적용 Model"), FromUtf8(r.analysedModel)}, kInputShares, true);
-  for (const AnalysisRow& row : kAnalysisRows) {
-    out.Row({EngineText(row.label), FromUtf8(FormatAnalysisValue(r.analysis, row)), EngineText(row.unit)},
-            kInputShares);
-  }
-  for (const AnalysisRow& row : kTemperatureRows) {
-    out.Row({EngineText(row.label), FromUtf8(FormatAnalysisValue(r.analysis, row)), EngineText(row.unit)},
-            kInputShares);
-  }
+  if (check->message) out.Note(Report::tr("사용률 계산이 거부되었습니다: %1").arg(MessageText(*check->message)));
+  out.Row({Report::tr("적용 Model"), FromUtf8(check->model)}, kInputShares, true);
+  const auto write = [&](const auto& rows) {
+    for (const AnalysisRow& row : rows) {
+      out.Row({EngineText(row.label), FromUtf8(FormatAnalysisValue(*check->analysis, row)), EngineText(row.unit)},
+              kInputShares);
+    }
+  };
+  write(kAnalysisRows);
+  write(kTemperatureRows);
 }
 
-void WriteChart(PageWriter& out, const ShownResults& r) {
+void WriteChart(PageWriter& out, const ProfileChartData& chart) {
   out.Heading(Report::tr("Motor Profile"));
-  if (r.chart.pointCount != 4) {
+  if (chart.pointCount != 4) {
     out.Note(Report::tr("속도 프로파일이 없습니다. (사용률 계산을 실행하지 않았습니다.)"));
     return;
   }
@@ -190,46 +191,35 @@ void WriteChart(PageWriter& out, const ShownResults& r) {
     // fonts and lines keep their proportions; the painter keeps it as vector graphics.
     const QSizeF screen(560, 280);
     QGraphicsScene scene;
-    QChart* chart = MakeVelocityChart(r.chart, screen);
-    scene.addItem(chart);  // the scene owns and deletes it
-    chart->setGeometry(QRectF(QPointF(0, 0), screen));
-    if (chart->layout() != nullptr) chart->layout()->activate();
+    QChart* drawn = MakeVelocityChart(chart, screen);
+    scene.addItem(drawn);  // the scene owns and deletes it
+    drawn->setGeometry(QRectF(QPointF(0, 0), screen));
+    if (drawn->layout() != nullptr) drawn->layout()->activate();
     scene.render(out.Painter(), QRectF(area.topLeft(), QSizeF(width, height)), QRectF(QPointF(0, 0), screen));
   });
 }
 
 void WriteSheets(PageWriter& out, const PdfReportContent& c) {
   out.Heading(Report::tr("선정모터 사양"));
-  bool any = false;
-  for (const MotorSeries s : kAllSeries) {
-    const std::optional<DataSheetTexts>& sheet = c.sheets[SeriesSlot(s)];
-    if (!sheet) continue;
-    any = true;
+  for (const SeriesSheet& sheet : c.sheets) {
     const std::vector<double> shares{0.45, 0.55};
-    out.Row({SeriesSheetCaption(s), FromUtf8(sheet->model)}, shares, true);
+    const DataSheetTexts& texts = sheet.texts;
+    out.Row({SeriesSheetCaption(sheet.series), FromUtf8(texts.model)}, shares, true);
     for (std::size_t i = 0; i < kDataSheetFields.size(); ++i) {
-      out.Row({EngineText(kDataSheetFields[i].sheetLabel), FromUtf8(sheet->values[i])}, shares);
+      out.Row({EngineText(kDataSheetFields[i].sheetLabel), FromUtf8(texts.values[i])}, shares);
     }
-    out.Row({Report::tr("정격 사용률(%)"), FromUtf8(sheet->ratedDuty)}, shares);
-    out.Row({Report::tr("최대 사용률(%)"), FromUtf8(sheet->peakDuty)}, shares);
+    out.Row({Report::tr("정격 사용률(%)"), FromUtf8(texts.ratedDuty)}, shares);
+    out.Row({Report::tr("최대 사용률(%)"), FromUtf8(texts.peakDuty)}, shares);
   }
-  if (!any)
+  if (c.sheets.empty())
     out.Note(Report::tr("표시할 데이터 시트가 없습니다. (선정된 모델이 없거나 표시 항목이 선택되지 않았습니다.)"));
 }
 
 }  // namespace
 
-PdfReportContent CollectPdfReport(const CBrivaneView& view, const SelectionRecord& record, const QString& title,
-                                  const QDate& date) {
-  PdfReportContent c{title, date, view.Values(), view.Results(), {}};
-  if (!c.results.selected) return c;
-  SelectionRecord shown = record;
-  shown.CopySelectedToShown();
-  for (const MotorSeries s : kAllSeries) {
-    const std::size_t slot = SeriesSlot(s);
-    if (c.values.show[slot] && c.results.found[slot].number != 0) c.sheets[slot] = MakeDataSheetTexts(shown, s);
-  }
-  return c;
+PdfReportContent CollectPdfReport(const Session& session, const QString& title, const QDate& date) {
+  return PdfReportContent{title,           date, session.Values(), session.Selection(), session.Check(),
+                          session.Chart(), session.SelectedSheets()};
 }
 
 QString WritePdfReport(const PdfReportContent& content, const QString& path) {
@@ -250,9 +240,9 @@ QString WritePdfReport(const PdfReportContent& content, const QString& path) {
     PageWriter out(writer, painter);
     out.Title(content.title, Report::tr("작성일: %1").arg(content.date.toString(Qt::ISODate)));
     WriteInputs(out, content.values);
-    WriteSelection(out, content.results);
-    WriteAnalysis(out, content.results);
-    WriteChart(out, content.results);
+    WriteSelection(out, content.selection);
+    WriteAnalysis(out, content.check);
+    WriteChart(out, content.chart);
     WriteSheets(out, content);
     painter.end();
   }

@@ -6,12 +6,10 @@
 #include <QDate>
 #include <QString>
 
-#include <array>
 #include <optional>
+#include <vector>
 
-#include "engine/DataSheet.h"
-#include "engine/FormValues.h"
-#include "ui/form/BrivaneView.h"
+#include "engine/Session.h"
 
 namespace brivane::ui {
 
@@ -19,15 +17,15 @@ struct PdfReportContent {
   QString title;  // the window's title without a file name
   QDate date;
   FormValues values;
-  ShownResults results;
-  std::array<std::optional<DataSheetTexts>, 3> sheets;  // in series order; none: not picked
+  std::optional<SelectionOutcome> selection;  // none: no selection since the start or the reset
+  std::optional<DutyCheckOutcome> check;      // the check whose analysis is on show; none: none
+  ProfileChartData chart;                     // what the chart draws
+  std::vector<SeriesSheet> sheets;
 };
 
-// What the report of the form shows now: the form's values as last read, its results, and the
-// data sheets of the selected models whose show boxes are ticked (from a copy of the record, so
-// the record is left as it is).
-PdfReportContent CollectPdfReport(const CBrivaneView& view, const SelectionRecord& record, const QString& title,
-                                  const QDate& date);
+// What the report of a session shows: the values as the form last read them, its results, and
+// the data sheets of the selected models whose show boxes are ticked (the record is left as it is).
+PdfReportContent CollectPdfReport(const Session& session, const QString& title, const QDate& date);
 
 // Writes the report to `path` through a save file: an empty string when written, otherwise why
 // not (an existing file is then left as it was).

@@ -8,7 +8,7 @@
 
 #include <utility>
 
-#include "ui/app/AppSetup.h"
+#include "ui/widgets/HangulFont.h"
 #include "ui/widgets/DialogLayout.h"
 #include "ui/widgets/EngineTexts.h"
 #include "ui/widgets/MessageSink.h"

@@ -19,4 +19,17 @@ QString InstalledHangulFamily() {
   return family;
 }
 
+QFont FormFont() {
+  QFont font;
+  const QString family = InstalledHangulFamily();
+  // With no Hangul face installed at all, the wish list is all there is to ask for.
+  if (family.isEmpty()) {
+    font.setFamilies(kPreferredHangulFamilies);
+  } else {
+    font.setFamily(family);
+  }
+  font.setPointSize(9);
+  return font;
+}
+
 }  // namespace brivane::ui

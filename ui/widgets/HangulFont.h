@@ -3,6 +3,7 @@
 // face has no Hangul (the menus, for one) measures its texts with the wrong glyphs and cuts them off.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -22,5 +23,9 @@ QString PickHangulFamily(const QStringList& preferred, const QStringList& instal
 // PickHangulFamily over the families the font database (fontconfig) lists for Korean. Looked up
 // once per process.
 QString InstalledHangulFamily();
+
+// The 9-point font of the form, its dialogs, menus and status bar: the installed Hangul family
+// the window prefers (InstalledHangulFamily), so no text waits for a fallback search.
+QFont FormFont();
 
 }  // namespace brivane::ui

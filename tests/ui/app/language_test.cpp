@@ -28,7 +28,7 @@
 #include "engine/FormValues.h"
 #include "engine/Messages.h"
 #include "engine/Presentation.h"
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "report/Report.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
@@ -304,10 +304,10 @@ class LanguageTest : public QObject {
 
   void languageMenuKeepsTheChoiceForTheNextStart() {
     InstallLanguage(Language::Korean);
-    brivane::SelectionRecord record;
+    brivane::Session session;
     RecordingMessageSink sink;
     {
-      CMainFrame frame(record, sink);
+      CMainFrame frame(session, sink);
       auto* english = dialogtest::Child<QAction>(&frame, "actionLanguageEnglish");
       auto* korean = dialogtest::Child<QAction>(&frame, "actionLanguageKorean");
       QVERIFY(english && korean);
@@ -320,7 +320,7 @@ class LanguageTest : public QObject {
       QCOMPARE(sink.messages.size(), 1);
       english->trigger();
     }
-    CMainFrame next(record, sink);
+    CMainFrame next(session, sink);
     QVERIFY(dialogtest::Child<QAction>(&next, "actionLanguageEnglish")->isChecked());
     QVERIFY(QFile::exists(QSettings().fileName()));
   }
@@ -332,9 +332,9 @@ class LanguageTest : public QObject {
 void LanguageTest::VerifyWindow(const Shown& expected) {
   InstallLanguage(expected.language);
   const bool english = expected.language == Language::English;
-  brivane::SelectionRecord record;
+  brivane::Session session;
   RecordingMessageSink sink;
-  CMainFrame frame(record, sink);
+  CMainFrame frame(session, sink);
   frame.InitialUpdate();
   frame.show();
   QVERIFY(QTest::qWaitForWindowExposed(&frame));

@@ -30,7 +30,7 @@
 #include "engine/FormValues.h"
 #include "engine/Messages.h"
 #include "engine/NumberText.h"
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "report/Cp949.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
@@ -71,7 +71,7 @@ class MainFormTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<brivane::SelectionRecord> m_record;
+  std::unique_ptr<brivane::Session> m_session;
   std::unique_ptr<RecordingMessageSink> m_sink;
   std::unique_ptr<CMainFrame> m_frame;
   CBrivaneView* m_view = nullptr;
@@ -137,9 +137,9 @@ class MainFormTest : public QObject {
     QCoreApplication::setApplicationName(QStringLiteral("brivane-ui-test"));
   }
   void init() {
-    m_record = std::make_unique<brivane::SelectionRecord>();
+    m_session = std::make_unique<brivane::Session>();
     m_sink = std::make_unique<RecordingMessageSink>();
-    m_frame = std::make_unique<CMainFrame>(*m_record, *m_sink);
+    m_frame = std::make_unique<CMainFrame>(*m_session, *m_sink);
     m_frame->InitialUpdate();
     m_frame->show();
     m_view = m_frame->findChild<CBrivaneView*>(QStringLiteral("brivaneView"));
@@ -292,7 +292,7 @@ class MainFormTest : public QObject {
     QVERIFY(m_sink->messages.isEmpty());
     QCOMPARE(Text("editAccel"), QStringLiteral("100"));
     QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
-    QCOMPARE(m_record->accelTimeMs, 100.0f);
+    QCOMPARE(m_session->Record().accelTimeMs, 100.0f);
     QVERIFY(!Text("editModelDoubleSided").isEmpty());
     // Under 10 msec the selection refuses the time.
     Type("editAccel", QStringLiteral("5"));
@@ -329,10 +329,10 @@ class MainFormTest : public QObject {
     QCOMPARE(NewestSheetModel(MotorSeries::DoubleSided), QStringLiteral("CL-01"));
     QCOMPARE(Text("editModelDoubleSided"), QString());
     // The sheet took the checked model and handed the series back to the selection (none yet).
-    const brivane::SeriesRecord& s1 = m_record->of(MotorSeries::DoubleSided);
+    const brivane::SeriesRecord& s1 = m_session->Record().of(MotorSeries::DoubleSided);
     QCOMPARE(s1.shownName, std::string());
     QCOMPARE(s1.shownNumber, 0);
-    QCOMPARE(m_record->lastCheckedSeries, 0);
+    QCOMPARE(m_session->Record().lastCheckedSeries, 0);
     // The pending sheet was opened, so the next press runs the selection and opens all three.
     Click("buttonViewSpec");
     QCOMPARE(SheetRequests(), (QList<int>{2, 1, 1}));
@@ -396,7 +396,7 @@ class MainFormTest : public QObject {
     QCOMPARE(Text("editConstDistance"), QStringLiteral("-2.0"));
     QCOMPARE(ChartLabels(), (QStringList{"0", "1000", "2000", "3000", "4000"}));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
-    QCOMPARE(m_record->lastCheckedSeries, 0);
+    QCOMPARE(m_session->Record().lastCheckedSeries, 0);
   }
 
   void dutyCheckWithoutAModel() {
@@ -419,7 +419,7 @@ class MainFormTest : public QObject {
     Click("buttonCheckDuty");
     QCOMPARE(SheetRequests(), (QList<int>{0, 1, 0}));
     QCOMPARE(NewestSheetModel(MotorSeries::SingleSided), QStringLiteral("IC-01"));
-    QCOMPARE(m_record->of(MotorSeries::DoubleSided).shownNumber, 0);
+    QCOMPARE(m_session->Record().of(MotorSeries::DoubleSided).shownNumber, 0);
   }
 
   void viewSpecFollowsTheShowBoxesAndTheResults() {
@@ -430,7 +430,7 @@ class MainFormTest : public QObject {
     QCOMPARE(SheetRequests(), (QList<int>{1, 0, 1}));
     Click("buttonViewSpec");
     QCOMPARE(SheetRequests(), (QList<int>{2, 0, 2}));
-    QCOMPARE(m_record->of(MotorSeries::Vela).shownNumber, m_record->of(MotorSeries::Vela).selectedNumber);
+    QCOMPARE(m_session->Record().of(MotorSeries::Vela).shownNumber, m_session->Record().of(MotorSeries::Vela).selectedNumber);
     // A series without a fit gets no sheet.
     Click("checkShowSingleSided");
     Type("editLoadMass", QStringLiteral("200"));
@@ -458,7 +458,7 @@ class MainFormTest : public QObject {
     QCOMPARE(NewestSheetModel(MotorSeries::DoubleSided), QStringLiteral("CL-05"));
     Click("buttonSaveResult");
     QCOMPARE(SaveDialogs().size(), 1);
-    QCOMPARE(m_record->of(MotorSeries::DoubleSided).shownNumber, 1);
+    QCOMPARE(m_session->Record().of(MotorSeries::DoubleSided).shownNumber, 1);
     QVERIFY(m_sink->messages.isEmpty());
 
     // The dialog writes the selection's model with the selection's own ratios, although a duty
@@ -501,7 +501,7 @@ class MainFormTest : public QObject {
     QVERIFY(m_sink->messages.isEmpty());
     VerifyStartState();
     // The reset leaves the record alone.
-    QCOMPARE(m_record->of(MotorSeries::DoubleSided).selectedName, std::string("CL-01"));
+    QCOMPARE(m_session->Record().of(MotorSeries::DoubleSided).selectedName, std::string("CL-01"));
     Click("buttonSaveResult");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
   }
@@ -567,7 +567,7 @@ class MainFormTest : public QObject {
       QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
       QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
       QCOMPARE(SaveDialogs().size(), 0);
-      QCOMPARE(m_record->move.loadMass, 0.0f);
+      QCOMPARE(m_session->Record().move.loadMass, 0.0f);
     }
   }
 

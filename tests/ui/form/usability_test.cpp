@@ -133,7 +133,7 @@ class UsabilityTest : public QObject {
     auto* rated = Child<QComboBox>(m_form->view, "comboRatedLimit");
     QCOMPARE(rated->currentIndex(), 1);
     QCOMPARE(rated->currentText(), QStringLiteral(" 30%"));
-    QCOMPARE(m_form->record.ratedLimit, 30);
+    QCOMPARE(m_form->session.Record().ratedLimit, 30);
   }
 
   void noticeComesBeforeTheResults() {

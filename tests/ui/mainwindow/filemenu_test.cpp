@@ -25,7 +25,7 @@
 
 #include "engine/Messages.h"
 #include "engine/MoveFile.h"
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/form/BrivaneView.h"
@@ -91,7 +91,7 @@ class FileMenuTest : public QObject {
  private:
   QTemporaryDir m_settingsHome;
   std::unique_ptr<QTemporaryDir> m_dir;
-  std::unique_ptr<brivane::SelectionRecord> m_record;
+  std::unique_ptr<brivane::Session> m_session;
   std::unique_ptr<RecordingMessageSink> m_sink;
   std::unique_ptr<ScriptedFileDialogs> m_dialogs;
   std::unique_ptr<CMainFrame> m_frame;
@@ -101,7 +101,7 @@ class FileMenuTest : public QObject {
   CMoveDocument& Document() const { return m_frame->Document(); }
 
   void NewFrame() {
-    m_frame = std::make_unique<CMainFrame>(*m_record, *m_sink, nullptr, m_dialogs.get());
+    m_frame = std::make_unique<CMainFrame>(*m_session, *m_sink, nullptr, m_dialogs.get());
     m_frame->InitialUpdate();
     m_frame->show();
     m_view = &m_frame->View();
@@ -170,7 +170,7 @@ class FileMenuTest : public QObject {
   void init() {
     QSettings().clear();
     m_dir = std::make_unique<QTemporaryDir>();
-    m_record = std::make_unique<brivane::SelectionRecord>();
+    m_session = std::make_unique<brivane::Session>();
     m_sink = std::make_unique<RecordingMessageSink>();
     m_dialogs = std::make_unique<ScriptedFileDialogs>();
     NewFrame();
