@@ -13,7 +13,7 @@
 #include "ui/app/AppSetup.h"
 #include "ui/app/Language.h"
 #include "ui/mainwindow/MainFrame.h"
-#include "ui/widgets/MessageSink.h"
+#include "ui/widgets/DialogMessageSink.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {

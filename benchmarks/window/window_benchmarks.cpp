@@ -223,7 +223,7 @@ void BM_OpenDataSheet(benchmark::State& state) {
   for (auto _ : state) {
     PaintCounter::Settle();
     const std::int64_t t0 = MonotonicNs();
-    CMotorSpecSheet::Open(brivane::MotorSeries::DoubleSided,
+    OpenMotorSpecDlg(brivane::MotorSeries::DoubleSided,
                           brivane::MakeDataSheetTexts(record, brivane::MotorSeries::DoubleSided), &w.frame);
     counter.Flush();
     state.SetIterationTime(MsBetween(t0, MonotonicNs()) / 1e3);

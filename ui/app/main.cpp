@@ -12,7 +12,7 @@
 #include "ui/output/BatchExport.h"
 #include "ui/app/Language.h"
 #include "ui/mainwindow/MainFrame.h"
-#include "ui/widgets/MessageSink.h"
+#include "ui/widgets/DialogMessageSink.h"
 #include "ui/mainwindow/MoveDocument.h"
 
 int main(int argc, char* argv[]) {

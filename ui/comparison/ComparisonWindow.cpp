@@ -17,9 +17,10 @@
 
 #include "engine/ComparisonTexts.h"
 #include "engine/TextFile.h"
-#include "ui/comparison/CandidateTable.h"
+#include "ui/comparison/CandidateFilter.h"
+#include "ui/comparison/CandidateTableModel.h"
 #include "ui/widgets/EngineTexts.h"
-#include "ui/widgets/FileDialogs.h"
+#include "ui/widgets/NativeFileDialogs.h"
 #include "ui/widgets/MessageSink.h"
 #include "ui/widgets/ResultMarks.h"
 

@@ -1,62 +1,13 @@
-// The motor data sheets: one small modeless window per motor series showing the catalog data of
-// the series' model and its duty ratios. It shows what it is given when it opens; a later
-// selection or duty check does not change a sheet that is already open.
+// The three data-sheet windows, one per motor series, each a CMotorSpecSheet with its series' look.
 #pragma once
-
-#include <QDialog>
-#include <QPoint>
-#include <QSize>
 
 #include "catalog/Series.h"
 #include "engine/DataSheet.h"
-#include "engine/Presentation.h"
+#include "ui/datasheet/MotorSpecSheet.h"
 
-class QKeyEvent;
 class QWidget;
 
 namespace brivane::ui {
-
-// Global position of the top-left corner of the owner window's client area, against which the
-// dialogs are placed: below the menu bar, where the frame's client area begins.
-QPoint OwnerClientOrigin(const QWidget* owner);
-
-// What tells the three sheets apart, besides the series' captions.
-struct MotorSpecSheetStyle {
-  MotorSeries series;
-  int templateId;
-  int pictureId;  // also the picture's name in the resources
-  int ratedDutyId;
-  int peakDutyId;
-  QPoint positionDu;  // top-left of the window relative to the owner's client area
-  int groupHeightDu;
-  QSize pictureDu;  // the picture's cell; the picture keeps its own pixel size
-};
-
-class CMotorSpecSheet : public QDialog {
-  Q_OBJECT
-
- public:
-  // Creates the sheet of `series` (CMotorSpecDlg, CMotorSpecDlg2 or CMotorSpecDlg3) showing
-  // `content`, places it and shows it above the sheets opened before. The owner keeps it above
-  // itself and destroys it at the latest with itself; the sheet deletes itself once closed.
-  static CMotorSpecSheet* Open(MotorSeries series, const DataSheetTexts& content, QWidget* owner);
-
-  // Marks the two duty ratios as a duty check judged them (colour and accessible description).
-  void MarkDuties(ResultAlert rated, ResultAlert peak);
-
- protected:
-  // Builds the widgets and places the window. Not shown yet.
-  CMotorSpecSheet(const MotorSpecSheetStyle& style, const DataSheetTexts& content, QWidget* owner);
-
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  void BuildWidgets(const DataSheetTexts& content);
-  void BuildDutyCells(const DataSheetTexts& content);
-  void PlaceAgainst(const QWidget* owner);
-
-  const MotorSpecSheetStyle& m_style;
-};
 
 // Double-sided coreless series.
 class CMotorSpecDlg final : public CMotorSpecSheet {
@@ -78,5 +29,9 @@ class CMotorSpecDlg3 final : public CMotorSpecSheet {
  public:
   CMotorSpecDlg3(const DataSheetTexts& content, QWidget* owner);
 };
+
+// Creates the sheet of `series` (CMotorSpecDlg, CMotorSpecDlg2 or CMotorSpecDlg3) showing
+// `content`, places it and shows it above the sheets opened before.
+CMotorSpecSheet* OpenMotorSpecDlg(MotorSeries series, const DataSheetTexts& content, QWidget* owner);
 
 }  // namespace brivane::ui

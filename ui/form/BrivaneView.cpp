@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtCharts/QChart>
 
 #include <utility>
 
 #include "engine/Presentation.h"
 #include "ui/chart/ChartViewer.h"
+#include "ui/chart/VelocityChart.h"
 #include "ui/comparison/ComparisonWindow.h"
 #include "ui/datasheet/MotorSpecDlg.h"
 #include "ui/form/InputTips.h"
@@ -19,48 +19,15 @@
 #include "ui/widgets/EngineTexts.h"
 #include "ui/widgets/HangulFont.h"
 #include "ui/widgets/MessageSink.h"
-#include "ui/widgets/ResultMarks.h"
 
 namespace brivane::ui {
-namespace {
-
-std::string ToUtf8(const QString& s) { return s.toStdString(); }
-
-// setText repaints an edit even when its text stays the same; a command changes only a few of the
-// form's texts, and only those should be drawn again.
-void ShowText(QLineEdit* edit, const QString& text) {
-  if (edit->text() != text) edit->setText(text);
-}
-
-// The position the user picked or typed in a duty-limit list: an item's text, or a percentage the
-// list holds typed more loosely ("30", "30%"); any other text is none.
-std::optional<int> SelectedPosition(const QComboBox* combo) {
-  const int i = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-  if (i >= 0) return i;
-  return PositionFromLimitText(ToUtf8(combo->currentText()));
-}
-
-// Shows a position of a duty-limit list so that the list reads back as it: an item, or for none
-// no item (a text the user typed that names no item stays as typed).
-void ShowPosition(QComboBox* combo, const std::optional<int>& position) {
-  if (!position) {
-    if (!SelectedPosition(combo)) return;
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
-    return;
-  }
-  combo->setCurrentIndex(*position);
-  // An index that did not change leaves typed text in the edit; put the item's text back.
-  const QString item = combo->itemText(*position);
-  if (combo->currentText() != item) combo->setEditText(item);
-}
-
-}  // namespace
-
 CBrivaneView::CBrivaneView(Session& session, MessageSink& messages, QWidget* parent)
-    : QWidget(parent), m_session(session), m_messages(messages) {
+    : QWidget(parent),
+      m_session(session),
+      m_messages(messages),
+      m_w(FormWidgets::Build(this)),
+      m_exchange(m_w, messages, this) {
   setObjectName(QStringLiteral("brivaneView"));
-  m_w = FormWidgets::Build(this);
   SetInputTips(m_w);
   ConnectCommands();
   ConnectInputChanges();
@@ -114,14 +81,7 @@ void CBrivaneView::ConnectInputChanges() {
 }
 
 void CBrivaneView::ShowStaleMarks() {
-  const bool selection = m_session.IsStale(SessionPart::Selection);
-  const bool check = m_session.IsStale(SessionPart::Check);
-  for (QLineEdit* edit : m_w.editSeriesModel) MarkStale(edit, selection);
-  for (QLineEdit* edit : m_w.editDuty) MarkStale(edit, selection);
-  for (QLineEdit* edit : m_w.editAnalysis) MarkStale(edit, check);
-  MarkStale(m_w.editCoil, check);
-  MarkStale(m_w.chartViewer, check);
-  if (QChart* chart = m_w.chartViewer->chart()) chart->setOpacity(check ? 0.35 : 1.0);
+  m_exchange.ShowStale(m_session);
   if (m_comparison) m_comparison->MarkStale(m_session.IsStale(SessionPart::Comparison));
   emit resultsStaleChanged(m_session.AnyStale());
 }
@@ -147,45 +107,6 @@ void CBrivaneView::SetHintFont() {
 // ---------------------------------------------------------------------------------------------
 // Data exchange
 
-bool CBrivaneView::ReadFloat(QLineEdit* edit, float& value) { return ReadNumber(edit, value, tr("숫자를 입력하십시오.")); }
-
-bool CBrivaneView::ReadInt(QLineEdit* edit, std::int32_t& value) {
-  return ReadNumber(edit, value, tr("정수를 입력하십시오."));
-}
-
-template <class T>
-bool CBrivaneView::ReadNumber(QLineEdit* edit, T& value, const QString& warning) {
-  // An edit still showing what it was shown from gives that value back exactly.
-  if (const std::optional<T> read = ReadFormField(ToUtf8(edit->text()), value)) {
-    value = *read;
-    return true;
-  }
-  m_messages.Warn(this, warning);
-  edit->setFocus(Qt::OtherFocusReason);
-  edit->selectAll();
-  return false;
-}
-
-std::optional<FormValues> CBrivaneView::ReadForm() {
-  // The edits are read in a fixed order, which decides which of two wrong texts the
-  // user hears about. The acceleration mode is not read: the buttons always show the session's.
-  FormValues v = m_session.Values();
-  MotionInput& m = v.move;
-  if (!ReadFloat(m_w.editAccel, m.accelValue) || !ReadFloat(m_w.editFriction, m.frictionCoefficient) ||
-      !ReadFloat(m_w.editLoadMass, m.loadMass) || !ReadFloat(m_w.editSafety, m.safetyFactor) ||
-      !ReadInt(m_w.editDistance, m.distanceMm) || !ReadFloat(m_w.editVelocity, m.peakVelocity) ||
-      !ReadFloat(m_w.editDwell, m.dwellMs)) {
-    return std::nullopt;
-  }
-  for (std::size_t i = 0; i < v.show.size(); ++i) v.show[i] = m_w.checkShow[i]->isChecked();
-  v.ratedPosition = SelectedPosition(m_w.comboRatedLimit);
-  v.peakPosition = SelectedPosition(m_w.comboPeakLimit);
-  const int chosen = m_w.comboModel->currentIndex();
-  v.model = chosen >= 0 ? ToUtf8(m_w.comboModel->itemText(chosen)) : std::string();
-  v.ambient = ToUtf8(m_w.editAmbient->text());
-  return v;
-}
-
 void CBrivaneView::SetValues(const FormValues& values) { LoadValues(values); }
 
 bool CBrivaneView::LoadValues(const FormValues& values) {
@@ -196,12 +117,10 @@ bool CBrivaneView::LoadValues(const FormValues& values) {
 }
 
 bool CBrivaneView::UpdateValues() {
-  std::optional<FormValues> values = ReadForm();
+  std::optional<FormValues> values = m_exchange.Read(m_session.Values());
   if (!values) return false;
   m_session.SetValues(*values);
-  // A limit typed loosely ("30%") selects the item it names.
-  ShowPosition(m_w.comboRatedLimit, values->ratedPosition);
-  ShowPosition(m_w.comboPeakLimit, values->peakPosition);
+  m_exchange.ShowLimits(*values);
   ShowStaleMarks();
   return true;
 }
@@ -214,48 +133,9 @@ bool CBrivaneView::ReadForCommand() {
   return false;
 }
 
-void CBrivaneView::ShowForm() {
-  const FormValues& v = m_session.Values();
-  const MotionInput& m = v.move;
-  ShowText(m_w.editAccel, FloatText(m.accelValue));
-  ShowText(m_w.editFriction, FloatText(m.frictionCoefficient));
-  ShowText(m_w.editLoadMass, FloatText(m.loadMass));
-  ShowText(m_w.editSafety, FloatText(m.safetyFactor));
-  ShowText(m_w.editDistance, IntText(m.distanceMm));
-  ShowText(m_w.editVelocity, FloatText(m.peakVelocity));
-  ShowText(m_w.editDwell, FloatText(m.dwellMs));
-  m_w.radioAccelG->setChecked(m.accelMode == AccelMode::Gravity);
-  m_w.radioAccelTime->setChecked(m.accelMode == AccelMode::Time);
-  for (std::size_t i = 0; i < v.show.size(); ++i) m_w.checkShow[i]->setChecked(v.show[i]);
-  const std::array<bool, 6>& types = m_session.MotorTypes();
-  for (std::size_t i = 0; i < types.size(); ++i) m_w.checkMotorType[i]->setChecked(types[i]);
-  ShowPosition(m_w.comboRatedLimit, v.ratedPosition);
-  ShowPosition(m_w.comboPeakLimit, v.peakPosition);
-  // The list holds the catalog in its order.
-  m_w.comboModel->setCurrentIndex(m_w.comboModel->findText(FromUtf8(v.model)));
-  ShowText(m_w.editAmbient, FromUtf8(v.ambient));
-}
+void CBrivaneView::ShowForm() { m_exchange.Show(m_session.Values(), m_session.MotorTypes()); }
 
-void CBrivaneView::ShowResults() {
-  const std::optional<SelectionOutcome>& selection = m_session.Selection();
-  std::array<DutyResult, 3> duties;
-  for (const MotorSeries s : kAllSeries) {
-    const std::size_t slot = SeriesSlot(s);
-    ShowText(m_w.editSeriesModel[slot], selection ? FromUtf8(selection->series[slot].model) : QString());
-    if (selection) duties[slot] = selection->series[slot].duty;
-  }
-  const std::array<std::string, 6> dutyTexts = FormatDutyTexts(duties);
-  for (std::size_t i = 0; i < dutyTexts.size(); ++i) ShowText(m_w.editDuty[i], FromUtf8(dutyTexts[i]));
-  const std::optional<DutyCheckOutcome>& check = m_session.Check();
-  const AnalysisTexts texts = FormatAnalysisTexts(check ? *check->analysis : LoadAnalysis{});
-  for (std::size_t i = 0; i < texts.analysis.size(); ++i) ShowText(m_w.editAnalysis[i], FromUtf8(texts.analysis[i]));
-  ShowText(m_w.editCoil, FromUtf8(texts.coil));
-  if (check) {
-    MarkAlert(m_w.editCoil, CoilAlert(check->analysis->coilTemp), tr("90도를 넘습니다"));
-  } else {
-    MarkAlert(m_w.editCoil, ResultAlert::None);
-  }
-}
+void CBrivaneView::ShowResults() { m_exchange.ShowResults(m_session); }
 
 void CBrivaneView::ShowMessage(const Message& message) { m_messages.Warn(this, MessageText(message)); }
 
@@ -387,9 +267,7 @@ void CBrivaneView::OnAccelModeTime() { SetAccelMode(AccelMode::Time); }
 void CBrivaneView::SetAccelMode(AccelMode mode) {
   if (!UpdateValues()) {
     // The mode stays as it was, and so must the buttons.
-    const AccelMode kept = Values().move.accelMode;
-    m_w.radioAccelG->setChecked(kept == AccelMode::Gravity);
-    m_w.radioAccelTime->setChecked(kept == AccelMode::Time);
+    m_exchange.ShowAccelMode(Values().move.accelMode);
     return;
   }
   FormValues values = Values();
@@ -405,7 +283,7 @@ void CBrivaneView::DrawChart() {
 
 void CBrivaneView::OpenSheets(const std::vector<SeriesSheet>& sheets) {
   for (const SeriesSheet& sheet : sheets) {
-    m_pSpecDlg[SeriesSlot(sheet.series)] = CMotorSpecSheet::Open(sheet.series, sheet.texts, window());
+    m_pSpecDlg[SeriesSlot(sheet.series)] = OpenMotorSpecDlg(sheet.series, sheet.texts, window());
   }
 }
 

@@ -11,13 +11,11 @@
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 #include <optional>
 
 #include "engine/Session.h"
+#include "ui/form/FormExchange.h"
 #include "ui/form/FormWidgets.h"
-
-class QLineEdit;
 
 namespace brivane::ui {
 
@@ -75,19 +73,13 @@ class CBrivaneView : public QWidget {
   void SetHintFont();
   void SetAccelMode(AccelMode mode);
 
-  // The data exchange. ReadForm stops at the first edit whose text is not a number, shows why,
-  // puts the focus there and gives nothing; ShowForm shows all of the session's values.
-  std::optional<FormValues> ReadForm();
-  bool UpdateValues();  // ReadForm into the session; false, and the session as it was, when it stopped
+  // The data exchange (FormExchange): reads the widgets into the session; false, and the session
+  // as it was, when a text is not a number.
+  bool UpdateValues();
   // UpdateValues for a command that computes: a form it cannot read leaves the comparison empty.
   bool ReadForCommand();
   void ShowForm();
   void ShowResults();
-  bool ReadFloat(QLineEdit* edit, float& value);
-  bool ReadInt(QLineEdit* edit, std::int32_t& value);
-  // The edit's number into `value`, or `warning` shown.
-  template <class T>
-  bool ReadNumber(QLineEdit* edit, T& value, const QString& warning);
 
   void PresentSelection(const SelectionOutcome& outcome);
   void ShowMessage(const Message& message);
@@ -101,6 +93,7 @@ class CBrivaneView : public QWidget {
   Session& m_session;
   MessageSink& m_messages;
   FormWidgets m_w;
+  FormExchange m_exchange;
 
   // The data-sheet window of each series opened last. Only kept, never used to reach the window:
   // a sheet deletes itself once closed, and the pointer then clears itself.

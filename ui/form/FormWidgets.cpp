@@ -10,92 +10,27 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResizeEvent>
-#include <QSizePolicy>
 #include <QVBoxLayout>
 
 #include <iterator>
-#include <vector>
 
 #include "engine/Presentation.h"
+#include "ui/form/ChartArea.h"
+#include "ui/form/FormControls.h"
 #include "ui/widgets/CachedGroupBox.h"
 #include "ui/chart/ChartViewer.h"
-#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/ControlTag.h"
+#include "ui/widgets/DialogUnits.h"
 #include "ui/widgets/EngineTexts.h"
 #include "ui/widgets/Pictures.h"
 
 namespace brivane::ui {
 namespace {
 
-// The control ids of the form, by object name.
-struct FormControl {
-  const char* objectName;
-  int id;
-};
-constexpr FormControl kFormControls[] = {
-    {"editLoadMass", 1003},
-    {"editAccel", 1004},
-    {"editVelocity", 1007},
-    {"editDwell", 1009},
-    {"editDistance", 1011},
-    {"checkShowDoubleSided", 1013},
-    {"editFriction", 1018},
-    {"checkShowSingleSided", 1019},
-    {"buttonViewSpec", 1020},
-    {"buttonSaveResult", 1022},
-    {"comboModel", 1023},
-    {"editSafety", 1027},
-    {"buttonSelect", 1028},
-    {"editModelDoubleSided", 1029},
-    {"editModelSingleSided", 1030},
-    {"editRatedDoubleSided", 1033},
-    {"editPeakDoubleSided", 1034},
-    {"editRatedSingleSided", 1037},
-    {"editPeakSingleSided", 1038},
-    {"buttonReset", 1041},
-    {"buttonCheckDuty", 1042},
-    {"comboRatedLimit", 1043},
-    {"comboPeakLimit", 1045},
-    {"checkMotorType1", 1048},
-    {"checkMotorType2", 1049},
-    {"checkMotorType3", 1050},
-    {"checkMotorType4", 1051},
-    {"checkMotorType5", 1052},
-    {"checkMotorType6", 1058},
-    {"editRmsThrust", 1059},
-    {"editPeakThrust", 1060},
-    {"editAccelTime", 1061},
-    {"editConstTime", 1062},
-    {"editTotalTime", 1063},
-    {"editAccelDistance", 1064},
-    {"editConstDistance", 1065},
-    {"editTotalDistance", 1066},
-    {"editModelVela", 1075},
-    {"editRatedVela", 1077},
-    {"editPeakVela", 1078},
-    {"checkShowVela", 1081},
-    {"labelCoilNote", 1084},
-    {"editAmbient", 1085},
-    {"labelFrictionHint", 1086},
-    {"editCoil", 1089},
-    {"chartViewer", 1090},
-    {"radioAccelG", 1116},
-    {"radioAccelTime", 1117},
-    {"buttonCompare", 1200},
-};
-
-int ControlId(QLatin1String objectName) {
-  for (const FormControl& c : kFormControls) {
-    if (objectName == QLatin1String(c.objectName)) return c.id;
-  }
-  Q_ASSERT_X(false, "ControlId", "a form widget without an entry in kFormControls");
-  return -1;
-}
-
 template <class W>
 W* Tag(W* widget, const char* objectName, const QString& accessibleName) {
   const QLatin1String name(objectName);
-  return TagControl(widget, name, ControlId(name), accessibleName);
+  return TagControl(widget, name, FormControlId(name), accessibleName);
 }
 
 QLabel* Caption(const QString& text, QWidget* buddy = nullptr) {
@@ -125,46 +60,6 @@ QComboBox* LimitList(const char* objectName, const QString& accessibleName) {
   combo->model()->sort(0);  // the list is sorted: index i shows 25 + 5 i percent
   return combo;
 }
-
-// The chart with the phase captions over it. It takes the form's extra space; the captions keep
-// their places relative to the chart's size, so they stay over their stretches of the profile.
-class ChartArea final : public QWidget {
- public:
-  explicit ChartArea(QSize base) : m_base(base) {
-    setMinimumSize(base);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  }
-  QSize sizeHint() const override { return m_base; }
-
-  void AddPhase(const QString& text, const char* name, QPoint at) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->adjustSize();
-    label->move(at);
-    label->raise();
-    m_phases.push_back({label, at});
-  }
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    QWidget::resizeEvent(event);
-    for (QObject* child : children()) {
-      if (auto* chart = qobject_cast<CChartViewer*>(child)) chart->setGeometry(rect());
-    }
-    for (const Phase& phase : m_phases) {
-      phase.label->move(phase.at.x() * width() / m_base.width(), phase.at.y() * height() / m_base.height());
-    }
-  }
-
- private:
-  struct Phase {
-    QLabel* label;
-    QPoint at;  // at the base size
-  };
-  QSize m_base;
-  std::vector<Phase> m_phases;
-};
 
 // Builds the groups of the form one after the other; the texts are the form's (context
 // CBrivaneView).
@@ -271,7 +166,7 @@ void FormBuilder::AddMoveRows(QGridLayout* g) {
   addRow(5, tr("휴지 시간"), m_w.editDwell, tr("msec"));
   m_w.labelFrictionHint = new QLabel(tr("수평설치 0.05, 벽면설치 0.1"));
   m_w.labelFrictionHint->setObjectName(QStringLiteral("labelFrictionHint"));
-  m_w.labelFrictionHint->setProperty("controlId", ControlId(QLatin1String("labelFrictionHint")));
+  m_w.labelFrictionHint->setProperty("controlId", FormControlId(QLatin1String("labelFrictionHint")));
   g->addWidget(m_w.labelFrictionHint, 6, 0, 1, 3);
   addRow(7, tr("마찰 계수"), m_w.editFriction, QString());
   addRow(8, tr("안  전  율"), m_w.editSafety, QString());
@@ -398,7 +293,7 @@ QWidget* FormBuilder::TemperatureBox() {
   g->addWidget(new QLabel(EngineText(kTemperatureRows[1].unit)), 2, 2);
   auto* note = new QLabel(tr("90도 이하 사용할 것"));
   note->setObjectName(QStringLiteral("labelCoilNote"));
-  note->setProperty("controlId", ControlId(QLatin1String("labelCoilNote")));
+  note->setProperty("controlId", FormControlId(QLatin1String("labelCoilNote")));
   g->addWidget(note, 3, 0, 1, 3, Qt::AlignHCenter);
   return box;
 }

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/DialogUnits.h"
 #include "ui/widgets/Pictures.h"
 
 namespace brivane::ui {

@@ -15,7 +15,7 @@
 #include "ui/mainwindow/AboutDlg.h"
 #include "ui/widgets/HangulFont.h"
 #include "ui/form/BrivaneView.h"
-#include "ui/widgets/FileDialogs.h"
+#include "ui/widgets/NativeFileDialogs.h"
 #include "ui/mainwindow/LanguageMenu.h"
 #include "ui/mainwindow/MoveDocument.h"
 #include "ui/widgets/ScreenFit.h"

@@ -16,7 +16,7 @@
 
 #include "engine/Presentation.h"
 #include "engine/TextFile.h"
-#include "ui/chart/ChartViewer.h"
+#include "ui/chart/VelocityChart.h"
 #include "ui/widgets/EngineTexts.h"
 
 namespace brivane::ui {

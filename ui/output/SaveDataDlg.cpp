@@ -9,7 +9,8 @@
 #include <utility>
 
 #include "ui/widgets/HangulFont.h"
-#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/ControlTag.h"
+#include "ui/widgets/DialogUnits.h"
 #include "ui/widgets/EngineTexts.h"
 #include "ui/widgets/MessageSink.h"
 

@@ -20,11 +20,4 @@ class MessageSink {
   virtual SaveChoice AskSave(QWidget* parent, const QString& text) = 0;
 };
 
-// The real boxes.
-class DialogMessageSink final : public MessageSink {
- public:
-  void Warn(QWidget* parent, const QString& text) override;
-  SaveChoice AskSave(QWidget* parent, const QString& text) override;
-};
-
 }  // namespace brivane::ui

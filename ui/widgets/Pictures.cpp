@@ -10,7 +10,7 @@
 #include <memory>
 #include <utility>
 
-#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/DialogUnits.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace; the library is static, so without this call
 // the linker would drop the compiled resources.

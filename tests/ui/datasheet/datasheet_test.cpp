@@ -18,7 +18,7 @@
 #include "engine/Selection.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
-#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/DialogUnits.h"
 #include "ui/datasheet/MotorSpecDlg.h"
 
 using namespace brivane::ui;
@@ -58,7 +58,7 @@ std::unique_ptr<CMotorSpecSheet> Make(MotorSeries s, const SelectionRecord& reco
 // What the form does to open a sheet: the sheet takes its content, then the series returns to
 // its selected model.
 CMotorSpecSheet* OpenAsTheFormDoes(MotorSeries s, SelectionRecord& record, QWidget* owner) {
-  CMotorSpecSheet* sheet = CMotorSpecSheet::Open(s, brivane::MakeDataSheetTexts(record, s), owner);
+  CMotorSpecSheet* sheet = OpenMotorSpecDlg(s, brivane::MakeDataSheetTexts(record, s), owner);
   record.RestoreShown(s);
   return sheet;
 }

@@ -37,8 +37,9 @@
 #include "ui/mainwindow/AboutDlg.h"
 #include "ui/form/BrivaneView.h"
 #include "ui/chart/ChartViewer.h"
+#include "ui/chart/VelocityChart.h"
 #include "ui/mainwindow/MainFrame.h"
-#include "ui/widgets/MessageSink.h"
+#include "ui/widgets/DialogMessageSink.h"
 #include "ui/datasheet/MotorSpecDlg.h"
 #include "ui/output/SaveDataDlg.h"
 

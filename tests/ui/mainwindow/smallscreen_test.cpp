@@ -8,7 +8,7 @@
 
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/FormDriver.h"
-#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/DialogUnits.h"
 #include "ui/widgets/ScreenFit.h"
 
 using brivane::ui::PositionInside;

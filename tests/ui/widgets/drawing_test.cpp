@@ -18,7 +18,7 @@
 #include "tests/support/WidgetLookup.h"
 #include "ui/app/AppSetup.h"
 #include "ui/widgets/CachedGroupBox.h"
-#include "ui/chart/ChartViewer.h"
+#include "ui/chart/VelocityChart.h"
 
 using namespace brivane::ui;
 

@@ -1,13 +1,10 @@
-// Helpers every window of the tool lays itself out with: dialog units and control tags.
+// The dialog templates' unit of length, which every window of the tool lays itself out in.
 #pragma once
 
 #include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <QString>
-#include <QVariant>
-#include <QWidget>
 
 namespace brivane::ui {
 
@@ -27,15 +24,5 @@ class DialogUnits {
   int m_baseX;
   int m_baseY;
 };
-
-// Names a control for tests and assistive tools: object name, the int property `controlId` (the
-// control's id, -1 for a static without one) and the accessible name.
-template <class W>
-W* TagControl(W* w, const QString& objectName, int controlId, const QString& accessibleName) {
-  w->setObjectName(objectName);
-  w->setProperty("controlId", controlId);
-  w->setAccessibleName(accessibleName);
-  return w;
-}
 
 }  // namespace brivane::ui

@@ -4,12 +4,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
 #include <QString>
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "catalog/Series.h"
@@ -52,26 +50,6 @@ class CCandidateTableModel final : public QAbstractTableModel {
 
   std::vector<Row> m_rows;
   bool m_stale = false;
-};
-
-// What the table shows of the model: one series or all, every row or the fitting ones, in the
-// order of a column (numbers as numbers; rows without a number, such as a model without
-// headroom, below every number in ascending order). Unsorted, it keeps the catalog order.
-class CCandidateFilter final : public QSortFilterProxyModel {
-  Q_OBJECT
- public:
-  explicit CCandidateFilter(QObject* parent = nullptr);
-
-  void SetSeries(std::optional<MotorSeries> series);  // none: every series
-  void SetFittingOnly(bool on);
-
- protected:
-  bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
-  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
-
- private:
-  std::optional<MotorSeries> m_series;
-  bool m_fittingOnly = false;
 };
 
 }  // namespace brivane::ui

@@ -1,4 +1,4 @@
-#include "ui/widgets/FileDialogs.h"
+#include "ui/widgets/NativeFileDialogs.h"
 
 #include <QFileDialog>
 

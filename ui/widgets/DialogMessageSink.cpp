@@ -1,4 +1,4 @@
-#include "ui/widgets/MessageSink.h"
+#include "ui/widgets/DialogMessageSink.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

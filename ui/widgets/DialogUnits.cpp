@@ -1,4 +1,4 @@
-#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/DialogUnits.h"
 
 #include <QFontMetrics>
 
