@@ -1,5 +1,5 @@
-// Drives the main window as a user does in the window tests that need the whole frame: types into
-// edits, picks list entries, clicks buttons, and finds the data sheets the form opened.
+// Drives the main window as a user does, for every window test that needs the whole frame: types
+// into edits, picks list entries, clicks buttons, and finds the data sheets the form opened.
 #pragma once
 
 #include <QAbstractButton>
@@ -43,13 +43,15 @@ struct FormDriver {
   }
   void PickModel(const QString& model) const {
     auto* combo = dialogtest::Child<QComboBox>(view, "comboModel");
-    combo->setCurrentIndex(combo->findText(model));
+    const int i = combo->findText(model);
+    if (i < 0) qFatal("no model \"%s\" in the list", qPrintable(model));
+    combo->setCurrentIndex(i);
     emit combo->activated(combo->currentIndex());  // as a pick from the list does
   }
-  // The first move of the worked examples, with another mass if told.
-  void TypeMove(const QString& mass = QStringLiteral("1")) const {
+  // The first move of the worked examples, with another mass or stroke if told.
+  void TypeMove(const QString& mass = QStringLiteral("1"), const QString& stroke = QStringLiteral("500")) const {
     Type("editLoadMass", mass);
-    Type("editDistance", QStringLiteral("500"));
+    Type("editDistance", stroke);
     Type("editAccel", QStringLiteral("1"));
     Type("editVelocity", QStringLiteral("1"));
   }

@@ -46,8 +46,6 @@ QString WriteTableCsv(const QAbstractItemModel& table, const QString& path) {
   return {};
 }
 
-// Longer than the house limit on purpose: it builds the window's widgets top to bottom, in the order
-// they appear, with their names and accessible names beside each.
 CComparisonWindow::CComparisonWindow(MessageSink& messages, FileDialogs* dialogs, QWidget* owner)
     : QWidget(owner, Qt::Window), m_messages(messages), m_dialogs(dialogs) {
   if (m_dialogs == nullptr) {
@@ -61,7 +59,18 @@ CComparisonWindow::CComparisonWindow(MessageSink& messages, FileDialogs* dialogs
   m_model = new CCandidateTableModel(this);
   m_filter = new CCandidateFilter(this);
   m_filter->setSourceModel(m_model);
+  m_summary = new QLabel;
+  m_summary->setObjectName(QStringLiteral("labelComparisonSummary"));
+  m_summary->setAccessibleName(tr("비교 조건"));
 
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(BuildFilterRow());
+  layout->addWidget(m_summary);
+  layout->addWidget(BuildTable(), 1);
+  resize(1280, 640);
+}
+
+QLayout* CComparisonWindow::BuildFilterRow() {
   auto* seriesLabel = new QLabel(tr("시리즈"));
   seriesLabel->setObjectName(QStringLiteral("labelSeriesFilter"));
   seriesLabel->setAccessibleName(tr("시리즈"));
@@ -80,10 +89,21 @@ CComparisonWindow::CComparisonWindow(MessageSink& messages, FileDialogs* dialogs
   m_save->setObjectName(QStringLiteral("buttonSaveCsv"));
   m_save->setAccessibleName(tr("CSV로 저장…"));
 
-  m_summary = new QLabel;
-  m_summary->setObjectName(QStringLiteral("labelComparisonSummary"));
-  m_summary->setAccessibleName(tr("비교 조건"));
+  connect(m_series, &QComboBox::currentIndexChanged, this, &CComparisonWindow::OnSeriesFilter);
+  connect(m_fittingOnly, &QCheckBox::toggled, m_filter, &CCandidateFilter::SetFittingOnly);
+  connect(m_save, &QPushButton::clicked, this, &CComparisonWindow::SaveCsv);
 
+  auto* row = new QHBoxLayout;
+  row->addWidget(seriesLabel);
+  row->addWidget(m_series);
+  row->addSpacing(12);
+  row->addWidget(m_fittingOnly);
+  row->addStretch();
+  row->addWidget(m_save);
+  return row;
+}
+
+QTableView* CComparisonWindow::BuildTable() {
   m_table = new QTableView;
   m_table->setObjectName(QStringLiteral("tableCandidates"));
   m_table->setAccessibleName(tr("후보 모델"));
@@ -96,25 +116,8 @@ CComparisonWindow::CComparisonWindow(MessageSink& messages, FileDialogs* dialogs
   m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the catalog order first
   m_table->setSortingEnabled(true);
   m_table->installEventFilter(this);
-
-  auto* top = new QHBoxLayout;
-  top->addWidget(seriesLabel);
-  top->addWidget(m_series);
-  top->addSpacing(12);
-  top->addWidget(m_fittingOnly);
-  top->addStretch();
-  top->addWidget(m_save);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addWidget(m_summary);
-  layout->addWidget(m_table, 1);
-
-  connect(m_series, &QComboBox::currentIndexChanged, this, &CComparisonWindow::OnSeriesFilter);
-  connect(m_fittingOnly, &QCheckBox::toggled, m_filter, &CCandidateFilter::SetFittingOnly);
-  connect(m_save, &QPushButton::clicked, this, &CComparisonWindow::SaveCsv);
   connect(m_table, &QTableView::doubleClicked, this, &CComparisonWindow::ChooseRow);
-
-  resize(1280, 640);
+  return m_table;
 }
 
 CComparisonWindow::~CComparisonWindow() = default;

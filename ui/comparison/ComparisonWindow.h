@@ -13,6 +13,7 @@
 class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
+class QLayout;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -56,6 +57,8 @@ class CComparisonWindow final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QLayout* BuildFilterRow();
+  QTableView* BuildTable();
   void ChooseRow(const QModelIndex& index);
   void OnSeriesFilter(int item);
 

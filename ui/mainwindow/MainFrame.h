@@ -1,11 +1,11 @@
-// The main window: fixed title, the menu, the status bar and the form inside.
+// The main window: fixed title, the menus, the status bar and the form inside.
 #pragma once
 
 #include <QMainWindow>
 
 #include <memory>
 
-class QLabel;
+class QMenu;
 
 namespace brivane {
 class Session;
@@ -14,6 +14,7 @@ class Session;
 namespace brivane::ui {
 
 class CBrivaneView;
+class CFileMenu;
 class CMoveDocument;
 class FileDialogs;
 class MessageSink;
@@ -21,8 +22,8 @@ class MessageSink;
 class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
-  // The file menu asks for paths through `dialogs`; none: the real file dialogs.
-  // The form shows `session`, the process-wide one.
+  // The form shows `session`, the process-wide one. The file menu asks for paths through
+  // `dialogs`; none: the real file dialogs.
   CMainFrame(Session& session, MessageSink& messages, QWidget* parent = nullptr, FileDialogs* dialogs = nullptr);
   ~CMainFrame() override;
 
@@ -42,11 +43,20 @@ class CMainFrame : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The menus in the order they stand on the bar, after the file menu.
+  void AddViewMenu();
+  void AddInfoMenu();
+  void BuildStatusBar();
+  void BuildForm(Session& session, MessageSink& messages);
+  // Menus are windows of their own and inherit no font (FormFont); each in the bar gets it.
+  void SetMenuFonts();
+  void RestoreGeometry();
+
   std::unique_ptr<FileDialogs> m_ownDialogs;
   CBrivaneView* m_view = nullptr;
   CMoveDocument* m_document = nullptr;
-  QLabel* m_idleText = nullptr;
   bool m_staleHintPlaced = false;  // the stale-results hint has joined the status bar
+  bool m_keepGeometry = true;      // the remembered geometry was taken (or there was none)
 };
 
 }  // namespace brivane::ui

@@ -1,13 +1,9 @@
 #include "ui/mainwindow/MoveDocument.h"
 
-#include <QAction>
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 
 #include <string>
 
@@ -15,27 +11,17 @@
 #include "engine/TextFile.h"
 #include "ui/app/Settings.h"
 #include "ui/form/BrivaneView.h"
+#include "ui/mainwindow/RecentFiles.h"
+#include "ui/output/PdfReport.h"
 #include "ui/widgets/FileDialogs.h"
 #include "ui/widgets/MessageSink.h"
-#include "ui/output/PdfReport.h"
-#include "ui/widgets/ScreenFit.h"
 
 namespace brivane::ui {
 namespace {
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-QString SameFile(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
-
 }  // namespace
-
-QStringList WithRecentFile(QStringList recent, const QString& path) {
-  const QString file = SameFile(path);
-  recent.removeIf([&](const QString& entry) { return SameFile(entry) == file; });
-  recent.prepend(file);
-  while (recent.size() > kRecentFileCount) recent.removeLast();
-  return recent;
-}
 
 CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, MessageSink& messages, FileDialogs& dialogs)
     : QObject(&frame),
@@ -45,50 +31,12 @@ CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, MessageSink
       m_dialogs(dialogs),
       m_plainTitle(frame.windowTitle()) {
   setObjectName(QStringLiteral("moveDocument"));
-  auto* menu = new QMenu(tr("파일(&F)"), &frame);
-  menu->setObjectName(QStringLiteral("menuFile"));
-  menu->setAccessibleName(tr("파일"));
-  QMenuBar* bar = frame.menuBar();
-  bar->insertMenu(bar->actions().isEmpty() ? nullptr : bar->actions().first(), menu);
-
-  const auto add = [&](const char* name, const QString& text, const QKeySequence& keys, auto run) {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(keys);
-    connect(action, &QAction::triggered, this, run);
-    return action;
-  };
-  add("actionNewMove", tr("새 이동"), QKeySequence::New, [this] { NewMove(); });
-  add("actionOpen", tr("열기…"), QKeySequence::Open, [this] { Open(); });
-  add("actionSave", tr("저장"), QKeySequence::Save, [this] { Save(); });
-  add("actionSaveAs", tr("다른 이름으로 저장…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { SaveAs(); });
-  menu->addSeparator();
-  for (int i = 0; i < kRecentFileCount; ++i) {
-    QAction* action = menu->addAction(QString());
-    action->setObjectName(QStringLiteral("actionRecent%1").arg(i));
-    connect(action, &QAction::triggered, this, [this, action] { OpenFile(action->data().toString()); });
-    m_recent[static_cast<std::size_t>(i)] = action;
-  }
-  menu->addSeparator();
-  add("actionExportPdf", tr("PDF로 내보내기…"), QKeySequence(), [this] { ExportPdf(); });
-  menu->addSeparator();
-  add("actionExit", tr("끝내기"), QKeySequence(), [this] { m_frame.close(); });
-
   connect(&view, &CBrivaneView::InputsChanged, this, [this] {
     if (!m_showing) SetModified(true);
   });
-  UpdateRecentMenu();
 }
 
-void CMoveDocument::Start() {
-  SetModified(false);
-  const QByteArray geometry = Settings::Value<QByteArray>(Settings::Key::Geometry);
-  // A place that does not fit this screen (another monitor, a hand-edited file) is neither taken
-  // nor overwritten: the window opens where it fits, and the next run on that screen finds it.
-  if (!geometry.isEmpty()) m_keepGeometry = RestoreGeometryInsideScreen(&m_frame, geometry);
-}
-
-QStringList CMoveDocument::RecentFiles() const { return Settings::Value<QStringList>(Settings::Key::RecentFiles); }
+void CMoveDocument::Start() { SetModified(false); }
 
 void CMoveDocument::NewMove() {
   if (!MaySaveChanges()) return;
@@ -198,7 +146,7 @@ bool CMoveDocument::ExportPdf() {
 
 bool CMoveDocument::ExportPdfTo(const QString& path) {
   if (!m_view.CommitForm()) return false;
-  const QString error = WritePdf(m_view.FormSession(), m_plainTitle, path);
+  const QString error = ExportPdfReport(m_view.FormSession(), m_plainTitle, path);
   if (!error.isEmpty()) {
     m_messages.Warn(&m_frame, error);
     return false;
@@ -206,17 +154,9 @@ bool CMoveDocument::ExportPdfTo(const QString& path) {
   return true;
 }
 
-QString CMoveDocument::WritePdf(const Session& session, const QString& title, const QString& path) {
-  const QString error = WritePdfReport(CollectPdfReport(session, title, QDate::currentDate()), path);
-  if (error.isEmpty()) return error;
-  return tr("PDF 파일을 쓸 수 없습니다: %1\n%2").arg(Native(path), error);
-}
 
-bool CMoveDocument::MayClose() {
-  if (!MaySaveChanges()) return false;
-  if (m_keepGeometry) Settings::Set(Settings::Key::Geometry, m_frame.saveGeometry());
-  return true;
-}
+
+bool CMoveDocument::MayClose() { return MaySaveChanges(); }
 
 bool CMoveDocument::MaySaveChanges() {
   if (!m_modified) return true;
@@ -232,9 +172,9 @@ bool CMoveDocument::MaySaveChanges() {
 void CMoveDocument::SetDocument(const QString& path) {
   m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
   if (!m_path.isEmpty()) {
-    Settings::Set(Settings::Key::RecentFiles, WithRecentFile(RecentFiles(), m_path));
+    RememberRecentFile(m_path);
     RememberFolder(m_path);
-    UpdateRecentMenu();
+    emit RecentFilesChanged();
   }
   m_modified = false;
   UpdateTitle();
@@ -253,19 +193,6 @@ void CMoveDocument::UpdateTitle() {
   } else {
     m_frame.setWindowTitle(tr("%1[*] - %2").arg(QFileInfo(m_path).fileName(), m_plainTitle));
     m_frame.setWindowModified(m_modified);
-  }
-}
-
-void CMoveDocument::UpdateRecentMenu() {
-  const QStringList recent = RecentFiles();
-  for (int i = 0; i < kRecentFileCount; ++i) {
-    QAction* action = m_recent[static_cast<std::size_t>(i)];
-    const bool used = i < recent.size();
-    action->setVisible(used);
-    if (!used) continue;
-    action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName()));
-    action->setData(recent[i]);
-    action->setStatusTip(Native(recent[i]));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "engine/Utf8.h"
 #include "ui/mainwindow/MainFrame.h"
 #include "ui/mainwindow/MoveDocument.h"
+#include "ui/output/PdfReport.h"
 #include "ui/widgets/EngineTexts.h"
 
 namespace brivane::ui {
@@ -47,7 +48,7 @@ int ExportMoveFileToPdf(const QString& movePath, const QString& pdfPath) {
     if (check.message) Say({*check.message});
     checked = check.status == DutyCheckStatus::Completed;
   }
-  const QString error = CMoveDocument::WritePdf(session, CMainFrame::Title(), pdfPath);
+  const QString error = ExportPdfReport(session, CMainFrame::Title(), pdfPath);
   if (!error.isEmpty()) Say(error);
   return error.isEmpty() && checked ? 0 : kExportFailed;
 }

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QtCharts/QChart>
 
@@ -250,6 +251,12 @@ QString WritePdfReport(const PdfReportContent& content, const QString& path) {
           WriteWholeFile(QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), pdf.size())))
     return QString::fromLocal8Bit(error.message());
   return QString();
+}
+
+QString ExportPdfReport(const Session& session, const QString& title, const QString& path) {
+  const QString error = WritePdfReport(CollectPdfReport(session, title, QDate::currentDate()), path);
+  if (error.isEmpty()) return error;
+  return Report::tr("PDF 파일을 쓸 수 없습니다: %1\n%2").arg(QDir::toNativeSeparators(path), error);
 }
 
 }  // namespace brivane::ui

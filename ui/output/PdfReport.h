@@ -31,4 +31,8 @@ PdfReportContent CollectPdfReport(const Session& session, const QString& title, 
 // not (an existing file is then left as it was).
 QString WritePdfReport(const PdfReportContent& content, const QString& path);
 
+// The report of `session` as of today, written to `path`: an empty text, or why not in the
+// words the window shows (naming the file).
+QString ExportPdfReport(const Session& session, const QString& title, const QString& path);
+
 }  // namespace brivane::ui

@@ -33,6 +33,7 @@
 #include "engine/Session.h"
 #include "report/Cp949.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/support/FormDriver.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/mainwindow/AboutDlg.h"
 #include "ui/form/BrivaneView.h"
@@ -72,41 +73,16 @@ class MainFormTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<brivane::Session> m_session;
   std::unique_ptr<RecordingMessageSink> m_sink;
-  std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<formtest::FormDriver> m_form;
+  CMainFrame* m_frame = nullptr;
   CBrivaneView* m_view = nullptr;
 
-  QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(m_view, name); }
-  QString Text(const char* name) const { return Edit(name)->text(); }
+  const brivane::SelectionRecord& Record() const { return m_form->session.Record(); }
   QStringList Texts(const char* const* names, int count) const {
     QStringList out;
-    for (int i = 0; i < count; ++i) out << Text(names[i]);
+    for (int i = 0; i < count; ++i) out << m_form->Text(names[i]);
     return out;
-  }
-  void Type(const char* name, const QString& text) {
-    QLineEdit* edit = Edit(name);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-  }
-  void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(m_view, name), Qt::LeftButton); }
-  void TypeLimit(const char* combo, const QString& text) {
-    QLineEdit* edit = Child<QComboBox>(m_view, combo)->lineEdit();
-    edit->clear();
-    QTest::keyClicks(edit, text);
-  }
-  void PickModel(const QString& name) {
-    auto* combo = Child<QComboBox>(m_view, "comboModel");
-    const int i = combo->findText(name);
-    QVERIFY2(i >= 0, qPrintable(name));
-    combo->setCurrentIndex(i);
-  }
-  // The move of the worked examples: 1 kg (unless told), 500 mm, 1 g, 1 m/s, no dwell.
-  void TypeMove(const QString& mass = QStringLiteral("1"), const QString& stroke = QStringLiteral("500")) {
-    Type("editLoadMass", mass);
-    Type("editDistance", stroke);
-    Type("editAccel", QStringLiteral("1"));
-    Type("editVelocity", QStringLiteral("1"));
   }
   QStringList ChartLabels() const { return VelocityChartLabels(Child<CChartViewer>(m_view, "chartViewer")->chart()); }
   // Data-sheet windows open beside the form, per series.
@@ -138,16 +114,14 @@ class MainFormTest : public QObject {
     QCoreApplication::setApplicationName(QStringLiteral("brivane-ui-test"));
   }
   void init() {
-    m_session = std::make_unique<brivane::Session>();
     m_sink = std::make_unique<RecordingMessageSink>();
-    m_frame = std::make_unique<CMainFrame>(*m_session, *m_sink);
-    m_frame->InitialUpdate();
-    m_frame->show();
-    m_view = m_frame->findChild<CBrivaneView*>(QStringLiteral("brivaneView"));
-    QVERIFY(m_view != nullptr);
+    m_form = std::make_unique<formtest::FormDriver>(*m_sink);
+    m_frame = m_form->frame.get();
+    m_view = m_form->view;
   }
   void cleanup() {
-    m_frame.reset();
+    m_form.reset();
+    m_frame = nullptr;
     m_view = nullptr;
   }
 
@@ -169,13 +143,13 @@ class MainFormTest : public QObject {
     v.model = "IC-14";
     v.show = {true, false, true};
     m_view->SetValues(v);
-    QCOMPARE(Text("editSafety"), QStringLiteral("1.75"));
+    QCOMPARE(m_form->Text("editSafety"), QStringLiteral("1.75"));
     QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
     QCOMPARE(Child<QComboBox>(m_view, "comboRatedLimit")->currentText(), QStringLiteral(" 60%"));
     QCOMPARE(Child<QComboBox>(m_view, "comboModel")->currentText(), QStringLiteral("IC-14"));
     QVERIFY(!Child<QCheckBox>(m_view, "checkShowSingleSided")->isChecked());
 
-    Click("buttonSelect");  // reads the form back
+    m_form->Click("buttonSelect");  // reads the form back
     const brivane::FormValues& back = m_view->Values();
     const brivane::MotionInput& m = back.move;
     QVERIFY(m.loadMass == 2.5f && m.distanceMm == 750 && m.accelMode == brivane::AccelMode::Time &&
@@ -201,14 +175,14 @@ class MainFormTest : public QObject {
       QVERIFY2(!owners.contains(id.toInt()), qPrintable(w->objectName() + QLatin1Char(' ') + owners.value(id.toInt())));
       owners.insert(id.toInt(), w->objectName());
     }
-    QCOMPARE(Edit("editRatedVela")->accessibleName(), QStringLiteral("정격 사용률(%) 편측식 (Vela-Series)"));
+    QCOMPARE(m_form->Edit("editRatedVela")->accessibleName(), QStringLiteral("정격 사용률(%) 편측식 (Vela-Series)"));
   }
 
   void tabPassesTheChartBy() {
     // Tab from the first input all the way round: every stop is a control of the form, never the
     // chart or what holds the form.
-    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-    QLineEdit* first = Edit("editLoadMass");
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
+    QLineEdit* first = m_form->Edit("editLoadMass");
     first->setFocus();
     const auto* chart = Child<CChartViewer>(m_view, "chartViewer");
     QStringList stops;
@@ -250,29 +224,29 @@ class MainFormTest : public QObject {
     QFETCH(QString, mass);
     QFETCH(QString, rated);
     QFETCH(QString, peak);
-    TypeMove(mass);
+    m_form->TypeMove(mass);
     // Typed text that names an item selects that item.
-    TypeLimit("comboRatedLimit", rated);
-    TypeLimit("comboPeakLimit", peak);
-    Click("buttonSelect");
+    m_form->TypeLimit("comboRatedLimit", rated);
+    m_form->TypeLimit("comboPeakLimit", peak);
+    m_form->Click("buttonSelect");
     QTEST(m_sink->messages, "messages");
     QTEST(Texts(kModelEdits, 3), "models");
     QTEST(Texts(kDutyEdits, 6), "duties");
     // The load analysis, the temperatures and the chart are the duty check's, not the selection's.
-    QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
-    QCOMPARE(Text("editCoil"), QStringLiteral("0.0"));
+    QCOMPARE(m_form->Text("editRmsThrust"), QStringLiteral("0.0"));
+    QCOMPARE(m_form->Text("editCoil"), QStringLiteral("0.0"));
     QCOMPARE(ChartLabels(), (QStringList{"0", "1000", "2000", "3000", "4000"}));
-    QCOMPARE(Text("editLoadMass"), mass);
+    QCOMPARE(m_form->Text("editLoadMass"), mass);
   }
 
   void selectionWhereNothingFits() {
-    Type("editLoadMass", QStringLiteral("3000"));
-    Type("editDistance", QStringLiteral("100000"));
-    Type("editAccel", QStringLiteral("50"));
-    Type("editVelocity", QStringLiteral("30"));
-    Type("editFriction", QStringLiteral("10"));
-    Type("editSafety", QStringLiteral("20"));
-    Click("buttonSelect");
+    m_form->Type("editLoadMass", QStringLiteral("3000"));
+    m_form->Type("editDistance", QStringLiteral("100000"));
+    m_form->Type("editAccel", QStringLiteral("50"));
+    m_form->Type("editVelocity", QStringLiteral("30"));
+    m_form->Type("editFriction", QStringLiteral("10"));
+    m_form->Type("editSafety", QStringLiteral("20"));
+    m_form->Click("buttonSelect");
     QCOMPARE(m_sink->messages, (QStringList{Q(brivane::SourceText(brivane::MessageCode::NoFitDoubleSided)),
                                             Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided)),
                                             Q(brivane::SourceText(brivane::MessageCode::NoFitVela))}));
@@ -280,75 +254,75 @@ class MainFormTest : public QObject {
     QCOMPARE(Texts(kDutyEdits, 6), QStringList(6, QStringLiteral("0.0")));
     // Without any model the save button has nothing to save.
     m_sink->messages.clear();
-    Click("buttonSaveResult");
+    m_form->Click("buttonSaveResult");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
     QCOMPARE(SaveDialogs().size(), 0);
   }
 
   void timeModeKeepsTheTypedMilliseconds() {
-    TypeMove();
-    Click("radioAccelTime");
-    Type("editAccel", QStringLiteral("100"));
-    Click("buttonSelect");
+    m_form->TypeMove();
+    m_form->Click("radioAccelTime");
+    m_form->Type("editAccel", QStringLiteral("100"));
+    m_form->Click("buttonSelect");
     QVERIFY(m_sink->messages.isEmpty());
-    QCOMPARE(Text("editAccel"), QStringLiteral("100"));
+    QCOMPARE(m_form->Text("editAccel"), QStringLiteral("100"));
     QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
-    QCOMPARE(m_session->Record().accelTimeMs, 100.0f);
-    QVERIFY(!Text("editModelDoubleSided").isEmpty());
+    QCOMPARE(Record().accelTimeMs, 100.0f);
+    QVERIFY(!m_form->Text("editModelDoubleSided").isEmpty());
     // Under 10 msec the selection refuses the time.
-    Type("editAccel", QStringLiteral("5"));
-    Click("buttonSelect");
+    m_form->Type("editAccel", QStringLiteral("5"));
+    m_form->Click("buttonSelect");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::AccelTime))});
   }
 
   void limitsThatAreNoItem() {
-    TypeMove();
-    TypeLimit("comboRatedLimit", QStringLiteral("72%"));
-    Click("buttonSelect");
+    m_form->TypeMove();
+    m_form->TypeLimit("comboRatedLimit", QStringLiteral("72%"));
+    m_form->Click("buttonSelect");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::NoLimits))});
-    QCOMPARE(Text("editModelDoubleSided"), QString());
+    QCOMPARE(m_form->Text("editModelDoubleSided"), QString());
     // An input check comes before the limits.
     m_sink->messages.clear();
-    Type("editVelocity", QStringLiteral("0"));
-    Click("buttonSelect");
+    m_form->Type("editVelocity", QStringLiteral("0"));
+    m_form->Click("buttonSelect");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::Velocity))});
   }
 
   void dutyCheckOfCL01() {
-    TypeMove();
-    PickModel(QStringLiteral("CL-01"));
-    Click("buttonCheckDuty");
+    m_form->TypeMove();
+    m_form->PickModel(QStringLiteral("CL-01"));
+    m_form->Click("buttonCheckDuty");
     QVERIFY2(m_sink->messages.isEmpty(), qPrintable(m_sink->messages.join('|')));
     QCOMPARE(Texts(kAnalysisEdits, 8),
              (QStringList{"7.2", "13.5", "0.102", "0.398", "0.602", "51.0", "398.0", "500.0"}));
-    QCOMPARE(Text("editAmbient"), QStringLiteral("20"));
-    QCOMPARE(Text("editCoil"), QStringLiteral("31.2"));
+    QCOMPARE(m_form->Text("editAmbient"), QStringLiteral("20"));
+    QCOMPARE(m_form->Text("editCoil"), QStringLiteral("31.2"));
     QCOMPARE(ChartLabels(), (QStringList{"0", "102", "500", "602", "602"}));
-    QCOMPARE(Text("editAccel"), QStringLiteral("1"));
+    QCOMPARE(m_form->Text("editAccel"), QStringLiteral("1"));
     // Its series' sheet opens, and only that one; the selection result stays as it was.
     QCOMPARE(SheetRequests(), (QList<int>{1, 0, 0}));
     QCOMPARE(NewestSheetModel(MotorSeries::DoubleSided), QStringLiteral("CL-01"));
-    QCOMPARE(Text("editModelDoubleSided"), QString());
+    QCOMPARE(m_form->Text("editModelDoubleSided"), QString());
     // The sheet took the checked model and handed the series back to the selection (none yet).
-    const brivane::SeriesRecord& s1 = m_session->Record().of(MotorSeries::DoubleSided);
+    const brivane::SeriesRecord& s1 = Record().of(MotorSeries::DoubleSided);
     QCOMPARE(s1.shownName, std::string());
     QCOMPARE(s1.shownNumber, 0);
-    QCOMPARE(m_session->Record().lastCheckedSeries, 0);
+    QCOMPARE(Record().lastCheckedSeries, 0);
     // The pending sheet was opened, so the next press runs the selection and opens all three.
-    Click("buttonViewSpec");
+    m_form->Click("buttonViewSpec");
     QCOMPARE(SheetRequests(), (QList<int>{2, 1, 1}));
-    QCOMPARE(Text("editModelDoubleSided"), QStringLiteral("CL-01"));
+    QCOMPARE(m_form->Text("editModelDoubleSided"), QStringLiteral("CL-01"));
     // A later selection leaves the analysis and the chart alone.
-    QCOMPARE(Text("editCoil"), QStringLiteral("31.2"));
+    QCOMPARE(m_form->Text("editCoil"), QStringLiteral("31.2"));
     QCOMPARE(ChartLabels(), (QStringList{"0", "102", "500", "602", "602"}));
   }
 
   void profileChartStyle() {
     auto* viewer = Child<CChartViewer>(m_view, "chartViewer");
     QChart* empty = viewer->chart();
-    TypeMove();
-    PickModel(QStringLiteral("CL-01"));
-    Click("buttonCheckDuty");
+    m_form->TypeMove();
+    m_form->PickModel(QStringLiteral("CL-01"));
+    m_form->Click("buttonCheckDuty");
     QChart* chart = viewer->chart();
     QVERIFY(chart != empty);  // a new chart at every drawing
     QCOMPARE(chart->size(), QSizeF(viewer->size()));
@@ -375,91 +349,91 @@ class MainFormTest : public QObject {
     QCOMPARE(yAxis->categoriesLabels().first(), QStringLiteral("0"));
     QCOMPARE(yAxis->categoriesLabels().last(), QStringLiteral("1"));
     // The empty chart's five points include one at the last label.
-    Click("buttonReset");
+    m_form->Click("buttonReset");
     area = qobject_cast<QAreaSeries*>(viewer->chart()->series().first());
     QCOMPARE(area->upperSeries()->points(), (QList<QPointF>{{0, 0}, {1, 1}, {2, 1}, {3, 0}, {4, 0}}));
   }
 
   void dutyCheckReformatsTheAmbientText() {
-    TypeMove();
-    Type("editAmbient", QStringLiteral("25.6"));
-    PickModel(QStringLiteral("CL-01"));
-    Click("buttonCheckDuty");
-    QCOMPARE(Text("editAmbient"), QStringLiteral("26"));
-    QCOMPARE(Text("editCoil"), QStringLiteral("36.8"));
+    m_form->TypeMove();
+    m_form->Type("editAmbient", QStringLiteral("25.6"));
+    m_form->PickModel(QStringLiteral("CL-01"));
+    m_form->Click("buttonCheckDuty");
+    QCOMPARE(m_form->Text("editAmbient"), QStringLiteral("26"));
+    QCOMPARE(m_form->Text("editCoil"), QStringLiteral("36.8"));
   }
 
   void dutyCheckOfTooShortAStroke() {
-    TypeMove(QStringLiteral("1"), QStringLiteral("100"));
-    PickModel(QStringLiteral("CL-01"));
-    Click("buttonCheckDuty");
+    m_form->TypeMove(QStringLiteral("1"), QStringLiteral("100"));
+    m_form->PickModel(QStringLiteral("CL-01"));
+    m_form->Click("buttonCheckDuty");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::ProfileTooShort))});
-    QCOMPARE(Text("editConstDistance"), QStringLiteral("-2.0"));
+    QCOMPARE(m_form->Text("editConstDistance"), QStringLiteral("-2.0"));
     QCOMPARE(ChartLabels(), (QStringList{"0", "1000", "2000", "3000", "4000"}));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
-    QCOMPARE(m_session->Record().lastCheckedSeries, 0);
+    QCOMPARE(Record().lastCheckedSeries, 0);
   }
 
   void dutyCheckWithoutAModel() {
-    TypeMove();
-    Click("buttonCheckDuty");
+    m_form->TypeMove();
+    m_form->Click("buttonCheckDuty");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::NoModel))});
     // The input checks come first.
     m_sink->messages.clear();
-    Type("editVelocity", QStringLiteral("0"));
-    Click("buttonCheckDuty");
+    m_form->Type("editVelocity", QStringLiteral("0"));
+    m_form->Click("buttonCheckDuty");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::Velocity))});
-    QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
+    QCOMPARE(m_form->Text("editRmsThrust"), QStringLiteral("0.0"));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
   }
 
   void dutyCheckOpensItsSeriesWhateverTheShowBoxes() {
-    TypeMove();
-    Click("checkShowSingleSided");
-    PickModel(QStringLiteral("IC-01"));
-    Click("buttonCheckDuty");
+    m_form->TypeMove();
+    m_form->Click("checkShowSingleSided");
+    m_form->PickModel(QStringLiteral("IC-01"));
+    m_form->Click("buttonCheckDuty");
     QCOMPARE(SheetRequests(), (QList<int>{0, 1, 0}));
     QCOMPARE(NewestSheetModel(MotorSeries::SingleSided), QStringLiteral("IC-01"));
-    QCOMPARE(m_session->Record().of(MotorSeries::DoubleSided).shownNumber, 0);
+    QCOMPARE(Record().of(MotorSeries::DoubleSided).shownNumber, 0);
   }
 
   void viewSpecFollowsTheShowBoxesAndTheResults() {
-    TypeMove();
-    Click("checkShowSingleSided");
-    Click("buttonViewSpec");
-    QCOMPARE(Text("editModelSingleSided"), QStringLiteral("IC-03"));  // selected, not shown
+    m_form->TypeMove();
+    m_form->Click("checkShowSingleSided");
+    m_form->Click("buttonViewSpec");
+    QCOMPARE(m_form->Text("editModelSingleSided"), QStringLiteral("IC-03"));  // selected, not shown
     QCOMPARE(SheetRequests(), (QList<int>{1, 0, 1}));
-    Click("buttonViewSpec");
+    m_form->Click("buttonViewSpec");
     QCOMPARE(SheetRequests(), (QList<int>{2, 0, 2}));
-    QCOMPARE(m_session->Record().of(MotorSeries::Vela).shownNumber, m_session->Record().of(MotorSeries::Vela).selectedNumber);
+    QCOMPARE(Record().of(MotorSeries::Vela).shownNumber, Record().of(MotorSeries::Vela).selectedNumber);
     // A series without a fit gets no sheet.
-    Click("checkShowSingleSided");
-    Type("editLoadMass", QStringLiteral("200"));
-    Click("buttonViewSpec");
+    m_form->Click("checkShowSingleSided");
+    m_form->Type("editLoadMass", QStringLiteral("200"));
+    m_form->Click("buttonViewSpec");
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided))});
     // A selection that stops opens nothing, not the sheets of the result before it.
     m_sink->messages.clear();
-    Type("editVelocity", QStringLiteral("0"));
-    Click("buttonViewSpec");
+    m_form->Type("editVelocity", QStringLiteral("0"));
+    m_form->Click("buttonViewSpec");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::Velocity))});
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
-    QCOMPARE(Text("editModelDoubleSided"), QStringLiteral("CL-23"));
+    QCOMPARE(m_form->Text("editModelDoubleSided"), QStringLiteral("CL-23"));
   }
 
   void saveNeedsASelection() {
-    Click("buttonSaveResult");
+    m_form->Click("buttonSaveResult");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
     QCOMPARE(SaveDialogs().size(), 0);
     m_sink->messages.clear();
-    TypeMove();
-    Click("buttonSelect");
-    PickModel(QStringLiteral("CL-05"));
-    Click("buttonCheckDuty");
+    m_form->TypeMove();
+    m_form->Click("buttonSelect");
+    m_form->PickModel(QStringLiteral("CL-05"));
+    m_form->Click("buttonCheckDuty");
     QCOMPARE(NewestSheetModel(MotorSeries::DoubleSided), QStringLiteral("CL-05"));
-    Click("buttonSaveResult");
+    m_form->Click("buttonSaveResult");
     QCOMPARE(SaveDialogs().size(), 1);
-    QCOMPARE(m_session->Record().of(MotorSeries::DoubleSided).shownNumber, 1);
+    QCOMPARE(Record().of(MotorSeries::DoubleSided).shownNumber, 1);
     QVERIFY(m_sink->messages.isEmpty());
 
     // The dialog writes the selection's model with the selection's own ratios, although a duty
@@ -488,44 +462,44 @@ class MainFormTest : public QObject {
   }
 
   void reset() {
-    TypeMove();
-    Type("editAmbient", QStringLiteral("30"));
-    TypeLimit("comboPeakLimit", QStringLiteral(" 90%"));
-    Click("buttonSelect");
-    PickModel(QStringLiteral("CL-01"));
-    Click("buttonCheckDuty");
-    Click("checkShowVela");
-    Click("radioAccelTime");
-    Type("editLoadMass", QStringLiteral("abc"));
+    m_form->TypeMove();
+    m_form->Type("editAmbient", QStringLiteral("30"));
+    m_form->TypeLimit("comboPeakLimit", QStringLiteral(" 90%"));
+    m_form->Click("buttonSelect");
+    m_form->PickModel(QStringLiteral("CL-01"));
+    m_form->Click("buttonCheckDuty");
+    m_form->Click("checkShowVela");
+    m_form->Click("radioAccelTime");
+    m_form->Type("editLoadMass", QStringLiteral("abc"));
     m_sink->messages.clear();
-    Click("buttonReset");
+    m_form->Click("buttonReset");
     QVERIFY(m_sink->messages.isEmpty());
     VerifyStartState();
     // The reset leaves the record alone.
-    QCOMPARE(m_session->Record().of(MotorSeries::DoubleSided).selectedName, std::string("CL-01"));
-    Click("buttonSaveResult");
+    QCOMPARE(Record().of(MotorSeries::DoubleSided).selectedName, std::string("CL-01"));
+    m_form->Click("buttonSaveResult");
     QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
   }
 
   void modeSwitchKeepsTheNumber() {
-    Type("editAccel", QStringLiteral("100"));
-    Click("radioAccelTime");
-    QCOMPARE(Text("editAccel"), QStringLiteral("100"));
+    m_form->Type("editAccel", QStringLiteral("100"));
+    m_form->Click("radioAccelTime");
+    QCOMPARE(m_form->Text("editAccel"), QStringLiteral("100"));
     QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
-    Click("radioAccelG");
-    QCOMPARE(Text("editAccel"), QStringLiteral("100"));
+    m_form->Click("radioAccelG");
+    QCOMPARE(m_form->Text("editAccel"), QStringLiteral("100"));
     QVERIFY(Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
     // A switch that cannot read the form keeps the mode, and the buttons show it.
-    Type("editVelocity", QStringLiteral("fast"));
-    Click("radioAccelTime");
+    m_form->Type("editVelocity", QStringLiteral("fast"));
+    m_form->Click("radioAccelTime");
     QCOMPARE(m_sink->messages, QStringList{QStringLiteral("숫자를 입력하십시오.")});
     QVERIFY(Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
     QVERIFY(!Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
   }
 
   void repeatedInitialUpdate() {
-    Click("radioAccelTime");
-    PickModel(QStringLiteral("VC-21"));
+    m_form->Click("radioAccelTime");
+    m_form->PickModel(QStringLiteral("VC-21"));
     m_view->OnInitialUpdate();
     auto* combo = Child<QComboBox>(m_view, "comboModel");
     QCOMPARE(combo->count(), 69);
@@ -553,33 +527,33 @@ class MainFormTest : public QObject {
     QFETCH(QByteArray, field);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    TypeMove();
-    Type(field.constData(), text);
+    m_form->TypeMove();
+    m_form->Type(field.constData(), text);
     for (const char* button : {"buttonSelect", "buttonCheckDuty", "buttonViewSpec", "buttonSaveResult"}) {
       m_sink->messages.clear();
-      PickModel(QStringLiteral("CL-01"));
+      m_form->PickModel(QStringLiteral("CL-01"));
       Child<QLineEdit>(m_view, "editAmbient")->setFocus();
-      Click(button);
+      m_form->Click(button);
       // One message, the focus on the edit, the text as typed, and nothing computed.
       QCOMPARE(m_sink->messages, QStringList{message});
-      QCOMPARE(m_frame->focusWidget(), Edit(field.constData()));
-      QCOMPARE(Text(field.constData()), text);
-      QCOMPARE(Text("editModelDoubleSided"), QString());
-      QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
+      QCOMPARE(m_frame->focusWidget(), m_form->Edit(field.constData()));
+      QCOMPARE(m_form->Text(field.constData()), text);
+      QCOMPARE(m_form->Text("editModelDoubleSided"), QString());
+      QCOMPARE(m_form->Text("editRmsThrust"), QStringLiteral("0.0"));
       QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
       QCOMPARE(SaveDialogs().size(), 0);
-      QCOMPARE(m_session->Record().move.loadMass, 0.0f);
+      QCOMPARE(Record().move.loadMass, 0.0f);
     }
   }
 
   void readingStopsAtTheFirstUnreadableEdit() {
     // The acceleration is read before the mass, the mass before the dwell.
-    TypeMove();
-    Type("editDwell", QStringLiteral("x"));
-    Type("editLoadMass", QStringLiteral("y"));
-    Click("buttonSelect");
+    m_form->TypeMove();
+    m_form->Type("editDwell", QStringLiteral("x"));
+    m_form->Type("editLoadMass", QStringLiteral("y"));
+    m_form->Click("buttonSelect");
     QCOMPARE(m_sink->messages, QStringList{QStringLiteral("숫자를 입력하십시오.")});
-    QCOMPARE(m_frame->focusWidget(), Edit("editLoadMass"));
+    QCOMPARE(m_frame->focusWidget(), m_form->Edit("editLoadMass"));
   }
 
   void mainFrame() {
@@ -590,34 +564,34 @@ class MainFormTest : public QObject {
     QStringList menus;
     for (QAction* a : m_frame->menuBar()->actions()) menus << a->text();
     QCOMPARE(menus, (QStringList{"파일(&F)", "보기(&V)", "언어 / Language", "프로그램 정보"}));
-    auto* toggle = Child<QAction>(m_frame.get(), "actionStatusBar");
+    auto* toggle = Child<QAction>(m_frame, "actionStatusBar");
     QCOMPARE(toggle->text(), QStringLiteral("상태 표시줄(&S)"));
     QCOMPARE(toggle->statusTip(), QStringLiteral("상태 표시줄을 표시하거나 감춥니다"));
-    auto* about = Child<QAction>(m_frame.get(), "actionAbout");
+    auto* about = Child<QAction>(m_frame, "actionAbout");
     QCOMPARE(about->text(), QStringLiteral("Brivane 정보(&A)..."));
     QCOMPARE(about->statusTip(), QStringLiteral("프로그램 정보와 버전 정보, 저작권 정보를 표시합니다"));
-    QCOMPARE(Child<QLabel>(m_frame.get(), "labelIdle")->text(), QStringLiteral("감사합니다."));
+    QCOMPARE(Child<QLabel>(m_frame, "labelIdle")->text(), QStringLiteral("감사합니다."));
     toggle->trigger();
     QVERIFY(!m_frame->statusBar()->isVisible());
     toggle->trigger();
     QVERIFY(m_frame->statusBar()->isVisible());
-    QVERIFY(Child<QLabel>(m_frame.get(), "labelIdle")->isVisible());
+    QVERIFY(Child<QLabel>(m_frame, "labelIdle")->isVisible());
   }
 
   void smallWindowScrollsTheForm() {
     // Fitted, the window shows the whole form without scrolling.
     auto* area = qobject_cast<QScrollArea*>(m_frame->centralWidget());
     QVERIFY(area != nullptr);
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
     QVERIFY(area->viewport()->width() >= m_view->minimumSizeHint().width());
     QVERIFY(area->viewport()->height() >= m_view->minimumSizeHint().height());
     // On a screen smaller than the form the window can be made smaller, and the form scrolls so
     // that its last controls stay within reach: tabbing to one brings it into view.
     m_frame->resize(480, 360);
     QCOMPARE(m_frame->size(), QSize(480, 360));
-    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
     auto* save = Child<QPushButton>(m_view, "buttonSaveResult");
-    Edit("editLoadMass")->setFocus();
+    m_form->Edit("editLoadMass")->setFocus();
     for (int i = 0; i < 40 && QApplication::focusWidget() != save; ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -637,7 +611,7 @@ class MainFormTest : public QObject {
       QVERIFY(!Child<QLabel>(dlg, "labelAboutLogo")->pixmap().isNull());
       QTest::mouseClick(Child<QPushButton>(dlg, "buttonOk"), Qt::LeftButton);
     });
-    Child<QAction>(m_frame.get(), "actionAbout")->trigger();  // returns when the box has closed
+    Child<QAction>(m_frame, "actionAbout")->trigger();  // returns when the box has closed
     QVERIFY(seen);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
   }
@@ -662,14 +636,14 @@ class MainFormTest : public QObject {
 };
 
 void MainFormTest::VerifyStartState() const {
-  for (const char* name : kStartZeroEdits) QCOMPARE(Text(name), QStringLiteral("0"));
-  QCOMPARE(Text("editFriction"), QStringLiteral("0.1"));
-  QCOMPARE(Text("editSafety"), QStringLiteral("1.3"));
+  for (const char* name : kStartZeroEdits) QCOMPARE(m_form->Text(name), QStringLiteral("0"));
+  QCOMPARE(m_form->Text("editFriction"), QStringLiteral("0.1"));
+  QCOMPARE(m_form->Text("editSafety"), QStringLiteral("1.3"));
   QCOMPARE(Texts(kModelEdits, 3), (QStringList{"", "", ""}));
   QCOMPARE(Texts(kDutyEdits, 6), QStringList(6, QStringLiteral("0.0")));
   QCOMPARE(Texts(kAnalysisEdits, 8), (QStringList{"0.0", "0.0", "0.000", "0.000", "0.000", "0.0", "0.0", "0.0"}));
-  QCOMPARE(Text("editAmbient"), QStringLiteral("20"));
-  QCOMPARE(Text("editCoil"), QStringLiteral("0.0"));
+  QCOMPARE(m_form->Text("editAmbient"), QStringLiteral("20"));
+  QCOMPARE(m_form->Text("editCoil"), QStringLiteral("0.0"));
   auto* rated = Child<QComboBox>(m_view, "comboRatedLimit");
   auto* peak = Child<QComboBox>(m_view, "comboPeakLimit");
   QCOMPARE(rated->currentText(), QStringLiteral(" 70%"));

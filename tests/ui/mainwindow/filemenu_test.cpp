@@ -26,6 +26,7 @@
 #include "engine/Messages.h"
 #include "engine/MoveFile.h"
 #include "engine/Session.h"
+#include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/form/BrivaneView.h"
@@ -36,6 +37,7 @@
 #include "ui/mainwindow/MainFrame.h"
 #include "ui/widgets/MessageSink.h"
 #include "ui/mainwindow/MoveDocument.h"
+#include "ui/mainwindow/RecentFiles.h"
 
 using namespace brivane::ui;
 
@@ -92,43 +94,33 @@ class FileMenuTest : public QObject {
  private:
   QTemporaryDir m_settingsHome;
   std::unique_ptr<QTemporaryDir> m_dir;
-  std::unique_ptr<brivane::Session> m_session;
   std::unique_ptr<RecordingMessageSink> m_sink;
   std::unique_ptr<ScriptedFileDialogs> m_dialogs;
-  std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<formtest::FormDriver> m_form;
+  CMainFrame* m_frame = nullptr;
   CBrivaneView* m_view = nullptr;
 
   QString Path(const QString& name) const { return m_dir->filePath(name); }
   CMoveDocument& Document() const { return m_frame->Document(); }
 
   void NewFrame() {
-    m_frame = std::make_unique<CMainFrame>(*m_session, *m_sink, nullptr, m_dialogs.get());
-    m_frame->InitialUpdate();
-    m_frame->show();
-    m_view = &m_frame->View();
+    m_form = std::make_unique<formtest::FormDriver>(*m_sink, m_dialogs.get());
+    m_frame = m_form->frame.get();
+    m_view = m_form->view;
+  }
+  void CloseFrame() {
+    m_form.reset();
+    m_frame = nullptr;
+    m_view = nullptr;
   }
   void Trigger(const char* action, const QString& path = QString()) {
     if (!path.isNull()) m_dialogs->paths << path;
-    dialogtest::Child<QAction>(m_frame.get(), action)->trigger();
-  }
-  QLineEdit* Edit(const char* name) const { return dialogtest::Child<QLineEdit>(m_view, name); }
-  void Type(const char* name, const QString& text) {
-    QLineEdit* edit = Edit(name);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-  }
-  void Click(const char* name) { QTest::mouseClick(dialogtest::Child<QAbstractButton>(m_view, name), Qt::LeftButton); }
-  void PickModel(const QString& name) {
-    auto* combo = dialogtest::Child<QComboBox>(m_view, "comboModel");
-    combo->setCurrentIndex(combo->findText(name));
+    dialogtest::Child<QAction>(m_frame, action)->trigger();
   }
   // The worked example: 1 kg, 500 mm, 1 g, 1 m/s, CL-01 checked.
   void TypeFirstMove() {
-    Type("editLoadMass", QStringLiteral("1"));
-    Type("editDistance", QStringLiteral("500"));
-    Type("editAccel", QStringLiteral("1"));
-    Type("editVelocity", QStringLiteral("1"));
-    PickModel(QStringLiteral("CL-01"));
+    m_form->TypeMove();
+    m_form->PickModel(QStringLiteral("CL-01"));
   }
   // What a widget shows: its text, the current text of a list, or the state of a box.
   static QString Shown(const QWidget* w) {
@@ -171,15 +163,11 @@ class FileMenuTest : public QObject {
   void init() {
     QSettings().clear();
     m_dir = std::make_unique<QTemporaryDir>();
-    m_session = std::make_unique<brivane::Session>();
     m_sink = std::make_unique<RecordingMessageSink>();
     m_dialogs = std::make_unique<ScriptedFileDialogs>();
     NewFrame();
   }
-  void cleanup() {
-    m_frame.reset();
-    m_view = nullptr;
-  }
+  void cleanup() { CloseFrame(); }
 
   void fileMenuEntries() {
     QStringList entries;
@@ -197,15 +185,15 @@ class FileMenuTest : public QObject {
 
   void savedMoveReopensToTheSameFormAndResults() {
     TypeFirstMove();
-    Type("editDwell", QStringLiteral("250"));
-    Type("editFriction", QStringLiteral("0.05"));
-    Type("editSafety", QStringLiteral("1.75"));
-    Type("editAmbient", QStringLiteral("25"));
-    Click("radioAccelTime");
-    Type("editAccel", QStringLiteral("102.5"));
-    Click("checkShowSingleSided");
-    Click("buttonSelect");
-    Click("buttonCheckDuty");
+    m_form->Type("editDwell", QStringLiteral("250"));
+    m_form->Type("editFriction", QStringLiteral("0.05"));
+    m_form->Type("editSafety", QStringLiteral("1.75"));
+    m_form->Type("editAmbient", QStringLiteral("25"));
+    m_form->Click("radioAccelTime");
+    m_form->Type("editAccel", QStringLiteral("102.5"));
+    m_form->Click("checkShowSingleSided");
+    m_form->Click("buttonSelect");
+    m_form->Click("buttonCheckDuty");
     QVERIFY(m_sink->messages.isEmpty());
     const QStringList results = FormState();
     const QStringList inputs = Inputs();
@@ -223,20 +211,20 @@ class FileMenuTest : public QObject {
     Trigger("actionOpen", Path("axis.brivane"));
     QCOMPARE(Inputs(), inputs);
     QVERIFY(!m_frame->isWindowModified());                      // showing the opened move is no change
-    QCOMPARE(Edit("editModelDoubleSided")->text(), QString());  // opening runs no selection
-    Click("buttonSelect");
-    Click("buttonCheckDuty");
+    QCOMPARE(m_form->Edit("editModelDoubleSided")->text(), QString());  // opening runs no selection
+    m_form->Click("buttonSelect");
+    m_form->Click("buttonCheckDuty");
     QCOMPARE(FormState(), results);
     QVERIFY(m_sink->messages.isEmpty() && m_sink->questions.isEmpty());
 
-    Type("editDwell", QStringLiteral("300"));
+    m_form->Type("editDwell", QStringLiteral("300"));
     QVERIFY(m_frame->isWindowModified());
   }
 
   void unsavedChangesAreAskedAbout() {
     Trigger("actionSaveAs", Path("first.brivane"));
     const QByteArray saved = ReadAll(Path("first.brivane"));
-    Type("editDwell", QStringLiteral("40"));
+    m_form->Type("editDwell", QStringLiteral("40"));
     QVERIFY(m_frame->isWindowModified());
 
     m_sink->answer = SaveChoice::Cancel;
@@ -244,7 +232,7 @@ class FileMenuTest : public QObject {
     QVERIFY(!m_frame->close());
     QCOMPARE(m_sink->questions.size(), 2);
     QVERIFY(m_sink->questions[0].contains("first.brivane"));
-    QCOMPARE(Edit("editDwell")->text(), QStringLiteral("40"));
+    QCOMPARE(m_form->Edit("editDwell")->text(), QStringLiteral("40"));
     QVERIFY(m_frame->isVisible());
 
     m_sink->answer = SaveChoice::Save;
@@ -253,11 +241,11 @@ class FileMenuTest : public QObject {
     QCOMPARE(Document().FilePath(), QString());
 
     WriteAll(Path("first.brivane"), saved);
-    Type("editDwell", QStringLiteral("7"));
+    m_form->Type("editDwell", QStringLiteral("7"));
     m_sink->answer = SaveChoice::Discard;
     Trigger("actionOpen", Path("first.brivane"));
-    QCOMPARE(Edit("editDwell")->text(), QStringLiteral("0"));
-    Type("editDwell", QStringLiteral("8"));
+    QCOMPARE(m_form->Edit("editDwell")->text(), QStringLiteral("0"));
+    m_form->Type("editDwell", QStringLiteral("8"));
     QVERIFY(m_frame->close());
     QCOMPARE(ReadAll(Path("first.brivane")), saved);
     QCOMPARE(m_sink->questions.size(), 5);
@@ -284,8 +272,8 @@ class FileMenuTest : public QObject {
     // A move with results, open from a file and changed since.
     TypeFirstMove();
     Trigger("actionSaveAs", Path("kept.brivane"));
-    Click("buttonSelect");
-    Type("editDwell", QStringLiteral("12"));
+    m_form->Click("buttonSelect");
+    m_form->Type("editDwell", QStringLiteral("12"));
     const QStringList before = FormState();
     const QString title = m_frame->windowTitle();
 
@@ -307,7 +295,7 @@ class FileMenuTest : public QObject {
     Trigger("actionSaveAs", Path("old.brivane"));
     const QByteArray old = ReadAll(Path("old.brivane"));
     QVERIFY(old.size() > 64);
-    Type("editLoadMass", QStringLiteral("3"));
+    m_form->Type("editLoadMass", QStringLiteral("3"));
     // A full disk: no file of this process may grow beyond 16 bytes while the save runs.
     rlimit limit{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
@@ -338,10 +326,10 @@ class FileMenuTest : public QObject {
     Trigger("actionOpen", paths[2]);
     const QStringList expected{paths[2], paths[4], paths[3], paths[1]};
     QCOMPARE(RecentMenu(), expected);
-    QCOMPARE(dialogtest::Child<QAction>(m_frame.get(), "actionRecent0")->text(), QStringLiteral("&1 move3.brivane"));
+    QCOMPARE(dialogtest::Child<QAction>(m_frame, "actionRecent0")->text(), QStringLiteral("&1 move3.brivane"));
 
     // Remembered for the next run, with the last folder; a recent entry opens its file.
-    m_frame.reset();
+    CloseFrame();
     NewFrame();
     QCOMPARE(RecentMenu(), expected);
     Trigger("actionRecent3");
@@ -354,8 +342,8 @@ class FileMenuTest : public QObject {
 
   void pdfOfTheWorkedExample() {
     TypeFirstMove();
-    Click("buttonSelect");
-    Click("buttonCheckDuty");
+    m_form->Click("buttonSelect");
+    m_form->Click("buttonCheckDuty");
     Trigger("actionSaveAs", Path("example.brivane"));
     Trigger("actionExportPdf", Path("menu.pdf"));
     QVERIFY(m_sink->messages.isEmpty());
@@ -375,14 +363,14 @@ class FileMenuTest : public QObject {
                                      {"editModelSingleSided", "editRatedSingleSided", "editPeakSingleSided"},
                                      {"editModelVela", "editRatedVela", "editPeakVela"}};
     for (const auto& row : series) {
-      holds(QRegularExpression::escape(Edit(row[0])->text()) + "\\s+" +
-            QRegularExpression::escape(Edit(row[1])->text()) + "\\s+" +
-            QRegularExpression::escape(Edit(row[2])->text()));
+      holds(QRegularExpression::escape(m_form->Edit(row[0])->text()) + "\\s+" +
+            QRegularExpression::escape(m_form->Edit(row[1])->text()) + "\\s+" +
+            QRegularExpression::escape(m_form->Edit(row[2])->text()));
     }
     holds(QStringLiteral("CL-01\\s+29\\.3\\s+23\\.6"));
     for (const char* name : {"editRmsThrust", "editPeakThrust", "editAccelTime", "editConstTime", "editTotalTime",
                              "editAccelDistance", "editConstDistance", "editTotalDistance", "editCoil"}) {
-      holds(QStringLiteral("\\s") + QRegularExpression::escape(Edit(name)->text()) + "\\s");
+      holds(QStringLiteral("\\s") + QRegularExpression::escape(m_form->Edit(name)->text()) + "\\s");
     }
     // The chart's time labels along its axis, and every selected model's data sheet.
     QStringList labels = VelocityChartLabels(m_view->findChild<CChartViewer*>()->chart());
@@ -457,7 +445,7 @@ class FileMenuTest : public QObject {
     QWidget huge;
     huge.setGeometry(0, 0, 32767, 32767);
     const QByteArray stored = huge.saveGeometry();
-    m_frame.reset();
+    CloseFrame();
     QSettings().setValue(QStringLiteral("geometry"), stored);
     NewFrame();
     const QRect screen = m_frame->screen()->availableGeometry();
@@ -466,13 +454,13 @@ class FileMenuTest : public QObject {
     QCOMPARE(QSettings().value(QStringLiteral("geometry")).toByteArray(), stored);  // not saved back
 
     // One that fits is taken, and kept on closing.
-    m_frame.reset();
+    CloseFrame();
     QSettings().remove(QStringLiteral("geometry"));
     NewFrame();
     m_frame->setGeometry(QRect(QPoint(300, 200), m_frame->size() - QSize(40, 40)));
     QVERIFY(m_frame->close());
     const QRect placed = m_frame->geometry();
-    m_frame.reset();
+    CloseFrame();
     NewFrame();
     QCOMPARE(m_frame->geometry(), placed);
   }
@@ -487,14 +475,14 @@ class FileMenuTest : public QObject {
     QCOMPARE(m_view->findChild<QComboBox*>(QStringLiteral("comboModel"))->currentText(), QStringLiteral("CL-01"));
 
     const QString note = MessageText({brivane::MessageCode::ProfileUnreachable});
-    Click("buttonSelect");
+    m_form->Click("buttonSelect");
     QCOMPARE(m_sink->messages, QStringList{note});
-    QCOMPARE(Edit("editModelDoubleSided")->text(), QStringLiteral("CL-01"));  // the numbers stay
-    QCOMPARE(Edit("editRatedDoubleSided")->text(), QStringLiteral("36.1"));
-    Click("buttonCompare");
+    QCOMPARE(m_form->Edit("editModelDoubleSided")->text(), QStringLiteral("CL-01"));  // the numbers stay
+    QCOMPARE(m_form->Edit("editRatedDoubleSided")->text(), QStringLiteral("36.1"));
+    m_form->Click("buttonCompare");
     auto* summary = m_frame->findChild<QLabel*>(QStringLiteral("labelComparisonSummary"));
     QVERIFY(summary && summary->text().contains(note));
-    Click("buttonCheckDuty");  // refused: the stroke is too short
+    m_form->Click("buttonCheckDuty");  // refused: the stroke is too short
     QCOMPARE(m_sink->messages.last(), MessageText({brivane::MessageCode::ProfileTooShort}));
 
     Trigger("actionExportPdf", Path("menu.pdf"));
