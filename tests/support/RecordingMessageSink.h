@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/MessageSink.h"
+#include "ui/widgets/MessageSink.h"
 
 namespace brivane::ui {
 

@@ -16,8 +16,8 @@
 #include <cstdio>
 
 #include "tests/support/RecordingMessageSink.h"
-#include "tests/ui/FormDriver.h"
-#include "ui/AppSetup.h"
+#include "tests/support/FormDriver.h"
+#include "ui/app/AppSetup.h"
 
 namespace {
 
