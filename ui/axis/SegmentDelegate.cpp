@@ -39,7 +39,10 @@ QWidget* CSegmentDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 
 void CSegmentDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
   if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-    edit->setText(index.data(Qt::EditRole).toString());
+    // Every keystroke re-rates the cycle and the model reports its cells changed, which hands the
+    // open editor the value's text again: "1." would read back as "1" and the point be lost. The
+    // text being typed stays as typed.
+    if (!edit->isModified()) edit->setText(index.data(Qt::EditRole).toString());
     return;
   }
   if (auto* combo = qobject_cast<QComboBox*>(editor))

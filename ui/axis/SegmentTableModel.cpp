@@ -62,7 +62,7 @@ void CSegmentTableModel::Reset() {
 void CSegmentTableModel::Refresh(const AxisChanges& changes) {
   if (!changes.editor && !changes.plan) return;
   if (rowCount() == 0) return;
-  // A range, not the one cell: a range leaves an open editor's text as the user is typing it.
+  // Every cell: a mark, the plan's columns and the greyed cells may change anywhere.
   emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 

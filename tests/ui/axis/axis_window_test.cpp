@@ -1,0 +1,256 @@
+// The axis window driven as a user drives it: a cycle typed into its fields and cells shows, cell
+// for cell, what brivane-cli cycle prints as CSV for the same cycle's file; a bad value is marked
+// where it was typed and the rest is rated; the plots follow the chosen row.
+#include <QAbstractItemModel>
+#include <QBrush>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+
+#include <optional>
+#include <string>
+
+#include "catalog/MotorCatalog.h"
+#include "engine/CycleFile.h"
+#include "engine/TextFile.h"
+#include "tests/support/WidgetLookup.h"
+#include "ui/axis/AxisCharts.h"
+#include "ui/axis/AxisFieldsPanel.h"
+#include "ui/axis/AxisPlotsPane.h"
+#include "ui/axis/AxisResultsPane.h"
+#include "ui/axis/AxisWindow.h"
+#include "ui/axis/SegmentEditor.h"
+#include "ui/axis/SegmentTableModel.h"
+
+using namespace brivane;
+using namespace brivane::ui;
+using dialogtest::Child;
+
+namespace {
+
+QString Example(const char* name) { return QStringLiteral(BRIVANE_EXAMPLES_DIR "/") + QLatin1String(name); }
+
+Cycle ReadCycle(const QString& path) {
+  const TextFileReading file = ReadTextFile(QFile::encodeName(path).toStdString(), kMaxCycleFileBytes);
+  return CycleFromJson(file.text).cycle.value();
+}
+
+// RFC 4180 records, CR LF between them.
+QList<QStringList> ParseCsv(const QString& text) {
+  QList<QStringList> records;
+  QStringList fields;
+  QString field;
+  bool quoted = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (quoted) {
+      if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+        field += c;
+        ++i;
+      } else if (c == u'"') {
+        quoted = false;
+      } else {
+        field += c;
+      }
+    } else if (c == u'"') {
+      quoted = true;
+    } else if (c == u',') {
+      fields << field;
+      field.clear();
+    } else if (c == u'\n') {
+      fields << field;
+      records << fields;
+      fields.clear();
+      field.clear();
+    } else if (c != u'\r') {
+      field += c;
+    }
+  }
+  return records;
+}
+
+// What the command line prints for the cycle in `path`, as CSV records, the header first.
+QList<QStringList> CommandLineRows(const QString& path) {
+  QProcess cli;
+  cli.start(QStringLiteral(BRIVANE_CLI), {QStringLiteral("cycle"), QStringLiteral("--csv"), path});
+  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) qFatal("brivane-cli cycle failed: %s", cli.readAllStandardError().constData());
+  return ParseCsv(QString::fromUtf8(cli.readAllStandardOutput()));
+}
+
+// The results table's header and cells as shown, in the rows' order.
+QList<QStringList> WindowRows(const CAxisWindow& window) {
+  const QAbstractItemModel* m = window.Results()->Table()->model();
+  QList<QStringList> rows;
+  QStringList header;
+  for (int c = 0; c < m->columnCount(); ++c) header << m->headerData(c, Qt::Horizontal).toString();
+  rows << header;
+  for (int r = 0; r < m->rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < m->columnCount(); ++c) cells << m->index(r, c).data().toString();
+    rows << cells;
+  }
+  return rows;
+}
+
+// The window shows, cell for cell, what the command line prints for `cycle` written to a file.
+void ExpectAsCommandLine(const CAxisWindow& window, const Cycle& cycle) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("cycle.brivane-cycle"));
+  QVERIFY(!WriteWholeFile(QFile::encodeName(path).toStdString(), CycleToJson(cycle)));
+  const QList<QStringList> expected = CommandLineRows(path);
+  const QList<QStringList> shown = WindowRows(window);
+  QCOMPARE(shown.size(), expected.size());
+  for (qsizetype r = 0; r < shown.size(); ++r) QCOMPARE(shown[r], expected[r]);
+}
+
+QModelIndex Cell(CAxisWindow& window, int row, SegmentField field) {
+  return window.Segments()->Model()->index(row, CSegmentTableModel::ColumnOf(field));
+}
+
+// Types `text` into a segment's cell as the user does: the cell made current, a key that starts
+// the editor, the text, Enter.
+void TypeInCell(CAxisWindow& window, int row, SegmentField field, const QString& text) {
+  QTableView* table = window.Segments()->Table();
+  const QModelIndex cell = Cell(window, row, field);
+  table->setCurrentIndex(cell);
+  QTest::keyClick(table, Qt::Key_F2);
+  auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(cell));
+  QVERIFY(editor != nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+}
+
+// A segment's type chosen in its cell's list with the arrow keys.
+void ChooseType(CAxisWindow& window, int row, SegmentType type) {
+  QTableView* table = window.Segments()->Table();
+  const QModelIndex cell = window.Segments()->Model()->index(row, 0);
+  table->setCurrentIndex(cell);
+  QTest::keyClick(table, Qt::Key_F2);
+  auto* combo = qobject_cast<QComboBox*>(table->indexWidget(cell));
+  QVERIFY(combo != nullptr);
+  QTest::keyClick(combo, type == SegmentType::Dwell ? Qt::Key_Down : Qt::Key_Up);
+  QTest::keyClick(combo, Qt::Key_Return);
+}
+
+void TypeInField(CAxisWindow& window, AxisField field, const QString& text) {
+  QLineEdit* edit = window.Fields()->Field(field);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
+
+QString Number(double v) { return QString::number(v, 'g', 17); }
+
+}  // namespace
+
+class AxisWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { dialogtest::PinEnvironment("brivane-axis-tests"); }
+
+  // The pick-and-place example typed into a new window, segment by segment, rates as the command
+  // line rates the example's file.
+  void ACycleTypedInShowsTheCommandLinesFigures() {
+    CAxisWindow window(MotorCatalog::Instance().Rows(), nullptr);
+    window.show();
+    const Cycle target = ReadCycle(Example("pick-and-place.brivane-cycle"));
+    auto* add = Child<QPushButton>(&window, "buttonAddSegment");
+    while (window.Segments()->Model()->rowCount() < static_cast<int>(target.segments.size())) add->click();
+    for (std::size_t f = 0; f < kAxisFieldCount; ++f) {
+      const auto field = static_cast<AxisField>(f);
+      const std::optional<double> v = AxisValue(target, field);
+      TypeInField(window, field, v ? Number(*v) : QString());
+    }
+    for (int row = 0; row < static_cast<int>(target.segments.size()); ++row) {
+      const CycleSegment& s = target.segments[static_cast<std::size_t>(row)];
+      if (s.type != window.Design().Edited().segments[static_cast<std::size_t>(row)].type) ChooseType(window, row, s.type);
+      for (std::size_t f = 0; f < kSegmentFieldCount; ++f) {
+        const auto field = static_cast<SegmentField>(f);
+        if (HasField(s.type, field)) TypeInCell(window, row, field, Number(SegmentValue(s, field)));
+      }
+    }
+    QCOMPARE(window.Design().MarkCount(), std::size_t{0});
+    QCOMPARE(QString::fromStdString(CycleToJson(window.Design().Edited())), QString::fromStdString(CycleToJson(target)));
+    ExpectAsCommandLine(window, target);
+    // The plan's columns of the segments' table follow the typing.
+    QCOMPARE(Cell(window, 0, SegmentField::Distance).siblingAtColumn(11).data().toString(),
+             QString::fromStdString(SegmentColumnText(SegmentColumn::Duration, target, BuildCyclePlan(target), 0)));
+  }
+
+  // A text that is no number and a value out of range are marked in their cells with the reason;
+  // the cycle is rated at their last accepted values, with every other edit.
+  void ABadCellIsMarkedAndTheRestRated() {
+    CAxisWindow window(MotorCatalog::Instance().Rows(), nullptr);
+    window.show();
+    Cycle cycle = ReadCycle(Example("vertical-axis.brivane-cycle"));
+    window.SetCycle(cycle);
+    const QString plainTip = Cell(window, 0, SegmentField::Payload).data(Qt::ToolTipRole).toString();
+    TypeInCell(window, 0, SegmentField::Payload, QStringLiteral("3x"));
+    TypeInCell(window, 2, SegmentField::Velocity, QStringLiteral("-2"));
+    TypeInField(window, AxisField::SafetyFactor, QStringLiteral("1.5"));
+    TypeInCell(window, 1, SegmentField::TimeMs, QStringLiteral("250"));
+    cycle.axis.safetyFactor = 1.5;
+    cycle.segments[1].timeMs = 250;
+
+    const QModelIndex payload = Cell(window, 0, SegmentField::Payload);
+    const QModelIndex velocity = Cell(window, 2, SegmentField::Velocity);
+    QCOMPARE(payload.data().toString(), QStringLiteral("3x"));
+    QVERIFY(payload.data(Qt::ToolTipRole).toString().contains(QStringLiteral("수가 아닙니다")));
+    QVERIFY(velocity.data(Qt::ToolTipRole).toString() != plainTip);
+    for (const QModelIndex& marked : {payload, velocity})
+      QVERIFY(marked.data(Qt::BackgroundRole).value<QBrush>() != Cell(window, 0, SegmentField::Distance).data(Qt::BackgroundRole).value<QBrush>());
+    QVERIFY(!Cell(window, 1, SegmentField::TimeMs).data(Qt::BackgroundRole).isValid());
+    QCOMPARE(window.Design().MarkCount(), std::size_t{2});
+    ExpectAsCommandLine(window, cycle);
+    QVERIFY(Child<QLabel>(&window, "labelAxisSummary")->text().contains(QStringLiteral("받아들이지 않은 값 2개")));
+
+    // Mended, the values are rated as typed and the marks are gone.
+    TypeInCell(window, 0, SegmentField::Payload, QStringLiteral("4"));
+    TypeInCell(window, 2, SegmentField::Velocity, QStringLiteral("0.8"));
+    cycle.segments[0].payload = 4;
+    cycle.segments[2].velocity = 0.8;
+    QCOMPARE(window.Design().MarkCount(), std::size_t{0});
+    QVERIFY(!Cell(window, 0, SegmentField::Payload).data(Qt::BackgroundRole).isValid());
+    ExpectAsCommandLine(window, cycle);
+  }
+
+  // The plots are the chosen row's: another row chosen in the results redraws them; a bus voltage
+  // too low for the row puts operating points outside its envelope.
+  void ThePlotsFollowTheChosenRow() {
+    CAxisWindow window(MotorCatalog::Instance().Rows(), nullptr);
+    window.show();
+    window.SetCycle(ReadCycle(Example("vertical-axis.brivane-cycle")));
+    QTableView* results = window.Results()->Table();
+    const auto row = static_cast<int>(MotorCatalog::Instance().FindByName("CL-15").value());
+    results->setCurrentIndex(results->model()->index(row, 0));
+    QCOMPARE(window.Design().Chosen(), std::optional(static_cast<std::size_t>(row)));
+    QVERIFY(Child<QLabel>(&window, "labelPlotsCaption")->text().contains(QStringLiteral("CL-15")));
+    const CycleTimePlots& times = window.Design().TimePlots();
+    CAxisPlotsPane* plots = window.Plots();
+    QCOMPARE(plots->ThrustChart()->Series()->count(), static_cast<qsizetype>(times.thrust.size()));
+    QCOMPARE(plots->ThrustChart()->Series()->at(5).y(), times.thrust[5].y);
+    QCOMPARE(plots->PlaneChart()->Outside()->count(), qsizetype{0});
+    QVERIFY(plots->HoverText(0.05).contains(QStringLiteral("구간 1")));
+
+    TypeInField(window, AxisField::BusVoltage, QStringLiteral("12"));
+    QCOMPARE(window.Design().Chosen(), std::optional(static_cast<std::size_t>(row)));
+    QCOMPARE(plots->PlaneChart()->Outside()->count(), static_cast<qsizetype>(window.Design().Plane().outside.size()));
+    QVERIFY(plots->PlaneChart()->Outside()->count() > 0);
+    QCOMPARE(plots->PlaneChart()->PeakEnvelope()->count(), static_cast<qsizetype>(kPlotEnvelopePoints));
+  }
+};
+
+QTEST_MAIN(AxisWindowTest)
+#include "axis_window_test.moc"
