@@ -10,15 +10,6 @@
 namespace brivane {
 namespace {
 
-// A new design's cycle: one move there and one back.
-Cycle FirstCycle() {
-  Cycle c;
-  c.segments.push_back(NewSegment(SegmentType::Move));
-  CycleSegment back = NewSegment(SegmentType::Move);
-  back.distanceMm = -back.distanceMm;
-  c.segments.push_back(back);
-  return c;
-}
 
 // Bit for bit, so that a NaN compares equal to itself and -0 differs from 0.
 bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -58,7 +49,16 @@ void Merge(AxisChanges& into, const AxisChanges& more) {
 
 }  // namespace
 
-AxisDesign::AxisDesign(std::span<const MotorRecord> rows) : m_rows(rows) { SetCycle(FirstCycle()); }
+Cycle NewCycle() {
+  Cycle c;
+  c.segments.push_back(NewSegment(SegmentType::Move));
+  CycleSegment back = NewSegment(SegmentType::Move);
+  back.distanceMm = -back.distanceMm;
+  c.segments.push_back(back);
+  return c;
+}
+
+AxisDesign::AxisDesign(std::span<const MotorRecord> rows) : m_rows(rows) { SetCycle(NewCycle()); }
 
 void AxisDesign::SetCycle(const Cycle& cycle) {
   m_edited = cycle;

@@ -53,6 +53,9 @@ struct AxisSummary {
   std::size_t ok = 0;
 };
 
+// A new document's cycle: one new move there and one back.
+Cycle NewCycle();
+
 class AxisDesign {
  public:
   // Rates the rows (kept as a view: they must outlive the design) for a cycle of one new move.

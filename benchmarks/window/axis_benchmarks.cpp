@@ -14,6 +14,8 @@
 
 #include "benchmarks/window/PaintTiming.h"
 #include "engine/Cycle.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "tests/support/ScriptedFileDialogs.h"
 #include "ui/axis/AxisWindow.h"
 #include "ui/axis/SegmentEditor.h"
 #include "ui/axis/SegmentTableModel.h"
@@ -47,7 +49,9 @@ brivane::Cycle TenSCurveMoves() {
 
 void BM_AxisTypeDigitIntoPayload(benchmark::State& state) {
   PaintCounter counter;
-  brivane::ui::CAxisWindow window(brivane::MotorCatalog::Instance().Rows(), nullptr);
+  brivane::ui::RecordingMessageSink messages;
+  brivane::ui::ScriptedFileDialogs dialogs;
+  brivane::ui::CAxisWindow window(brivane::MotorCatalog::Instance().Rows(), messages, dialogs, nullptr);
   window.SetCycle(TenSCurveMoves());
   window.resize(1600, 1000);
   counter.ShowAndPaint(window);

@@ -1,17 +1,26 @@
 #include "ui/axis/AxisWindow.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QSplitter>
+
+#include <functional>
 
 #include "ui/axis/AxisFieldsPanel.h"
 #include "ui/axis/AxisPlotsPane.h"
 #include "ui/axis/AxisResultsPane.h"
+#include "ui/axis/CycleDocument.h"
 #include "ui/axis/SegmentEditor.h"
+#include "ui/mainwindow/RecentEntries.h"
 
 namespace brivane::ui {
 
-CAxisWindow::CAxisWindow(std::span<const MotorRecord> rows, QWidget* owner)
+CAxisWindow::CAxisWindow(std::span<const MotorRecord> rows, MessageSink& messages, FileDialogs& dialogs,
+                         QWidget* owner)
     : QMainWindow(owner, Qt::Window), m_design(rows) {
   setObjectName(QStringLiteral("axisWindow"));
   setWindowTitle(tr("축 설계"));
@@ -44,8 +53,56 @@ CAxisWindow::CAxisWindow(std::span<const MotorRecord> rows, QWidget* owner)
   setCentralWidget(main);
 
   connect(m_results, &CAxisResultsPane::RowChosen, this, &CAxisWindow::OnRowChosen);
+  m_document = new CCycleDocument(*this, messages, dialogs);
+  BuildFileMenu();
   resize(1500, 950);
   ShowAll();
+}
+
+void CAxisWindow::BuildFileMenu() {
+  QMenu* menu = menuBar()->addMenu(tr("파일(&F)"));
+  menu->setObjectName(QStringLiteral("menuAxisFile"));
+  menu->setAccessibleName(tr("파일"));
+  // Top to bottom; a row without a name is a separator, the row kRecentRow the recent files.
+  struct Entry {
+    const char* name;
+    QString text;
+    QKeySequence keys;
+    std::function<void()> run;
+  };
+  static constexpr char kRecentRow[] = "recent";
+  const Entry entries[] = {
+      {"actionNewCycle", tr("새 사이클"), QKeySequence::New, [this] { m_document->New(); }},
+      {"actionOpenCycle", tr("열기…"), QKeySequence::Open, [this] { m_document->Open(); }},
+      {"actionSaveCycle", tr("저장"), QKeySequence::Save, [this] { m_document->Save(); }},
+      {"actionSaveCycleAs", tr("다른 이름으로 저장…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+       [this] { m_document->SaveAs(); }},
+      {nullptr, {}, {}, {}},
+      {kRecentRow, {}, {}, {}},
+      {nullptr, {}, {}, {}},
+      {"actionCloseAxis", tr("닫기"), QKeySequence(Qt::CTRL | Qt::Key_W), [this] { close(); }},
+  };
+  for (const Entry& entry : entries) {
+    if (entry.name == nullptr) {
+      menu->addSeparator();
+    } else if (entry.name == kRecentRow) {
+      new CRecentEntries(*menu, *m_document, QStringLiteral("actionRecentCycle"));
+    } else {
+      QAction* action = menu->addAction(entry.text);
+      action->setObjectName(QLatin1String(entry.name));
+      action->setShortcut(entry.keys);
+      action->setShortcutContext(Qt::WindowShortcut);
+      connect(action, &QAction::triggered, this, entry.run);
+    }
+  }
+}
+
+void CAxisWindow::closeEvent(QCloseEvent* event) {
+  if (!m_document->MayClose()) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }
 
 CAxisWindow::~CAxisWindow() = default;

@@ -16,13 +16,16 @@ namespace brivane::ui {
 class CAxisFieldsPanel;
 class CAxisPlotsPane;
 class CAxisResultsPane;
+class CCycleDocument;
 class CSegmentEditor;
+class FileDialogs;
+class MessageSink;
 
 class CAxisWindow final : public QMainWindow {
   Q_OBJECT
  public:
-  // The rows are kept as a view: they outlive the window.
-  CAxisWindow(std::span<const MotorRecord> rows, QWidget* owner);
+  // The rows are kept as a view: they outlive the window, as do the messages and the dialogs.
+  CAxisWindow(std::span<const MotorRecord> rows, MessageSink& messages, FileDialogs& dialogs, QWidget* owner);
   ~CAxisWindow() override;
 
   // A new document: the cycle's values in the editor, rated.
@@ -33,6 +36,8 @@ class CAxisWindow final : public QMainWindow {
   void Present();
 
   const AxisDesign& Design() const { return m_design; }
+  // The cycle file: new, open, save, unsaved changes.
+  CCycleDocument& Document() const { return *m_document; }
   CAxisFieldsPanel* Fields() const { return m_fields; }
   CSegmentEditor* Segments() const { return m_segments; }
   CAxisResultsPane* Results() const { return m_results; }
@@ -44,17 +49,20 @@ class CAxisWindow final : public QMainWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Apply(const AxisChanges& changes);
   void OnRowChosen(std::size_t position);
   void ShowAll();
+  void BuildFileMenu();
 
   AxisDesign m_design;
   CAxisFieldsPanel* m_fields = nullptr;
   CSegmentEditor* m_segments = nullptr;
   CAxisResultsPane* m_results = nullptr;
   CAxisPlotsPane* m_plots = nullptr;
+  CCycleDocument* m_document = nullptr;
 };
 
 }  // namespace brivane::ui

@@ -19,10 +19,10 @@ QStringList WithRecentFile(QStringList recent, const QString& path) {
   return recent;
 }
 
-QStringList RecentFiles() { return Settings::Value<QStringList>(Settings::Key::RecentFiles); }
+QStringList RecentFiles(Settings::Key list) { return Settings::Value<QStringList>(list); }
 
-void RememberRecentFile(const QString& path) {
-  Settings::Set(Settings::Key::RecentFiles, WithRecentFile(RecentFiles(), path));
+void RememberRecentFile(Settings::Key list, const QString& path) {
+  Settings::Set(list, WithRecentFile(RecentFiles(list), path));
 }
 
 }  // namespace brivane::ui

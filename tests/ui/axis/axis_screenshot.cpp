@@ -15,6 +15,8 @@
 
 #include "engine/CycleFile.h"
 #include "engine/TextFile.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "tests/support/ScriptedFileDialogs.h"
 #include "ui/app/AppSetup.h"
 #include "ui/axis/AxisWindow.h"
 
@@ -34,7 +36,9 @@ int main(int argc, char* argv[]) {
     return 64;
   }
   reading.cycle->drive.busVoltage = 48.0;
-  brivane::ui::CAxisWindow window(brivane::MotorCatalog::Instance().Rows(), nullptr);
+  brivane::ui::RecordingMessageSink messages;
+  brivane::ui::ScriptedFileDialogs dialogs;
+  brivane::ui::CAxisWindow window(brivane::MotorCatalog::Instance().Rows(), messages, dialogs, nullptr);
   window.SetCycle(*reading.cycle);
   window.resize(1600, 1000);
   window.show();

@@ -2,6 +2,7 @@
 // for cell, what brivane-cli cycle prints as CSV for the same cycle's file; a bad value is marked
 // where it was typed and the rest is rated; the plots follow the chosen row.
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QBrush>
 #include <QComboBox>
 #include <QDir>
@@ -22,12 +23,15 @@
 #include "catalog/MotorCatalog.h"
 #include "engine/CycleFile.h"
 #include "engine/TextFile.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/axis/AxisCharts.h"
 #include "ui/axis/AxisFieldsPanel.h"
 #include "ui/axis/AxisPlotsPane.h"
 #include "ui/axis/AxisResultsPane.h"
 #include "ui/axis/AxisWindow.h"
+#include "ui/axis/CycleDocument.h"
 #include "ui/axis/SegmentEditor.h"
 #include "ui/axis/SegmentTableModel.h"
 
@@ -156,14 +160,20 @@ QString Number(double v) { return QString::number(v, 'g', 17); }
 
 class AxisWindowTest : public QObject {
   Q_OBJECT
+  RecordingMessageSink m_messages;
+  ScriptedFileDialogs m_dialogs;
 
  private slots:
   void initTestCase() { dialogtest::PinEnvironment("brivane-axis-tests"); }
+  void init() {
+    m_messages = {};
+    m_dialogs = {};
+  }
 
   // The pick-and-place example typed into a new window, segment by segment, rates as the command
   // line rates the example's file.
   void ACycleTypedInShowsTheCommandLinesFigures() {
-    CAxisWindow window(MotorCatalog::Instance().Rows(), nullptr);
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, m_dialogs, nullptr);
     window.show();
     const Cycle target = ReadCycle(Example("pick-and-place.brivane-cycle"));
     auto* add = Child<QPushButton>(&window, "buttonAddSegment");
@@ -192,7 +202,7 @@ class AxisWindowTest : public QObject {
   // A text that is no number and a value out of range are marked in their cells with the reason;
   // the cycle is rated at their last accepted values, with every other edit.
   void ABadCellIsMarkedAndTheRestRated() {
-    CAxisWindow window(MotorCatalog::Instance().Rows(), nullptr);
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, m_dialogs, nullptr);
     window.show();
     Cycle cycle = ReadCycle(Example("vertical-axis.brivane-cycle"));
     window.SetCycle(cycle);
@@ -229,7 +239,7 @@ class AxisWindowTest : public QObject {
   // The plots are the chosen row's: another row chosen in the results redraws them; a bus voltage
   // too low for the row puts operating points outside its envelope.
   void ThePlotsFollowTheChosenRow() {
-    CAxisWindow window(MotorCatalog::Instance().Rows(), nullptr);
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, m_dialogs, nullptr);
     window.show();
     window.SetCycle(ReadCycle(Example("vertical-axis.brivane-cycle")));
     QTableView* results = window.Results()->Table();
@@ -249,6 +259,49 @@ class AxisWindowTest : public QObject {
     QCOMPARE(plots->PlaneChart()->Outside()->count(), static_cast<qsizetype>(window.Design().Plane().outside.size()));
     QVERIFY(plots->PlaneChart()->Outside()->count() > 0);
     QCOMPARE(plots->PlaneChart()->PeakEnvelope()->count(), static_cast<qsizetype>(kPlotEnvelopePoints));
+  }
+
+  // A cycle opened, edited, saved under a new name and opened again from the recent files shows the
+  // same results; a cycle with a marked value is not saved; unsaved changes are asked about.
+  void SaveAndReopenGiveTheSameResults() {
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("lift"));  // the extension is added
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, m_dialogs, nullptr);
+    window.show();
+    m_dialogs.paths = {Example("vertical-axis.brivane-cycle")};
+    Child<QAction>(&window, "actionOpenCycle")->trigger();
+    QVERIFY(window.windowTitle().startsWith(QStringLiteral("vertical-axis.brivane-cycle")));
+    TypeInCell(window, 0, SegmentField::Payload, QStringLiteral("4.5"));
+    TypeInField(window, AxisField::BusVoltage, QStringLiteral("48"));
+    QVERIFY(window.isWindowModified());
+
+    TypeInCell(window, 2, SegmentField::Distance, QStringLiteral("x"));
+    m_dialogs.paths = {saved};
+    Child<QAction>(&window, "actionSaveCycleAs")->trigger();
+    QCOMPARE(m_messages.messages.size(), 1);
+    QVERIFY(!QFile::exists(saved + QStringLiteral(".brivane-cycle")));
+    TypeInCell(window, 2, SegmentField::Distance, QStringLiteral("-150"));
+    Child<QAction>(&window, "actionSaveCycleAs")->trigger();
+    QVERIFY(!window.isWindowModified());
+    const QList<QStringList> before = WindowRows(window);
+    QCOMPARE(before, CommandLineRows(saved + QStringLiteral(".brivane-cycle")));
+
+    Child<QAction>(&window, "actionNewCycle")->trigger();
+    QVERIFY(m_messages.questions.isEmpty());
+    QCOMPARE(window.Design().Edited().segments.size(), std::size_t{2});
+    QAction* recent = Child<QAction>(&window, "actionRecentCycle0");
+    QCOMPARE(recent->text(), QStringLiteral("&1 lift.brivane-cycle"));
+    recent->trigger();
+    QCOMPARE(WindowRows(window), before);
+
+    // Closing with a change asks; cancelled, the window stays.
+    TypeInCell(window, 0, SegmentField::Payload, QStringLiteral("6"));
+    m_messages.answer = SaveChoice::Cancel;
+    QVERIFY(!window.close());
+    QCOMPARE(m_messages.questions, QStringList{QStringLiteral("lift.brivane-cycle의 변경 내용을 저장하시겠습니까?")});
+    QVERIFY(window.isVisible());
+    m_messages.answer = SaveChoice::Discard;
+    QVERIFY(window.close());
   }
 };
 

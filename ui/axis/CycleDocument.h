@@ -1,0 +1,28 @@
+// The axis window's document: the cycle in a .brivane-cycle file. A file whose values the checks
+// refuse opens with those values marked; a cycle with a marked value is not saved until mended,
+// since the file would not read back as what the window rates.
+#pragma once
+
+#include "ui/mainwindow/DocumentFile.h"
+
+namespace brivane::ui {
+
+class CAxisWindow;
+
+class CCycleDocument final : public CDocumentFile {
+  Q_OBJECT
+ public:
+  CCycleDocument(CAxisWindow& window, MessageSink& messages, FileDialogs& dialogs);
+
+ protected:
+  void Clear() override;
+  QString Read(const QString& path) override;
+  QString Write(const QString& path) override;
+  bool MayWrite() override;
+
+ private:
+  CAxisWindow& m_window;
+  bool m_showing = false;  // the document itself is changing the cycle
+};
+
+}  // namespace brivane::ui
