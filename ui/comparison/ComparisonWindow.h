@@ -55,6 +55,7 @@ class CComparisonWindow final : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QLayout* BuildFilterRow();

@@ -76,8 +76,7 @@ bool CDocumentFile::MayClose() { return MaySaveChanges(); }
 
 bool CDocumentFile::MaySaveChanges() {
   if (!m_modified) return true;
-  const QString name = m_path.isEmpty() ? m_kind.untitled : QFileInfo(m_path).fileName();
-  switch (m_messages.AskSave(&m_window, tr("%1의 변경 내용을 저장하시겠습니까?").arg(name))) {
+  switch (m_messages.AskSave(&m_window, tr("%1의 변경 내용을 저장하시겠습니까?").arg(DocumentName()))) {
     case SaveChoice::Save: return Save();
     case SaveChoice::Discard: return true;
     case SaveChoice::Cancel: break;
@@ -97,19 +96,26 @@ void CDocumentFile::SetDocument(const QString& path) {
 }
 
 void CDocumentFile::SetModified(bool modified) {
+  const bool named = m_modified || !m_path.isEmpty();
   m_modified = modified;
-  // Only a file's title shows the mark; the plain title has no place for it.
-  if (!m_path.isEmpty()) m_window.setWindowModified(modified);
+  // An untitled document takes a name in the title once it has changes, so that the mark has a
+  // place.
+  if (named != (m_modified || !m_path.isEmpty())) UpdateTitle();
+  m_window.setWindowModified(modified);
 }
 
 void CDocumentFile::UpdateTitle() {
-  if (m_path.isEmpty()) {
+  if (m_path.isEmpty() && !m_modified) {
     m_window.setWindowTitle(m_plainTitle);
     m_window.setWindowModified(false);
-  } else {
-    m_window.setWindowTitle(tr("%1[*] - %2").arg(QFileInfo(m_path).fileName(), m_plainTitle));
-    m_window.setWindowModified(m_modified);
+    return;
   }
+  m_window.setWindowTitle(tr("%1[*] - %2").arg(DocumentName(), m_plainTitle));
+  m_window.setWindowModified(m_modified);
+}
+
+QString CDocumentFile::DocumentName() const {
+  return m_path.isEmpty() ? m_kind.untitled : QFileInfo(m_path).fileName();
 }
 
 void CDocumentFile::RememberFolder(const QString& path) {

@@ -73,6 +73,8 @@ class CDocumentFile : public QObject {
   bool WriteTo(const QString& path);
   void SetDocument(const QString& path);
   void UpdateTitle();
+  // The file's name, or the untitled document's.
+  QString DocumentName() const;
 
   QWidget& m_window;
   MessageSink& m_messages;

@@ -14,7 +14,10 @@ CRecentEntries::CRecentEntries(QMenu& menu, CDocumentFile& document, const QStri
   for (int i = 0; i < kRecentFileCount; ++i) {
     QAction* action = menu.addAction(QString());
     action->setObjectName(prefix + QString::number(i));
-    connect(action, &QAction::triggered, this, [this, action] { m_document.OpenFile(action->data().toString()); });
+    // A file that is gone leaves the list.
+    connect(action, &QAction::triggered, this, [this, action] {
+      if (!m_document.OpenFile(action->data().toString())) Update();
+    });
     m_entries[static_cast<std::size_t>(i)] = action;
   }
   connect(&document, &CDocumentFile::RecentFilesChanged, this, &CRecentEntries::Update);
@@ -22,7 +25,7 @@ CRecentEntries::CRecentEntries(QMenu& menu, CDocumentFile& document, const QStri
 }
 
 void CRecentEntries::Update() {
-  const QStringList recent = RecentFiles(m_document.RecentList());
+  const QStringList recent = ForgetMissingRecentFiles(m_document.RecentList());
   for (int i = 0; i < kRecentFileCount; ++i) {
     QAction* action = m_entries[static_cast<std::size_t>(i)];
     const bool used = i < recent.size();

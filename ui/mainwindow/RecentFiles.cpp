@@ -21,6 +21,14 @@ QStringList WithRecentFile(QStringList recent, const QString& path) {
 
 QStringList RecentFiles(Settings::Key list) { return Settings::Value<QStringList>(list); }
 
+QStringList ForgetMissingRecentFiles(Settings::Key list) {
+  const QStringList recent = RecentFiles(list);
+  QStringList existing = recent;
+  existing.removeIf([](const QString& entry) { return !QFileInfo::exists(entry); });
+  if (existing != recent) Settings::Set(list, existing);
+  return existing;
+}
+
 void RememberRecentFile(Settings::Key list, const QString& path) {
   Settings::Set(list, WithRecentFile(RecentFiles(list), path));
 }

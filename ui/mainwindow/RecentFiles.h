@@ -15,6 +15,8 @@ inline constexpr int kRecentFileCount = 4;
 QStringList WithRecentFile(QStringList recent, const QString& path);
 
 QStringList RecentFiles(Settings::Key list = Settings::Key::RecentFiles);
+// Drops the entries whose file is gone (deleted, moved away) from the list and gives the rest.
+QStringList ForgetMissingRecentFiles(Settings::Key list = Settings::Key::RecentFiles);
 void RememberRecentFile(Settings::Key list, const QString& path);
 inline void RememberRecentFile(const QString& path) { RememberRecentFile(Settings::Key::RecentFiles, path); }
 
