@@ -14,6 +14,7 @@
 #include "engine/CycleColumns.h"
 #include "engine/CycleDrive.h"
 #include "engine/CycleFile.h"
+#include "engine/MoveCycle.h"
 #include "engine/CycleRating.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
@@ -420,13 +421,13 @@ int WriteCycleOfMove(const CommandLine& line, const Io& io) {
   const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
   if (!limits) return kExitUsage;
   // The move as the form's selection would take it: its checks and its limits.
-  const SelectionStart start = StartSelection(*move, limits->rated, limits->peak);
-  if (start.refusal) {
-    io.Stopped(*start.refusal);
+  const MoveCycle cycle =
+      CycleOfMove(*move, limits->rated, limits->peak, line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
+  if (cycle.refusal) {
+    io.Stopped(*cycle.refusal);
     return kExitStopped;
   }
-  const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
-  io.out << CycleToJson(CycleFromMove(*move, start.basis.ratedLimit, start.basis.peakLimit, ambient));
+  io.out << CycleToJson(cycle.cycle);
   return kExitOk;
 }
 

@@ -51,7 +51,7 @@ void BM_AxisTypeDigitIntoPayload(benchmark::State& state) {
   PaintCounter counter;
   brivane::ui::RecordingMessageSink messages;
   brivane::ui::ScriptedFileDialogs dialogs;
-  brivane::ui::CAxisWindow window(brivane::MotorCatalog::Instance().Rows(), messages, dialogs, nullptr);
+  brivane::ui::CAxisWindow window(brivane::MotorCatalog::Instance().Rows(), messages, &dialogs, nullptr);
   window.SetCycle(TenSCurveMoves());
   window.resize(1600, 1000);
   counter.ShowAndPaint(window);

@@ -16,10 +16,11 @@
 #include "ui/axis/CycleDocument.h"
 #include "ui/axis/SegmentEditor.h"
 #include "ui/mainwindow/RecentEntries.h"
+#include "ui/widgets/NativeFileDialogs.h"
 
 namespace brivane::ui {
 
-CAxisWindow::CAxisWindow(std::span<const MotorRecord> rows, MessageSink& messages, FileDialogs& dialogs,
+CAxisWindow::CAxisWindow(std::span<const MotorRecord> rows, MessageSink& messages, FileDialogs* dialogs,
                          QWidget* owner)
     : QMainWindow(owner, Qt::Window), m_design(rows) {
   setObjectName(QStringLiteral("axisWindow"));
@@ -53,7 +54,11 @@ CAxisWindow::CAxisWindow(std::span<const MotorRecord> rows, MessageSink& message
   setCentralWidget(main);
 
   connect(m_results, &CAxisResultsPane::RowChosen, this, &CAxisWindow::OnRowChosen);
-  m_document = new CCycleDocument(*this, messages, dialogs);
+  if (dialogs == nullptr) {
+    m_ownDialogs = std::make_unique<NativeFileDialogs>();
+    dialogs = m_ownDialogs.get();
+  }
+  m_document = new CCycleDocument(*this, messages, *dialogs);
   BuildFileMenu();
   resize(1500, 950);
   ShowAll();

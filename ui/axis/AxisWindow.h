@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <span>
 
 #include "catalog/MotorCatalog.h"
@@ -24,8 +25,9 @@ class MessageSink;
 class CAxisWindow final : public QMainWindow {
   Q_OBJECT
  public:
-  // The rows are kept as a view: they outlive the window, as do the messages and the dialogs.
-  CAxisWindow(std::span<const MotorRecord> rows, MessageSink& messages, FileDialogs& dialogs, QWidget* owner);
+  // The rows are kept as a view: they outlive the window, as do the messages and the dialogs
+  // (none: the real file dialogs).
+  CAxisWindow(std::span<const MotorRecord> rows, MessageSink& messages, FileDialogs* dialogs, QWidget* owner);
   ~CAxisWindow() override;
 
   // A new document: the cycle's values in the editor, rated.
@@ -63,6 +65,7 @@ class CAxisWindow final : public QMainWindow {
   CAxisResultsPane* m_results = nullptr;
   CAxisPlotsPane* m_plots = nullptr;
   CCycleDocument* m_document = nullptr;
+  std::unique_ptr<FileDialogs> m_ownDialogs;
 };
 
 }  // namespace brivane::ui

@@ -41,9 +41,15 @@ CCycleDocument::CCycleDocument(CAxisWindow& window, MessageSink& messages, FileD
   });
 }
 
-void CCycleDocument::Clear() {
+void CCycleDocument::Clear() { Show(NewCycle()); }
+
+bool CCycleDocument::NewFromCycle(const Cycle& cycle) {
+  return NewWith([this, &cycle] { Show(cycle); });
+}
+
+void CCycleDocument::Show(const Cycle& cycle) {
   m_showing = true;
-  m_window.SetCycle(NewCycle());
+  m_window.SetCycle(cycle);
   m_showing = false;
 }
 
@@ -59,9 +65,7 @@ QString CCycleDocument::Read(const QString& path) {
     const QString why = field.isEmpty() ? problem : tr("필드 \"%1\": %2").arg(field, problem);
     return tr("사이클 파일을 열 수 없습니다: %1\n%2").arg(Native(path), why);
   }
-  m_showing = true;
-  m_window.SetCycle(*reading.cycle);
-  m_showing = false;
+  Show(*reading.cycle);
   return {};
 }
 

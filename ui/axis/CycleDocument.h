@@ -3,6 +3,7 @@
 // since the file would not read back as what the window rates.
 #pragma once
 
+#include "engine/Cycle.h"
 #include "ui/mainwindow/DocumentFile.h"
 
 namespace brivane::ui {
@@ -14,6 +15,9 @@ class CCycleDocument final : public CDocumentFile {
  public:
   CCycleDocument(CAxisWindow& window, MessageSink& messages, FileDialogs& dialogs);
 
+  // `cycle` as a new, untitled document (the form's move), after asking about unsaved changes.
+  bool NewFromCycle(const Cycle& cycle);
+
  protected:
   void Clear() override;
   QString Read(const QString& path) override;
@@ -21,6 +25,8 @@ class CCycleDocument final : public CDocumentFile {
   bool MayWrite() override;
 
  private:
+  void Show(const Cycle& cycle);
+
   CAxisWindow& m_window;
   bool m_showing = false;  // the document itself is changing the cycle
 };

@@ -18,10 +18,13 @@ CDocumentFile::CDocumentFile(QWidget& window, MessageSink& messages, FileDialogs
       m_kind(std::move(kind)),
       m_plainTitle(window.windowTitle()) {}
 
-void CDocumentFile::New() {
-  if (!MaySaveChanges()) return;
-  Clear();
+void CDocumentFile::New() { NewWith([this] { Clear(); }); }
+
+bool CDocumentFile::NewWith(const std::function<void()>& show) {
+  if (!MaySaveChanges()) return false;
+  show();
   SetDocument(QString());
+  return true;
 }
 
 bool CDocumentFile::Open() {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <string_view>
 
 #include "ui/app/Settings.h"
@@ -31,6 +32,9 @@ class CDocumentFile : public QObject {
   CDocumentFile(QWidget& window, MessageSink& messages, FileDialogs& dialogs, Kind kind);
 
   void New();
+  // A new document shown by `show` (a document made elsewhere, untitled), once the changes on show
+  // are saved or may be dropped; false when the user cancelled.
+  bool NewWith(const std::function<void()>& show);
   bool Open();                         // asks for the file
   bool OpenFile(const QString& path);  // false when refused, cancelled or unreadable
   bool Save();

@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
   reading.cycle->drive.busVoltage = 48.0;
   brivane::ui::RecordingMessageSink messages;
   brivane::ui::ScriptedFileDialogs dialogs;
-  brivane::ui::CAxisWindow window(brivane::MotorCatalog::Instance().Rows(), messages, dialogs, nullptr);
+  brivane::ui::CAxisWindow window(brivane::MotorCatalog::Instance().Rows(), messages, &dialogs, nullptr);
   window.SetCycle(*reading.cycle);
   window.resize(1600, 1000);
   window.show();

@@ -21,8 +21,10 @@
 #include <string>
 
 #include "catalog/MotorCatalog.h"
+#include "tests/support/WorkedExamples.h"
 #include "engine/CycleFile.h"
 #include "engine/TextFile.h"
+#include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
@@ -154,6 +156,14 @@ void TypeInField(CAxisWindow& window, AxisField field, const QString& text) {
   QTest::keyClicks(edit, text);
 }
 
+// What `brivane-cli cycle --from-move` writes for the move of `options`.
+QString CycleOfMoveOptions(const QStringList& options) {
+  QProcess cli;
+  cli.start(QStringLiteral(BRIVANE_CLI), QStringList{QStringLiteral("cycle"), QStringLiteral("--from-move")} + options);
+  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) qFatal("brivane-cli cycle --from-move failed");
+  return QString::fromUtf8(cli.readAllStandardOutput());
+}
+
 QString Number(double v) { return QString::number(v, 'g', 17); }
 
 }  // namespace
@@ -173,7 +183,7 @@ class AxisWindowTest : public QObject {
   // The pick-and-place example typed into a new window, segment by segment, rates as the command
   // line rates the example's file.
   void ACycleTypedInShowsTheCommandLinesFigures() {
-    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, m_dialogs, nullptr);
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
     window.show();
     const Cycle target = ReadCycle(Example("pick-and-place.brivane-cycle"));
     auto* add = Child<QPushButton>(&window, "buttonAddSegment");
@@ -202,7 +212,7 @@ class AxisWindowTest : public QObject {
   // A text that is no number and a value out of range are marked in their cells with the reason;
   // the cycle is rated at their last accepted values, with every other edit.
   void ABadCellIsMarkedAndTheRestRated() {
-    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, m_dialogs, nullptr);
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
     window.show();
     Cycle cycle = ReadCycle(Example("vertical-axis.brivane-cycle"));
     window.SetCycle(cycle);
@@ -239,7 +249,7 @@ class AxisWindowTest : public QObject {
   // The plots are the chosen row's: another row chosen in the results redraws them; a bus voltage
   // too low for the row puts operating points outside its envelope.
   void ThePlotsFollowTheChosenRow() {
-    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, m_dialogs, nullptr);
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
     window.show();
     window.SetCycle(ReadCycle(Example("vertical-axis.brivane-cycle")));
     QTableView* results = window.Results()->Table();
@@ -261,12 +271,44 @@ class AxisWindowTest : public QObject {
     QCOMPARE(plots->PlaneChart()->PeakEnvelope()->count(), static_cast<qsizetype>(kPlotEnvelopePoints));
   }
 
+  // "축 설계", from the button and from the view menu, opens the form's move as the command line's
+  // --from-move writes it; a move the selection refuses opens nothing.
+  void TheFormsMoveOpensAsAOneMoveCycle() {
+    formtest::FormDriver form(m_messages, &m_dialogs);
+    form.TypeMove(QStringLiteral("2.5"), QStringLiteral("300"));
+    form.Type("editDwell", QStringLiteral("200"));
+    form.Click("buttonAxisDesign");
+    auto* window = form.frame->findChild<CAxisWindow*>(QStringLiteral("axisWindow"));
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible());
+    const QStringList options = QString::fromLatin1(brivane::examples::kFirstMoveOptions).split(u' ');
+    QStringList move = options;
+    move[1] = QStringLiteral("2.5");
+    move[3] = QStringLiteral("300");
+    move << QStringLiteral("--dwell") << QStringLiteral("200");
+    QCOMPARE(QString::fromStdString(CycleToJson(window->Design().Edited())), CycleOfMoveOptions(move));
+    QVERIFY(!window->isWindowModified());
+
+    // Edited, the next move from the form asks first; the same window shows it.
+    TypeInCell(*window, 0, SegmentField::Payload, QStringLiteral("1"));
+    form.Type("editLoadMass", QStringLiteral("0"));
+    Child<QAction>(form.frame.get(), "actionAxisDesign")->trigger();
+    QCOMPARE(m_messages.messages.size(), 1);  // the selection's refusal of the mass
+    QVERIFY(m_messages.questions.isEmpty());
+    form.Type("editLoadMass", QStringLiteral("1"));
+    Child<QAction>(form.frame.get(), "actionAxisDesign")->trigger();
+    QCOMPARE(m_messages.questions.size(), 1);
+    QCOMPARE(form.frame->findChildren<CAxisWindow*>().size(), qsizetype{1});
+    move[1] = QStringLiteral("1");
+    QCOMPARE(QString::fromStdString(CycleToJson(window->Design().Edited())), CycleOfMoveOptions(move));
+  }
+
   // A cycle opened, edited, saved under a new name and opened again from the recent files shows the
   // same results; a cycle with a marked value is not saved; unsaved changes are asked about.
   void SaveAndReopenGiveTheSameResults() {
     QTemporaryDir dir;
     const QString saved = dir.filePath(QStringLiteral("lift"));  // the extension is added
-    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, m_dialogs, nullptr);
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
     window.show();
     m_dialogs.paths = {Example("vertical-axis.brivane-cycle")};
     Child<QAction>(&window, "actionOpenCycle")->trigger();
