@@ -1368,14 +1368,6 @@ Speed %2 m/s, force %3 N</translation>
         <translation>New move</translation>
     </message>
     <message>
-        <source>열기</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Brivane 이동 파일 (*.brivane);;모든 파일 (*)</source>
-        <translation>Brivane move files (*.brivane);;All files (*)</translation>
-    </message>
-    <message>
         <source>JSON 텍스트가 아닙니다</source>
         <translation>it is not JSON text</translation>
     </message>
@@ -1420,10 +1412,6 @@ Speed %2 m/s, force %3 N</translation>
 %2</translation>
     </message>
     <message>
-        <source>다른 이름으로 저장</source>
-        <translation>Save As</translation>
-    </message>
-    <message>
         <source>Brivane 이동 파일 (*.brivane)</source>
         <translation>Brivane move files (*.brivane)</translation>
     </message>
@@ -1440,14 +1428,6 @@ Speed %2 m/s, force %3 N</translation>
     <message>
         <source>PDF 문서 (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1의 변경 내용을 저장하시겠습니까?</source>
-        <translation>Save the changes to %1?</translation>
-    </message>
-    <message>
-        <source>%1[*] - %2</source>
-        <translation>%1[*] - %2</translation>
     </message>
     <message>
         <source>같은 키가 두 번 있습니다</source>

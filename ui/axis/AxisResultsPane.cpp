@@ -69,14 +69,7 @@ void CAxisResultsPane::BuildTable() {
   m_table = new QTableView;
   m_table->setObjectName(QStringLiteral("tableAxisResults"));
   m_table->setAccessibleName(tr("모델별 결과"));
-  m_table->setModel(m_filter);
-  m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_table->verticalHeader()->hide();
-  m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
-  m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the rows' order first
-  m_table->setSortingEnabled(true);
+  SetUpRatedRowsTable(*m_table, *m_filter);
   static_cast<QVBoxLayout*>(layout())->addWidget(m_table, 1);
   connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           &CAxisResultsPane::OnCurrentChanged);

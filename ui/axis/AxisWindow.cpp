@@ -1,6 +1,5 @@
 #include "ui/axis/AxisWindow.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -8,14 +7,13 @@
 #include <QScrollArea>
 #include <QSplitter>
 
-#include <functional>
 
 #include "ui/axis/AxisFieldsPanel.h"
 #include "ui/axis/AxisPlotsPane.h"
 #include "ui/axis/AxisResultsPane.h"
 #include "ui/axis/CycleDocument.h"
 #include "ui/axis/SegmentEditor.h"
-#include "ui/mainwindow/RecentEntries.h"
+#include "ui/mainwindow/FileMenuEntries.h"
 #include "ui/widgets/NativeFileDialogs.h"
 
 namespace brivane::ui {
@@ -68,38 +66,18 @@ void CAxisWindow::BuildFileMenu() {
   QMenu* menu = menuBar()->addMenu(tr("파일(&F)"));
   menu->setObjectName(QStringLiteral("menuAxisFile"));
   menu->setAccessibleName(tr("파일"));
-  // Top to bottom; a row without a name is a separator, the row kRecentRow the recent files.
-  struct Entry {
-    const char* name;
-    QString text;
-    QKeySequence keys;
-    std::function<void()> run;
-  };
-  static constexpr char kRecentRow[] = "recent";
-  const Entry entries[] = {
+  const FileMenuEntry entries[] = {
       {"actionNewCycle", tr("새 사이클"), QKeySequence::New, [this] { m_document->New(); }},
       {"actionOpenCycle", tr("열기…"), QKeySequence::Open, [this] { m_document->Open(); }},
       {"actionSaveCycle", tr("저장"), QKeySequence::Save, [this] { m_document->Save(); }},
       {"actionSaveCycleAs", tr("다른 이름으로 저장…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
        [this] { m_document->SaveAs(); }},
       {nullptr, {}, {}, {}},
-      {kRecentRow, {}, {}, {}},
+      {kRecentEntries, {}, {}, {}},
       {nullptr, {}, {}, {}},
       {"actionCloseAxis", tr("닫기"), QKeySequence(Qt::CTRL | Qt::Key_W), [this] { close(); }},
   };
-  for (const Entry& entry : entries) {
-    if (entry.name == nullptr) {
-      menu->addSeparator();
-    } else if (entry.name == kRecentRow) {
-      new CRecentEntries(*menu, *m_document, QStringLiteral("actionRecentCycle"));
-    } else {
-      QAction* action = menu->addAction(entry.text);
-      action->setObjectName(QLatin1String(entry.name));
-      action->setShortcut(entry.keys);
-      action->setShortcutContext(Qt::WindowShortcut);
-      connect(action, &QAction::triggered, this, entry.run);
-    }
-  }
+  AddFileMenuEntries(*menu, entries, *m_document, QStringLiteral("actionRecentCycle"));
 }
 
 void CAxisWindow::closeEvent(QCloseEvent* event) {

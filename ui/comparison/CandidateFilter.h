@@ -7,11 +7,20 @@
 
 #include "catalog/Series.h"
 
+class QTableView;
+
 namespace brivane::ui {
+
+class CCandidateFilter;
 
 // What the table shows of the model: one series or all, every row or the fitting ones, in the
 // order of a column (numbers as numbers; rows without a number, such as a model without
 // headroom, below every number in ascending order). Unsorted, it keeps the catalog order.
+// A table of rated rows shown through `filter`, as the comparison and the axis window show theirs:
+// whole rows chosen one at a time, nothing typed into, no row numbers, sorted by a click on a
+// header and first in the rows' own order.
+void SetUpRatedRowsTable(QTableView& table, CCandidateFilter& filter);
+
 class CCandidateFilter final : public QSortFilterProxyModel {
   Q_OBJECT
  public:

@@ -46,6 +46,7 @@ bool CDocumentFile::ReadInto(const QString& path) {
     return false;
   }
   SetDocument(path);
+  Opened();
   return true;
 }
 

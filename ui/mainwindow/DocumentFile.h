@@ -64,6 +64,8 @@ class CDocumentFile : public QObject {
   virtual QString Read(const QString& path) = 0;
   // The content written to `path`; empty when it was, else why not (already told, or to tell).
   virtual QString Write(const QString& path) = 0;
+  // After a file read and shown has become the document (its name in the title).
+  virtual void Opened() {}
   // Whether the content may be written: false when the user must mend it first (and was told).
   virtual bool MayWrite() { return true; }
 

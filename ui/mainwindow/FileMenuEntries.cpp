@@ -1,4 +1,4 @@
-#include "ui/mainwindow/RecentEntries.h"
+#include "ui/mainwindow/FileMenuEntries.h"
 
 #include <QAction>
 #include <QDir>
@@ -9,18 +9,36 @@
 
 namespace brivane::ui {
 
+void AddFileMenuEntries(QMenu& menu, std::span<const FileMenuEntry> entries, CDocumentFile& document,
+                        const QString& recentPrefix) {
+  for (const FileMenuEntry& entry : entries) {
+    if (entry.name == nullptr) {
+      menu.addSeparator();
+    } else if (entry.name == kRecentEntries) {
+      new CRecentEntries(menu, document, recentPrefix);
+    } else {
+      QAction* action = menu.addAction(entry.text);
+      action->setObjectName(QLatin1String(entry.name));
+      action->setShortcut(entry.keys);
+      QObject::connect(action, &QAction::triggered, &menu, entry.run);
+    }
+  }
+}
+
 CRecentEntries::CRecentEntries(QMenu& menu, CDocumentFile& document, const QString& prefix)
     : QObject(&menu), m_document(document) {
   for (int i = 0; i < kRecentFileCount; ++i) {
     QAction* action = menu.addAction(QString());
     action->setObjectName(prefix + QString::number(i));
-    // A file that is gone leaves the list.
     connect(action, &QAction::triggered, this, [this, action] {
+      // A file deleted since the menu opened goes from the list once the open has said so.
       if (!m_document.OpenFile(action->data().toString())) Update();
     });
     m_entries[static_cast<std::size_t>(i)] = action;
   }
   connect(&document, &CDocumentFile::RecentFilesChanged, this, &CRecentEntries::Update);
+  // Each time it opens, the menu lists only files that are still there.
+  connect(&menu, &QMenu::aboutToShow, this, &CRecentEntries::Update);
   Update();
 }
 
