@@ -120,6 +120,10 @@ class FileMenuTest : public QObject {
     if (!path.isNull()) m_dialogs->paths << path;
     dialogtest::Child<QAction>(m_frame, action)->trigger();
   }
+  // Writes `values` to the move file `name` in the test's folder.
+  void WriteMove(const char* name, const brivane::FormValues& values) {
+    WriteAll(Path(QLatin1String(name)), QByteArray::fromStdString(brivane::MoveToJson(values)));
+  }
   // The worked example: 1 kg, 500 mm, 1 g, 1 m/s, CL-01 checked.
   void TypeFirstMove() {
     m_form->TypeMove();
@@ -495,7 +499,7 @@ class FileMenuTest : public QObject {
     brivane::FormValues values;
     values.move = {5.0f, 10, brivane::AccelMode::Gravity, 0.1f, 5.0f, 0.0f, 0.1f, 1.3f};
     values.model = "cl-01";
-    WriteAll(Path("short.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("short.brivane", values);
     Trigger("actionOpen", Path("short.brivane"));
     QCOMPARE(m_view->findChild<QComboBox*>(QStringLiteral("comboModel"))->currentText(), QStringLiteral("CL-01"));
 
@@ -532,7 +536,7 @@ class FileMenuTest : public QObject {
     QVERIFY(mkfifo(QFile::encodeName(conf).constData(), 0600) == 0);
     brivane::FormValues values;
     values.move = {1.0f, 500, brivane::AccelMode::Gravity, 1.0f, 1.0f, 0.0f, 0.1f, 1.3f};
-    WriteAll(Path("move.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("move.brivane", values);
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
@@ -577,7 +581,7 @@ class FileMenuTest : public QObject {
     brivane::FormValues values;
     values.move = {60.0f, 300, brivane::AccelMode::Gravity, 0.5f, 0.5f, 0.0f, 0.1f, 1.3f};
     values.model = "IC-22";
-    WriteAll(Path("ic22.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("ic22.brivane", values);
     Trigger("actionOpen", Path("ic22.brivane"));
     m_form->Click("buttonSelect");
     m_form->Click("buttonCheckDuty");
@@ -621,7 +625,7 @@ class FileMenuTest : public QObject {
     // Seven digits the form shows as six: the selection rates the file's value, as brivane-cli does.
     brivane::FormValues exact;
     exact.move = {1.6695607f, 500, brivane::AccelMode::Gravity, 1.0f, 1.0f, 0.0f, 0.1f, 1.3f};
-    WriteAll(Path("exact.brivane"), QByteArray::fromStdString(brivane::MoveToJson(exact)));
+    WriteMove("exact.brivane", exact);
     Trigger("actionOpen", Path("exact.brivane"));
     QCOMPARE(m_form->Text("editLoadMass"), QStringLiteral("1.66956"));
     m_form->Click("buttonSelect");
@@ -653,7 +657,7 @@ class FileMenuTest : public QObject {
     values.move = {1.0f, 500, brivane::AccelMode::Gravity, 1.0f, 1.0f, 0.0f, 0.1f, 1.3f};
     values.ratedPosition = values.peakPosition = std::nullopt;
     values.model = "XX-99";
-    WriteAll(Path("open.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("open.brivane", values);
     Trigger("actionOpen", Path("open.brivane"));
     // No item in either list, no model; the title says the form is not the file.
     for (const char* list : {"comboRatedLimit", "comboPeakLimit", "comboModel"}) {
@@ -675,7 +679,7 @@ class FileMenuTest : public QObject {
     values.model = "XX-99";
     values.ratedPosition = 9;
     values.peakPosition = 11;
-    WriteAll(Path("model.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("model.brivane", values);
     for (const auto& [file, code] : {std::pair{"open.brivane", brivane::MessageCode::NoLimits},
                                      std::pair{"model.brivane", brivane::MessageCode::NoModel}}) {
       const Run run = Execute(QStringLiteral(BRIVANE_EXE), {"--export-pdf", Path("out.pdf"), Path(file)});
