@@ -156,8 +156,6 @@ bool CMoveDocument::ExportPdfTo(const QString& path) {
   return true;
 }
 
-
-
 bool CMoveDocument::MayClose() { return MaySaveChanges(); }
 
 bool CMoveDocument::MaySaveChanges() {
