@@ -29,16 +29,16 @@
 #include "engine/Session.h"
 #include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
-#include "ui/form/BrivaneView.h"
 #include "ui/chart/ChartViewer.h"
 #include "ui/chart/VelocityChart.h"
-#include "ui/widgets/EngineTexts.h"
-#include "tests/support/ScriptedFileDialogs.h"
+#include "ui/form/BrivaneView.h"
 #include "ui/mainwindow/MainFrame.h"
-#include "ui/widgets/MessageSink.h"
 #include "ui/mainwindow/MoveDocument.h"
 #include "ui/mainwindow/RecentFiles.h"
+#include "ui/widgets/EngineTexts.h"
+#include "ui/widgets/MessageSink.h"
 
 using namespace brivane::ui;
 
@@ -221,7 +221,7 @@ class FileMenuTest : public QObject {
     QVERIFY(Inputs() != inputs);
     Trigger("actionOpen", Path("axis.brivane"));
     QCOMPARE(Inputs(), inputs);
-    QVERIFY(!m_frame->isWindowModified());                      // showing the opened move is no change
+    QVERIFY(!m_frame->isWindowModified());                              // showing the opened move is no change
     QCOMPARE(m_form->Edit("editModelDoubleSided")->text(), QString());  // opening runs no selection
     m_form->Click("buttonSelect");
     m_form->Click("buttonCheckDuty");
@@ -478,7 +478,8 @@ class FileMenuTest : public QObject {
     QSettings().setValue(QStringLiteral("geometry"), stored);
     NewFrame();
     const QRect screen = m_frame->screen()->availableGeometry();
-    QVERIFY2(screen.contains(m_frame->frameGeometry()), qPrintable(QStringLiteral("%1x%2").arg(m_frame->width()).arg(m_frame->height())));
+    QVERIFY2(screen.contains(m_frame->frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2").arg(m_frame->width()).arg(m_frame->height())));
     QVERIFY(m_frame->close());
     QCOMPARE(QSettings().value(QStringLiteral("geometry")).toByteArray(), stored);  // not saved back
 
@@ -592,9 +593,9 @@ class FileMenuTest : public QObject {
     Trigger("actionExportPdf", Path("menu.pdf"));
     const QString text = PdfText(Path("menu.pdf")).simplified();
     const QString sheets = text.mid(text.lastIndexOf(QStringLiteral("선정모터 사양")));
-    const QString rows = QStringLiteral("IC-22 .* 정격 사용률\\(%\\) %1 최대 사용률\\(%\\) %2")
-                             .arg(QString::fromStdString(checked->texts.ratedDuty),
-                                  QString::fromStdString(checked->texts.peakDuty));
+    const QString rows =
+        QStringLiteral("IC-22 .* 정격 사용률\\(%\\) %1 최대 사용률\\(%\\) %2")
+            .arg(QString::fromStdString(checked->texts.ratedDuty), QString::fromStdString(checked->texts.peakDuty));
     QVERIFY2(sheets.contains(QRegularExpression(rows)), qPrintable(sheets));
     const Run run = Execute(QStringLiteral(BRIVANE_EXE), {"--export-pdf", Path("cli.pdf"), Path("ic22.brivane")});
     QCOMPARE(run.status, 0);
