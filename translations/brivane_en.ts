@@ -614,6 +614,63 @@
     </message>
 </context>
 <context>
+    <name>brivane::ui::AxisPdf</name>
+    <message>
+        <source>축과 드라이브</source>
+        <translation>Axis and drive</translation>
+    </message>
+    <message>
+        <source>없음(확인하지 않음)</source>
+        <translation>none (not checked)</translation>
+    </message>
+    <message>
+        <source>구간</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>사용률 적합 모델의 판정</source>
+        <translation>Verdicts of the models that fit the duty</translation>
+    </message>
+    <message>
+        <source>사용률 한계에 맞는 모델이 없습니다.</source>
+        <translation>No model fits the duty limits.</translation>
+    </message>
+    <message>
+        <source>선택한 모델: %1</source>
+        <translation>Chosen model: %1</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>속도</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>추력</source>
+        <translation>Thrust</translation>
+    </message>
+    <message>
+        <source>사이클의 위치, 속도, 추력</source>
+        <translation>Position, velocity and thrust over the cycle</translation>
+    </message>
+    <message>
+        <source>추력-속도 평면</source>
+        <translation>Force-speed plane</translation>
+    </message>
+    <message>
+        <source>작성일: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>PDF 파일을 쓸 수 없습니다: %1
+%2</source>
+        <translation>Cannot write the PDF file: %1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>brivane::ui::CAboutDlg</name>
     <message>
         <source>Brivane 정보</source>
@@ -792,6 +849,10 @@ Thrust %5 N</translation>
     <message>
         <source>구간 %1</source>
         <translation>Segment %1</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기…</source>
+        <translation>Export PDF…</translation>
     </message>
 </context>
 <context>
@@ -1159,6 +1220,10 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
         <translation>Cannot save the file: %1
 %2</translation>
     </message>
+    <message>
+        <source>축 설계</source>
+        <translation>Axis design</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::CDocumentFile</name>
@@ -1181,6 +1246,14 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>%1[*] - %2</source>
         <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 문서 (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1420,14 +1493,6 @@ Speed %2 m/s, force %3 N</translation>
 %2</source>
         <translation>Cannot save the file: %1
 %2</translation>
-    </message>
-    <message>
-        <source>PDF로 내보내기</source>
-        <translation>Export PDF</translation>
-    </message>
-    <message>
-        <source>PDF 문서 (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
         <source>같은 키가 두 번 있습니다</source>

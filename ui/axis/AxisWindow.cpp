@@ -74,6 +74,7 @@ void CAxisWindow::BuildFileMenu() {
        [this] { m_document->SaveAs(); }},
       {nullptr, {}, {}, {}},
       {kRecentEntries, {}, {}, {}},
+      {"actionExportAxisPdf", tr("PDF로 내보내기…"), QKeySequence(), [this] { m_document->ExportPdf(); }},
       {nullptr, {}, {}, {}},
       {"actionCloseAxis", tr("닫기"), QKeySequence(Qt::CTRL | Qt::Key_W), [this] { close(); }},
   };

@@ -6,6 +6,7 @@
 #include "engine/AxisDesign.h"
 #include "engine/CycleFile.h"
 #include "engine/TextFile.h"
+#include "ui/axis/AxisPdf.h"
 #include "ui/axis/AxisWindow.h"
 #include "ui/widgets/MessageSink.h"
 
@@ -53,20 +54,35 @@ void CCycleDocument::Show(const Cycle& cycle) {
   m_showing = false;
 }
 
-QString CCycleDocument::Read(const QString& path) {
-  // The whole file is read and checked before the window changes.
+CCycleDocument::Reading CCycleDocument::ReadFile(const QString& path) {
   const TextFileReading file = ReadTextFile(QFile::encodeName(path).toStdString(), kMaxCycleFileBytes);
   if (file.error)
-    return tr("파일을 열 수 없습니다: %1\n%2").arg(Native(path), QString::fromLocal8Bit(file.error.message()));
-  const CycleFileReading reading = CycleFromJson(file.text);
+    return {std::nullopt,
+            tr("파일을 열 수 없습니다: %1\n%2").arg(Native(path), QString::fromLocal8Bit(file.error.message()))};
+  CycleFileReading reading = CycleFromJson(file.text);
   if (!reading.cycle) {
     const QString problem = ProblemText(reading.error.problem);
     const QString field = QString::fromStdString(reading.error.field);
     const QString why = field.isEmpty() ? problem : tr("필드 \"%1\": %2").arg(field, problem);
-    return tr("사이클 파일을 열 수 없습니다: %1\n%2").arg(Native(path), why);
+    return {std::nullopt, tr("사이클 파일을 열 수 없습니다: %1\n%2").arg(Native(path), why)};
   }
+  return {std::move(reading.cycle), QString()};
+}
+
+QString CCycleDocument::Read(const QString& path) {
+  // The whole file is read and checked before the window changes.
+  const Reading reading = ReadFile(path);
+  if (!reading.cycle) return reading.error;
   Show(*reading.cycle);
   return {};
+}
+
+bool CCycleDocument::ExportPdf() {
+  const QString path = AskPdfPath(tr("축 설계"));
+  if (path.isEmpty()) return false;
+  const QString error = WriteAxisPdf(m_window.Design(), PlainTitle(), path);
+  if (!error.isEmpty()) Messages().Warn(&m_window, error);
+  return error.isEmpty();
 }
 
 bool CCycleDocument::MayWrite() {

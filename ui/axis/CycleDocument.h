@@ -3,6 +3,8 @@
 // since the file would not read back as what the window rates.
 #pragma once
 
+#include <optional>
+
 #include "engine/Cycle.h"
 #include "ui/mainwindow/DocumentFile.h"
 
@@ -15,8 +17,18 @@ class CCycleDocument final : public CDocumentFile {
  public:
   CCycleDocument(CAxisWindow& window, MessageSink& messages, FileDialogs& dialogs);
 
+  // A cycle file read whole: its cycle (the values its checks refuse included), or why not in the
+  // words the window shows.
+  struct Reading {
+    std::optional<Cycle> cycle;
+    QString error;
+  };
+  static Reading ReadFile(const QString& path);
+
   // `cycle` as a new, untitled document (the form's move), after asking about unsaved changes.
   bool NewFromCycle(const Cycle& cycle);
+  // The design as a PDF, to a file asked for.
+  bool ExportPdf();
 
  protected:
   void Clear() override;

@@ -122,6 +122,16 @@ QString CDocumentFile::DocumentName() const {
   return m_path.isEmpty() ? m_kind.untitled : QFileInfo(m_path).fileName();
 }
 
+QString CDocumentFile::AskPdfPath(const QString& untitledBase) {
+  const QString base = m_path.isEmpty() ? untitledBase : QFileInfo(m_path).completeBaseName();
+  const QString start = QDir(StartFolder()).filePath(base + QStringLiteral(".pdf"));
+  QString path = m_dialogs.SavePath(&m_window, tr("PDF로 내보내기"), start, tr("PDF 문서 (*.pdf)"));
+  if (path.isEmpty()) return path;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  RememberFolder(path);
+  return path;
+}
+
 void CDocumentFile::RememberFolder(const QString& path) {
   Settings::Set(Settings::Key::LastFolder, QFileInfo(path).absolutePath());
 }

@@ -49,6 +49,10 @@ class CDocumentFile : public QObject {
   // The document's content was edited (the subclass hears it from its view).
   void SetModified(bool modified);
 
+  // Where a PDF of the document goes, asked for with the document's name and ".pdf" suggested
+  // (`untitledBase` for a document never saved); empty when the user cancelled.
+  QString AskPdfPath(const QString& untitledBase);
+
   // The folder the file dialogs start in: the last file's, or the home folder.
   static QString StartFolder();
   static void RememberFolder(const QString& path);

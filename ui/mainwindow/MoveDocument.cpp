@@ -24,8 +24,7 @@ QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, MessageSink& messages, FileDialogs& dialogs)
     : CDocumentFile(frame, messages, dialogs,
                     {Settings::Key::RecentFiles, tr("Brivane 이동 파일 (*.brivane)"), kMoveFileExtension, tr("새 이동")}),
-      m_view(view),
-      m_dialogs(dialogs) {
+      m_view(view) {
   setObjectName(QStringLiteral("moveDocument"));
   connect(&view, &CBrivaneView::InputsChanged, this, [this] {
     if (!m_showing) SetModified(true);
@@ -98,14 +97,8 @@ QString CMoveDocument::Write(const QString& path) {
 
 bool CMoveDocument::ExportPdf() {
   if (!m_view.CommitForm()) return false;
-  QString start = StartFolder();
-  const QString base = FilePath().isEmpty() ? QStringLiteral("brivane") : QFileInfo(FilePath()).completeBaseName();
-  start = QDir(start).filePath(base + QStringLiteral(".pdf"));
-  QString path = m_dialogs.SavePath(&Window(), tr("PDF로 내보내기"), start, tr("PDF 문서 (*.pdf)"));
-  if (path.isEmpty()) return false;
-  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-  RememberFolder(path);
-  return ExportPdfTo(path);
+  const QString path = AskPdfPath(QStringLiteral("brivane"));
+  return !path.isEmpty() && ExportPdfTo(path);
 }
 
 bool CMoveDocument::ExportPdfTo(const QString& path) {

@@ -51,7 +51,6 @@ class CMoveDocument final : public CDocumentFile {
   static QString ProblemText(MoveFileProblem problem);
 
   CBrivaneView& m_view;
-  FileDialogs& m_dialogs;
   bool m_showing = false;  // the document itself is changing the form
   bool m_held = true;      // the form holds the file opened last as it is
 };

@@ -7,9 +7,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -29,6 +31,7 @@
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/axis/AxisCharts.h"
+#include "ui/comparison/CandidateTableModel.h"
 #include "ui/axis/AxisFieldsPanel.h"
 #include "ui/axis/AxisPlotsPane.h"
 #include "ui/axis/AxisResultsPane.h"
@@ -162,6 +165,34 @@ QString CycleOfMoveOptions(const QStringList& options) {
   cli.start(QStringLiteral(BRIVANE_CLI), QStringList{QStringLiteral("cycle"), QStringLiteral("--from-move")} + options);
   if (!cli.waitForFinished(30000) || cli.exitCode() != 0) qFatal("brivane-cli cycle --from-move failed");
   return QString::fromUtf8(cli.readAllStandardOutput());
+}
+
+struct Run {
+  int status = -1;
+  QString out;
+};
+
+Run Execute(const QString& program, const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+  QProcess p;
+  p.setProcessEnvironment(env);
+  p.start(program, args);
+  Run r;
+  if (!p.waitForFinished(60000)) return r;
+  r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  r.out = QString::fromUtf8(p.readAllStandardOutput());
+  return r;
+}
+
+// The share of a PDF page's pixels that are dark, as poppler draws it.
+double DarkShare(const QString& pdf, int page, const QString& image) {
+  const QString n = QString::number(page);
+  if (Execute(QStringLiteral("pdftoppm"), {"-gray", "-r", "40", "-f", n, "-l", n, "-singlefile", pdf, image}).status != 0)
+    return -1;
+  const QImage drawn(image + QStringLiteral(".pgm"));
+  int dark = 0;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x) dark += qGray(drawn.pixel(x, y)) < 160 ? 1 : 0;
+  return drawn.isNull() ? -1 : static_cast<double>(dark) / (drawn.width() * drawn.height());
 }
 
 QString Number(double v) { return QString::number(v, 'g', 17); }
@@ -301,6 +332,65 @@ class AxisWindowTest : public QObject {
     QCOMPARE(form.frame->findChildren<CAxisWindow*>().size(), qsizetype{1});
     move[1] = QStringLiteral("1");
     QCOMPARE(QString::fromStdString(CycleToJson(window->Design().Edited())), CycleOfMoveOptions(move));
+  }
+
+  // The PDF of the design, from the window's file menu and from the command line without a
+  // window, holds the cycle, the verdicts of the fitting models as the results table shows them and
+  // the chosen model's plots, each page drawn.
+  void ThePdfHoldsTheCycleAndTheVerdicts() {
+    QTemporaryDir dir;
+    Cycle cycle = ReadCycle(Example("vertical-axis.brivane-cycle"));
+    cycle.drive.busVoltage = 48.0;
+    const QString cyclePath = dir.filePath(QStringLiteral("lift.brivane-cycle"));
+    QVERIFY(!WriteWholeFile(QFile::encodeName(cyclePath).toStdString(), CycleToJson(cycle)));
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
+    window.show();
+    m_dialogs.paths = {cyclePath, dir.filePath(QStringLiteral("window"))};
+    Child<QAction>(&window, "actionOpenCycle")->trigger();
+    Child<QAction>(&window, "actionExportAxisPdf")->trigger();
+    QCOMPARE(m_messages.messages, QStringList());
+    const QString windowPdf = dir.filePath(QStringLiteral("window.pdf"));
+    const Run text = Execute(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), windowPdf, QStringLiteral("-")});
+    QCOMPARE(text.status, 0);
+    const auto holds = [&](const QString& pattern) {
+      QVERIFY2(QRegularExpression(pattern).match(text.out).hasMatch(), qPrintable(pattern));
+    };
+    holds(QStringLiteral("버스 전압 \\(V\\)\\s+48\\n"));
+    holds(QStringLiteral("1\\s+move\\s+trapezoid\\s+150\\.0\\s+0\\.250\\s+1\\.000"));
+    holds(QStringLiteral("4\\s+dwell\\s+dwell\\s+-\\s+0\\.400\\s+-"));
+    const QAbstractItemModel* results = window.Results()->Table()->model();
+    int fitting = 0;
+    for (int r = 0; r < results->rowCount(); ++r) {
+      if (!results->index(r, 0).data(CCandidateTableModel::FitsRole).toBool()) continue;
+      ++fitting;
+      const auto cell = [&](CycleColumn c) {
+        return QRegularExpression::escape(results->index(r, static_cast<int>(c)).data().toString());
+      };
+      holds(QStringLiteral("[\\n\\f]%1\\s+%2\\s+%3\\s+%4\\s")
+                .arg(cell(CycleColumn::Name), cell(CycleColumn::Verdict), cell(CycleColumn::RatedDuty),
+                     cell(CycleColumn::PeakDuty)));
+    }
+    QVERIFY(fitting > 10);
+    holds(QStringLiteral("선택한 모델: ") + QString::fromStdString(std::string(window.Design().Rows()[*window.Design().Chosen()].name)));
+
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) bare.remove(QLatin1String(name));
+    const QString cliPdf = dir.filePath(QStringLiteral("cli.pdf"));
+    QCOMPARE(Execute(QStringLiteral(BRIVANE_EXE), {QStringLiteral("--export-axis-pdf"), cliPdf, cyclePath}, bare).status, 0);
+    // The same words and figures; the plots' labels are drawn in the program's fonts.
+    const auto figures = [](const QString& all) { return all.section(QStringLiteral("사이클의 위치, 속도, 추력"), 0, 0); };
+    const QString cliText = Execute(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), cliPdf, QStringLiteral("-")}).out;
+    QVERIFY(figures(text.out).size() < text.out.size());
+    QCOMPARE(figures(cliText), figures(text.out));
+    const Run info = Execute(QStringLiteral("pdfinfo"), {cliPdf});
+    const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info.out).captured(1).toInt();
+    QVERIFY(pages >= 3);
+    for (int page = 1; page <= pages; ++page)
+      QVERIFY2(DarkShare(cliPdf, page, dir.filePath(QStringLiteral("page"))) > 0.002, qPrintable(QString::number(page)));
+    // A file the checks refuse is no PDF.
+    cycle.segments[0].velocity = -1;
+    QVERIFY(!WriteWholeFile(QFile::encodeName(cyclePath).toStdString(), CycleToJson(cycle)));
+    QCOMPARE(Execute(QStringLiteral(BRIVANE_EXE), {QStringLiteral("--export-axis-pdf"), cliPdf, cyclePath}, bare).status, 64);
   }
 
   // A cycle opened, edited, saved under a new name and opened again from the recent files shows the
