@@ -14,8 +14,8 @@
 #include "engine/CycleColumns.h"
 #include "engine/CycleDrive.h"
 #include "engine/CycleFile.h"
-#include "engine/MoveCycle.h"
 #include "engine/CycleRating.h"
+#include "engine/MoveCycle.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
 

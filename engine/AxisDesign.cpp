@@ -10,7 +10,6 @@
 namespace brivane {
 namespace {
 
-
 // Bit for bit, so that a NaN compares equal to itself and -0 differs from 0.
 bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 bool Same(const std::optional<double>& a, const std::optional<double>& b) {
@@ -131,8 +130,7 @@ std::string AxisDesign::SegmentText(std::size_t segment, SegmentField field) con
 std::optional<FieldMark> AxisDesign::AxisMark(AxisField field) const {
   const auto& bad = m_badAxisTexts[static_cast<std::size_t>(field)];
   if (bad) return FieldMark{std::nullopt, *bad};
-  if (const CycleMessage* m = FindRefusal(RefusalCodeOf(field), 0, FieldInfo(field).key))
-    return FieldMark{*m, {}};
+  if (const CycleMessage* m = FindRefusal(RefusalCodeOf(field), 0, FieldInfo(field).key)) return FieldMark{*m, {}};
   return std::nullopt;
 }
 

@@ -10,9 +10,7 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // A phase whose position is a line in time (at rest or at constant velocity) is exact from its ends.
-std::size_t StepsOf(const CyclePhase& p) {
-  return p.startAccel == 0.0 && p.jerk == 0.0 ? 1 : kPlotStepsPerPhase;
-}
+std::size_t StepsOf(const CyclePhase& p) { return p.startAccel == 0.0 && p.jerk == 0.0 ? 1 : kPlotStepsPerPhase; }
 
 void Clear(CycleTimePlots& out) {
   out.position.clear();

@@ -42,11 +42,11 @@ struct CycleTimePlots {
 void PlotCycleTimes(const CyclePlan& plan, const MotorRecord& row, CycleTimePlots& out);
 
 struct ForceSpeedPlane {
-  std::optional<double> busVoltage;  // none: no voltage limit, the envelopes are the force caps
-  double windingTemp = 0.0;          // degC: the row's coil temperature for the cycle
-  double peakForce = 0.0;            // N
-  double ratedForce = 0.0;           // N
-  double topSpeed = 0.0;             // m/s where the envelopes end
+  std::optional<double> busVoltage;           // none: no voltage limit, the envelopes are the force caps
+  double windingTemp = 0.0;                   // degC: the row's coil temperature for the cycle
+  double peakForce = 0.0;                     // N
+  double ratedForce = 0.0;                    // N
+  double topSpeed = 0.0;                      // m/s where the envelopes end
   std::vector<PlotPoint> peakEnvelope;        // (m/s, N)
   std::vector<PlotPoint> continuousEnvelope;  // (m/s, N)
   std::vector<EnvelopePoint> envelope;        // the drive's envelope the two are drawn from
@@ -56,8 +56,8 @@ struct ForceSpeedPlane {
   // (motoring) envelope and still be within.
   std::vector<PlotPoint> inside;
   std::vector<PlotPoint> outside;
-  PlotPoint rms;             // (RMS speed over the cycle, RMS thrust)
-  bool rmsOutside = false;   // above the continuous envelope at that speed
+  PlotPoint rms;            // (RMS speed over the cycle, RMS thrust)
+  bool rmsOutside = false;  // above the continuous envelope at that speed
 };
 
 // From the row's rating for the plan (its coil temperature and RMS thrust) and its time plots.

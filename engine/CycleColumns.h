@@ -62,7 +62,9 @@ struct CycleColumnInfo {
 
 // In CycleColumn order.
 const std::array<CycleColumnInfo, kCycleColumnCount>& CycleColumns();
-inline const CycleColumnInfo& ColumnInfo(CycleColumn column) { return CycleColumns()[static_cast<std::size_t>(column)]; }
+inline const CycleColumnInfo& ColumnInfo(CycleColumn column) {
+  return CycleColumns()[static_cast<std::size_t>(column)];
+}
 
 // What a cell shows. A user's motor shows "-" for its series and number; with `family` its family
 // stands in the series column instead (CSV, the window), "-" when it has none.

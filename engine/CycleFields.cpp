@@ -90,7 +90,9 @@ void SetAxisValue(Cycle& cycle, AxisField field, std::optional<double> value) {
   }
 }
 
-double& SegmentValue(CycleSegment& s, SegmentField field) { return s.*kSegmentMembers[static_cast<std::size_t>(field)]; }
+double& SegmentValue(CycleSegment& s, SegmentField field) {
+  return s.*kSegmentMembers[static_cast<std::size_t>(field)];
+}
 double SegmentValue(const CycleSegment& s, SegmentField field) {
   return s.*kSegmentMembers[static_cast<std::size_t>(field)];
 }

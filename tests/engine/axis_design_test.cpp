@@ -2,8 +2,6 @@
 // moved and removed) rates bit for bit as the same cycle read whole; a refused or unreadable value
 // is marked and the rest rated; an edit re-rates what it changes and nothing less; the plots agree
 // with the plan they are drawn from.
-#include "engine/AxisDesign.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/AxisDesign.h"
 #include "engine/CycleFile.h"
 #include "engine/NumberText.h"
 #include "tests/support/RandomCycles.h"
@@ -313,8 +312,8 @@ TEST(AxisPlots, PointsOutsideTheEnvelopeAreThoseTheBusCannotDrive) {
 // A plot's scale holds its data in whole steps of 1, 2 or 5 times a power of ten, four to ten of
 // them; a flat run still gets a span.
 TEST(AxisPlots, AScaleHoldsItsDataInRoundSteps) {
-  const std::pair<double, double> cases[] = {{0.0, 1.0},   {0.0, 0.93},   {-37.0, 412.0}, {0.0, 0.0123},
-                                             {5.0, 5.0},   {0.0, 0.0},    {-2e5, -3e4},   {1e-7, 3e-7}};
+  const std::pair<double, double> cases[] = {{0.0, 1.0}, {0.0, 0.93}, {-37.0, 412.0}, {0.0, 0.0123},
+                                             {5.0, 5.0}, {0.0, 0.0},  {-2e5, -3e4},   {1e-7, 3e-7}};
   for (const auto& [low, high] : cases) {
     const PlotScale s = NicePlotScale(low, high);
     EXPECT_LE(s.low, low);

@@ -155,8 +155,10 @@ CForceSpeedChart::CForceSpeedChart(QWidget* parent) : QChartView(parent) {
   chart->addAxis(m_y, Qt::AlignLeft);
   setChart(chart);
   for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_peak, m_continuous, m_inside, m_outside, m_rms}) Attach(s);
-  connect(m_inside, &QXYSeries::hovered, this, [this](const QPointF& p, bool on) { OnHovered(m_inside->name(), p, on); });
-  connect(m_outside, &QXYSeries::hovered, this, [this](const QPointF& p, bool on) { OnHovered(m_outside->name(), p, on); });
+  connect(m_inside, &QXYSeries::hovered, this,
+          [this](const QPointF& p, bool on) { OnHovered(m_inside->name(), p, on); });
+  connect(m_outside, &QXYSeries::hovered, this,
+          [this](const QPointF& p, bool on) { OnHovered(m_outside->name(), p, on); });
   connect(m_rms, &QXYSeries::hovered, this, [this](const QPointF& p, bool on) { OnHovered(m_rms->name(), p, on); });
 }
 
@@ -184,9 +186,10 @@ void CForceSpeedChart::Show(const ForceSpeedPlane& plane) {
       force = std::max(force, p.y);
     }
   }
-  const std::pair<QXYSeries*, const std::vector<PlotPoint>*> series[] = {
-      {m_peak, &plane.peakEnvelope}, {m_continuous, &plane.continuousEnvelope},
-      {m_inside, &plane.inside},     {m_outside, &plane.outside}};
+  const std::pair<QXYSeries*, const std::vector<PlotPoint>*> series[] = {{m_peak, &plane.peakEnvelope},
+                                                                         {m_continuous, &plane.continuousEnvelope},
+                                                                         {m_inside, &plane.inside},
+                                                                         {m_outside, &plane.outside}};
   for (const auto& [s, points] : series) {
     Fill(m_points, *points);
     s->replace(m_points);

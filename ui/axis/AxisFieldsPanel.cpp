@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "engine/DutyLimits.h"
-#include "ui/widgets/EngineTexts.h"
 #include "ui/axis/AxisTexts.h"
+#include "ui/widgets/EngineTexts.h"
 
 namespace brivane::ui {
 namespace {
@@ -47,8 +47,8 @@ CAxisFieldsPanel::CAxisFieldsPanel(AxisDesign& design, ChangeSink changed, QWidg
   layout->addWidget(Group(tr("축"), "groupAxis",
                           {AxisField::Inclination, AxisField::Friction, AxisField::Drag, AxisField::ExtraMass,
                            AxisField::Counterbalance, AxisField::SafetyFactor}));
-  layout->addWidget(
-      Group(tr("드라이브"), "groupDrive", {AxisField::BusVoltage, AxisField::PeakCurrent, AxisField::ContinuousCurrent}));
+  layout->addWidget(Group(tr("드라이브"), "groupDrive",
+                          {AxisField::BusVoltage, AxisField::PeakCurrent, AxisField::ContinuousCurrent}));
   layout->addWidget(LimitsGroup());
   layout->addStretch();
   Show();

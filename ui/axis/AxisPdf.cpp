@@ -51,7 +51,8 @@ void WriteSegments(PageWriter& out, const AxisDesign& d) {
   const std::vector<CycleSegment>& segments = d.Rated().segments;
   for (std::size_t i = 0; i < segments.size(); ++i) {
     QStringList row{EngineText(kSegmentTypeLabels[static_cast<std::size_t>(segments[i].type)])};
-    for (std::size_t f = 0; f < kSegmentFieldCount; ++f) row << FromUtf8(d.SegmentText(i, static_cast<SegmentField>(f)));
+    for (std::size_t f = 0; f < kSegmentFieldCount; ++f)
+      row << FromUtf8(d.SegmentText(i, static_cast<SegmentField>(f)));
     out.Row(row, shares);
   }
   // What the plan makes of them.
@@ -80,9 +81,10 @@ QString CellText(CycleColumn column, const CycleRowView& row) {
 
 void WriteVerdicts(PageWriter& out, const AxisDesign& d) {
   out.Heading(Texts::tr("사용률 적합 모델의 판정"));
-  const CycleColumn columns[] = {CycleColumn::Name,      CycleColumn::Verdict,          CycleColumn::RatedDuty,
-                                 CycleColumn::PeakDuty,  CycleColumn::CoilTemp,         CycleColumn::Headroom,
-                                 CycleColumn::BusVoltageNeeded, CycleColumn::PeakCurrent, CycleColumn::RmsCurrent};
+  const CycleColumn columns[] = {
+      CycleColumn::Name,      CycleColumn::Verdict,  CycleColumn::RatedDuty,        CycleColumn::PeakDuty,
+      CycleColumn::CoilTemp,  CycleColumn::Headroom, CycleColumn::BusVoltageNeeded, CycleColumn::PeakCurrent,
+      CycleColumn::RmsCurrent};
   const std::vector<double> shares(std::size(columns), 1.0 / std::size(columns));
   QStringList header;
   for (const CycleColumn c : columns) header << EngineText(ColumnInfo(c).header);
@@ -167,7 +169,8 @@ int ExportCycleFileToPdf(const QString& cyclePath, const QString& pdfPath) {
   }
   AxisDesign design(MotorCatalog::Instance().Rows());
   design.SetCycle(*reading.cycle);
-  const QString error = WriteAxisPdf(design, QCoreApplication::translate("brivane::ui::CAxisWindow", "축 설계"), pdfPath);
+  const QString error =
+      WriteAxisPdf(design, QCoreApplication::translate("brivane::ui::CAxisWindow", "축 설계"), pdfPath);
   if (!error.isEmpty()) {
     SayOnStderr(error);
     return kExportFailed;

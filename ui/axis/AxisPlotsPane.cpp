@@ -6,8 +6,8 @@
 #include <QtCharts/QLineSeries>
 
 #include "engine/NumberText.h"
-#include "ui/widgets/EngineTexts.h"
 #include "ui/axis/AxisCharts.h"
+#include "ui/widgets/EngineTexts.h"
 
 namespace brivane::ui {
 namespace {
@@ -62,9 +62,10 @@ void CAxisPlotsPane::UpdateCaption() {
   } else {
     const ForceSpeedPlane& p = m_design.Plane();
     const QString name = FromUtf8(m_design.Rows()[*chosen].name);
-    text = p.busVoltage ? tr("그래프: %1, 버스 전압 %2 V, 권선 온도 %3 ℃")
-                              .arg(name, FromUtf8(FormatShortestDouble(*p.busVoltage)), Fixed(p.windingTemp, 1))
-                        : tr("그래프: %1, 버스 전압 없음(추력 한계만), 권선 온도 %2 ℃").arg(name, Fixed(p.windingTemp, 1));
+    text = p.busVoltage
+               ? tr("그래프: %1, 버스 전압 %2 V, 권선 온도 %3 ℃")
+                     .arg(name, FromUtf8(FormatShortestDouble(*p.busVoltage)), Fixed(p.windingTemp, 1))
+               : tr("그래프: %1, 버스 전압 없음(추력 한계만), 권선 온도 %2 ℃").arg(name, Fixed(p.windingTemp, 1));
   }
   if (m_caption->text() != text) m_caption->setText(text);
 }

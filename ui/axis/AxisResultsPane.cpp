@@ -11,11 +11,11 @@
 
 #include "engine/ComparisonTexts.h"
 #include "engine/NumberText.h"
+#include "ui/axis/AxisResultsModel.h"
+#include "ui/axis/AxisTexts.h"
 #include "ui/comparison/CandidateFilter.h"
 #include "ui/comparison/CandidateTableModel.h"
 #include "ui/widgets/EngineTexts.h"
-#include "ui/axis/AxisResultsModel.h"
-#include "ui/axis/AxisTexts.h"
 
 namespace brivane::ui {
 namespace {

@@ -7,7 +7,6 @@
 #include <QScrollArea>
 #include <QSplitter>
 
-
 #include "ui/axis/AxisFieldsPanel.h"
 #include "ui/axis/AxisPlotsPane.h"
 #include "ui/axis/AxisResultsPane.h"
@@ -18,8 +17,7 @@
 
 namespace brivane::ui {
 
-CAxisWindow::CAxisWindow(std::span<const MotorRecord> rows, MessageSink& messages, FileDialogs* dialogs,
-                         QWidget* owner)
+CAxisWindow::CAxisWindow(std::span<const MotorRecord> rows, MessageSink& messages, FileDialogs* dialogs, QWidget* owner)
     : QMainWindow(owner, Qt::Window), m_design(rows) {
   setObjectName(QStringLiteral("axisWindow"));
   setWindowTitle(tr("축 설계"));

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 
 #include "engine/CycleFields.h"
-#include "ui/widgets/EngineTexts.h"
 #include "ui/axis/SegmentTableModel.h"
+#include "ui/widgets/EngineTexts.h"
 
 namespace brivane::ui {
 namespace {

@@ -31,11 +31,16 @@ CSegmentEditor::CSegmentEditor(AxisDesign& design, CSegmentTableModel::ChangeSin
   m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
   m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
-  m_add = Button("buttonAddSegment", tr("추가(&A)"), tr("현재 구간 뒤에 새 이동 구간을 넣습니다"), QKeySequence(Qt::ALT | Qt::Key_Insert));
-  m_duplicate = Button("buttonDuplicateSegment", tr("복제(&D)"), tr("현재 구간을 복제합니다"), QKeySequence(Qt::CTRL | Qt::Key_D));
-  m_remove = Button("buttonRemoveSegment", tr("삭제(&R)"), tr("현재 구간을 지웁니다"), QKeySequence(Qt::ALT | Qt::Key_Delete));
-  m_up = Button("buttonSegmentUp", tr("위로(&U)"), tr("현재 구간을 앞으로 옮깁니다"), QKeySequence(Qt::ALT | Qt::Key_Up));
-  m_down = Button("buttonSegmentDown", tr("아래로(&W)"), tr("현재 구간을 뒤로 옮깁니다"), QKeySequence(Qt::ALT | Qt::Key_Down));
+  m_add = Button("buttonAddSegment", tr("추가(&A)"), tr("현재 구간 뒤에 새 이동 구간을 넣습니다"),
+                 QKeySequence(Qt::ALT | Qt::Key_Insert));
+  m_duplicate = Button("buttonDuplicateSegment", tr("복제(&D)"), tr("현재 구간을 복제합니다"),
+                       QKeySequence(Qt::CTRL | Qt::Key_D));
+  m_remove =
+      Button("buttonRemoveSegment", tr("삭제(&R)"), tr("현재 구간을 지웁니다"), QKeySequence(Qt::ALT | Qt::Key_Delete));
+  m_up =
+      Button("buttonSegmentUp", tr("위로(&U)"), tr("현재 구간을 앞으로 옮깁니다"), QKeySequence(Qt::ALT | Qt::Key_Up));
+  m_down = Button("buttonSegmentDown", tr("아래로(&W)"), tr("현재 구간을 뒤로 옮깁니다"),
+                  QKeySequence(Qt::ALT | Qt::Key_Down));
 
   auto* unitLabel = new QLabel(tr("가속도 단위(&G)"));
   unitLabel->setObjectName(QStringLiteral("labelAccelUnit"));
@@ -71,7 +76,8 @@ CSegmentEditor::CSegmentEditor(AxisDesign& design, CSegmentTableModel::ChangeSin
   UpdateButtons();
 }
 
-QPushButton* CSegmentEditor::Button(const char* name, const QString& text, const QString& tip, const QKeySequence& keys) {
+QPushButton* CSegmentEditor::Button(const char* name, const QString& text, const QString& tip,
+                                    const QKeySequence& keys) {
   auto* b = new QPushButton(text);
   b->setObjectName(QLatin1String(name));
   QString plain = text;
@@ -89,7 +95,9 @@ void CSegmentEditor::Reset() {
   if (m_model->rowCount() > 0) SetCurrentRow(0);
 }
 
-int CSegmentEditor::CurrentRow() const { return m_table->currentIndex().isValid() ? m_table->currentIndex().row() : -1; }
+int CSegmentEditor::CurrentRow() const {
+  return m_table->currentIndex().isValid() ? m_table->currentIndex().row() : -1;
+}
 
 void CSegmentEditor::SetCurrentRow(int row) {
   const int column = std::max(m_table->currentIndex().column(), 0);

@@ -7,8 +7,8 @@
 #include <array>
 
 #include "engine/CycleColumns.h"
-#include "ui/widgets/EngineTexts.h"
 #include "ui/axis/AxisTexts.h"
+#include "ui/widgets/EngineTexts.h"
 
 namespace brivane::ui {
 namespace {
@@ -167,7 +167,8 @@ QVariant CSegmentTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: return Tip(row, column);
     case Qt::TextAlignmentRole: {
-      const bool numeric = column.kind == Kind::Field || (column.kind == Kind::Plan && column.plan != SegmentColumn::Profile);
+      const bool numeric =
+          column.kind == Kind::Field || (column.kind == Kind::Plan && column.plan != SegmentColumn::Profile);
       return QVariant::fromValue(Qt::AlignVCenter | (numeric ? Qt::AlignRight : Qt::AlignLeft));
     }
     case Qt::BackgroundRole:

@@ -116,11 +116,11 @@ void FormBuilder::Build() {
 
 void FormBuilder::SetTabOrder() {
   // Tab follows the inputs as a user fills them in, the mode buttons right after the acceleration.
-  QWidget* const order[] = {m_w.editLoadMass,   m_w.editDistance,    m_w.editAccel,       m_w.radioAccelG,
-                            m_w.radioAccelTime, m_w.editVelocity,    m_w.editDwell,       m_w.editFriction,
-                            m_w.editSafety,     m_w.comboRatedLimit, m_w.comboPeakLimit,  m_w.buttonSelect,
-                            m_w.buttonReset,    m_w.comboModel,      m_w.buttonCheckDuty, m_w.editAmbient,
-                            m_w.checkShow[0],   m_w.checkShow[1],    m_w.checkShow[2],    m_w.buttonViewSpec,
+  QWidget* const order[] = {m_w.editLoadMass,   m_w.editDistance,     m_w.editAccel,       m_w.radioAccelG,
+                            m_w.radioAccelTime, m_w.editVelocity,     m_w.editDwell,       m_w.editFriction,
+                            m_w.editSafety,     m_w.comboRatedLimit,  m_w.comboPeakLimit,  m_w.buttonSelect,
+                            m_w.buttonReset,    m_w.comboModel,       m_w.buttonCheckDuty, m_w.editAmbient,
+                            m_w.checkShow[0],   m_w.checkShow[1],     m_w.checkShow[2],    m_w.buttonViewSpec,
                             m_w.buttonCompare,  m_w.buttonAxisDesign, m_w.buttonSaveResult};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }

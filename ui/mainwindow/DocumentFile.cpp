@@ -18,7 +18,9 @@ CDocumentFile::CDocumentFile(QWidget& window, MessageSink& messages, FileDialogs
       m_kind(std::move(kind)),
       m_plainTitle(window.windowTitle()) {}
 
-void CDocumentFile::New() { NewWith([this] { Clear(); }); }
+void CDocumentFile::New() {
+  NewWith([this] { Clear(); });
+}
 
 bool CDocumentFile::NewWith(const std::function<void()>& show) {
   if (!MaySaveChanges()) return false;

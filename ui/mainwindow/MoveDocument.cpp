@@ -22,8 +22,9 @@ QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 }  // namespace
 
 CMoveDocument::CMoveDocument(QMainWindow& frame, CBrivaneView& view, MessageSink& messages, FileDialogs& dialogs)
-    : CDocumentFile(frame, messages, dialogs,
-                    {Settings::Key::RecentFiles, tr("Brivane 이동 파일 (*.brivane)"), kMoveFileExtension, tr("새 이동")}),
+    : CDocumentFile(
+          frame, messages, dialogs,
+          {Settings::Key::RecentFiles, tr("Brivane 이동 파일 (*.brivane)"), kMoveFileExtension, tr("새 이동")}),
       m_view(view) {
   setObjectName(QStringLiteral("moveDocument"));
   connect(&view, &CBrivaneView::InputsChanged, this, [this] {

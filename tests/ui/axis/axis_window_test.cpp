@@ -11,8 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,15 +23,14 @@
 #include <string>
 
 #include "catalog/MotorCatalog.h"
-#include "tests/support/WorkedExamples.h"
 #include "engine/CycleFile.h"
 #include "engine/TextFile.h"
 #include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
+#include "tests/support/WorkedExamples.h"
 #include "ui/axis/AxisCharts.h"
-#include "ui/comparison/CandidateTableModel.h"
 #include "ui/axis/AxisFieldsPanel.h"
 #include "ui/axis/AxisPlotsPane.h"
 #include "ui/axis/AxisResultsPane.h"
@@ -39,6 +38,7 @@
 #include "ui/axis/CycleDocument.h"
 #include "ui/axis/SegmentEditor.h"
 #include "ui/axis/SegmentTableModel.h"
+#include "ui/comparison/CandidateTableModel.h"
 
 using namespace brivane;
 using namespace brivane::ui;
@@ -91,7 +91,8 @@ QList<QStringList> ParseCsv(const QString& text) {
 QList<QStringList> CommandLineRows(const QString& path) {
   QProcess cli;
   cli.start(QStringLiteral(BRIVANE_CLI), {QStringLiteral("cycle"), QStringLiteral("--csv"), path});
-  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) qFatal("brivane-cli cycle failed: %s", cli.readAllStandardError().constData());
+  if (!cli.waitForFinished(30000) || cli.exitCode() != 0)
+    qFatal("brivane-cli cycle failed: %s", cli.readAllStandardError().constData());
   return ParseCsv(QString::fromUtf8(cli.readAllStandardOutput()));
 }
 
@@ -172,7 +173,8 @@ struct Run {
   QString out;
 };
 
-Run Execute(const QString& program, const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+Run Execute(const QString& program, const QStringList& args,
+            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
   QProcess p;
   p.setProcessEnvironment(env);
   p.start(program, args);
@@ -186,7 +188,8 @@ Run Execute(const QString& program, const QStringList& args, const QProcessEnvir
 // The share of a PDF page's pixels that are dark, as poppler draws it.
 double DarkShare(const QString& pdf, int page, const QString& image) {
   const QString n = QString::number(page);
-  if (Execute(QStringLiteral("pdftoppm"), {"-gray", "-r", "40", "-f", n, "-l", n, "-singlefile", pdf, image}).status != 0)
+  if (Execute(QStringLiteral("pdftoppm"), {"-gray", "-r", "40", "-f", n, "-l", n, "-singlefile", pdf, image}).status !=
+      0)
     return -1;
   const QImage drawn(image + QStringLiteral(".pgm"));
   int dark = 0;
@@ -226,14 +229,16 @@ class AxisWindowTest : public QObject {
     }
     for (int row = 0; row < static_cast<int>(target.segments.size()); ++row) {
       const CycleSegment& s = target.segments[static_cast<std::size_t>(row)];
-      if (s.type != window.Design().Edited().segments[static_cast<std::size_t>(row)].type) ChooseType(window, row, s.type);
+      if (s.type != window.Design().Edited().segments[static_cast<std::size_t>(row)].type)
+        ChooseType(window, row, s.type);
       for (std::size_t f = 0; f < kSegmentFieldCount; ++f) {
         const auto field = static_cast<SegmentField>(f);
         if (HasField(s.type, field)) TypeInCell(window, row, field, Number(SegmentValue(s, field)));
       }
     }
     QCOMPARE(window.Design().MarkCount(), std::size_t{0});
-    QCOMPARE(QString::fromStdString(CycleToJson(window.Design().Edited())), QString::fromStdString(CycleToJson(target)));
+    QCOMPARE(QString::fromStdString(CycleToJson(window.Design().Edited())),
+             QString::fromStdString(CycleToJson(target)));
     ExpectAsCommandLine(window, target);
     // The plan's columns of the segments' table follow the typing.
     QCOMPARE(Cell(window, 0, SegmentField::Distance).siblingAtColumn(11).data().toString(),
@@ -261,7 +266,8 @@ class AxisWindowTest : public QObject {
     QVERIFY(payload.data(Qt::ToolTipRole).toString().contains(QStringLiteral("수가 아닙니다")));
     QVERIFY(velocity.data(Qt::ToolTipRole).toString() != plainTip);
     for (const QModelIndex& marked : {payload, velocity})
-      QVERIFY(marked.data(Qt::BackgroundRole).value<QBrush>() != Cell(window, 0, SegmentField::Distance).data(Qt::BackgroundRole).value<QBrush>());
+      QVERIFY(marked.data(Qt::BackgroundRole).value<QBrush>() !=
+              Cell(window, 0, SegmentField::Distance).data(Qt::BackgroundRole).value<QBrush>());
     QVERIFY(!Cell(window, 1, SegmentField::TimeMs).data(Qt::BackgroundRole).isValid());
     QCOMPARE(window.Design().MarkCount(), std::size_t{2});
     ExpectAsCommandLine(window, cycle);
@@ -371,26 +377,34 @@ class AxisWindowTest : public QObject {
                      cell(CycleColumn::PeakDuty)));
     }
     QVERIFY(fitting > 10);
-    holds(QStringLiteral("선택한 모델: ") + QString::fromStdString(std::string(window.Design().Rows()[*window.Design().Chosen()].name)));
+    holds(QStringLiteral("선택한 모델: ") +
+          QString::fromStdString(std::string(window.Design().Rows()[*window.Design().Chosen()].name)));
 
     QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) bare.remove(QLatin1String(name));
     const QString cliPdf = dir.filePath(QStringLiteral("cli.pdf"));
-    QCOMPARE(Execute(QStringLiteral(BRIVANE_EXE), {QStringLiteral("--export-axis-pdf"), cliPdf, cyclePath}, bare).status, 0);
+    QCOMPARE(
+        Execute(QStringLiteral(BRIVANE_EXE), {QStringLiteral("--export-axis-pdf"), cliPdf, cyclePath}, bare).status, 0);
     // The same words and figures; the plots' labels are drawn in the program's fonts.
-    const auto figures = [](const QString& all) { return all.section(QStringLiteral("사이클의 위치, 속도, 추력"), 0, 0); };
-    const QString cliText = Execute(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), cliPdf, QStringLiteral("-")}).out;
+    const auto figures = [](const QString& all) {
+      return all.section(QStringLiteral("사이클의 위치, 속도, 추력"), 0, 0);
+    };
+    const QString cliText =
+        Execute(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), cliPdf, QStringLiteral("-")}).out;
     QVERIFY(figures(text.out).size() < text.out.size());
     QCOMPARE(figures(cliText), figures(text.out));
     const Run info = Execute(QStringLiteral("pdfinfo"), {cliPdf});
     const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info.out).captured(1).toInt();
     QVERIFY(pages >= 3);
     for (int page = 1; page <= pages; ++page)
-      QVERIFY2(DarkShare(cliPdf, page, dir.filePath(QStringLiteral("page"))) > 0.002, qPrintable(QString::number(page)));
+      QVERIFY2(DarkShare(cliPdf, page, dir.filePath(QStringLiteral("page"))) > 0.002,
+               qPrintable(QString::number(page)));
     // A file the checks refuse is no PDF.
     cycle.segments[0].velocity = -1;
     QVERIFY(!WriteWholeFile(QFile::encodeName(cyclePath).toStdString(), CycleToJson(cycle)));
-    QCOMPARE(Execute(QStringLiteral(BRIVANE_EXE), {QStringLiteral("--export-axis-pdf"), cliPdf, cyclePath}, bare).status, 64);
+    QCOMPARE(
+        Execute(QStringLiteral(BRIVANE_EXE), {QStringLiteral("--export-axis-pdf"), cliPdf, cyclePath}, bare).status,
+        64);
   }
 
   // A cycle opened, edited, saved under a new name and opened again from the recent files shows the
