@@ -69,6 +69,8 @@ void CAxisResultsPane::BuildTable() {
   m_table = new QTableView;
   m_table->setObjectName(QStringLiteral("tableAxisResults"));
   m_table->setAccessibleName(tr("모델별 결과"));
+  // One line a cell: a wrapped text is laid out again at every repaint, which typing causes.
+  m_table->setWordWrap(false);
   SetUpRatedRowsTable(*m_table, *m_filter);
   static_cast<QVBoxLayout*>(layout())->addWidget(m_table, 1);
   connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

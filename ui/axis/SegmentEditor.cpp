@@ -28,6 +28,8 @@ CSegmentEditor::CSegmentEditor(AxisDesign& design, CSegmentTableModel::ChangeSin
   // A digit typed on a cell starts editing it with that digit, as in a spreadsheet.
   m_table->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                            QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+  // One line a cell: a wrapped text is laid out again at every repaint, which typing causes.
+  m_table->setWordWrap(false);
   m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
   m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 

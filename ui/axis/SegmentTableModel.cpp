@@ -71,8 +71,14 @@ void CSegmentTableModel::UnitChanged(const AxisChanges& changes) {
   Refresh(changes);
 }
 
-void CSegmentTableModel::Tell(const AxisChanges& changes) {
-  Refresh(changes);
+void CSegmentTableModel::Tell(const AxisChanges& changes, int edited) {
+  // A value's check is its own, so an edit that leaves the plan marks and greys only its row; the
+  // rest of the table is not drawn again at every keystroke.
+  if (edited >= 0 && !changes.plan && !changes.segments) {
+    if (changes.editor) emit dataChanged(index(edited, 0), index(edited, columnCount() - 1));
+  } else {
+    Refresh(changes);
+  }
   if (changes.Any() && m_changed) m_changed(changes);
 }
 
@@ -193,7 +199,7 @@ bool CSegmentTableModel::setData(const QModelIndex& index, const QVariant& value
     case Kind::Field: changes = m_design.SetSegmentText(segment, column.field, value.toString().toStdString()); break;
     case Kind::Plan: return false;
   }
-  Tell(changes);
+  Tell(changes, index.row());
   return true;
 }
 

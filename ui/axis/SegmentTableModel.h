@@ -55,7 +55,8 @@ class CSegmentTableModel final : public QAbstractTableModel {
   QString Text(int row, const Column& column) const;
   QString Tip(int row, const Column& column) const;
   bool Applies(int row, const Column& column) const;
-  void Tell(const AxisChanges& changes);
+  // `edited`: the row of a cell's edit, which alone changes unless the plan does.
+  void Tell(const AxisChanges& changes, int edited = -1);
 
   AxisDesign& m_design;
   ChangeSink m_changed;
