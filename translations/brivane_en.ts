@@ -830,6 +830,41 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     </message>
 </context>
 <context>
+    <name>brivane::ui::CFileMenu</name>
+    <message>
+        <source>파일(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>파일</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>새 이동</source>
+        <translation>New move</translation>
+    </message>
+    <message>
+        <source>열기…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>다른 이름으로 저장…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>끝내기</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
     <name>brivane::ui::CMainFrame</name>
     <message>
         <source>Dalmer Linear Motor 선정 2020 Ver3.3</source>
@@ -922,36 +957,8 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
 <context>
     <name>brivane::ui::CMoveDocument</name>
     <message>
-        <source>파일(&amp;F)</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>파일</source>
-        <translation>File</translation>
-    </message>
-    <message>
         <source>새 이동</source>
         <translation>New move</translation>
-    </message>
-    <message>
-        <source>열기…</source>
-        <translation>Open…</translation>
-    </message>
-    <message>
-        <source>저장</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>다른 이름으로 저장…</source>
-        <translation>Save As…</translation>
-    </message>
-    <message>
-        <source>PDF로 내보내기…</source>
-        <translation>Export PDF…</translation>
-    </message>
-    <message>
-        <source>끝내기</source>
-        <translation>Exit</translation>
     </message>
     <message>
         <source>열기</source>
@@ -1026,12 +1033,6 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>PDF 문서 (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>PDF 파일을 쓸 수 없습니다: %1
-%2</source>
-        <translation>Cannot write the PDF file: %1
-%2</translation>
     </message>
     <message>
         <source>%1의 변경 내용을 저장하시겠습니까?</source>
@@ -1236,6 +1237,12 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>사용률 계산이 거부되었습니다: %1</source>
         <translation>The duty check was refused: %1</translation>
+    </message>
+    <message>
+        <source>PDF 파일을 쓸 수 없습니다: %1
+%2</source>
+        <translation>Cannot write the PDF file: %1
+%2</translation>
     </message>
 </context>
 <context>

@@ -6,13 +6,13 @@
 #include <QTableView>
 #include <benchmark/benchmark.h>
 
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WorkedExamples.h"
-#include "ui/BrivaneView.h"
-#include "ui/ComparisonWindow.h"
-#include "ui/MainFrame.h"
-#include "ui/MessageSink.h"
+#include "ui/form/BrivaneView.h"
+#include "ui/comparison/ComparisonWindow.h"
+#include "ui/mainwindow/MainFrame.h"
+#include "ui/widgets/MessageSink.h"
 
 using namespace brivane;
 
@@ -33,9 +33,9 @@ ui::CBrivaneView* ShowFirstMove(ui::CMainFrame& frame, const benchmark::State& s
 // Range 0: load in kg (1 kg: many rows fit; 200 kg: few do, and the selection reports a series
 // without a fit, through the recording sink).
 void BM_ComparisonRefreshAfterSelection(benchmark::State& state) {
-  SelectionRecord record;
+  Session session;
   ui::RecordingMessageSink messages;
-  ui::CMainFrame frame(record, messages);
+  ui::CMainFrame frame(session, messages);
   ui::CBrivaneView* view = ShowFirstMove(frame, state);
   view->OnCompare();
   auto* window = frame.findChild<ui::CComparisonWindow*>();
@@ -56,9 +56,9 @@ BENCHMARK(BM_ComparisonRefreshAfterSelection)->Arg(1)->Arg(200)->Unit(benchmark:
 
 // The same press with no comparison open: what the selection and the form take by themselves.
 void BM_SelectionAlone(benchmark::State& state) {
-  SelectionRecord record;
+  Session session;
   ui::RecordingMessageSink messages;
-  ui::CMainFrame frame(record, messages);
+  ui::CMainFrame frame(session, messages);
   ui::CBrivaneView* view = ShowFirstMove(frame, state);
   auto* select = view->findChild<QPushButton*>(QStringLiteral("buttonSelect"));
   QApplication::processEvents();

@@ -1,0 +1,32 @@
+// The comparison's filter and order over its table (CCandidateTableModel).
+#pragma once
+
+#include <QSortFilterProxyModel>
+
+#include <optional>
+
+#include "catalog/Series.h"
+
+namespace brivane::ui {
+
+// What the table shows of the model: one series or all, every row or the fitting ones, in the
+// order of a column (numbers as numbers; rows without a number, such as a model without
+// headroom, below every number in ascending order). Unsorted, it keeps the catalog order.
+class CCandidateFilter final : public QSortFilterProxyModel {
+  Q_OBJECT
+ public:
+  explicit CCandidateFilter(QObject* parent = nullptr);
+
+  void SetSeries(std::optional<MotorSeries> series);  // none: every series
+  void SetFittingOnly(bool on);
+
+ protected:
+  bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+ private:
+  std::optional<MotorSeries> m_series;
+  bool m_fittingOnly = false;
+};
+
+}  // namespace brivane::ui
