@@ -16,11 +16,12 @@ struct KeyInfo {
 };
 
 // In the order of Settings::Key.
-const std::array<KeyInfo, 4> kKeys{{
+const std::array<KeyInfo, 5> kKeys{{
     {Settings::Key::RecentFiles, "recentFiles", [] { return QVariant(QStringList()); }},
     {Settings::Key::Geometry, "geometry", [] { return QVariant(QByteArray()); }},
     {Settings::Key::LastFolder, "lastFolder", [] { return QVariant(QString()); }},
     {Settings::Key::Language, "interface/language", [] { return QVariant(QString()); }},
+    {Settings::Key::MotorCatalogs, "motorCatalogs", [] { return QVariant(QStringList()); }},
 }};
 
 const KeyInfo& Info(Settings::Key key) {

@@ -16,6 +16,7 @@ class Settings {
     Geometry,     // QByteArray: the main window's place and size (QWidget::saveGeometry)
     LastFolder,   // QString: the folder of the last move file or PDF; empty: the home folder
     Language,     // QString: "ko" or "en", the language chosen for the next start; empty: none chosen
+    MotorCatalogs,  // QStringList: the user's motor catalog files, in the order they are read
   };
 
   // The stored value, or the key's default when none is stored.
