@@ -18,6 +18,8 @@ void DeclareRank(CommandLine& line);
 int RunRank(const CommandLine& line, const Io& io);
 void DeclareCycle(CommandLine& line);
 int RunCycle(const CommandLine& line, const Io& io);
+void DeclareEnvelope(CommandLine& line);
+int RunEnvelope(const CommandLine& line, const Io& io);
 void DeclareReport(CommandLine& line);
 int RunReport(const CommandLine& line, const Io& io);
 

@@ -13,10 +13,12 @@ constexpr std::string_view kUsage =
     "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json]\n"
     "  brivane-cli check MODEL [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [MOTORS] [--json]\n"
     "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
-    "                   [--sort KEY] [MOTORS] [--json | --csv]\n"
-    "  brivane-cli cycle FILE [--model NAME] [--fitting] [--series 1,2,3] [--sort KEY] [--json | --csv]\n"
-    "  brivane-cli cycle FILE --trace MODEL [--step MS]\n"
+    "                   [--sort KEY] [--bus-voltage V] [MOTORS] [--json | --csv]\n"
+    "  brivane-cli cycle FILE [--model NAME] [--fitting] [--series 1,2,3] [--sort KEY] [--bus-voltage V]\n"
+    "                    [MOTORS] [--json | --csv]\n"
+    "  brivane-cli cycle FILE --trace MODEL [--step MS] [--bus-voltage V] [MOTORS]\n"
     "  brivane-cli cycle --from-move [MOVEFILE] [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT]\n"
+    "  brivane-cli envelope MODEL --bus-voltage V [--points N] [--coil-temp C] [MOTORS] [--json | --csv]\n"
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
     "                     [--rated PCT] [--peak PCT] [--json]\n"
     "\n"
@@ -39,8 +41,10 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect}, {"check", DeclareCheck, RunCheck},
-    {"rank", DeclareRank, RunRank},          {"cycle", DeclareCycle, RunCycle},    {"report", DeclareReport, RunReport},
+    {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect},
+    {"check", DeclareCheck, RunCheck},       {"rank", DeclareRank, RunRank},
+    {"cycle", DeclareCycle, RunCycle},       {"envelope", DeclareEnvelope, RunEnvelope},
+    {"report", DeclareReport, RunReport},
 };
 
 }  // namespace

@@ -8,13 +8,13 @@ std::string FormFieldText(float value) { return FormatGeneral6(static_cast<doubl
 
 std::string FormFieldText(std::int32_t value) { return std::to_string(value); }
 
-std::optional<float> ReadFormField(std::string_view text, float shown) {
-  if (text == FormFieldText(shown)) return shown;
+std::optional<float> ReadFormField(std::string_view text, float shown, bool edited) {
+  if (!edited && text == FormFieldText(shown)) return shown;
   return ParseFloatField(text);
 }
 
-std::optional<std::int32_t> ReadFormField(std::string_view text, std::int32_t shown) {
-  if (text == FormFieldText(shown)) return shown;
+std::optional<std::int32_t> ReadFormField(std::string_view text, std::int32_t shown, bool edited) {
+  if (!edited && text == FormFieldText(shown)) return shown;
   return ParseIntField(text);
 }
 

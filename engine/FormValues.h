@@ -27,11 +27,11 @@ struct FormValues {
 std::string FormFieldText(float value);
 std::string FormFieldText(std::int32_t value);
 
-// What a numeric input's text reads as. While the text is still the one the input was shown
-// from `shown`, it reads as `shown` exactly (a file's 1.6695607, shown as "1.66956", stays
-// 1.6695607 until the user edits the field); any other text reads as the user typed it
-// (ParseFloatField, ParseIntField): nothing when it is no number.
-std::optional<float> ReadFormField(std::string_view text, float shown);
-std::optional<std::int32_t> ReadFormField(std::string_view text, std::int32_t shown);
+// What a numeric input's text reads as. While the user has not edited it since it showed
+// `shown` (its text is still FormFieldText(shown)), it reads as `shown` exactly: a file's
+// 1.6695607, shown as "1.66956", stays 1.6695607. A text the user has edited reads as typed
+// (ParseFloatField, ParseIntField), even when it is the same text: nothing when it is no number.
+std::optional<float> ReadFormField(std::string_view text, float shown, bool edited);
+std::optional<std::int32_t> ReadFormField(std::string_view text, std::int32_t shown, bool edited);
 
 }  // namespace brivane

@@ -41,16 +41,16 @@ std::vector<MotorSeries> SeriesOf(const std::vector<SeriesSheet>& sheets) {
 }  // namespace
 
 TEST(Session, FieldsReadBackTheValueTheyWereShownFrom) {
-  // Unchanged text gives the exact value; any other text is read as typed.
+  // An unedited text gives the exact value it was shown from; an edited one is read as typed.
   EXPECT_EQ(FormFieldText(1.6695607f), "1.66956");
-  EXPECT_EQ(ReadFormField("1.66956", 1.6695607f), 1.6695607f);
-  EXPECT_EQ(ReadFormField("1.66956", 2.0f), 1.66956f);
-  EXPECT_EQ(ReadFormField(FormFieldText(FLT_MAX), FLT_MAX), FLT_MAX);
-  EXPECT_NE(ReadFormField(FormFieldText(FLT_MAX), 1.0f), FLT_MAX);
-  EXPECT_EQ(ReadFormField("1.0", 1.0f), 1.0f);
-  EXPECT_EQ(ReadFormField("abc", 1.0f), std::nullopt);
-  EXPECT_EQ(ReadFormField("500", std::int32_t{7}), 500);
-  EXPECT_EQ(ReadFormField("500.5", std::int32_t{500}), std::nullopt);
+  EXPECT_EQ(ReadFormField("1.66956", 1.6695607f, false), 1.6695607f);
+  EXPECT_EQ(ReadFormField("1.66956", 1.6695607f, true), 1.66956f);
+  EXPECT_EQ(ReadFormField("1.66956", 2.0f, false), 1.66956f);
+  EXPECT_EQ(ReadFormField(FormFieldText(FLT_MAX), FLT_MAX, false), FLT_MAX);
+  EXPECT_NE(ReadFormField(FormFieldText(FLT_MAX), FLT_MAX, true), FLT_MAX);
+  EXPECT_EQ(ReadFormField("abc", 1.0f, false), std::nullopt);
+  EXPECT_EQ(ReadFormField("500", std::int32_t{7}, false), 500);
+  EXPECT_EQ(ReadFormField("500.5", std::int32_t{500}, true), std::nullopt);
 }
 
 TEST(Session, EditsOutdateWhatTheyFeed) {

@@ -18,9 +18,11 @@ namespace {
 std::string ToUtf8(const QString& s) { return s.toStdString(); }
 
 // setText repaints an edit even when its text stays the same; a command changes only a few of the
-// form's texts, and only those should be drawn again.
+// form's texts, and only those should be drawn again. Either way the edit now shows its value,
+// not what the user typed (QLineEdit::isModified, which ReadNumber asks).
 void ShowText(QLineEdit* edit, const QString& text) {
   if (edit->text() != text) edit->setText(text);
+  edit->setModified(false);
 }
 
 // The position the user picked or typed in a duty-limit list: an item's text, or a percentage the
@@ -61,7 +63,7 @@ bool FormExchange::ReadInt(QLineEdit* edit, std::int32_t& value) const {
 
 template <class T>
 bool FormExchange::ReadNumber(QLineEdit* edit, T& value, const QString& warning) const {
-  if (const std::optional<T> read = ReadFormField(ToUtf8(edit->text()), value)) {
+  if (const std::optional<T> read = ReadFormField(ToUtf8(edit->text()), value, edit->isModified())) {
     value = *read;
     return true;
   }
@@ -102,8 +104,10 @@ void FormExchange::Show(const FormValues& v, const std::array<bool, 6>& motorTyp
   for (std::size_t i = 0; i < v.show.size(); ++i) m_w.checkShow[i]->setChecked(v.show[i]);
   for (std::size_t i = 0; i < motorTypes.size(); ++i) m_w.checkMotorType[i]->setChecked(motorTypes[i]);
   ShowLimits(v);
-  // The list holds the catalog in its order.
-  m_w.comboModel->setCurrentIndex(m_w.comboModel->findText(FromUtf8(v.model)));
+  // The list holds the catalog in its order. (Setting no entry again tells the list's watchers
+  // that its text changed.)
+  const int model = m_w.comboModel->findText(FromUtf8(v.model));
+  if (m_w.comboModel->currentIndex() != model) m_w.comboModel->setCurrentIndex(model);
   ShowText(m_w.editAmbient, FromUtf8(v.ambient));
 }
 

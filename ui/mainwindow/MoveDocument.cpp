@@ -98,9 +98,11 @@ bool CMoveDocument::ReadInto(const QString& path) {
   m_showing = true;
   // The results of the move on show belong to it, not to the opened one.
   m_view.OnResetData();
-  m_view.SetValues(*reading.values);
+  const bool held = m_view.LoadValues(*reading.values);
   m_showing = false;
   SetDocument(path);
+  // A model the catalog does not hold is shown as none: the form is no longer the file.
+  if (!held) SetModified(true);
   return true;
 }
 

@@ -41,9 +41,10 @@ int ExportMoveFileToPdf(const QString& movePath, const QString& pdfPath) {
   Say(said.beforeResults);
   Say(said.afterResults);
   if (!selection.completed) return kExportFailed;
-  // A refused check is written too (the PDF says it was refused), but it is no success.
+  // A refused check is written too (the PDF says it was refused), but it is no success. A model
+  // the catalog does not hold is checked as the form holds it, as none.
   bool checked = true;
-  if (!session.Values().model.empty()) {
+  if (!reading.values->model.empty()) {
     const DutyCheckOutcome check = session.CheckModelDuty();
     if (check.message) Say({*check.message});
     checked = check.status == DutyCheckStatus::Completed;

@@ -11,7 +11,7 @@ namespace brivane::ui {
 inline constexpr int kExportRefused = 64;  // the move file could not be read or was refused
 inline constexpr int kExportFailed = 1;    // the selection or the duty check stopped on a message, or the write failed
 
-// Opens the move file, runs the selection and, when the file names a model, its duty check, then
+// Opens the move file, runs the selection and, when the file names a model, the duty check, then
 // writes the PDF. Every message the window would show goes to stderr.
 int ExportMoveFileToPdf(const QString& movePath, const QString& pdfPath);
 

@@ -545,6 +545,73 @@ class FileMenuTest : public QObject {
     QVERIFY2(run.err.contains(said), qPrintable(run.err));
     QVERIFY(!QFile::exists(Path("out.pdf")));
   }
+
+  void fileValuesAreRatedAndSavedExactly() {
+    // Seven digits the form shows as six: the selection rates the file's value, as brivane-cli does.
+    brivane::FormValues exact;
+    exact.move = {1.6695607f, 500, brivane::AccelMode::Gravity, 1.0f, 1.0f, 0.0f, 0.1f, 1.3f};
+    WriteAll(Path("exact.brivane"), QByteArray::fromStdString(brivane::MoveToJson(exact)));
+    Trigger("actionOpen", Path("exact.brivane"));
+    QCOMPARE(m_form->Text("editLoadMass"), QStringLiteral("1.66956"));
+    m_form->Click("buttonSelect");
+    const brivane::SelectionOutcome cli = brivane::RunSelection({exact.move});
+    QCOMPARE(m_form->Text("editModelVela").toStdString(), cli.series[2].model);
+    QCOMPARE(m_form->Text("editModelVela"), QStringLiteral("VC-02"));
+    QCOMPARE(m_form->Text("editRatedVela"), QStringLiteral("48.8"));
+    QVERIFY(!m_frame->isWindowModified());
+    // Written back unchanged, the float range's end too.
+    exact.move.dwellMs = 3.4028235e+38f;
+    exact.move.safetyFactor = 1.2345678f;
+    const QByteArray json = QByteArray::fromStdString(brivane::MoveToJson(exact));
+    QVERIFY(json.contains("3.4028235e+38") && json.contains("1.2345678"));
+    WriteAll(Path("exact.brivane"), json);
+    Trigger("actionOpen", Path("exact.brivane"));
+    Trigger("actionSaveAs", Path("again.brivane"));
+    QCOMPARE(ReadAll(Path("again.brivane")), json);
+    // A typed value is read as typed: six digits rate as six digits.
+    m_form->Type("editLoadMass", QStringLiteral("1.66956"));
+    m_form->Type("editDwell", QStringLiteral("0"));
+    m_form->Type("editSafety", QStringLiteral("1.3"));
+    m_form->Click("buttonSelect");
+    QCOMPARE(m_form->Text("editModelVela"), QStringLiteral("VC-01"));
+    QVERIFY(m_sink->messages.isEmpty());
+  }
+
+  void fileWithoutLimitsOrAKnownModelIsHeldAsTheFormCan() {
+    brivane::FormValues values;
+    values.move = {1.0f, 500, brivane::AccelMode::Gravity, 1.0f, 1.0f, 0.0f, 0.1f, 1.3f};
+    values.ratedPosition = values.peakPosition = std::nullopt;
+    values.model = "XX-99";
+    WriteAll(Path("open.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    Trigger("actionOpen", Path("open.brivane"));
+    // No item in either list, no model; the title says the form is not the file.
+    for (const char* list : {"comboRatedLimit", "comboPeakLimit", "comboModel"}) {
+      auto* combo = dialogtest::Child<QComboBox>(m_view, list);
+      QVERIFY2(combo->currentIndex() == -1 && combo->currentText().isEmpty(), list);
+    }
+    QVERIFY(m_frame->isWindowModified());
+    // The buttons answer as for no limits and no model.
+    m_form->Click("buttonSelect");
+    m_form->Click("buttonCheckDuty");
+    QCOMPARE(m_sink->messages, (QStringList{MessageText({brivane::MessageCode::NoLimits}),
+                                            MessageText({brivane::MessageCode::NoModel})}));
+    // Saved as the form holds it.
+    Trigger("actionSave");
+    values.model.clear();
+    QCOMPARE(ReadAll(Path("open.brivane")), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    QVERIFY(!m_frame->isWindowModified());
+    // Without a window: the selection's refusal, and no success.
+    values.model = "XX-99";
+    values.ratedPosition = 9;
+    values.peakPosition = 11;
+    WriteAll(Path("model.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    for (const auto& [file, code] : {std::pair{"open.brivane", brivane::MessageCode::NoLimits},
+                                     std::pair{"model.brivane", brivane::MessageCode::NoModel}}) {
+      const Run run = Execute(QStringLiteral(BRIVANE_EXE), {"--export-pdf", Path("out.pdf"), Path(file)});
+      QCOMPARE(run.status, 1);
+      QVERIFY2(run.err.contains(QString::fromUtf8(brivane::SourceText(code).data())), qPrintable(run.err));
+    }
+  }
 };
 
 QTEST_MAIN(FileMenuTest)
