@@ -14,8 +14,8 @@
 #include "engine/Session.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WorkedExamples.h"
-#include "ui/form/BrivaneView.h"
 #include "ui/comparison/ComparisonWindow.h"
+#include "ui/form/BrivaneView.h"
 #include "ui/mainwindow/MainFrame.h"
 #include "ui/widgets/MessageSink.h"
 

@@ -12,10 +12,10 @@ namespace brivane::ui {
 class Settings {
  public:
   enum class Key {
-    RecentFiles,  // QStringList: the move files opened or saved last, newest first
-    Geometry,     // QByteArray: the main window's place and size (QWidget::saveGeometry)
-    LastFolder,   // QString: the folder of the last move file or PDF; empty: the home folder
-    Language,     // QString: "ko" or "en", the language chosen for the next start; empty: none chosen
+    RecentFiles,    // QStringList: the move files opened or saved last, newest first
+    Geometry,       // QByteArray: the main window's place and size (QWidget::saveGeometry)
+    LastFolder,     // QString: the folder of the last move file or PDF; empty: the home folder
+    Language,       // QString: "ko" or "en", the language chosen for the next start; empty: none chosen
     MotorCatalogs,  // QStringList: the user's motor catalog files, in the order they are read
   };
 

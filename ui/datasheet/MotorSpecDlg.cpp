@@ -47,8 +47,9 @@ CMotorSpecDlg3::CMotorSpecDlg3(const DataSheetTexts& content, QWidget* owner)
 
 CUserMotorSheet::CUserMotorSheet(const UserMotorSheet& sheet, QWidget* owner)
     : CMotorSpecSheet(kUserMotorStyle,
-                      sheet.family.empty() ? EngineText(kUserMotorsTitle)
-                                           : EngineText(kUserMotorsTitle) + QStringLiteral(": ") + FromUtf8(sheet.family),
+                      sheet.family.empty()
+                          ? EngineText(kUserMotorsTitle)
+                          : EngineText(kUserMotorsTitle) + QStringLiteral(": ") + FromUtf8(sheet.family),
                       sheet.texts, owner) {}
 
 }  // namespace brivane::ui
