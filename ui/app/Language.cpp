@@ -1,6 +1,7 @@
 #include "ui/app/Language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -13,7 +14,8 @@ namespace {
 
 struct Installed {
   Language language = Language::Korean;
-  std::unique_ptr<QTranslator> translator;
+  std::unique_ptr<QTranslator> translator;  // the program's own texts
+  std::unique_ptr<QTranslator> qt;          // Qt's own buttons and dialogs
 };
 
 Installed& CurrentInstallation() {
@@ -80,22 +82,46 @@ Language StartLanguage(const std::optional<Language>& option, const std::optiona
   return LanguageForLocale(system);
 }
 
-void InstallLanguage(Language language) {
-  Installed& installed = CurrentInstallation();
-  if (installed.translator) {
-    QCoreApplication::removeTranslator(installed.translator.get());
-    installed.translator.reset();
-  }
-  installed.language = language;
-  // Korean is the source language: no translation at all, so its texts stay exactly the sources.
-  if (language == Language::Korean) return;
+// The program's own texts in `language`; none for Korean, the source language, so that its texts
+// stay exactly the sources.
+std::unique_ptr<QTranslator> ProgramTranslation(Language language) {
+  if (language == Language::Korean) return nullptr;
   auto translator = std::make_unique<QTranslator>();
   // Built into the program from translations/brivane_en.ts; a failure here is a broken build.
   const bool loaded = translator->load(QStringLiteral(":/i18n/brivane_en.qm"));
   Q_ASSERT_X(loaded, "InstallLanguage", "the English translation is missing from the resources");
-  if (!loaded) return;
-  QCoreApplication::installTranslator(translator.get());
-  installed.translator = std::move(translator);
+  if (!loaded) return nullptr;
+  return translator;
+}
+
+// Qt's own texts (Save, Discard, Cancel, the file dialog) in `language`: English is Qt's source
+// language; Korean comes from Debian's qt6-translations-l10n, and without it Qt stays English.
+std::unique_ptr<QTranslator> QtTranslation(Language language) {
+  if (language == Language::English) return nullptr;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_ko"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return nullptr;
+  return translator;
+}
+
+void InstallLanguage(Language language) {
+  Installed& installed = CurrentInstallation();
+  for (std::unique_ptr<QTranslator>* old : {&installed.translator, &installed.qt}) {
+    if (*old) QCoreApplication::removeTranslator(old->get());
+    old->reset();
+  }
+  installed.language = language;
+  installed.translator = ProgramTranslation(language);
+  installed.qt = QtTranslation(language);
+  for (const std::unique_ptr<QTranslator>* now : {&installed.translator, &installed.qt}) {
+    if (*now) QCoreApplication::installTranslator(now->get());
+  }
+}
+
+QString TextIn(Language language, const char* context, const char* source) {
+  const std::unique_ptr<QTranslator> translator = ProgramTranslation(language);
+  const QString translated = translator ? translator->translate(context, source) : QString();
+  return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
 
 Language InstalledLanguage() { return CurrentInstallation().language; }

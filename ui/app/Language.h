@@ -40,7 +40,12 @@ Language StartLanguage(const std::optional<Language>& option, const std::optiona
 
 // Installs the translation of `language` in the application, replacing the one installed before;
 // call before the windows are built, since they take their texts when they are built.
+// Qt's own texts follow: Korean from Qt's Korean translation where it is installed.
 void InstallLanguage(Language language);
 Language InstalledLanguage();
+
+// One of the program's texts in `language`, whichever language is installed: for a notice
+// about the language the user has just chosen.
+QString TextIn(Language language, const char* context, const char* source);
 
 }  // namespace brivane::ui

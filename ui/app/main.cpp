@@ -1,14 +1,15 @@
 // The window program: one main window over the form, until it is closed. `brivane FILE` opens a
 // move file at start; `brivane --export-pdf OUT.pdf MOVE-FILE` writes the PDF report of a move file
-// without showing a window.
+// without showing a window; `brivane --help` tells the options.
 #include <QApplication>
 
-#include <cstring>
 #include <iostream>
+#include <optional>
 
 #include "engine/Session.h"
 #include "report/Report.h"
 #include "ui/app/AppSetup.h"
+#include "ui/app/CommandLine.h"
 #include "ui/output/BatchExport.h"
 #include "ui/app/Language.h"
 #include "ui/mainwindow/MainFrame.h"
@@ -17,12 +18,8 @@
 
 int main(int argc, char* argv[]) {
   brivane::PrepareProcessForReports();
-  // Answered before the application exists, so that it needs no display.
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::cout << "brivane " BRIVANE_VERSION "\n";
-    return 0;
-  }
-  // A wrong language is refused before the application exists, so that it needs no display.
+  // A wrong language, --version, --help and a missing display are answered before the
+  // application exists, so that they need no display.
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const brivane::ui::LanguageOption language = brivane::ui::ParseLanguageOption(arguments);
@@ -30,6 +27,7 @@ int main(int argc, char* argv[]) {
     std::cerr << "brivane: " << language.error.toStdString() << "\n";
     return 64;
   }
+  if (const std::optional<int> answered = brivane::ui::AnswerBeforeApplication(language.rest)) return *answered;
   const bool exporting = language.rest.value(0) == QLatin1String("--export-pdf");
   // A report made in a batch needs no display.
   if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -47,8 +45,9 @@ int main(int argc, char* argv[]) {
     }
     return brivane::ui::ExportMoveFileToPdf(args.at(3), args.at(2));
   }
+  if (const std::optional<int> refused = brivane::ui::RefuseUnknownOptions(args.mid(1))) return *refused;
   if (args.size() > 2) {
-    std::cerr << "usage: brivane [MOVE-FILE]\n";
+    std::cerr << brivane::ui::kUsage;
     return brivane::ui::kExportRefused;
   }
 

@@ -184,6 +184,16 @@ bool CComparisonWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+void CComparisonWindow::keyPressEvent(QKeyEvent* event) {
+  // Esc closes it as it closes the data sheets: the window has nothing to confirm. (A list that is
+  // open takes its Esc first.)
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void CComparisonWindow::SaveCsv() {
   const QString path = m_dialogs->SavePath(this, tr("CSV로 저장"), tr("후보 비교.csv"), tr("CSV 파일 (*.csv)"));
   if (path.isEmpty()) return;

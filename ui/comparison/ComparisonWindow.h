@@ -60,6 +60,7 @@ class CComparisonWindow final : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QLayout* BuildFilterRow();

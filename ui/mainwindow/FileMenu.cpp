@@ -43,7 +43,7 @@ CFileMenu::CFileMenu(QMainWindow& frame, CMoveDocument& document, std::function<
       {nullptr, {}, {}, {}},
       {"actionMotorCatalogs", tr("모터 목록…"), QKeySequence(), std::move(motorCatalogs)},
       {nullptr, {}, {}, {}},
-      {"actionExit", tr("끝내기"), QKeySequence(), [this] { m_frame.close(); }},
+      {"actionExit", tr("끝내기"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { m_frame.close(); }},
   };
   for (const Entry& entry : entries) {
     if (entry.name == nullptr) {
@@ -59,6 +59,8 @@ CFileMenu::CFileMenu(QMainWindow& frame, CMoveDocument& document, std::function<
   }
 
   connect(&document, &CMoveDocument::RecentFilesChanged, this, &CFileMenu::UpdateRecent);
+  // Each time it opens, the menu lists only files that are still there.
+  connect(m_menu, &QMenu::aboutToShow, this, &CFileMenu::UpdateRecent);
   UpdateRecent();
 }
 
@@ -66,13 +68,16 @@ void CFileMenu::AddRecentEntries() {
   for (int i = 0; i < kRecentFileCount; ++i) {
     QAction* action = m_menu->addAction(QString());
     action->setObjectName(QStringLiteral("actionRecent%1").arg(i));
-    connect(action, &QAction::triggered, this, [this, action] { m_document.OpenFile(action->data().toString()); });
+    connect(action, &QAction::triggered, this, [this, action] {
+      // A file deleted since the menu opened goes from the list once the open has said so.
+      if (!m_document.OpenFile(action->data().toString())) UpdateRecent();
+    });
     m_recent[static_cast<std::size_t>(i)] = action;
   }
 }
 
 void CFileMenu::UpdateRecent() {
-  const QStringList recent = RecentFiles();
+  const QStringList recent = ForgetMissingRecentFiles();
   for (int i = 0; i < kRecentFileCount; ++i) {
     QAction* action = m_recent[static_cast<std::size_t>(i)];
     const bool used = i < recent.size();

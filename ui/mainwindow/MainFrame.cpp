@@ -23,6 +23,7 @@
 #include "ui/motors/MotorCatalogs.h"
 #include "ui/motors/MotorCatalogsDlg.h"
 #include "ui/widgets/HangulFont.h"
+#include "ui/widgets/MenuTexts.h"
 #include "ui/widgets/MessageSink.h"
 #include "ui/widgets/NativeFileDialogs.h"
 #include "ui/widgets/ScreenFit.h"
@@ -141,7 +142,7 @@ void CMainFrame::SetMenuFonts() {
   // glyphs and cut off.
   menuBar()->setFont(FormFont());
   for (const QAction* entry : menuBar()->actions()) {
-    if (QMenu* menu = entry->menu()) menu->setFont(FormFont());
+    if (QMenu* menu = entry->menu()) SetUpMenu(menu);
   }
 }
 
@@ -150,6 +151,7 @@ void CMainFrame::InitialUpdate() {
   // Fit the window to the form, shrinking only.
   if (QLayout* l = layout()) l->activate();
   const QSize wanted = sizeHint();
+  m_formWidth = wanted.width();
   resize(std::min(width(), wanted.width()), std::min(height(), wanted.height()));
   // On a small screen the window keeps to the screen's free area; the form then scrolls. (A size
   // and place remembered from the last run replace these.)
@@ -182,9 +184,17 @@ void CMainFrame::OpenMotorCatalogs() {
 
 void CMainFrame::RestoreGeometry() {
   const QByteArray geometry = Settings::Value<QByteArray>(Settings::Key::Geometry);
+  if (geometry.isEmpty()) return;
   // A place that does not fit this screen (another monitor, a hand-edited file) is neither taken
   // nor overwritten: the window opens where it fits, and the next run on that screen finds it.
-  if (!geometry.isEmpty()) m_keepGeometry = RestoreGeometryInsideScreen(this, geometry);
+  m_keepGeometry = RestoreGeometryInsideScreen(this, geometry);
+  // A form wider than when the size was stored (the other language's texts) widens the window by
+  // as much, so that a width the user chose keeps showing as much of the form as before.
+  const int then = Settings::Value<int>(Settings::Key::FormWidth);
+  if (m_keepGeometry && then > 0 && m_formWidth > then && !isMaximized()) {
+    resize(width() + m_formWidth - then, height());
+    FitIntoScreen(this, ScreenFit::ShrinkThenMove);
+  }
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -196,7 +206,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (m_keepGeometry) Settings::Set(Settings::Key::Geometry, saveGeometry());
+  if (m_keepGeometry) {
+    Settings::Set(Settings::Key::Geometry, saveGeometry());
+    Settings::Set(Settings::Key::FormWidth, m_formWidth);
+  }
   event->accept();
 }
 

@@ -52,7 +52,7 @@ class CMainFrame : public QMainWindow {
   void AddInfoMenu();
   void BuildStatusBar();
   void BuildForm(Session& session, MessageSink& messages);
-  // Menus are windows of their own and inherit no font (FormFont); each in the bar gets it.
+  // Each menu in the bar set up as a menu of the window (SetUpMenu): its font and its room.
   void SetMenuFonts();
   void RestoreGeometry();
 
@@ -64,6 +64,7 @@ class CMainFrame : public QMainWindow {
   CMoveDocument* m_document = nullptr;
   bool m_staleHintPlaced = false;  // the stale-results hint has joined the status bar
   bool m_keepGeometry = true;      // the remembered geometry was taken (or there was none)
+  int m_formWidth = 0;             // the window width that shows the whole form
 };
 
 }  // namespace brivane::ui

@@ -162,8 +162,7 @@ bool CMoveDocument::MayClose() { return MaySaveChanges(); }
 
 bool CMoveDocument::MaySaveChanges() {
   if (!m_modified) return true;
-  const QString name = m_path.isEmpty() ? tr("새 이동") : QFileInfo(m_path).fileName();
-  switch (m_messages.AskSave(&m_frame, tr("%1의 변경 내용을 저장하시겠습니까?").arg(name))) {
+  switch (m_messages.AskSave(&m_frame, tr("%1의 변경 내용을 저장하시겠습니까?").arg(DocumentName()))) {
     case SaveChoice::Save: return Save();
     case SaveChoice::Discard: return true;
     case SaveChoice::Cancel: break;
@@ -183,19 +182,25 @@ void CMoveDocument::SetDocument(const QString& path) {
 }
 
 void CMoveDocument::SetModified(bool modified) {
+  const bool named = m_modified || !m_path.isEmpty();
   m_modified = modified;
-  // Only a file's title shows the mark; the plain title has no place for it.
-  if (!m_path.isEmpty()) m_frame.setWindowModified(modified);
+  // An untitled form takes a name in the title once it has changes, so that the mark has a place.
+  if (named != (m_modified || !m_path.isEmpty())) UpdateTitle();
+  m_frame.setWindowModified(modified);
 }
 
 void CMoveDocument::UpdateTitle() {
-  if (m_path.isEmpty()) {
+  if (m_path.isEmpty() && !m_modified) {
     m_frame.setWindowTitle(m_plainTitle);
     m_frame.setWindowModified(false);
-  } else {
-    m_frame.setWindowTitle(tr("%1[*] - %2").arg(QFileInfo(m_path).fileName(), m_plainTitle));
-    m_frame.setWindowModified(m_modified);
+    return;
   }
+  m_frame.setWindowTitle(tr("%1[*] - %2").arg(DocumentName(), m_plainTitle));
+  m_frame.setWindowModified(m_modified);
+}
+
+QString CMoveDocument::DocumentName() const {
+  return m_path.isEmpty() ? tr("새 이동") : QFileInfo(m_path).fileName();
 }
 
 void CMoveDocument::RememberFolder(const QString& path) {

@@ -64,6 +64,8 @@ class CMoveDocument : public QObject {
   void SetDocument(const QString& path);
   void SetModified(bool modified);
   void UpdateTitle();
+  // The file's name, or the untitled form's.
+  QString DocumentName() const;
   void RememberFolder(const QString& path);
   QString StartFolder() const;
 

@@ -21,6 +21,14 @@ QStringList WithRecentFile(QStringList recent, const QString& path) {
 
 QStringList RecentFiles() { return Settings::Value<QStringList>(Settings::Key::RecentFiles); }
 
+QStringList ForgetMissingRecentFiles() {
+  const QStringList recent = RecentFiles();
+  QStringList existing = recent;
+  existing.removeIf([](const QString& entry) { return !QFileInfo::exists(entry); });
+  if (existing != recent) Settings::Set(Settings::Key::RecentFiles, existing);
+  return existing;
+}
+
 void RememberRecentFile(const QString& path) {
   Settings::Set(Settings::Key::RecentFiles, WithRecentFile(RecentFiles(), path));
 }

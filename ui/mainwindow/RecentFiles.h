@@ -13,6 +13,8 @@ inline constexpr int kRecentFileCount = 4;
 QStringList WithRecentFile(QStringList recent, const QString& path);
 
 QStringList RecentFiles();
+// Drops the entries whose file is gone (deleted, moved away) from the list and gives the rest.
+QStringList ForgetMissingRecentFiles();
 void RememberRecentFile(const QString& path);
 
 }  // namespace brivane::ui

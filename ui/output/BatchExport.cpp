@@ -48,6 +48,9 @@ int ExportMoveFileToPdf(const QString& movePath, const QString& pdfPath) {
     const DutyCheckOutcome check = session.CheckModelDuty();
     if (check.message) Say({*check.message});
     checked = check.status == DutyCheckStatus::Completed;
+    // The window opens the checked model's data sheet at once, which returns its series in the
+    // record to the selection's model; so does the batch, so that its PDF is the window's.
+    if (checked) session.ViewSpec();
   }
   const QString error = ExportPdfReport(session, CMainFrame::Title(), pdfPath);
   if (!error.isEmpty()) Say(error);

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QtCharts/QChart>
 
+#include <algorithm>
 #include <memory>
 
 #include "engine/Presentation.h"
@@ -219,8 +220,16 @@ void WriteSheets(PageWriter& out, const PdfReportContent& c) {
 }  // namespace
 
 PdfReportContent CollectPdfReport(const Session& session, const QString& title, const QDate& date) {
-  return PdfReportContent{title,           date, session.Values(), session.Selection(), session.Check(),
-                          session.Chart(), session.SelectedSheets()};
+  PdfReportContent content{title,           date, session.Values(), session.Selection(), session.Check(),
+                           session.Chart(), session.SelectedSheets()};
+  // The checked model's sheet (with its duty ratios) too, unless it is one of the picks on show.
+  if (std::optional<SeriesSheet> checked = session.CheckedSheet()) {
+    const bool shown = std::any_of(content.sheets.begin(), content.sheets.end(), [&](const SeriesSheet& sheet) {
+      return sheet.series == checked->series && sheet.texts.model == checked->texts.model;
+    });
+    if (!shown) content.sheets.push_back(std::move(*checked));
+  }
+  return content;
 }
 
 QString WritePdfReport(const PdfReportContent& content, const QString& path) {

@@ -1,6 +1,7 @@
 // The PDF report: one A4 document of what the form shows (the move, the limits, the selection of
-// the three series, the checked model's analysis and temperatures, the velocity chart and the
-// data sheets the show boxes pick). Korean text is written as text in an embedded Hangul font.
+// the three series, the checked model's analysis and temperatures, the velocity chart, the
+// data sheets the show boxes pick and the checked model's). Korean text is written as text in an
+// embedded Hangul font.
 #pragma once
 
 #include <QDate>
@@ -23,8 +24,9 @@ struct PdfReportContent {
   std::vector<SeriesSheet> sheets;
 };
 
-// What the report of a session shows: the values as the form last read them, its results, and
-// the data sheets of the selected models whose show boxes are ticked (the record is left as it is).
+// What the report of a session shows: the values as the form last read them, its results, the
+// data sheets of the selected models whose show boxes are ticked, and that of the model of a
+// completed duty check when it is not among them (the record is left as it is).
 PdfReportContent CollectPdfReport(const Session& session, const QString& title, const QDate& date);
 
 // Writes the report to `path` through a save file: an empty string when written, otherwise why

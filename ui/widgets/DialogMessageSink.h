@@ -8,6 +8,7 @@ namespace brivane::ui {
 class DialogMessageSink final : public MessageSink {
  public:
   void Warn(QWidget* parent, const QString& text) override;
+  void Inform(QWidget* parent, const QString& text) override;
   SaveChoice AskSave(QWidget* parent, const QString& text) override;
 };
 

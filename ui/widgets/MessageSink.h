@@ -16,6 +16,10 @@ class MessageSink {
   virtual ~MessageSink() = default;
   // A modal warning box with the caption "Brivane", the text and one OK button.
   virtual void Warn(QWidget* parent, const QString& text) = 0;
+  // A modal notice box (the information icon) with the caption "Brivane", the text and one OK
+  // button: for what the user should know, where nothing went wrong. A sink that does not tell
+  // notices apart shows them as warnings.
+  virtual void Inform(QWidget* parent, const QString& text) { Warn(parent, text); }
   // A modal question with the caption "Brivane" and the buttons save, discard and cancel.
   virtual SaveChoice AskSave(QWidget* parent, const QString& text) = 0;
 };

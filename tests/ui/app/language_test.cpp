@@ -11,7 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -305,6 +309,52 @@ class LanguageTest : public QObject {
     QCOMPARE(option.rest, rest);
   }
 
+  void qtsOwnButtonsSpeakTheWindowsLanguage() {
+    // Qt's own texts: Korean from Qt's translation (qt6-translations-l10n), English as Qt's own.
+    const std::pair<Language, QStringList> cases[] = {
+        {Language::Korean, {QStringLiteral("저장"), QStringLiteral("무시"), QStringLiteral("취소")}},
+        {Language::English, {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")}},
+    };
+    for (const auto& [language, texts] : cases) {
+      InstallLanguage(language);
+      QMessageBox box(QMessageBox::Question, QString(), QString(),
+                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+      QStringList shown;
+      for (const QMessageBox::StandardButton b : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+        shown << box.button(b)->text().remove(QLatin1Char('&'));
+      QCOMPARE(shown, texts);
+    }
+    InstallLanguage(Language::Korean);
+  }
+
+  void aWiderFormWidensTheRememberedWindow() {
+    // Closed in Korean, started again in English: the window keeps the size the user left, widened
+    // by as much as the English form is wider, so that the form needs no horizontal scroll bar.
+    QSettings().clear();
+    brivane::Session session;
+    RecordingMessageSink sink;
+    InstallLanguage(Language::Korean);
+    int korean = 0;
+    {
+      CMainFrame frame(session, sink);
+      frame.InitialUpdate();
+      frame.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&frame));
+      QVERIFY(frame.close());
+      korean = frame.width();
+    }
+    InstallLanguage(Language::English);
+    CMainFrame frame(session, sink);
+    frame.InitialUpdate();
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    InstallLanguage(Language::Korean);
+    auto* scroller = dialogtest::Child<QScrollArea>(&frame, "formScrollArea");
+    QVERIFY2(frame.width() > korean, qPrintable(QStringLiteral("%1 <= %2").arg(frame.width()).arg(korean)));
+    QVERIFY(frame.screen()->availableGeometry().contains(frame.frameGeometry()));
+    QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+  }
+
   void languageMenuKeepsTheChoiceForTheNextStart() {
     InstallLanguage(Language::Korean);
     brivane::Session session;
@@ -317,10 +367,13 @@ class LanguageTest : public QObject {
       QVERIFY(korean->isChecked());  // nothing stored yet: the language shown now
       english->trigger();
       QCOMPARE(StoredLanguage(), std::optional<Language>(Language::English));
-      QCOMPARE(sink.messages, QStringList{QStringLiteral("언어는 Brivane을 다음에 시작할 때 바뀝니다.")});
+      // A notice, not a warning, in the language chosen and then in the one shown.
+      QCOMPARE(sink.notices, QStringList{QStringLiteral("The language changes the next time Brivane starts.\n\n"
+                                                        "언어는 Brivane을 다음에 시작할 때 바뀝니다.")});
+      QVERIFY(sink.messages.isEmpty());
       korean->trigger();  // back to the language shown: nothing to wait for
       QCOMPARE(StoredLanguage(), std::optional<Language>(Language::Korean));
-      QCOMPARE(sink.messages.size(), 1);
+      QCOMPARE(sink.notices.size(), 1);
       english->trigger();
     }
     CMainFrame next(session, sink);

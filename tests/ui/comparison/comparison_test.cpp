@@ -31,6 +31,7 @@
 #include "tests/support/ScriptedFileDialogs.h"
 #include "ui/mainwindow/MainFrame.h"
 #include "ui/widgets/MessageSink.h"
+#include "ui/widgets/ResultMarks.h"
 #include "ui/datasheet/MotorSpecDlg.h"
 
 using namespace brivane::ui;
@@ -236,6 +237,41 @@ class ComparisonTest : public QObject {
     Type("editLoadMass", QStringLiteral("1"));
     Click("buttonCompare");
     QVERIFY(Window() != nullptr && Window()->Table()->model()->rowCount() > 0);
+  }
+
+  void greysWhatTheInputsOutdateAndEmptiesForANewMove() {
+    Click("buttonSelect");
+    Click("buttonCompare");
+    CComparisonWindow* window = Window();
+    QVERIFY(window != nullptr);
+    QTableView* table = window->Table();
+    const QAbstractItemModel* shown = table->model();
+    // Bright while the rows follow from the inputs: the fitting rows have their colour.
+    const auto coloured = [shown] {
+      int rows = 0;
+      for (int r = 0; r < shown->rowCount(); ++r) rows += shown->index(r, 0).data(Qt::BackgroundRole).isValid() ? 1 : 0;
+      return rows;
+    };
+    QVERIFY(coloured() > 0 && !IsStale(table));
+    // An edit greys them, as it greys the form's results, until a button rates the move again.
+    Type("editLoadMass", QStringLiteral("30"));
+    QVERIFY(IsStale(table) && coloured() == 0);
+    QVERIFY(shown->rowCount() > 0);
+    Click("buttonSelect");
+    QVERIFY(!IsStale(table) && coloured() > 0);
+    // A new move (Ctrl+N) leaves no rows of the old one.
+    m_sink->answer = SaveChoice::Discard;
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
+    QTest::keyClick(m_frame, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(m_view->Values().move.loadMass, brivane::FormValues{}.move.loadMass);
+    QCOMPARE(shown->rowCount(), 0);
+    QVERIFY(!IsStale(table));
+    // Esc closes the window, as it closes a data sheet.
+    window->Present();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(table, Qt::Key_Escape);
+    QTRY_COMPARE(Windows().size(), 0);
   }
 
   void refusesAsTheSelectionDoes_data() {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QPaintEngine>
 #include <QtTest>
 
 #include <memory>
@@ -68,6 +69,45 @@ bool HasHangul(const QFont& font) {
 }
 
 }  // namespace
+
+// The texts a widget draws, as it draws them (elided, split where a mnemonic is underlined).
+class TextRecorder final : public QPaintEngine {
+ public:
+  TextRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+  void drawPath(const QPainterPath&) override {}
+  void drawTextItem(const QPointF&, const QTextItem& item) override { texts += item.text(); }
+  Type type() const override { return QPaintEngine::User; }
+  QString texts;
+};
+
+class TextDevice final : public QPaintDevice {
+ public:
+  explicit TextDevice(QSize size) : m_size(size) {}
+  QPaintEngine* paintEngine() const override { return &m_engine; }
+  QString Drawn() const { return m_engine.texts; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth: return m_size.width();
+      case PdmHeight: return m_size.height();
+      case PdmDepth: return 32;
+      case PdmDevicePixelRatio: return 1;
+      case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+      default: return 96;
+    }
+  }
+
+ private:
+  QSize m_size;
+  mutable TextRecorder m_engine;
+};
 
 class RepaintFontsTest : public QObject {
   Q_OBJECT
@@ -166,13 +206,17 @@ class RepaintFontsTest : public QObject {
     for (QMenu* menu : menus) drawn << menu;
     for (const QWidget* w : drawn) QVERIFY2(HasHangul(w->font()), w->metaObject()->className());
 
-    // Each item is as wide as its whole text ("상태 표시줄(S)", "Brivane 정보(A)..."), so none is cut off.
+    // Each item is as wide as its whole text ("상태 표시줄(S)", "Brivane 정보(A)..."), so none is cut off
+    // and none drawn elided ("후보 비교…C)...").
     for (QMenu* menu : menus) {
       menu->popup(QPoint(0, 0));
+      TextDevice device(menu->size());
+      menu->render(&device);
       for (QAction* action : menu->actions()) {
         if (action->isSeparator() || !action->isVisible()) continue;
         const QString text = action->text().remove(QLatin1Char('&'));
         QVERIFY2(menu->fontMetrics().horizontalAdvance(text) < menu->actionGeometry(action).width(), qPrintable(text));
+        QVERIFY2(device.Drawn().contains(text), qPrintable(device.Drawn()));
       }
       menu->hide();
     }

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
@@ -69,8 +70,10 @@ struct Run {
   QString err;
 };
 
-Run Execute(const QString& program, const QStringList& args) {
+Run Execute(const QString& program, const QStringList& args,
+            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
   QProcess p;
+  p.setProcessEnvironment(env);
   p.start(program, args);
   Run r;
   if (!p.waitForFinished(60000)) return r;
@@ -175,11 +178,13 @@ class FileMenuTest : public QObject {
       if (a->isVisible() && !a->isSeparator()) entries << a->text() + " " + a->shortcut().toString();
     }
     QCOMPARE(entries, (QStringList{"새 이동 Ctrl+N", "열기… Ctrl+O", "저장 Ctrl+S", "다른 이름으로 저장… Ctrl+Shift+S",
-                                   "PDF로 내보내기… ", "모터 목록… ", "끝내기 "}));
+                                   "PDF로 내보내기… ", "모터 목록… ", "끝내기 Ctrl+Q"}));
     QCOMPARE(m_frame->menuBar()->actions().first()->text(), QStringLiteral("파일(&F)"));
     QCOMPARE(m_frame->windowTitle(), kPlainTitle);
     QVERIFY(!Document().IsModified());
-    Trigger("actionExit");
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
+    QTest::keyClick(m_frame, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!m_frame->isVisible());
   }
 
@@ -198,7 +203,9 @@ class FileMenuTest : public QObject {
     const QStringList results = FormState();
     const QStringList inputs = Inputs();
     QVERIFY(Document().IsModified());
-    QCOMPARE(m_frame->windowTitle(), kPlainTitle);
+    // Untitled, the form takes the new move's name in the title to carry the mark of its changes.
+    QCOMPARE(m_frame->windowTitle(), "새 이동[*] - " + kPlainTitle);
+    QVERIFY(m_frame->isWindowModified());
 
     Trigger("actionSave", Path("axis"));  // untitled: save asks for a name; the extension is added
     QCOMPARE(Document().FilePath(), Path("axis.brivane"));
@@ -338,6 +345,24 @@ class FileMenuTest : public QObject {
     Trigger("actionOpen", QString(""));  // cancelled
     QCOMPARE(m_dialogs->starts.last(), m_dir->path());
     QVERIFY(m_sink->messages.isEmpty());
+  }
+
+  void goneFilesLeaveTheRecentList() {
+    for (const char* name : {"kept.brivane", "gone.brivane", "late.brivane"}) Trigger("actionSaveAs", Path(name));
+    QVERIFY(QFile::remove(Path("gone.brivane")));
+    // The menu lists only files that are still there, and so does the next start.
+    auto* menu = dialogtest::Child<QMenu>(m_frame, "menuFile");
+    emit menu->aboutToShow();
+    QCOMPARE(RecentMenu(), (QStringList{Path("late.brivane"), Path("kept.brivane")}));
+    CloseFrame();
+    NewFrame();
+    QCOMPARE(RecentMenu(), (QStringList{Path("late.brivane"), Path("kept.brivane")}));
+    // A file deleted while the menu is open: the open says so, and the entry goes.
+    QVERIFY(QFile::remove(Path("kept.brivane")));
+    Trigger("actionRecent1");
+    QCOMPARE(m_sink->messages.size(), 1);
+    QVERIFY(m_sink->messages.first().contains(Path("kept.brivane")));
+    QCOMPARE(RecentMenu(), QStringList{Path("late.brivane")});
   }
 
   void pdfOfTheWorkedExample() {
@@ -544,6 +569,52 @@ class FileMenuTest : public QObject {
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(said), qPrintable(run.err));
     QVERIFY(!QFile::exists(Path("out.pdf")));
+  }
+
+  void pdfHoldsTheCheckedModelBesideThePicks() {
+    // IC-22 checked for a move whose single-sided pick is another model: its sheet and duty ratios
+    // are in the PDF, after the picks', from the menu and from the command line alike.
+    brivane::FormValues values;
+    values.move = {60.0f, 300, brivane::AccelMode::Gravity, 0.5f, 0.5f, 0.0f, 0.1f, 1.3f};
+    values.model = "IC-22";
+    WriteAll(Path("ic22.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    Trigger("actionOpen", Path("ic22.brivane"));
+    m_form->Click("buttonSelect");
+    m_form->Click("buttonCheckDuty");
+    QVERIFY(m_sink->messages.isEmpty());
+    QVERIFY(m_form->Text("editModelSingleSided") != QStringLiteral("IC-22"));
+    const std::optional<brivane::SeriesSheet> checked = m_form->session.CheckedSheet();
+    QVERIFY(checked && checked->texts.model == "IC-22");
+    Trigger("actionExportPdf", Path("menu.pdf"));
+    const QString text = PdfText(Path("menu.pdf")).simplified();
+    const QString sheets = text.mid(text.lastIndexOf(QStringLiteral("선정모터 사양")));
+    const QString rows = QStringLiteral("IC-22 .* 정격 사용률\\(%\\) %1 최대 사용률\\(%\\) %2")
+                             .arg(QString::fromStdString(checked->texts.ratedDuty),
+                                  QString::fromStdString(checked->texts.peakDuty));
+    QVERIFY2(sheets.contains(QRegularExpression(rows)), qPrintable(sheets));
+    const Run run = Execute(QStringLiteral(BRIVANE_EXE), {"--export-pdf", Path("cli.pdf"), Path("ic22.brivane")});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(PdfText(Path("cli.pdf")).simplified(), text);
+  }
+
+  void commandLineHelpAndNoDisplay() {
+    // No display at all, and no platform chosen.
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) bare.remove(QLatin1String(name));
+    // --help says the options on stdout and opens nothing (no message box about a file "--help").
+    const Run help = Execute(QStringLiteral(BRIVANE_EXE), {"--help"}, bare);
+    QCOMPARE(help.status, 0);
+    QVERIFY2(help.out.startsWith(QStringLiteral("usage: brivane")) && help.out.contains(QStringLiteral("--export-pdf")),
+             qPrintable(help.out));
+    // The window without a display: said, with what runs without one, rather than an abort.
+    const Run window = Execute(QStringLiteral(BRIVANE_EXE), {Path("none.brivane")}, bare);
+    QCOMPARE(window.status, 1);
+    QVERIFY2(window.err.contains(QStringLiteral("no display")) && window.err.contains(QStringLiteral("--export-pdf")),
+             qPrintable(window.err));
+    // An option that is none of ours is a usage error, not a file to open.
+    const Run unknown = Execute(QStringLiteral(BRIVANE_EXE), {"--hepl"});
+    QCOMPARE(unknown.status, 64);
+    QVERIFY2(unknown.err.contains(QStringLiteral("unknown option --hepl")), qPrintable(unknown.err));
   }
 
   void fileValuesAreRatedAndSavedExactly() {
