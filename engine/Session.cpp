@@ -181,7 +181,8 @@ void Session::Reset() {
 }
 
 std::optional<Message> Session::StartSave() {
-  const bool none = std::all_of(kAllSeries.begin(), kAllSeries.end(), [this](MotorSeries s) { return FoundNumber(s) == 0; });
+  const bool none =
+      std::all_of(kAllSeries.begin(), kAllSeries.end(), [this](MotorSeries s) { return FoundNumber(s) == 0; });
   if (none) return Message{MessageCode::SelectionMissing};
   m_record.CopySelectedToShown();
   return std::nullopt;

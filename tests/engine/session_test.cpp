@@ -58,9 +58,9 @@ TEST(Session, EditsOutdateWhatTheyFeed) {
     FormField field;
     bool selection, check, comparison;
   } cases[] = {
-      {FormField::LoadMass, true, true, true},     {FormField::AccelMode, true, true, true},
-      {FormField::RatedLimit, true, false, true},  {FormField::Ambient, false, true, true},
-      {FormField::Model, false, true, false},      {FormField::Show, false, false, false},
+      {FormField::LoadMass, true, true, true},    {FormField::AccelMode, true, true, true},
+      {FormField::RatedLimit, true, false, true}, {FormField::Ambient, false, true, true},
+      {FormField::Model, false, true, false},     {FormField::Show, false, false, false},
   };
   for (const auto& c : cases) {
     Session s = Worked();

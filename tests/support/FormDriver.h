@@ -11,10 +11,10 @@
 
 #include "engine/Session.h"
 #include "tests/support/WidgetLookup.h"
+#include "ui/datasheet/MotorSpecDlg.h"
 #include "ui/form/BrivaneView.h"
 #include "ui/mainwindow/MainFrame.h"
 #include "ui/widgets/MessageSink.h"
-#include "ui/datasheet/MotorSpecDlg.h"
 
 namespace formtest {
 

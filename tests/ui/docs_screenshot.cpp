@@ -15,8 +15,8 @@
 
 #include <cstdio>
 
-#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/FormDriver.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "ui/app/AppSetup.h"
 
 namespace {

@@ -10,11 +10,11 @@
 #include "report/Report.h"
 #include "ui/app/AppSetup.h"
 #include "ui/app/CommandLine.h"
-#include "ui/output/BatchExport.h"
 #include "ui/app/Language.h"
 #include "ui/mainwindow/MainFrame.h"
-#include "ui/widgets/DialogMessageSink.h"
 #include "ui/mainwindow/MoveDocument.h"
+#include "ui/output/BatchExport.h"
+#include "ui/widgets/DialogMessageSink.h"
 
 int main(int argc, char* argv[]) {
   brivane::PrepareProcessForReports();
@@ -34,8 +34,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);  // takes the Qt options out of the arguments
   brivane::ui::SetUpApplication();
   brivane::ui::AvoidUnusableSettings();  // before anything reads the settings
-  brivane::ui::InstallLanguage(brivane::ui::StartLanguage(
-      language.language, brivane::ui::StoredLanguage(), brivane::ui::SystemLocale()));
+  brivane::ui::InstallLanguage(
+      brivane::ui::StartLanguage(language.language, brivane::ui::StoredLanguage(), brivane::ui::SystemLocale()));
   QStringList args = QApplication::arguments();  // the program, then the arguments Qt left
   args = QStringList{args.value(0)} + brivane::ui::ParseLanguageOption(args.mid(1)).rest;
   if (exporting) {

@@ -2,13 +2,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QDir>
-#include <QFile>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -20,8 +20,8 @@
 #include "ui/comparison/CandidateFilter.h"
 #include "ui/comparison/CandidateTableModel.h"
 #include "ui/widgets/EngineTexts.h"
-#include "ui/widgets/NativeFileDialogs.h"
 #include "ui/widgets/MessageSink.h"
+#include "ui/widgets/NativeFileDialogs.h"
 #include "ui/widgets/ResultMarks.h"
 
 namespace brivane::ui {

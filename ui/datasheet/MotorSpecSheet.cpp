@@ -11,11 +11,11 @@
 #include <array>
 
 #include "catalog/DataSheetFields.h"
-#include "ui/widgets/HangulFont.h"
 #include "ui/widgets/CachedGroupBox.h"
 #include "ui/widgets/ControlTag.h"
 #include "ui/widgets/DialogUnits.h"
 #include "ui/widgets/EngineTexts.h"
+#include "ui/widgets/HangulFont.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/ResultMarks.h"
 #include "ui/widgets/ScreenFit.h"

@@ -72,8 +72,8 @@ void CBrivaneView::ConnectInputChanges() {
       {m_w.editDwell, FormField::Dwell},       {m_w.editFriction, FormField::Friction},
       {m_w.editSafety, FormField::Safety},     {m_w.editAmbient, FormField::Ambient}};
   for (const auto& [edit, field] : edits) connect(edit, &QLineEdit::textEdited, this, edited(field));
-  for (const auto& [combo, field] : {std::pair{m_w.comboRatedLimit, FormField::RatedLimit},
-                                     std::pair{m_w.comboPeakLimit, FormField::PeakLimit}}) {
+  for (const auto& [combo, field] :
+       {std::pair{m_w.comboRatedLimit, FormField::RatedLimit}, std::pair{m_w.comboPeakLimit, FormField::PeakLimit}}) {
     connect(combo->lineEdit(), &QLineEdit::textEdited, this, edited(field));
     connect(combo, &QComboBox::activated, this, edited(field));
   }

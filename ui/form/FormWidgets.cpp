@@ -15,10 +15,10 @@
 #include <iterator>
 
 #include "engine/Presentation.h"
+#include "ui/chart/ChartViewer.h"
 #include "ui/form/ChartArea.h"
 #include "ui/form/FormControls.h"
 #include "ui/widgets/CachedGroupBox.h"
-#include "ui/chart/ChartViewer.h"
 #include "ui/widgets/ControlTag.h"
 #include "ui/widgets/DialogUnits.h"
 #include "ui/widgets/EngineTexts.h"

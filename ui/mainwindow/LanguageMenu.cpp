@@ -43,8 +43,8 @@ QMenu* LanguageMenu::AddTo(QMenuBar* bar, MessageSink& messages, QWidget* window
       if (language == InstalledLanguage()) return;
       // Said in the language chosen, then in the one shown, for a user who reads only one.
       static const char* const kNotice = QT_TR_NOOP("언어는 Brivane을 다음에 시작할 때 바뀝니다.");
-      messages.Inform(window, TextIn(language, "brivane::ui::LanguageMenu", kNotice) + QStringLiteral("\n\n") +
-                                  tr(kNotice));
+      messages.Inform(window,
+                      TextIn(language, "brivane::ui::LanguageMenu", kNotice) + QStringLiteral("\n\n") + tr(kNotice));
     });
   }
   return menu;

@@ -125,7 +125,8 @@ bool CMoveDocument::WriteTo(const QString& path) {
   if (!m_view.CommitForm()) return false;
   // The new file replaces the old one only once it is whole and on the disk (QSaveFile of Qt 6.4
   // commits a file cut short by a full disk), and never replaces a named pipe or a device.
-  if (const std::error_code error = WriteWholeFile(QFile::encodeName(path).toStdString(), MoveToJson(m_view.Values()))) {
+  if (const std::error_code error =
+          WriteWholeFile(QFile::encodeName(path).toStdString(), MoveToJson(m_view.Values()))) {
     m_messages.Warn(&m_frame,
                     tr("파일을 저장할 수 없습니다: %1\n%2").arg(Native(path), QString::fromLocal8Bit(error.message())));
     return false;
@@ -155,8 +156,6 @@ bool CMoveDocument::ExportPdfTo(const QString& path) {
   }
   return true;
 }
-
-
 
 bool CMoveDocument::MayClose() { return MaySaveChanges(); }
 
@@ -199,9 +198,7 @@ void CMoveDocument::UpdateTitle() {
   m_frame.setWindowModified(m_modified);
 }
 
-QString CMoveDocument::DocumentName() const {
-  return m_path.isEmpty() ? tr("새 이동") : QFileInfo(m_path).fileName();
-}
+QString CMoveDocument::DocumentName() const { return m_path.isEmpty() ? tr("새 이동") : QFileInfo(m_path).fileName(); }
 
 void CMoveDocument::RememberFolder(const QString& path) {
   Settings::Set(Settings::Key::LastFolder, QFileInfo(path).absolutePath());

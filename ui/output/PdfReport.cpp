@@ -1,6 +1,9 @@
 #include "ui/output/PdfReport.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
@@ -8,9 +11,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QtCharts/QChart>
 
 #include <algorithm>
@@ -220,8 +220,8 @@ void WriteSheets(PageWriter& out, const PdfReportContent& c) {
 }  // namespace
 
 PdfReportContent CollectPdfReport(const Session& session, const QString& title, const QDate& date) {
-  PdfReportContent content{title,           date, session.Values(), session.Selection(), session.Check(),
-                           session.Chart(), session.SelectedSheets()};
+  PdfReportContent content{
+      title, date, session.Values(), session.Selection(), session.Check(), session.Chart(), session.SelectedSheets()};
   // The checked model's sheet (with its duty ratios) too, unless it is one of the picks on show.
   if (std::optional<SeriesSheet> checked = session.CheckedSheet()) {
     const bool shown = std::any_of(content.sheets.begin(), content.sheets.end(), [&](const SeriesSheet& sheet) {

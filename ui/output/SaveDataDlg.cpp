@@ -8,10 +8,10 @@
 
 #include <utility>
 
-#include "ui/widgets/HangulFont.h"
 #include "ui/widgets/ControlTag.h"
 #include "ui/widgets/DialogUnits.h"
 #include "ui/widgets/EngineTexts.h"
+#include "ui/widgets/HangulFont.h"
 #include "ui/widgets/MessageSink.h"
 
 namespace brivane::ui {

@@ -39,15 +39,15 @@
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
 #include "ui/app/Settings.h"
-#include "ui/mainwindow/AboutDlg.h"
-#include "ui/form/BrivaneView.h"
 #include "ui/comparison/ComparisonWindow.h"
-#include "ui/widgets/EngineTexts.h"
+#include "ui/datasheet/MotorSpecDlg.h"
+#include "ui/form/BrivaneView.h"
+#include "ui/mainwindow/AboutDlg.h"
 #include "ui/mainwindow/MainFrame.h"
 #include "ui/motors/MotorCatalogs.h"
-#include "ui/widgets/MessageSink.h"
-#include "ui/datasheet/MotorSpecDlg.h"
 #include "ui/output/SaveDataDlg.h"
+#include "ui/widgets/EngineTexts.h"
+#include "ui/widgets/MessageSink.h"
 
 using namespace brivane::ui;
 using brivane::Message;

@@ -21,18 +21,18 @@
 #include "engine/ComparisonTexts.h"
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
+#include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
-#include "tests/support/FormDriver.h"
-#include "ui/form/BrivaneView.h"
 #include "ui/comparison/CandidateTableModel.h"
 #include "ui/comparison/ComparisonWindow.h"
-#include "tests/support/ScriptedFileDialogs.h"
+#include "ui/datasheet/MotorSpecDlg.h"
+#include "ui/form/BrivaneView.h"
 #include "ui/mainwindow/MainFrame.h"
 #include "ui/widgets/MessageSink.h"
 #include "ui/widgets/ResultMarks.h"
-#include "ui/datasheet/MotorSpecDlg.h"
 
 using namespace brivane::ui;
 using brivane::CandidateColumn;
@@ -380,8 +380,9 @@ class ComparisonTest : public QObject {
       setrlimit(RLIMIT_FSIZE, &saved);
       std::signal(SIGXFSZ, handler);
       QCOMPARE(m_sink->messages.size(), 1);
-      QVERIFY2(m_sink->messages.front().contains(path) && m_sink->messages.front().contains(QStringLiteral("too large")),
-               qPrintable(m_sink->messages.front()));
+      QVERIFY2(
+          m_sink->messages.front().contains(path) && m_sink->messages.front().contains(QStringLiteral("too large")),
+          qPrintable(m_sink->messages.front()));
       QVERIFY(file.open(QIODevice::ReadOnly));
       QCOMPARE(file.readAll(), old);
       file.close();

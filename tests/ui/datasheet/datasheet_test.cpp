@@ -18,8 +18,8 @@
 #include "engine/Selection.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
-#include "ui/widgets/DialogUnits.h"
 #include "ui/datasheet/MotorSpecDlg.h"
+#include "ui/widgets/DialogUnits.h"
 
 using namespace brivane::ui;
 using brivane::MotorCatalog;

@@ -32,17 +32,17 @@
 #include "engine/NumberText.h"
 #include "engine/Session.h"
 #include "report/Cp949.h"
-#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/FormDriver.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
-#include "ui/mainwindow/AboutDlg.h"
-#include "ui/form/BrivaneView.h"
 #include "ui/chart/ChartViewer.h"
 #include "ui/chart/VelocityChart.h"
-#include "ui/mainwindow/MainFrame.h"
-#include "ui/widgets/DialogMessageSink.h"
 #include "ui/datasheet/MotorSpecDlg.h"
+#include "ui/form/BrivaneView.h"
+#include "ui/mainwindow/AboutDlg.h"
+#include "ui/mainwindow/MainFrame.h"
 #include "ui/output/SaveDataDlg.h"
+#include "ui/widgets/DialogMessageSink.h"
 
 using namespace brivane::ui;
 using brivane::MotorSeries;

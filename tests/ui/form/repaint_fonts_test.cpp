@@ -8,22 +8,22 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QPaintEngine>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <memory>
 
 #include "engine/FormValues.h"
 #include "engine/Selection.h"
+#include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
-#include "tests/support/FormDriver.h"
-#include "ui/form/BrivaneView.h"
 #include "ui/chart/ChartViewer.h"
-#include "ui/widgets/HangulFont.h"
+#include "ui/form/BrivaneView.h"
 #include "ui/mainwindow/MainFrame.h"
+#include "ui/widgets/HangulFont.h"
 #include "ui/widgets/MessageSink.h"
 
 using namespace brivane::ui;

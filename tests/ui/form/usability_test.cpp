@@ -16,8 +16,8 @@
 
 #include "engine/Messages.h"
 #include "engine/Presentation.h"
-#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/FormDriver.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "ui/chart/ChartViewer.h"
 #include "ui/widgets/ResultMarks.h"
 

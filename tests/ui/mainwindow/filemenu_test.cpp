@@ -29,16 +29,16 @@
 #include "engine/Session.h"
 #include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
-#include "ui/form/BrivaneView.h"
 #include "ui/chart/ChartViewer.h"
 #include "ui/chart/VelocityChart.h"
-#include "ui/widgets/EngineTexts.h"
-#include "tests/support/ScriptedFileDialogs.h"
+#include "ui/form/BrivaneView.h"
 #include "ui/mainwindow/MainFrame.h"
-#include "ui/widgets/MessageSink.h"
 #include "ui/mainwindow/MoveDocument.h"
 #include "ui/mainwindow/RecentFiles.h"
+#include "ui/widgets/EngineTexts.h"
+#include "ui/widgets/MessageSink.h"
 
 using namespace brivane::ui;
 
@@ -119,6 +119,10 @@ class FileMenuTest : public QObject {
   void Trigger(const char* action, const QString& path = QString()) {
     if (!path.isNull()) m_dialogs->paths << path;
     dialogtest::Child<QAction>(m_frame, action)->trigger();
+  }
+  // Writes `values` to the move file `name` in the test's folder.
+  void WriteMove(const char* name, const brivane::FormValues& values) {
+    WriteAll(Path(QLatin1String(name)), QByteArray::fromStdString(brivane::MoveToJson(values)));
   }
   // The worked example: 1 kg, 500 mm, 1 g, 1 m/s, CL-01 checked.
   void TypeFirstMove() {
@@ -217,7 +221,7 @@ class FileMenuTest : public QObject {
     QVERIFY(Inputs() != inputs);
     Trigger("actionOpen", Path("axis.brivane"));
     QCOMPARE(Inputs(), inputs);
-    QVERIFY(!m_frame->isWindowModified());                      // showing the opened move is no change
+    QVERIFY(!m_frame->isWindowModified());                              // showing the opened move is no change
     QCOMPARE(m_form->Edit("editModelDoubleSided")->text(), QString());  // opening runs no selection
     m_form->Click("buttonSelect");
     m_form->Click("buttonCheckDuty");
@@ -474,7 +478,8 @@ class FileMenuTest : public QObject {
     QSettings().setValue(QStringLiteral("geometry"), stored);
     NewFrame();
     const QRect screen = m_frame->screen()->availableGeometry();
-    QVERIFY2(screen.contains(m_frame->frameGeometry()), qPrintable(QStringLiteral("%1x%2").arg(m_frame->width()).arg(m_frame->height())));
+    QVERIFY2(screen.contains(m_frame->frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2").arg(m_frame->width()).arg(m_frame->height())));
     QVERIFY(m_frame->close());
     QCOMPARE(QSettings().value(QStringLiteral("geometry")).toByteArray(), stored);  // not saved back
 
@@ -495,7 +500,7 @@ class FileMenuTest : public QObject {
     brivane::FormValues values;
     values.move = {5.0f, 10, brivane::AccelMode::Gravity, 0.1f, 5.0f, 0.0f, 0.1f, 1.3f};
     values.model = "cl-01";
-    WriteAll(Path("short.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("short.brivane", values);
     Trigger("actionOpen", Path("short.brivane"));
     QCOMPARE(m_view->findChild<QComboBox*>(QStringLiteral("comboModel"))->currentText(), QStringLiteral("CL-01"));
 
@@ -532,7 +537,7 @@ class FileMenuTest : public QObject {
     QVERIFY(mkfifo(QFile::encodeName(conf).constData(), 0600) == 0);
     brivane::FormValues values;
     values.move = {1.0f, 500, brivane::AccelMode::Gravity, 1.0f, 1.0f, 0.0f, 0.1f, 1.3f};
-    WriteAll(Path("move.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("move.brivane", values);
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
@@ -577,7 +582,7 @@ class FileMenuTest : public QObject {
     brivane::FormValues values;
     values.move = {60.0f, 300, brivane::AccelMode::Gravity, 0.5f, 0.5f, 0.0f, 0.1f, 1.3f};
     values.model = "IC-22";
-    WriteAll(Path("ic22.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("ic22.brivane", values);
     Trigger("actionOpen", Path("ic22.brivane"));
     m_form->Click("buttonSelect");
     m_form->Click("buttonCheckDuty");
@@ -588,9 +593,9 @@ class FileMenuTest : public QObject {
     Trigger("actionExportPdf", Path("menu.pdf"));
     const QString text = PdfText(Path("menu.pdf")).simplified();
     const QString sheets = text.mid(text.lastIndexOf(QStringLiteral("선정모터 사양")));
-    const QString rows = QStringLiteral("IC-22 .* 정격 사용률\\(%\\) %1 최대 사용률\\(%\\) %2")
-                             .arg(QString::fromStdString(checked->texts.ratedDuty),
-                                  QString::fromStdString(checked->texts.peakDuty));
+    const QString rows =
+        QStringLiteral("IC-22 .* 정격 사용률\\(%\\) %1 최대 사용률\\(%\\) %2")
+            .arg(QString::fromStdString(checked->texts.ratedDuty), QString::fromStdString(checked->texts.peakDuty));
     QVERIFY2(sheets.contains(QRegularExpression(rows)), qPrintable(sheets));
     const Run run = Execute(QStringLiteral(BRIVANE_EXE), {"--export-pdf", Path("cli.pdf"), Path("ic22.brivane")});
     QCOMPARE(run.status, 0);
@@ -621,7 +626,7 @@ class FileMenuTest : public QObject {
     // Seven digits the form shows as six: the selection rates the file's value, as brivane-cli does.
     brivane::FormValues exact;
     exact.move = {1.6695607f, 500, brivane::AccelMode::Gravity, 1.0f, 1.0f, 0.0f, 0.1f, 1.3f};
-    WriteAll(Path("exact.brivane"), QByteArray::fromStdString(brivane::MoveToJson(exact)));
+    WriteMove("exact.brivane", exact);
     Trigger("actionOpen", Path("exact.brivane"));
     QCOMPARE(m_form->Text("editLoadMass"), QStringLiteral("1.66956"));
     m_form->Click("buttonSelect");
@@ -653,7 +658,7 @@ class FileMenuTest : public QObject {
     values.move = {1.0f, 500, brivane::AccelMode::Gravity, 1.0f, 1.0f, 0.0f, 0.1f, 1.3f};
     values.ratedPosition = values.peakPosition = std::nullopt;
     values.model = "XX-99";
-    WriteAll(Path("open.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("open.brivane", values);
     Trigger("actionOpen", Path("open.brivane"));
     // No item in either list, no model; the title says the form is not the file.
     for (const char* list : {"comboRatedLimit", "comboPeakLimit", "comboModel"}) {
@@ -675,7 +680,7 @@ class FileMenuTest : public QObject {
     values.model = "XX-99";
     values.ratedPosition = 9;
     values.peakPosition = 11;
-    WriteAll(Path("model.brivane"), QByteArray::fromStdString(brivane::MoveToJson(values)));
+    WriteMove("model.brivane", values);
     for (const auto& [file, code] : {std::pair{"open.brivane", brivane::MessageCode::NoLimits},
                                      std::pair{"model.brivane", brivane::MessageCode::NoModel}}) {
       const Run run = Execute(QStringLiteral(BRIVANE_EXE), {"--export-pdf", Path("out.pdf"), Path(file)});

@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/FormDriver.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "ui/widgets/DialogUnits.h"
 #include "ui/widgets/ScreenFit.h"
 

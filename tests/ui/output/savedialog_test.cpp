@@ -17,8 +17,8 @@
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
-#include "ui/widgets/MessageSink.h"
 #include "ui/output/SaveDataDlg.h"
+#include "ui/widgets/MessageSink.h"
 
 using namespace brivane::ui;
 using brivane::MotorCatalog;

@@ -17,8 +17,8 @@
 #include "engine/NumberText.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/app/AppSetup.h"
-#include "ui/widgets/CachedGroupBox.h"
 #include "ui/chart/VelocityChart.h"
+#include "ui/widgets/CachedGroupBox.h"
 
 using namespace brivane::ui;
 
