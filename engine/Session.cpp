@@ -207,8 +207,26 @@ void Session::FormUnreadable() {
 
 void Session::RefreshComparison() {
   if (!m_comparing) return;
-  m_comparison = CompareFormValues(m_values, m_catalog.Rows());
+  m_comparison = CompareFormValues(m_values, m_motors.All());
   Current(SessionPart::Comparison);
+}
+
+void Session::SetMotors(MotorList motors) {
+  // The rows on show hold views into the old list: rated again before it goes.
+  std::optional<ComparisonOutcome> rated;
+  if (m_comparison) rated = CompareFormValues(m_values, motors.All());
+  m_comparison = std::move(rated);
+  m_motors = std::move(motors);
+}
+
+std::optional<UserMotorSheet> Session::UserSheet(std::size_t index) const {
+  if (!m_comparison || index >= m_motors.All().size()) return std::nullopt;
+  const MotorRecord& row = m_motors.All()[index];
+  if (!row.user) return std::nullopt;
+  for (const CandidateRating& c : m_comparison->rows) {
+    if (c.index == index) return UserMotorSheet{std::string(row.family), MakeDataSheetTexts(row, c.duty)};
+  }
+  return std::nullopt;
 }
 
 std::vector<SeriesSheet> Session::SelectedSheets() const {

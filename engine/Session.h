@@ -10,12 +10,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "catalog/MotorCatalog.h"
+#include "catalog/MotorList.h"
 #include "engine/Comparison.h"
 #include "engine/DataSheet.h"
 #include "engine/FormValues.h"
@@ -55,6 +58,13 @@ unsigned PartsFedBy(FormField field);
 // A data sheet as a data-sheet button opens it.
 struct SeriesSheet {
   MotorSeries series = MotorSeries::DoubleSided;
+  DataSheetTexts texts;
+};
+
+// The data sheet of one of the user's motors, opened from the comparison: it has no series, so
+// its family stands where a series' caption would.
+struct UserMotorSheet {
+  std::string family;
   DataSheetTexts texts;
 };
 
@@ -134,6 +144,17 @@ class Session {
   // record shows its selected model, for the report.
   std::optional<Message> StartSave();
 
+  // The rows the comparison rates: the built-in catalog's, then the user's own motors. The
+  // selection, the duty check, the form's model list and the report stay on the catalog alone.
+  const MotorList& Motors() const { return m_motors; }
+  // Another set of the user's motors (their catalog files changed): a comparison on show is rated
+  // again at once for the session's values, and stays marked out of date if it was (the widgets
+  // may hold edits the session has not read).
+  void SetMotors(MotorList motors);
+  // The sheet of the user's motor at `index` of the rows rated, with the ratios of the comparison
+  // on show; none for a built-in row or while no comparison shows that row.
+  std::optional<UserMotorSheet> UserSheet(std::size_t index) const;
+
   // "후보 비교": compares the values and keeps the comparison up to date with the selection and
   // the duty check until CloseComparison().
   const ComparisonOutcome& Compare();
@@ -156,6 +177,7 @@ class Session {
   void RefreshComparison();
 
   const MotorCatalog& m_catalog;
+  MotorList m_motors;  // before m_comparison, whose names are views into it
   FormValues m_values;
   std::array<bool, 6> m_motorType{true, true, true, true, true, true};  // 1급 to 6급
   std::optional<SelectionOutcome> m_selection;

@@ -6,6 +6,7 @@
 
 #include <cfloat>
 
+#include "engine/NumberText.h"
 #include "tests/support/WorkedExamples.h"
 
 using namespace brivane;
@@ -179,4 +180,32 @@ TEST(Session, SelectionMessagesAroundTheResults) {
   v.move.distanceMm = 10;  // too short to reach 1 m/s: said last
   s.SetValues(v);
   EXPECT_EQ(OrderSelectionMessages(s.RunSelection()).afterResults.back().code, MessageCode::ProfileUnreachable);
+}
+
+// The user's motors join the comparison only: an open comparison is rated again when they change,
+// keeping its out-of-date mark, and a copy of CL-01 under another name shows CL-01's sheet.
+TEST(Session, UserMotorsJoinTheComparison) {
+  Session s = Worked();
+  MotorList motors;
+  motors.AddUserMotor(MotorCatalog::Instance().at(0), "MY-01", "mine");
+  FormValues v = s.Values();
+  v.move.loadMass = 2.0f;
+  s.SetValues(v);  // read, not yet computed: the comparison on show is out of date
+  s.SetMotors(std::move(motors));
+  EXPECT_TRUE(s.IsStale(SessionPart::Comparison));
+  const CandidateRating& mine = s.Comparison()->rows.at(MotorCatalog::kSize);
+  EXPECT_EQ(mine.name, "MY-01");
+
+  const std::optional<UserMotorSheet> sheet = s.UserSheet(MotorCatalog::kSize);
+  ASSERT_TRUE(sheet.has_value());
+  EXPECT_EQ(sheet->family, "mine");
+  EXPECT_EQ(sheet->texts.model, "MY-01");
+  EXPECT_EQ(sheet->texts.values, MakeDataSheetTexts(s.Record(), MotorSeries::DoubleSided).values);  // CL-01's
+  EXPECT_EQ(sheet->texts.ratedDuty, FormatFixed(static_cast<double>(mine.duty.ratedDuty), 1));
+  EXPECT_FALSE(s.UserSheet(0).has_value());  // a built-in row opens through the duty check
+
+  s.CloseComparison();
+  s.SetMotors(MotorList());
+  EXPECT_FALSE(s.UserSheet(MotorCatalog::kSize).has_value());
+  EXPECT_EQ(s.Compare().rows.size(), MotorCatalog::kSize);
 }

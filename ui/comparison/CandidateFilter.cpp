@@ -41,6 +41,11 @@ bool CCandidateFilter::filterAcceptsRow(int sourceRow, const QModelIndex& source
 }
 
 bool CCandidateFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+  const bool leftUser = left.data(CCandidateTableModel::UserRole).toBool();
+  const bool rightUser = right.data(CCandidateTableModel::UserRole).toBool();
+  // A descending sort asks lessThan(right, left): the group is turned round with it, so that the
+  // user's motors stay after the built-in models.
+  if (leftUser != rightUser) return sortOrder() == Qt::AscendingOrder ? rightUser : leftUser;
   const QVariant a = left.data(sortRole());
   const QVariant b = right.data(sortRole());
   if (a.typeId() == QMetaType::QString) return a.toString() < b.toString();

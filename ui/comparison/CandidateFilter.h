@@ -13,20 +13,22 @@ namespace brivane::ui {
 
 class CCandidateFilter;
 
-// What the table shows of the model: one series or all, every row or the fitting ones, in the
-// order of a column (numbers as numbers; rows without a number, such as a model without
-// headroom, below every number in ascending order). Unsorted, it keeps the catalog order.
 // A table of rated rows shown through `filter`, as the comparison and the axis window show theirs:
 // whole rows chosen one at a time, nothing typed into, no row numbers, sorted by a click on a
 // header and first in the rows' own order.
 void SetUpRatedRowsTable(QTableView& table, CCandidateFilter& filter);
 
+// What the table shows of the model: one series, the user's own motors or all, every row or the
+// fitting ones, in the order of a column (numbers as numbers; rows without a number, such as a
+// model without headroom, below every number in ascending order). The user's motors are a group
+// of their own after the built-in models in either order. Unsorted, it keeps the catalog order.
 class CCandidateFilter final : public QSortFilterProxyModel {
   Q_OBJECT
  public:
   explicit CCandidateFilter(QObject* parent = nullptr);
 
-  void SetSeries(std::optional<MotorSeries> series);  // none: every series
+  // None: every row; a series code: its rows, 0 the user's own motors (they have no series).
+  void SetSeries(std::optional<MotorSeries> series);
   void SetFittingOnly(bool on);
 
  protected:

@@ -17,6 +17,11 @@ bool IsNumeric(CandidateColumn column) { return CandidateColumns()[static_cast<s
 const QColor kFittingBackground(0xe3, 0xf2, 0xe1);
 const QColor kOverLimitText(0xb0, 0x00, 0x20);
 
+// Says which group a row of the user's stands in, and its family.
+QString UserGroupTip(const std::array<QString, kCandidateColumnCount>& texts) {
+  return EngineText(kUserMotorsTitle) + QStringLiteral(": ") + texts[static_cast<std::size_t>(CandidateColumn::Series)];
+}
+
 // The verdicts in the order a sort puts them: the picks first, then the other fitting rows.
 int VerdictRank(const CandidateRating& c) { return c.selected ? 0 : c.fits ? 1 : 2; }
 
@@ -85,6 +90,9 @@ QVariant CCandidateTableModel::data(const QModelIndex& index, int role) const {
     case FitsRole: return c.fits;
     case SelectedRole: return c.selected;
     case ModelRole: return row.texts[static_cast<std::size_t>(CandidateColumn::Name)];
+    case UserRole: return c.user;
+    case IndexRole: return QVariant::fromValue(static_cast<qulonglong>(c.index));
+    case Qt::ToolTipRole: return c.user ? UserGroupTip(row.texts) : QVariant();
     default: return {};
   }
 }

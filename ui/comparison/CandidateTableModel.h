@@ -21,10 +21,12 @@ class CCandidateTableModel final : public QAbstractTableModel {
  public:
   enum Role {
     SortRole = Qt::UserRole + 1,  // a number for the numeric columns, else the text's order
-    SeriesRole,                   // the series' number
+    SeriesRole,                   // the series' number; 0 for the user's own motors
     FitsRole,                     // the selection's test against both limits
     SelectedRole,                 // the selection's pick of its series
     ModelRole,                    // the model's name
+    UserRole,                     // one of the user's own motors
+    IndexRole,                    // the position in the rows rated (CandidateRating::index)
   };
 
   explicit CCandidateTableModel(QObject* parent = nullptr);

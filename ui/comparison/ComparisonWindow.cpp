@@ -79,6 +79,7 @@ QLayout* CComparisonWindow::BuildFilterRow() {
   m_series->setAccessibleName(tr("시리즈"));
   m_series->addItem(tr("전체"));
   for (const MotorSeries s : kAllSeries) m_series->addItem(SeriesCaption(s), static_cast<int>(s));
+  m_series->addItem(EngineText(kUserMotorsTitle), 0);  // the user's motors have series code 0
   seriesLabel->setBuddy(m_series);
 
   m_fittingOnly = new QCheckBox(tr("선정 가능 모델만"));
@@ -156,6 +157,10 @@ void CComparisonWindow::OnSeriesFilter(int item) {
 
 void CComparisonWindow::ChooseRow(const QModelIndex& index) {
   if (!index.isValid()) return;
+  if (index.data(CCandidateTableModel::UserRole).toBool()) {
+    emit UserMotorChosen(static_cast<std::size_t>(index.data(CCandidateTableModel::IndexRole).toULongLong()));
+    return;
+  }
   emit ModelChosen(index.data(CCandidateTableModel::ModelRole).toString());
 }
 

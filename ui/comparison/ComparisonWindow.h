@@ -1,4 +1,5 @@
-// The candidate comparison: every catalog model rated for the form's move, in a table the user
+// The candidate comparison: every catalog model, and the user's own motors as a group after them,
+// rated for the form's move, in a table the user
 // sorts and filters, saves as CSV, and picks a model from for the duty check. Modeless, owned by
 // the main window; the form keeps at most one and refreshes it after its own commands.
 #pragma once
@@ -6,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstddef>
 #include <memory>
 
 #include "engine/Comparison.h"
@@ -52,6 +54,9 @@ class CComparisonWindow final : public QWidget {
  signals:
   // The user chose a row (double-click or Enter): the form checks this model.
   void ModelChosen(const QString& model);
+  // The same for one of the user's own motors, which the form cannot check: its data sheet opens.
+  // `index` is its position in the rows rated.
+  void UserMotorChosen(std::size_t index);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

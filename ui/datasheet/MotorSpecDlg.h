@@ -1,8 +1,10 @@
-// The three data-sheet windows, one per motor series, each a CMotorSpecSheet with its series' look.
+// The data-sheet windows, one per motor series and one for the user's own motors, each a
+// CMotorSpecSheet with its look.
 #pragma once
 
 #include "catalog/Series.h"
 #include "engine/DataSheet.h"
+#include "engine/Session.h"
 #include "ui/datasheet/MotorSpecSheet.h"
 
 class QWidget;
@@ -30,8 +32,17 @@ class CMotorSpecDlg3 final : public CMotorSpecSheet {
   CMotorSpecDlg3(const DataSheetTexts& content, QWidget* owner);
 };
 
+// One of the user's own motors, opened from the comparison: its family in the group's caption.
+class CUserMotorSheet final : public CMotorSpecSheet {
+  Q_OBJECT
+ public:
+  CUserMotorSheet(const UserMotorSheet& sheet, QWidget* owner);
+};
+
 // Creates the sheet of `series` (CMotorSpecDlg, CMotorSpecDlg2 or CMotorSpecDlg3) showing
 // `content`, places it and shows it above the sheets opened before.
 CMotorSpecSheet* OpenMotorSpecDlg(MotorSeries series, const DataSheetTexts& content, QWidget* owner);
+// The same for one of the user's motors.
+CMotorSpecSheet* OpenUserMotorSheet(const UserMotorSheet& sheet, QWidget* owner);
 
 }  // namespace brivane::ui

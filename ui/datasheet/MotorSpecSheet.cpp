@@ -61,7 +61,8 @@ QPoint OwnerClientOrigin(const QWidget* owner) {
   return top->mapToGlobal(QPoint(0, menuHeight));
 }
 
-CMotorSpecSheet::CMotorSpecSheet(const MotorSpecSheetStyle& style, const DataSheetTexts& content, QWidget* owner)
+CMotorSpecSheet::CMotorSpecSheet(const MotorSpecSheetStyle& style, const QString& caption,
+                                 const DataSheetTexts& content, QWidget* owner)
     : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
       m_style(style) {
@@ -72,15 +73,15 @@ CMotorSpecSheet::CMotorSpecSheet(const MotorSpecSheetStyle& style, const DataShe
   setFont(FormFont());
   TagControl(this, QStringLiteral("motorSpecSheet%1").arg(style.templateId), style.templateId, title);
 
-  BuildWidgets(content);
+  BuildWidgets(caption, content);
   PlaceAgainst(owner);
 }
 
-void CMotorSpecSheet::BuildWidgets(const DataSheetTexts& content) {
+void CMotorSpecSheet::BuildWidgets(const QString& caption, const DataSheetTexts& content) {
   const DialogUnits du(font());
   setFixedSize(du.Size(161, 255));
 
-  auto* group = new CachedGroupBox(SeriesSheetCaption(m_style.series), this);
+  auto* group = new CachedGroupBox(caption, this);
   TagControl(group, QStringLiteral("groupSeries"), kNoControlId, group->title());
   group->setGeometry(du.Rect(11, 8, 146, m_style.groupHeightDu));
   // The group box is only a frame: the fields are the dialog's own children, placed in dialog
@@ -110,9 +111,15 @@ void CMotorSpecSheet::BuildWidgets(const DataSheetTexts& content) {
     label->setBuddy(edit);
   }
   BuildDutyCells(content);
+  BuildPicture(caption);
+  model->setFocus(Qt::OtherFocusReason);
+}
 
+void CMotorSpecSheet::BuildPicture(const QString& caption) {
+  if (m_style.pictureId == 0) return;
+  const DialogUnits du(font());
   auto* picture = new QLabel(this);
-  TagControl(picture, QStringLiteral("pictureSeries"), kNoControlId, group->title());
+  TagControl(picture, QStringLiteral("pictureSeries"), kNoControlId, caption);
   picture->setProperty("bitmapId", m_style.pictureId);
   const QPixmap pixmap = SeriesPicture(m_style.pictureId, devicePixelRatioF());
   picture->setPixmap(pixmap);
@@ -120,8 +127,6 @@ void CMotorSpecSheet::BuildWidgets(const DataSheetTexts& content) {
   const QSize cell = pixmap.isNull() ? du.Size(m_style.pictureDu.width(), m_style.pictureDu.height())
                                      : pixmap.deviceIndependentSize().toSize();
   picture->setGeometry(QRect(du.Point(28, 230), cell));
-
-  model->setFocus(Qt::OtherFocusReason);
 }
 
 void CMotorSpecSheet::BuildDutyCells(const DataSheetTexts& content) {

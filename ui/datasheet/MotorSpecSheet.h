@@ -1,5 +1,6 @@
-// The motor data sheet: a small modeless window showing the catalog data of one series' model and
-// its duty ratios, the one implementation of the three sheets (datasheet/MotorSpecDlg.h). It shows
+// The motor data sheet: a small modeless window showing the catalog data of one model and its duty
+// ratios, the one implementation of the three series' sheets and the user's motors' sheet
+// (datasheet/MotorSpecDlg.h). It shows
 // what it is given when it opens; a later selection or duty check does not change a sheet that is
 // already open.
 #pragma once
@@ -21,11 +22,11 @@ namespace brivane::ui {
 // dialogs are placed: below the menu bar, where the frame's client area begins.
 QPoint OwnerClientOrigin(const QWidget* owner);
 
-// What tells the three sheets apart, besides the series' captions.
+// What tells the sheets apart (the three series' and the user's motors'), besides the group's
+// caption.
 struct MotorSpecSheetStyle {
-  MotorSeries series;
   int templateId;
-  int pictureId;  // also the picture's name in the resources
+  int pictureId;  // also the picture's name in the resources; 0: no picture
   int ratedDutyId;
   int peakDutyId;
   QPoint positionDu;  // top-left of the window relative to the owner's client area
@@ -41,14 +42,17 @@ class CMotorSpecSheet : public QDialog {
   void MarkDuties(ResultAlert rated, ResultAlert peak);
 
  protected:
-  // Builds the widgets and places the window. Not shown yet. The owner keeps it above itself and
-  // destroys it at the latest with itself; the sheet deletes itself once closed.
-  CMotorSpecSheet(const MotorSpecSheetStyle& style, const DataSheetTexts& content, QWidget* owner);
+  // Builds the widgets, the group captioned `caption`, and places the window. Not shown yet. The
+  // owner keeps it above itself and destroys it at the latest with itself; the sheet deletes itself
+  // once closed.
+  CMotorSpecSheet(const MotorSpecSheetStyle& style, const QString& caption, const DataSheetTexts& content,
+                  QWidget* owner);
 
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void BuildWidgets(const DataSheetTexts& content);
+  void BuildWidgets(const QString& caption, const DataSheetTexts& content);
+  void BuildPicture(const QString& caption);
   void BuildDutyCells(const DataSheetTexts& content);
   void PlaceAgainst(const QWidget* owner);
 

@@ -223,6 +223,7 @@ void CBrivaneView::OnCompare() {
     m_comparison = new CComparisonWindow(m_messages, m_fileDialogs, window());
     m_comparison->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_comparison, &CComparisonWindow::ModelChosen, this, &CBrivaneView::CheckChosenModel);
+    connect(m_comparison, &CComparisonWindow::UserMotorChosen, this, &CBrivaneView::OpenUserSheet);
     connect(m_comparison, &QObject::destroyed, this, [this] { m_session.CloseComparison(); });
   }
   ShowComparison();
@@ -261,6 +262,15 @@ void CBrivaneView::CheckChosenModel(const QString& model) {
   // As the user would: pick the model in the list, then press "사용률 계산".
   m_w.comboModel->setCurrentIndex(m_w.comboModel->findText(model));
   m_w.buttonCheckDuty->click();
+}
+
+void CBrivaneView::OpenUserSheet(std::size_t index) {
+  if (const std::optional<UserMotorSheet> sheet = m_session.UserSheet(index)) OpenUserMotorSheet(*sheet, window());
+}
+
+void CBrivaneView::SetMotors(MotorList motors) {
+  m_session.SetMotors(std::move(motors));
+  ShowComparison();
 }
 
 void CBrivaneView::OnResetData() {

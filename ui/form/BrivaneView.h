@@ -45,6 +45,9 @@ class CBrivaneView : public QWidget {
   bool LoadValues(const FormValues& values);
   // The file dialogs of the windows the form opens; none: the real ones.
   void SetFileDialogs(FileDialogs* dialogs) { m_fileDialogs = dialogs; }
+  // The user's own motors changed (their catalog files): the session rates them in the
+  // comparison, which an open comparison window shows at once.
+  void SetMotors(MotorList motors);
   // Reads the form into Values() as a button does: false, after the warning, when a text is not
   // a number.
   bool CommitForm() { return UpdateValues(); }
@@ -91,6 +94,7 @@ class CBrivaneView : public QWidget {
   // The comparison window, when open, shows the session's comparison.
   void ShowComparison();
   void CheckChosenModel(const QString& model);
+  void OpenUserSheet(std::size_t index);
 
   Session& m_session;
   MessageSink& m_messages;

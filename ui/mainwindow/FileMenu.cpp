@@ -5,13 +5,14 @@
 #include <QMenuBar>
 
 #include <functional>
+#include <utility>
 
 #include "ui/mainwindow/FileMenuEntries.h"
 #include "ui/mainwindow/MoveDocument.h"
 
 namespace brivane::ui {
 
-CFileMenu::CFileMenu(QMainWindow& frame, CMoveDocument& document)
+CFileMenu::CFileMenu(QMainWindow& frame, CMoveDocument& document, std::function<void()> motorCatalogs)
     : QObject(&frame), m_frame(frame), m_document(document) {
   m_menu = new QMenu(tr("파일(&F)"), &frame);
   m_menu->setObjectName(QStringLiteral("menuFile"));
@@ -29,6 +30,8 @@ CFileMenu::CFileMenu(QMainWindow& frame, CMoveDocument& document)
       {kRecentEntries, {}, {}, {}},
       {nullptr, {}, {}, {}},
       {"actionExportPdf", tr("PDF로 내보내기…"), QKeySequence(), [this] { m_document.ExportPdf(); }},
+      {nullptr, {}, {}, {}},
+      {"actionMotorCatalogs", tr("모터 목록…"), QKeySequence(), std::move(motorCatalogs)},
       {nullptr, {}, {}, {}},
       {"actionExit", tr("끝내기"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { m_frame.close(); }},
   };

@@ -8,8 +8,10 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/Session.h"
 #include "ui/app/Settings.h"
@@ -18,8 +20,11 @@
 #include "ui/mainwindow/FileMenu.h"
 #include "ui/mainwindow/LanguageMenu.h"
 #include "ui/mainwindow/MoveDocument.h"
+#include "ui/motors/MotorCatalogs.h"
+#include "ui/motors/MotorCatalogsDlg.h"
 #include "ui/widgets/HangulFont.h"
 #include "ui/widgets/MenuTexts.h"
+#include "ui/widgets/MessageSink.h"
 #include "ui/widgets/NativeFileDialogs.h"
 #include "ui/widgets/ScreenFit.h"
 
@@ -53,7 +58,7 @@ QAction* AddCommand(QMenu* menu, const char* name, const QString& text, const QS
 }  // namespace
 
 CMainFrame::CMainFrame(Session& session, MessageSink& messages, QWidget* parent, FileDialogs* dialogs)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), m_messages(messages) {
   setObjectName(QStringLiteral("mainFrame"));
   setWindowTitle(Title());
   AddViewMenu();
@@ -65,9 +70,11 @@ CMainFrame::CMainFrame(Session& session, MessageSink& messages, QWidget* parent,
     m_ownDialogs = std::make_unique<NativeFileDialogs>();
     dialogs = m_ownDialogs.get();
   }
+  m_dialogs = dialogs;
   m_view->SetFileDialogs(dialogs);
   m_document = new CMoveDocument(*this, *m_view, messages, *dialogs);
-  new CFileMenu(*this, *m_document);
+  m_motorCatalogs = new MotorCatalogs([this](MotorList motors) { m_view->SetMotors(std::move(motors)); }, this);
+  new CFileMenu(*this, *m_document, [this] { OpenMotorCatalogs(); });
   SetMenuFonts();
   move(100, 100);
   resize(1500, 1300);
@@ -159,6 +166,23 @@ void CMainFrame::InitialUpdate() {
   }
   RestoreGeometry();
   m_document->Start();
+  m_motorCatalogs->Load();
+  // Said over the window once it shows, in one notice for all the files left out.
+  if (const QString notice = m_motorCatalogs->LeftOutNotice(); !notice.isEmpty())
+    QTimer::singleShot(0, this, [this, notice] { m_messages.Warn(this, notice); });
+}
+
+void CMainFrame::OpenMotorCatalogs() {
+  // One at a time; modeless, so that the comparison it changes stays within reach. It lives while
+  // open.
+  if (auto* open = findChild<CMotorCatalogsDlg*>()) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  auto* dialog = new CMotorCatalogsDlg(*m_motorCatalogs, *m_dialogs, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
 }
 
 void CMainFrame::RestoreGeometry() {

@@ -18,6 +18,7 @@ class CFileMenu;
 class CMoveDocument;
 class FileDialogs;
 class MessageSink;
+class MotorCatalogs;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -28,8 +29,11 @@ class CMainFrame : public QMainWindow {
   ~CMainFrame() override;
 
   // Runs the form's initial update, shrinks the window to fit the form, then takes the
-  // remembered geometry.
+  // remembered geometry. Reads the user's motor catalogs; once the window is up, one notice names
+  // every file left out and why.
   void InitialUpdate();
+  // "모터 목록…": the dialog of the user's motor catalog files.
+  void OpenMotorCatalogs();
 
   void OnAppAbout();
 
@@ -52,8 +56,11 @@ class CMainFrame : public QMainWindow {
   void SetMenuFonts();
   void RestoreGeometry();
 
+  MessageSink& m_messages;
   std::unique_ptr<FileDialogs> m_ownDialogs;
+  FileDialogs* m_dialogs = nullptr;
   CBrivaneView* m_view = nullptr;
+  MotorCatalogs* m_motorCatalogs = nullptr;
   CMoveDocument* m_document = nullptr;
   bool m_staleHintPlaced = false;  // the stale-results hint has joined the status bar
   bool m_keepGeometry = true;      // the remembered geometry was taken (or there was none)

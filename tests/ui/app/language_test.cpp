@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,11 +38,13 @@
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
+#include "ui/app/Settings.h"
 #include "ui/comparison/ComparisonWindow.h"
 #include "ui/datasheet/MotorSpecDlg.h"
 #include "ui/form/BrivaneView.h"
 #include "ui/mainwindow/AboutDlg.h"
 #include "ui/mainwindow/MainFrame.h"
+#include "ui/motors/MotorCatalogs.h"
 #include "ui/output/SaveDataDlg.h"
 #include "ui/widgets/EngineTexts.h"
 #include "ui/widgets/MessageSink.h"
@@ -423,6 +426,22 @@ void LanguageTest::VerifyWindow(const Shown& expected) {
   QVERIFY(comparison != nullptr);
   VerifyTextsFit(comparison);
   if (english) VerifyNoHangul(comparison);
+
+  // The motor catalogs' dialog, and why files were left out as its list and the start's notice say.
+  dialogtest::Child<QAction>(&frame, "actionMotorCatalogs")->trigger();
+  const QDialog* catalogs = dialogtest::Child<QDialog>(&frame, "motorCatalogsDlg");
+  VerifyTextsFit(catalogs);
+  QFile noMass(m_settingsDir.filePath(QStringLiteral("no-mass.csv")));
+  QVERIFY(noMass.open(QIODevice::WriteOnly) && noMass.write("name\nX\n") == 7);
+  noMass.close();
+  MotorCatalogs leftOut([](brivane::MotorList) {});
+  leftOut.Add(QStringLiteral("/nonexistent/gone.csv"));
+  leftOut.Add(noMass.fileName());
+  Settings::Remove(Settings::Key::MotorCatalogs);
+  if (english) {
+    VerifyNoHangul(catalogs);
+    QVERIFY2(!HasHangul(leftOut.LeftOutNotice()), qPrintable(leftOut.LeftOutNotice()));
+  }
 
   QTest::mouseClick(dialogtest::Child<QPushButton>(view, "buttonSaveResult"), Qt::LeftButton);
   CSaveDataDlg* save = frame.findChild<CSaveDataDlg*>();

@@ -182,7 +182,7 @@ class FileMenuTest : public QObject {
       if (a->isVisible() && !a->isSeparator()) entries << a->text() + " " + a->shortcut().toString();
     }
     QCOMPARE(entries, (QStringList{"새 이동 Ctrl+N", "열기… Ctrl+O", "저장 Ctrl+S", "다른 이름으로 저장… Ctrl+Shift+S",
-                                   "PDF로 내보내기… ", "끝내기 Ctrl+Q"}));
+                                   "PDF로 내보내기… ", "모터 목록… ", "끝내기 Ctrl+Q"}));
     QCOMPARE(m_frame->menuBar()->actions().first()->text(), QStringLiteral("파일(&F)"));
     QCOMPARE(m_frame->windowTitle(), kPlainTitle);
     QVERIFY(!Document().IsModified());
