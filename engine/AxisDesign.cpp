@@ -87,13 +87,19 @@ void AxisDesign::SetCycle(const Cycle& cycle) {
 }
 
 void AxisDesign::SetRows(std::span<const MotorRecord> rows) {
-  std::string chosen;
-  if (m_chosen && *m_chosen < m_rows.size()) chosen = std::string(m_rows[*m_chosen].name);
+  // The rows given before may be gone already (the user's list replaced): the chosen row is found
+  // again by the name kept of it, not read from them.
+  const std::string chosen = m_chosen ? m_chosenName : std::string();
   m_rows = rows;
-  m_chosen.reset();
+  SetChosen(std::nullopt);
   for (std::size_t i = 0; i < m_rows.size() && !chosen.empty(); ++i)
-    if (m_rows[i].name == chosen) m_chosen = i;
+    if (m_rows[i].name == chosen) SetChosen(i);
   Replan();
+}
+
+void AxisDesign::SetChosen(std::optional<std::size_t> row) {
+  m_chosen = row;
+  m_chosenName = row ? std::string(m_rows[*row].name) : std::string();
 }
 
 // ---- The editor's texts and marks
@@ -344,7 +350,7 @@ AxisChanges AxisDesign::MoveSegment(std::size_t from, std::size_t to) {
 AxisChanges AxisDesign::Choose(std::optional<std::size_t> row) {
   if (row && *row >= m_rows.size()) row.reset();
   if (row == m_chosen) return {};
-  m_chosen = row;
+  SetChosen(row);
   return Replot();
 }
 
@@ -428,17 +434,17 @@ void AxisDesign::ChooseFirstOk() {
   if (m_ratings.rows.empty()) return;
   for (std::size_t i = 0; i < m_drive.size(); ++i) {
     if (m_drive[i].verdict == DriveVerdict::Ok) {
-      m_chosen = i;
+      SetChosen(i);
       return;
     }
   }
   for (std::size_t i = 0; i < m_ratings.rows.size(); ++i) {
     if (m_ratings.rows[i].fits) {
-      m_chosen = i;
+      SetChosen(i);
       return;
     }
   }
-  m_chosen = 0;
+  SetChosen(0);
 }
 
 }  // namespace brivane

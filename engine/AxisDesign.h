@@ -132,6 +132,7 @@ class AxisDesign {
   AxisChanges Replot();
   AxisChanges PlotPlane();
   void ChooseFirstOk();
+  void SetChosen(std::optional<std::size_t> row);
 
   std::span<const MotorRecord> m_rows;
   Cycle m_edited;
@@ -145,6 +146,7 @@ class AxisDesign {
   CycleRatings m_ratings;
   std::vector<CycleDriveRating> m_drive;
   std::optional<std::size_t> m_chosen;
+  std::string m_chosenName;  // of the chosen row, kept while the rows are replaced
   CycleTimePlots m_times;
   ForceSpeedPlane m_plane;
 };

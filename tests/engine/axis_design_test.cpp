@@ -7,8 +7,10 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
+#include "catalog/MotorList.h"
 #include "engine/AxisDesign.h"
 #include "engine/CycleFile.h"
 #include "engine/NumberText.h"
@@ -329,5 +331,26 @@ TEST(AxisPlots, AScaleHoldsItsDataInRoundSteps) {
   EXPECT_EQ(NicePlotScale(0.0, 1.0), (PlotScale{0.0, 1.0, 6}));
   EXPECT_EQ(NicePlotScale(0.0, std::nan("")), PlotScale{});
 }
+// The user's motors are replaced by a new list, the old one gone first: the chosen row is found
+// again by its name in the new rows, and every row is rated (under the address sanitizer, a read
+// of the old rows would be caught).
+TEST(AxisDesign, OtherRowsKeepTheChosenOneByName) {
+  auto list = std::make_unique<MotorList>();
+  list->AddUserMotor(Rows()[30], "lift-a", "mine");
+  AxisDesign d(list->All());
+  d.SetCycle(Example("vertical-axis.brivane-cycle"));
+  const std::size_t user = list->All().size() - 1;
+  d.Choose(user);
+  auto replaced = std::make_unique<MotorList>();
+  replaced->AddUserMotor(Rows()[2], "other", "mine");
+  replaced->AddUserMotor(Rows()[30], "lift-a", "mine");
+  list.reset();
+  d.SetRows(replaced->All());
+  ASSERT_EQ(d.RatedCount(), replaced->All().size());
+  EXPECT_EQ(d.Chosen(), std::optional(replaced->All().size() - 1));
+  EXPECT_EQ(d.Row(*d.Chosen()).record->name, "lift-a");
+  EXPECT_EQ(d.Row(*d.Chosen()).rating->peakThrust, d.Row(30).rating->peakThrust);
+}
+
 }  // namespace
 }  // namespace brivane

@@ -61,6 +61,7 @@ QVariant CAxisResultsModel::data(const QModelIndex& index, int role) const {
       return CycleColumnValue(column, row);
     case CCandidateTableModel::SeriesRole: return row.record->HasSeries() ? row.record->series : 0;
     case CCandidateTableModel::FitsRole: return row.rating->fits;
+    case CCandidateTableModel::UserRole: return row.record->user;
     case CCandidateTableModel::SelectedRole: return false;
     case CCandidateTableModel::ModelRole: return FromUtf8(row.record->name);
     case PositionRole: return index.row();

@@ -240,7 +240,7 @@ void CBrivaneView::OnAxisDesign() {
     return;
   }
   if (!m_axis) {
-    m_axis = new CAxisWindow(MotorCatalog::Instance().Rows(), m_messages, m_fileDialogs, window());
+    m_axis = new CAxisWindow(m_session.Motors().All(), m_messages, m_fileDialogs, window());
     m_axis->setAttribute(Qt::WA_DeleteOnClose);
   }
   // The cycle on show, when it has unsaved changes, is asked about first.
@@ -270,6 +270,8 @@ void CBrivaneView::OpenUserSheet(std::size_t index) {
 
 void CBrivaneView::SetMotors(MotorList motors) {
   m_session.SetMotors(std::move(motors));
+  // The axis window rates the same rows; the ones it held are gone with the old list.
+  if (m_axis) m_axis->SetRows(m_session.Motors().All());
   ShowComparison();
 }
 

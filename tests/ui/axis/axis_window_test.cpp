@@ -23,6 +23,7 @@
 #include <string>
 
 #include "catalog/MotorCatalog.h"
+#include "catalog/MotorList.h"
 #include "engine/CycleFile.h"
 #include "engine/TextFile.h"
 #include "tests/support/FormDriver.h"
@@ -325,6 +326,15 @@ class AxisWindowTest : public QObject {
     move << QStringLiteral("--dwell") << QStringLiteral("200");
     QCOMPARE(QString::fromStdString(CycleToJson(window->Design().Edited())), CycleOfMoveOptions(move));
     QVERIFY(!window->isWindowModified());
+
+    // The user's motors, as the main window holds them, are rated after the built-in rows.
+    MotorList motors;
+    motors.AddUserMotor(MotorCatalog::Instance().Rows()[20], "my-lift", "lifts");
+    form.view->SetMotors(std::move(motors));
+    const QAbstractItemModel* results = window->Results()->Table()->model();
+    QCOMPARE(results->rowCount(), static_cast<int>(MotorCatalog::kSize) + 1);
+    QCOMPARE(results->index(results->rowCount() - 1, 0).data().toString(), QStringLiteral("my-lift"));
+    QCOMPARE(results->index(results->rowCount() - 1, 1).data().toString(), QStringLiteral("lifts"));
 
     // Edited, the next move from the form asks first; the same window shows it.
     TypeInCell(*window, 0, SegmentField::Payload, QStringLiteral("1"));
