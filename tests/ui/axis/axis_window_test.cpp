@@ -28,6 +28,7 @@
 #include "engine/TextFile.h"
 #include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/support/RunProgram.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
@@ -169,22 +170,8 @@ QString CycleOfMoveOptions(const QStringList& options) {
   return QString::fromUtf8(cli.readAllStandardOutput());
 }
 
-struct Run {
-  int status = -1;
-  QString out;
-};
-
-Run Execute(const QString& program, const QStringList& args,
-            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-  QProcess p;
-  p.setProcessEnvironment(env);
-  p.start(program, args);
-  Run r;
-  if (!p.waitForFinished(60000)) return r;
-  r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-  r.out = QString::fromUtf8(p.readAllStandardOutput());
-  return r;
-}
+using dialogtest::Execute;
+using dialogtest::Run;
 
 // The share of a PDF page's pixels that are dark, as poppler draws it.
 double DarkShare(const QString& pdf, int page, const QString& image) {
