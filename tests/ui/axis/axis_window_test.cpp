@@ -233,6 +233,36 @@ class AxisWindowTest : public QObject {
              QString::fromStdString(SegmentColumnText(SegmentColumn::Duration, target, BuildCyclePlan(target), 0)));
   }
 
+  // The segment commands and the acceleration's unit change the cycle as the buttons say, and the
+  // results follow: duplicated, moved down, moved up, removed; an acceleration typed in g.
+  void TheSegmentCommandsEditTheCycle() {
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
+    window.show();
+    Cycle cycle = ReadCycle(Example("pick-and-place.brivane-cycle"));
+    window.SetCycle(cycle);
+    QTableView* table = window.Segments()->Table();
+    const auto click = [&](const char* name) { QTest::mouseClick(Child<QPushButton>(&window, name), Qt::LeftButton); };
+    table->setCurrentIndex(Cell(window, 0, SegmentField::Payload));
+    click("buttonDuplicateSegment");  // 0 0 1 2 3, the copy current
+    click("buttonSegmentDown");       // 0 1 0 2 3
+    click("buttonSegmentDown");       // 0 1 2 0 3
+    click("buttonSegmentUp");         // 0 1 0 2 3
+    table->setCurrentIndex(Cell(window, 3, SegmentField::Payload));
+    click("buttonRemoveSegment");  // 0 1 0 3
+    cycle.segments = {cycle.segments[0], cycle.segments[1], cycle.segments[0], cycle.segments[3]};
+    QCOMPARE(window.Segments()->Model()->rowCount(), 4);
+    QCOMPARE(table->currentIndex().row(), 3);
+
+    auto* unit = Child<QComboBox>(&window, "comboAccelUnit");
+    unit->setFocus();
+    QTest::keyClick(unit, Qt::Key_Down);  // g
+    QCOMPARE(Cell(window, 0, SegmentField::Accel).data().toString(), QString::number(20 / kCycleGravity, 'g', 12));
+    TypeInCell(window, 2, SegmentField::Accel, QStringLiteral("1.5"));
+    cycle.segments[2].accel = 1.5 * kCycleGravity;
+    QCOMPARE(QString::fromStdString(CycleToJson(window.Design().Edited())), QString::fromStdString(CycleToJson(cycle)));
+    ExpectAsCommandLine(window, cycle);
+  }
+
   // A text that is no number and a value out of range are marked in their cells with the reason;
   // the cycle is rated at their last accepted values, with every other edit.
   void ABadCellIsMarkedAndTheRestRated() {
