@@ -84,9 +84,7 @@ void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRati
 }
 
 void WriteCsv(const std::vector<const CandidateRating*>& rows, std::ostream& out) {
-  std::vector<std::string> fields;
-  for (const CandidateColumnInfo& c : CandidateColumns()) fields.emplace_back(c.header);
-  out << CsvRecord(fields);
+  out << CsvRecord(RankCsvHeader());
   for (const CandidateRating* c : rows) {
     const CandidateTexts t = FormatCandidateTexts(*c);
     out << CsvRecord(std::vector<std::string>(t.begin(), t.end()));
@@ -209,6 +207,15 @@ std::size_t DisplayWidth(std::string_view text) {
     i += length;
   }
   return width;
+}
+
+const std::vector<std::string>& RankCsvHeader() {
+  static const std::vector<std::string> header = [] {
+    std::vector<std::string> fields;
+    for (const CandidateColumnInfo& c : CandidateColumns()) fields.emplace_back(c.header);
+    return fields;
+  }();
+  return header;
 }
 
 int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {

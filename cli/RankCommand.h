@@ -67,6 +67,9 @@ std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text);
 // move or the limits are refused).
 int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err);
 
+// The header of rank --csv: the text table's column headers.
+const std::vector<std::string>& RankCsvHeader();
+
 // Terminal columns of a UTF-8 text: two for each East Asian wide character (Hangul, CJK,
 // full-width forms), one for any other character.
 std::size_t DisplayWidth(std::string_view text);
