@@ -4,6 +4,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstring>
+#include <deque>
 #include <streambuf>
 #include <string>
 #include <thread>
@@ -181,6 +182,8 @@ std::string Joined(std::string_view text) {
 
 // A line's own state: the values read, what the command wrote.
 struct Worker {
+  explicit Worker(const BatchKeys& keys) : json(keys) {}
+  JsonLineReader json;
   LineValues values;
   std::vector<std::string> fields;  // of a CSV line
   StringStream out;
@@ -209,6 +212,8 @@ class Batch {
     }
   }
 
+  const BatchKeys& Keys() const { return keys_; }
+
   // The header of a CSV output: the input's columns, the record's own, the command's.
   std::string CsvHeader() const {
     std::vector<std::string> header = columns_->Names();
@@ -232,7 +237,7 @@ class Batch {
       problem = LineProblem{UsageCode::LineTooLong,
                             "a line longer than " + std::to_string(kMaxBatchLineBytes) + " bytes is not read"};
     } else {
-      problem = csv ? columns_->ReadLine(text, w.values, w.fields) : ReadJsonLine(text, keys_, w.values);
+      problem = csv ? columns_->ReadLine(text, w.values, w.fields) : w.json.Read(text, w.values);
     }
     UsageRecord usage;
     int status = kExitUsage;
@@ -392,7 +397,8 @@ const BatchedCommand* FindCommand(const CommandLine& line, const Io& io) {
 // Reads, rates and writes every line; the exit status.
 int RunLines(const Batch& batch, LineReader& reader, std::size_t jobs, const Io& io, std::optional<Progress>& progress,
              std::uint64_t linesBefore, std::uint64_t bytesBefore) {
-  std::vector<Worker> workers(jobs);
+  std::deque<Worker> workers;  // each stays where it is made
+  for (std::size_t i = 0; i < jobs; ++i) workers.emplace_back(batch.Keys());
   std::uint64_t lines = linesBefore;
   std::uint64_t inputBytes = bytesBefore;
   std::uint64_t outputBytes = 0;

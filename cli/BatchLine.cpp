@@ -2,7 +2,6 @@
 
 #include <rapidjson/error/en.h>
 #include <rapidjson/memorystream.h>
-#include <rapidjson/reader.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -28,12 +27,12 @@ LineProblem WrongType(const BatchKeys& keys, const BatchKey& key) {
   return {UsageCode::WrongType, Quoted(key.name) + std::string(takes)};
 }
 
-// A key of the line: nothing when the line may give it, else why not.
-std::optional<LineProblem> CheckKey(const BatchKey* key, std::string_view name) {
-  if (key == nullptr) return LineProblem{UsageCode::UnknownKey, "unknown key " + Quoted(name)};
+// A key of a line (a column of the header: `noun`): nothing when a line may give it, else why not.
+std::optional<LineProblem> CheckKey(const BatchKey* key, std::string_view name, std::string_view noun) {
+  if (key == nullptr) return LineProblem{UsageCode::UnknownKey, "unknown " + std::string(noun) + " " + Quoted(name)};
   if (!key->refused.empty())
-    return LineProblem{UsageCode::NotInBatch,
-                       Quoted(name) + " is not taken in a batch line: " + std::string(key->refused)};
+    return LineProblem{UsageCode::NotInBatch, std::string(noun) + " " + Quoted(name) +
+                                                  " is not taken in a batch line: " + std::string(key->refused)};
   return std::nullopt;
 }
 
@@ -68,7 +67,7 @@ class LineHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, LineH
     const std::string_view name(s, length);
     current_ = keys_.Find(name);
     skip_ = true;
-    if (const auto refusal = CheckKey(current_, name)) return Keep(*refusal);
+    if (const auto refusal = CheckKey(current_, name, "key")) return Keep(*refusal);
     const std::uint64_t bit = std::uint64_t{1} << keys_.IndexOf(*current_);
     if ((seen_ & bit) != 0) return Keep({UsageCode::KeyTwice, "key " + Quoted(name) + " given twice"});
     seen_ |= bit;
@@ -198,7 +197,7 @@ std::vector<std::string> LineValues::Values(std::string_view name) const {
   return {Value(name)};
 }
 
-std::optional<LineProblem> ReadJsonLine(std::string_view line, const BatchKeys& keys, LineValues& values) {
+std::optional<LineProblem> JsonLineReader::Read(std::string_view line, LineValues& values) {
   values.Clear();
   if (line.substr(0, kUtf8Bom.size()) == kUtf8Bom) line.remove_prefix(kUtf8Bom.size());
   if (Blank(line)) return LineProblem{UsageCode::EmptyLine, "empty line"};
@@ -206,9 +205,8 @@ std::optional<LineProblem> ReadJsonLine(std::string_view line, const BatchKeys& 
   if (const std::size_t zero = line.find('\0'); zero != std::string_view::npos)
     return LineProblem{UsageCode::NotJson, "not JSON text: a zero byte (byte " + std::to_string(zero + 1) + ")"};
   rapidjson::MemoryStream stream(line.data(), line.size());
-  rapidjson::Reader reader;
-  LineHandler handler(keys, values);
-  const rapidjson::ParseResult parsed = reader.Parse<kJsonTextParseFlags>(stream, handler);
+  LineHandler handler(keys_, values);
+  const rapidjson::ParseResult parsed = reader_.Parse<kJsonTextParseFlags>(stream, handler);
   if (parsed.IsError()) {
     values.Clear();
     return LineProblem{UsageCode::NotJson, "not JSON text: " + std::string(rapidjson::GetParseError_En(parsed.Code())) +
@@ -232,8 +230,8 @@ std::optional<CsvColumns> CsvColumns::Read(std::string_view header, const BatchK
   }
   for (const std::string& name : columns.names_) {
     const BatchKey* key = keys.Find(name);
-    if (auto refusal = CheckKey(key, name)) {
-      problem = {refusal->code, "column " + refusal->text};
+    if (auto refusal = CheckKey(key, name, "column")) {
+      problem = std::move(*refusal);
       return std::nullopt;
     }
     if (std::count(columns.keys_.begin(), columns.keys_.end(), key) != 0) {

@@ -4,6 +4,8 @@
 // declares, so that a key and an option cannot drift apart. No Qt.
 #pragma once
 
+#include <rapidjson/reader.h>
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -78,9 +80,18 @@ struct LineProblem {
   std::string text;
 };
 
-// Reads one JSON line into `values` (cleared first). A value option takes a string or a number
-// (the number's text as written), a flag true or false, any key null as not given.
-std::optional<LineProblem> ReadJsonLine(std::string_view line, const BatchKeys& keys, LineValues& values);
+// Reads JSON lines of one command, one after the other (one reader a thread).
+class JsonLineReader {
+ public:
+  explicit JsonLineReader(const BatchKeys& keys) : keys_(keys) {}
+  // One line into `values` (cleared first). A value option takes a string or a number (the
+  // number's text as written), a flag true or false, any key null as not given.
+  std::optional<LineProblem> Read(std::string_view line, LineValues& values);
+
+ private:
+  const BatchKeys& keys_;
+  rapidjson::Reader reader_;  // kept: its buffer is allocated once
+};
 
 // The columns of a CSV input, from its header row.
 class CsvColumns {
