@@ -56,8 +56,7 @@ std::vector<GoldenCase> Cases() {
   const std::vector<std::string> shortStroke{"--mass", "1", "--stroke", "100", "--accel-g", "1", "--velocity", "1"};
   const std::vector<std::string> twoRamps{"--mass", "1", "--stroke", "100", "--accel-ms", "100", "--velocity", "1"};
   const std::vector<std::string> at{"--at", "2020-03-05T14:07:09"};
-  const std::vector<std::string> shortForVelocity{"--mass",    "5",   "--stroke",   "10",
-                                                  "--accel-g", "0.1", "--velocity", "5"};
+  const std::vector<std::string> shortForVelocity{"--mass", "5", "--stroke", "10", "--accel-g", "0.1", "--velocity", "5"};
   std::vector<GoldenCase> cases{
       {"catalog", {"catalog"}},
       {"select-worked", With({"select"}, kMove)},
