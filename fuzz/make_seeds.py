@@ -172,3 +172,23 @@ for name, text in cycles.items():
 write("fuzz_cli", "cycle-file", command(["cycle", "./move.brivane", "--sort", "headroom", "--json"], cycles["s-curves"]))
 write("fuzz_cli", "cycle-trace", command(["cycle", "move.brivane", "--trace", "CL-01", "--step", "7"], cycles["press"]))
 write("fuzz_cli", "cycle-from-move", command(["cycle", "--from-move", "x/y", "--mass", "2"], move_file))
+
+# batch: requests a line in the tail (which is also the move file), good ones among refusals and
+# lines that cannot be read, JSON Lines and CSV, on one and on two threads.
+batch_lines = "\n".join([
+    '{"mass":1,"stroke":500,"accel-g":1,"velocity":1}',
+    '{"mass":0,"stroke":500,"accel-g":1,"velocity":1,"rated":72}',
+    '{"mass":"abc","accel-g":1,"accel-ms":2}',
+    '{"move":"move.brivane","lang":"en","bogus":[1,{"a":null}]}',
+    '{"mass":1,"mass":2}',
+    'not json',
+    '',
+    '["mass"]',
+]) + "\n"
+write("fuzz_cli", "batch-select", command(["batch", "select", "--jobs", "2"], batch_lines))
+write("fuzz_cli", "batch-check", command(["batch", "check"], batch_lines.replace('"mass":1,', '"model":"cl-07","mass":1,')))
+write("fuzz_cli", "batch-rank-csv", command(["batch", "rank", "--csv"],
+                                            "mass,stroke,accel-g,velocity,fitting,series\r\n1,500,1,1,true,2\r\n"
+                                            '"x",1,1,1,maybe,\r\n1,2\r\n'))
+write("fuzz_cli", "batch-cycle", command(["batch", "cycle"], '{"cycle":' + cycles["press"].replace("\n", "") +
+                                         ',"model":"CL-21"}\n{"cycle":"move.brivane","json":true}\n'))
