@@ -78,7 +78,7 @@ int main(int argc, char* argv[]) {
   std::string text = "{";
   if (!out.completed) {
     text += "\"error\":";
-    AppendString(text, out.messages.back().text);
+    AppendString(text, KoreanText(out.messages.back()));
     text += "}\n";
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 2;
@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
   text += "\"messages\":[";
   for (std::size_t i = 0; i < out.messages.size(); ++i) {
     if (i) text += ',';
-    AppendString(text, out.messages[i].text);
+    AppendString(text, KoreanText(out.messages[i]));
   }
   text += "],";
   Append(text, "accelG", out.acceleration->g);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "catalog/MotorCatalog.h"
+#include "catalog/Translatable.h"
 
 namespace brivane {
 
@@ -19,7 +20,7 @@ struct DataSheetField {
   // (the other is null). Readers of motor files store through them, the rest read value().
   float MotorRecord::*decimal;
   std::int32_t MotorRecord::*whole;
-  std::string_view sheetLabel;   // the data-sheet window's label, unit included
+  std::string_view sheetLabel;   // the data-sheet window's label, unit included (translated)
   std::string_view reportLabel;  // the report's specification line ...
   std::string_view reportUnit;   // ... and its unit
   std::string_view jsonKey;      // the command line's JSON key; also names the sheet's edit
@@ -31,25 +32,34 @@ struct DataSheetField {
 };
 
 inline constexpr std::array<DataSheetField, 14> kDataSheetFields{{
-    {&MotorRecord::ratedForce, nullptr, "정격 추력[N]", "정격 추력", "N", "ratedForce", FieldFormat::Decimal},
-    {&MotorRecord::peakForce, nullptr, "최대 추력[N]", "최대 추력", "N", "peakForce", FieldFormat::Decimal},
-    {&MotorRecord::ratedCurrent, nullptr, "정격 전류[Arms]", "정격 전류", "Arms", "ratedCurrent", FieldFormat::Decimal},
-    {&MotorRecord::peakCurrent, nullptr, "최대 전류[Arms]", "최대 전류", "Arms", "peakCurrent", FieldFormat::Decimal},
-    {&MotorRecord::maxPower, nullptr, "최대 전력[W]", "최대 전력", "W", "maxPower", FieldFormat::Decimal},
-    {&MotorRecord::polePitch, nullptr, "Pole Pitch[mm]", "Pole Pitch", "mm", "polePitch", FieldFormat::Decimal},
-    {&MotorRecord::forceConstant, nullptr, "토크 상수[N/Arms]", "토크 상수", "N/Arms", "forceConstant",
-     FieldFormat::Decimal},
-    {&MotorRecord::bemfConstant, nullptr, "BEMF 상수[V/(m/sec)]", "BEMF 상수", "Vrms/(m/sec)", "bemfConstant",
-     FieldFormat::Decimal},
-    {&MotorRecord::motorConstant, nullptr, "모터 정수[N/W^½]", "모터 상수", "N/√W", "motorConstant",
-     FieldFormat::Decimal},
-    {&MotorRecord::electricalTimeConstant, nullptr, "전기적 시정수[msec]", "전기적 시정수", "msec",
-     "electricalTimeConstant", FieldFormat::Decimal},
-    {&MotorRecord::lineResistance, nullptr, "선간 저항[Ω]", "선간 저항", "Ω", "lineResistance", FieldFormat::Decimal},
-    {&MotorRecord::lineInductance, nullptr, "선간 인덕턴스[mH]", "선간 인덕턴스", "mH", "lineInductance",
-     FieldFormat::Decimal},
-    {&MotorRecord::moverMass, nullptr, "가동부 질량[kg]", "모터 질량", "kg", "moverMass", FieldFormat::Decimal},
-    {nullptr, &MotorRecord::attractionForce, "흡인력[N]", "흡인력", "N", "attractionForce", FieldFormat::WholeNumber},
+    {&MotorRecord::ratedForce, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 추력[N]"), "정격 추력", "N",
+     "ratedForce", FieldFormat::Decimal},
+    {&MotorRecord::peakForce, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력[N]"), "최대 추력", "N",
+     "peakForce", FieldFormat::Decimal},
+    {&MotorRecord::ratedCurrent, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 전류[Arms]"), "정격 전류",
+     "Arms", "ratedCurrent", FieldFormat::Decimal},
+    {&MotorRecord::peakCurrent, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류[Arms]"), "최대 전류",
+     "Arms", "peakCurrent", FieldFormat::Decimal},
+    {&MotorRecord::maxPower, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전력[W]"), "최대 전력", "W",
+     "maxPower", FieldFormat::Decimal},
+    {&MotorRecord::polePitch, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "Pole Pitch[mm]"), "Pole Pitch", "mm",
+     "polePitch", FieldFormat::Decimal},
+    {&MotorRecord::forceConstant, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "토크 상수[N/Arms]"), "토크 상수",
+     "N/Arms", "forceConstant", FieldFormat::Decimal},
+    {&MotorRecord::bemfConstant, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "BEMF 상수[V/(m/sec)]"),
+     "BEMF 상수", "Vrms/(m/sec)", "bemfConstant", FieldFormat::Decimal},
+    {&MotorRecord::motorConstant, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "모터 정수[N/W^½]"), "모터 상수",
+     "N/√W", "motorConstant", FieldFormat::Decimal},
+    {&MotorRecord::electricalTimeConstant, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "전기적 시정수[msec]"),
+     "전기적 시정수", "msec", "electricalTimeConstant", FieldFormat::Decimal},
+    {&MotorRecord::lineResistance, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "선간 저항[Ω]"), "선간 저항", "Ω",
+     "lineResistance", FieldFormat::Decimal},
+    {&MotorRecord::lineInductance, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "선간 인덕턴스[mH]"),
+     "선간 인덕턴스", "mH", "lineInductance", FieldFormat::Decimal},
+    {&MotorRecord::moverMass, nullptr, QT_TRANSLATE_NOOP("brivane::EngineTexts", "가동부 질량[kg]"), "모터 질량", "kg",
+     "moverMass", FieldFormat::Decimal},
+    {nullptr, &MotorRecord::attractionForce, QT_TRANSLATE_NOOP("brivane::EngineTexts", "흡인력[N]"), "흡인력", "N",
+     "attractionForce", FieldFormat::WholeNumber},
 }};
 
 constexpr bool FieldsKeepTheirFormat() {

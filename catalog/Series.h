@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "catalog/Translatable.h"
+
 namespace brivane {
 
 enum class MotorSeries : std::int32_t { DoubleSided = 1, SingleSided = 2, Vela = 3 };
@@ -28,9 +30,15 @@ struct SeriesInfo {
 };
 
 inline constexpr std::array<SeriesInfo, 3> kSeriesTable{{
-    {MotorSeries::DoubleSided, 0, 23, "양측식 (Coreless)", "양측식", "양측식-Coreless Type"},
-    {MotorSeries::SingleSided, 23, 25, "편측식 (Ironcore)", "편측식", "편측식-Cored Type"},
-    {MotorSeries::Vela, 48, 21, "편측식 (Vela-Series)", "편측식 (Vela-Series)", "편측식 (Vela-Series) -Cored Type"},
+    {MotorSeries::DoubleSided, 0, 23, QT_TRANSLATE_NOOP("brivane::EngineTexts", "양측식 (Coreless)"),
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "양측식"),
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "양측식-Coreless Type")},
+    {MotorSeries::SingleSided, 23, 25, QT_TRANSLATE_NOOP("brivane::EngineTexts", "편측식 (Ironcore)"),
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "편측식"),
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "편측식-Cored Type")},
+    {MotorSeries::Vela, 48, 21, QT_TRANSLATE_NOOP("brivane::EngineTexts", "편측식 (Vela-Series)"),
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "편측식 (Vela-Series)"),
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "편측식 (Vela-Series) -Cored Type")},
 }};
 
 constexpr const SeriesInfo& InfoOf(MotorSeries s) { return kSeriesTable[SeriesSlot(s)]; }

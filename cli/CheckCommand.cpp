@@ -12,6 +12,7 @@
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
@@ -114,8 +115,8 @@ void WriteText(const DutyCheckOutcome& out, const Verdicts& v, const Io& io) {
     io.Out(out.model + " (" + io.Say(InfoOf(out.series).caption) + ", No. " + std::to_string(out.number) + ")");
   }
   PrintAnalysis(*out.analysis, io);
-  io.Out(Pad(io.Say("정격 사용률"), columns) + Fixed(out.duty.ratedDuty, 1) + " %");
-  io.Out(Pad(io.Say("최대 사용률"), columns) + Fixed(out.duty.peakDuty, 1) + " %");
+  io.Out(Pad(io.Say(CliText::RatedDuty), columns) + Fixed(out.duty.ratedDuty, 1) + " %");
+  io.Out(Pad(io.Say(CliText::PeakDuty), columns) + Fixed(out.duty.peakDuty, 1) + " %");
   if (out.chart) {
     std::string row = Pad("Time (ms)", columns);
     for (const std::string& label : out.chart->labels) row += label + " ";
@@ -124,10 +125,10 @@ void WriteText(const DutyCheckOutcome& out, const Verdicts& v, const Io& io) {
   }
   std::string fits = "-";
   if (v.fits) {
-    fits = io.Say(*v.fits ? "적합" : "부적합") + " (" + io.Say("허용 사용률 정격 ") + std::to_string(v.ratedLimit) +
-           io.Say("%, 최대 ") + std::to_string(v.peakLimit) + "%)";
+    const std::string limits[] = {std::to_string(v.ratedLimit), std::to_string(v.peakLimit)};
+    fits = io.Say(kVerdictTexts[*v.fits ? 1 : 2]) + " (" + io.Say(CliText::AllowedLimits, limits) + ")";
   }
-  io.Out(Pad(io.Say("판정"), columns) + fits);
+  io.Out(Pad(io.Say(HeaderOf(CandidateColumn::Verdict)), columns) + fits);
   io.Out(Pad(io.Say(kCoilVerdictLabel), columns) + Fixed(kMaxCoilTempC, 0) +
          io.Say(v.coolEnough ? kCoolEnoughText : kTooHotText));
 }
@@ -157,7 +158,7 @@ int RunCheck(const CheckRequest& request, std::ostream& out, std::ostream& err) 
   if (outcome.status != DutyCheckStatus::Completed) {
     if (request.format == RankFormat::Json) {
       JsonOut o;
-      o.KeyString("error", outcome.message->text);
+      o.KeyString("error", KoreanText(*outcome.message));
       if (outcome.analysis) WriteAnalysis(o, *outcome.analysis);
       o.Print(out);
     } else {
@@ -180,7 +181,7 @@ int RunCheck(const CheckRequest& request, std::ostream& out, std::ostream& err) 
     WriteText(outcome, verdicts, io);
   }
   // The analysis stands; only the verdict on the limits needs a limit the list holds.
-  if (!verdicts.fits) io.Stopped(msg::kNoLimits);
+  if (!verdicts.fits) io.Stopped({MessageCode::NoLimits});
   return kExitOk;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "cli/RankCommand.h"
 #include "cli/UsageHints.h"
 #include "engine/MoveFile.h"
 #include "engine/NumberText.h"
@@ -323,7 +322,7 @@ std::optional<RowChoice> ReadRowChoice(const OptionValues& line, const Io& io, s
   RowChoice choice;
   choice.fittingOnly = line.IsSet("fitting");
   if (line.IsSet("series")) {
-    const auto series = ParseSeriesList(line.Value("series"));
+    const auto series = ReadSeriesList(line.Value("series")).series;
     if (!series) {
       io.UsageError(UsageCode::BadValue, "--series takes series numbers 1, 2 and 3 separated by commas");
       return std::nullopt;
@@ -361,6 +360,18 @@ std::optional<Language> ReadLanguage(std::string_view text, const Io& io) {
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io) {
   if (line.Positionals().empty()) return std::nullopt;
   return io.UsageError("unexpected argument " + Quoted(line.Positionals().front()));
+}
+
+SeriesListReading ReadSeriesList(std::string_view text) {
+  std::array<bool, 3> series{false, false, false};
+  while (true) {
+    const std::size_t comma = text.find(',');
+    const std::string_view entry = text.substr(0, comma);
+    if (entry != "1" && entry != "2" && entry != "3") return {std::nullopt, entry};
+    series[static_cast<std::size_t>(entry[0] - '1')] = true;
+    if (comma == std::string_view::npos) return {series, {}};
+    text.remove_prefix(comma + 1);
+  }
 }
 
 std::string Pad(std::string_view text, std::size_t columns) {

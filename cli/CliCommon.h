@@ -40,6 +40,9 @@ struct Io {
   // `korean` (a text of the engine or the report) in the run's language.
   std::string Say(std::string_view korean) const { return cli::Say(language, korean); }
   std::string Say(const Message& message) const { return cli::Say(language, message); }
+  std::string Say(CliText text, std::span<const std::string> arguments = {}) const {
+    return cli::Say(language, text, arguments);
+  }
 
   // One line each, its control characters made visible (VisibleText): a name from a file or an
   // argument must not drive the terminal.
@@ -155,6 +158,14 @@ std::optional<Language> ReadLanguage(std::string_view text, const Io& io);
 
 // A usage error for the first positional argument of a command that takes none.
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);
+
+// A list of series numbers, "1,3" for series 1 and 3: the series it names, or nothing for an empty
+// list or an entry other than 1, 2 and 3, which `refused` then holds (a view into `text`).
+struct SeriesListReading {
+  std::optional<std::array<bool, 3>> series;
+  std::string_view refused;
+};
+SeriesListReading ReadSeriesList(std::string_view text);
 
 // `text` followed by blanks up to `columns` terminal columns.
 std::string Pad(std::string_view text, std::size_t columns);

@@ -59,10 +59,24 @@ struct ModelColumn {
   std::string_view header;
   bool numeric;
 };
-constexpr ModelColumn kModelColumns[] = {
-    {"모델", false},          {"시리즈", true},         {"No.", true},           {"판정", false},
-    {"정격 사용률(%)", true}, {"최대 사용률(%)", true}, {"정격 여유(%)", true},  {"최대 여유(%)", true},
-    {"평균 추력(N)", true},   {"최대 추력(N)", true},   {"코일부온도(℃)", true}, {"추가 질량(kg)", true},
+// The cycle's own headers; the others are the comparison's (engine/ComparisonTexts.h).
+constexpr std::string_view kSegmentHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "구간");
+constexpr std::string_view kRmsThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "평균 추력(N)");
+constexpr std::string_view kPeakThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력(N)");
+
+const ModelColumn kModelColumns[] = {
+    {HeaderOf(CandidateColumn::Name), false},
+    {HeaderOf(CandidateColumn::Series), true},
+    {HeaderOf(CandidateColumn::Number), true},
+    {HeaderOf(CandidateColumn::Verdict), false},
+    {HeaderOf(CandidateColumn::RatedDuty), true},
+    {HeaderOf(CandidateColumn::PeakDuty), true},
+    {HeaderOf(CandidateColumn::RatedMargin), true},
+    {HeaderOf(CandidateColumn::PeakMargin), true},
+    {kRmsThrustHeader, true},
+    {kPeakThrustHeader, true},
+    {HeaderOf(CandidateColumn::CoilTemp), true},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "추가 질량(kg)"), true},
 };
 
 std::vector<std::string> ModelTexts(const ShownRow& row, Language language) {
@@ -70,7 +84,7 @@ std::vector<std::string> ModelTexts(const ShownRow& row, Language language) {
   return {std::string(row.record->name),
           std::to_string(row.record->series),
           std::to_string(NumberOf(*row.record)),
-          Say(language, r.fits ? "적합" : "부적합"),
+          Say(language, kVerdictTexts[r.fits ? 1 : 2]),
           Fixed(r.ratedDuty, 1),
           Fixed(r.peakDuty, 1),
           Fixed(r.ratedMargin, 1),
@@ -88,8 +102,12 @@ std::vector<TextColumn> Columns(std::span<const ModelColumn> columns, Language l
 }
 
 void WriteSegmentsText(const Cycle& cycle, const CyclePlan& plan, Language language, std::ostream& out) {
-  constexpr ModelColumn kSegmentColumns[] = {{"구간", true},          {"종류", false},   {"프로파일", false},
-                                             {"이동 거리(mm)", true}, {"시간(s)", true}, {"최고 속도(m/s)", true}};
+  constexpr ModelColumn kSegmentColumns[] = {{kSegmentHeader, true},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "종류"), false},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "프로파일"), false},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "이동 거리(mm)"), true},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "시간(s)"), true},
+                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최고 속도(m/s)"), true}};
   std::vector<std::vector<std::string>> rows;
   for (std::size_t i = 0; i < plan.segments.size(); ++i) {
     const SegmentPlan& sp = plan.segments[i];
@@ -99,8 +117,8 @@ void WriteSegmentsText(const Cycle& cycle, const CyclePlan& plan, Language langu
                     move ? Fixed(sp.peakVelocity, 3) : "-"});
   }
   WriteTextTable(Columns(kSegmentColumns, language), rows, out);
-  out << Say(language, "사이클 시간 ") << Fixed(plan.cycleTime, 3) << Say(language, " s, 순 이동 ")
-      << Fixed(plan.netDisplacementMm, 1) << " mm\n\n";
+  const std::string summary[] = {Fixed(plan.cycleTime, 3), Fixed(plan.netDisplacementMm, 1)};
+  out << Say(language, CliText::CycleSummary, summary) << "\n\n";
 }
 
 void WriteText(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ratings,
@@ -110,10 +128,12 @@ void WriteText(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
   std::vector<std::vector<std::string>> rows;
   for (const ShownRow& row : shown) rows.push_back(ModelTexts(row, language));
   WriteTextTable(Columns(kModelColumns, language), rows, out);
-  out << Say(language, "허용 사용률 정격 ") << plan.ratedLimit << Say(language, "%, 최대 ") << plan.peakLimit << "%\n";
+  const std::string limits[] = {std::to_string(plan.ratedLimit), std::to_string(plan.peakLimit)};
+  out << Say(language, CliText::AllowedLimits, limits) << '\n';
   // One model asked for: its thrusts segment by segment too.
   if (request.model && shown.size() == 1) {
-    constexpr ModelColumn kThrustColumns[] = {{"구간", true}, {"평균 추력(N)", true}, {"최대 추력(N)", true}};
+    constexpr ModelColumn kThrustColumns[] = {
+        {kSegmentHeader, true}, {kRmsThrustHeader, true}, {kPeakThrustHeader, true}};
     std::vector<std::vector<std::string>> perSegment;
     const auto thrusts = ratings.SegmentsOf(shown.front().rating->position);
     for (std::size_t i = 0; i < thrusts.size(); ++i)
@@ -255,10 +275,10 @@ int WriteTrace(const CyclePlan& plan, const MotorRecord& row, double stepMs, con
 int NoSuchModel(const std::string& name, const CycleRequest& request, const Io& io) {
   if (request.format == RankFormat::Json && !request.trace) {
     JsonOut json;
-    json.KeyString("error", msg::kNoModel.text);
+    json.KeyString("error", SourceText(MessageCode::NoModel));
     json.Print(io.out);
   } else {
-    io.Stopped(msg::kNoModel);
+    io.Stopped({MessageCode::NoModel});
   }
   io.Err("brivane-cli: no model '" + name + "' in the catalog ('brivane-cli catalog' lists them)");
   return kExitStopped;
@@ -388,13 +408,13 @@ int WriteCycleOfMove(const CommandLine& line, const Io& io) {
   const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
   if (!limits) return kExitUsage;
   // The move as the form's selection would take it: its checks and its limits.
-  if (const auto refusal = ValidateSelectionInput(*move, limits->rated, limits->peak)) {
-    io.Stopped(*refusal);
+  const SelectionStart start = StartSelection(*move, limits->rated, limits->peak);
+  if (start.refusal) {
+    io.Stopped(*start.refusal);
     return kExitStopped;
   }
   const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
-  io.out << CycleToJson(
-      CycleFromMove(*move, LimitFromPosition(*limits->rated), LimitFromPosition(*limits->peak), ambient));
+  io.out << CycleToJson(CycleFromMove(*move, start.basis.ratedLimit, start.basis.peakLimit, ambient));
   return kExitOk;
 }
 

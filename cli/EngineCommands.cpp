@@ -17,6 +17,7 @@
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {

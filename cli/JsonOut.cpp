@@ -1,9 +1,8 @@
 #include "cli/JsonOut.h"
 
-#include <cmath>
 #include <string>
 
-#include "engine/NumberText.h"
+#include "engine/JsonNumber.h"
 #include "engine/Presentation.h"
 #include "engine/Utf8.h"
 
@@ -22,23 +21,9 @@ void JsonOut::String(std::string_view text) {
 
 void JsonOut::Int(std::int64_t value) { writer_.Int64(value); }
 
-void JsonOut::Float(float value) {
-  if (!std::isfinite(value)) {
-    writer_.Null();
-    return;
-  }
-  const std::string text = FormatShortest(value);
-  writer_.RawValue(text.data(), text.size(), rapidjson::kNumberType);
-}
+void JsonOut::Float(float value) { WriteJsonFloat(writer_, value); }
 
-void JsonOut::Double(double value) {
-  if (!std::isfinite(value)) {
-    writer_.Null();
-    return;
-  }
-  const std::string text = FormatShortestDouble(value);
-  writer_.RawValue(text.data(), text.size(), rapidjson::kNumberType);
-}
+void JsonOut::Double(double value) { WriteJsonDouble(writer_, value); }
 
 void JsonOut::KeyString(std::string_view key, std::string_view text) {
   Key(key);
@@ -82,7 +67,7 @@ void WriteAnalysis(JsonOut& json, const LoadAnalysis& a) {
 void WriteMessages(JsonOut& json, const std::vector<Message>& messages) {
   json.Key("messages");
   json.w().StartArray();
-  for (const Message& m : messages) json.String(m.text);
+  for (const Message& m : messages) json.String(KoreanText(m));
   json.w().EndArray();
 }
 

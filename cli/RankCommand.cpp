@@ -11,6 +11,7 @@
 #include "cli/TextTable.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/NumberText.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
@@ -79,8 +80,8 @@ void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRati
     texts.emplace_back(std::make_move_iterator(t.begin()), std::make_move_iterator(t.end()));
   }
   WriteTextTable(columns, texts, out, user);
-  out << Say(language, "허용 사용률 정격 ") << outcome.ratedLimit << Say(language, "%, 최대 ") << outcome.peakLimit
-      << "%\n";
+  const std::string limits[] = {std::to_string(outcome.ratedLimit), std::to_string(outcome.peakLimit)};
+  out << Say(language, CliText::AllowedLimits, limits) << '\n';
 }
 
 void WriteCsv(const std::vector<const CandidateRating*>& rows, std::ostream& out) {
@@ -138,12 +139,6 @@ void WriteJson(const ComparisonOutcome& outcome, const std::vector<const Candida
   json.Print(out);
 }
 
-bool Wide(char32_t cp) {
-  return (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF && cp != 0x303F) ||
-         (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) || (cp >= 0xFE30 && cp <= 0xFE4F) ||
-         (cp >= 0xFF00 && cp <= 0xFF60) || (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
-}
-
 }  // namespace
 
 std::optional<RankOrder> ParseRankOrder(std::string_view key) {
@@ -177,38 +172,6 @@ std::string RankOrderHint(std::span<const RankOrder> offered) {
 
 std::string RankOrderHint() { return RankOrderHint(kRankOrders); }
 
-std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text) {
-  std::array<bool, 3> series{false, false, false};
-  while (true) {
-    const std::size_t comma = text.find(',');
-    const std::string_view entry = text.substr(0, comma);
-    if (entry != "1" && entry != "2" && entry != "3") return std::nullopt;
-    series[static_cast<std::size_t>(entry[0] - '1')] = true;
-    if (comma == std::string_view::npos) return series;
-    text.remove_prefix(comma + 1);
-  }
-}
-
-std::size_t DisplayWidth(std::string_view text) {
-  std::size_t width = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    // A stray continuation byte counts as one column of its own.
-    const std::size_t length = lead < 0x80           ? 1
-                               : (lead >> 5) == 0x6  ? 2
-                               : (lead >> 4) == 0xE  ? 3
-                               : (lead >> 3) == 0x1E ? 4
-                                                     : 1;
-    char32_t cp = length == 1 ? lead : lead & (0x7Fu >> length);
-    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
-      cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
-    width += Wide(cp) ? 2 : 1;
-    i += length;
-  }
-  return width;
-}
-
 const std::vector<std::string>& RankCsvHeader() {
   static const std::vector<std::string> header = [] {
     std::vector<std::string> fields;
@@ -223,7 +186,7 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
   if (outcome.refusal) {
     if (request.format == RankFormat::Json) {
       JsonOut json;
-      json.KeyString("error", outcome.refusal->text);
+      json.KeyString("error", KoreanText(*outcome.refusal));
       json.Print(out);
     } else {
       Io{out, err, request.language}.Stopped(*outcome.refusal);
@@ -233,7 +196,7 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
   // CSV has no place for it, and the text's last line is the limits: the note goes with the
   // messages, on stderr.
   if (!outcome.reachable && request.format != RankFormat::Json)
-    err << Say(request.language, msg::kProfileUnreachable) << '\n';
+    err << Say(request.language, Message{MessageCode::ProfileUnreachable}) << '\n';
   const std::vector<const CandidateRating*> rows = Chosen(outcome, request);
   switch (request.format) {
     case RankFormat::Text: WriteText(outcome, rows, request.language, out); break;

@@ -60,8 +60,6 @@ void SortRows(std::vector<Row>& rows, RankOrder order, Value value) {
 // The second line of an unknown key's refusal: the keys there are (all of them, or those offered).
 std::string RankOrderHint();
 std::string RankOrderHint(std::span<const RankOrder> offered);
-// "1,3" -> series 1 and 3. Nothing for an empty list or an entry other than 1, 2, 3.
-std::optional<std::array<bool, 3>> ParseSeriesList(std::string_view text);
 
 // Rates, filters, sorts and writes; returns the exit status (2 with the message on err when the
 // move or the limits are refused).
@@ -69,9 +67,5 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err);
 
 // The header of rank --csv: the text table's column headers.
 const std::vector<std::string>& RankCsvHeader();
-
-// Terminal columns of a UTF-8 text: two for each East Asian wide character (Hangul, CJK,
-// full-width forms), one for any other character.
-std::size_t DisplayWidth(std::string_view text);
 
 }  // namespace brivane::cli

@@ -16,22 +16,14 @@ namespace {
 
 // "1,3" -> series 1 and 3; an empty text is the empty subset.
 std::optional<ReportIncludes> ReadIncludes(const CommandLine& line, const Io& io) {
-  ReportIncludes includes{false, false, false};
   const std::string text = line.Value("include");
-  if (text.empty()) return includes;
-  std::string_view rest = text;
-  while (true) {
-    const std::size_t comma = rest.find(',');
-    const std::string_view entry = rest.substr(0, comma);
-    if (entry != "1" && entry != "2" && entry != "3") {
-      io.UsageError("--include takes series numbers 1, 2 and 3 separated by commas, not '" + std::string(entry) + "'");
-      return std::nullopt;
-    }
-    includes[static_cast<std::size_t>(entry.front() - '1')] = true;
-    if (comma == std::string_view::npos) break;
-    rest.remove_prefix(comma + 1);
+  if (text.empty()) return ReportIncludes{false, false, false};
+  const SeriesListReading reading = ReadSeriesList(text);
+  if (!reading.series) {
+    io.UsageError("--include takes series numbers 1, 2 and 3 separated by commas, not '" +
+                  std::string(reading.refused) + "'");
   }
-  return includes;
+  return reading.series;
 }
 
 // The decimal digits text[at, at + count) as a number, or -1 when one of them is not a digit.
@@ -92,13 +84,13 @@ int RunReport(const CommandLine& line, const Io& io) {
 
   const bool json = line.WantsJson();
   // A stop: the message on stderr, or as the one JSON object.
-  const auto stop = [&io, json](std::string_view message, const std::string* path = nullptr) {
+  const auto stop = [&io, json](const Message& message, const std::string* path = nullptr) {
     if (!json) {
       io.Err(io.Say(message));
       return kExitStopped;
     }
     JsonOut o;
-    o.KeyString("error", message);
+    o.KeyString("error", KoreanText(message));
     if (path) o.KeyString("path", *path);
     o.Print(io.out);
     return kExitStopped;
@@ -107,14 +99,14 @@ int RunReport(const CommandLine& line, const Io& io) {
   const MotorCatalog& catalog = MotorCatalog::Instance();
   const SelectionOutcome out = RunSelection(*request, catalog);
   if (!out.completed) {
-    if (json) return stop(out.messages.back().text);
+    if (json) return stop(out.messages.back());
     io.Stopped(out.messages.back());
     return kExitStopped;
   }
   if (!json)
     for (const Message& m : out.messages) io.Err(io.Say(m));
   if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; }))
-    return stop(msg::kSelectionMissing.text);
+    return stop({MessageCode::SelectionMissing});
 
   // What the save button does before its dialog: the report shows each series' selected model.
   SelectionRecord record;

@@ -11,6 +11,7 @@
 #include "engine/ComparisonTexts.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
@@ -67,16 +68,17 @@ void WriteText(const SelectionOutcome& out, const Io& io) {
   std::size_t captionColumns = 22;
   for (const SeriesInfo& info : kSeriesTable)
     captionColumns = std::max(captionColumns, DisplayWidth(io.Say(info.caption)) + 1);
-  io.Out(Pad("", captionColumns) + Pad("model", 8) + Pad(io.Say("정격 사용률(%)"), 16) + io.Say("최대 사용률(%)"));
+  io.Out(Pad("", captionColumns) + Pad("model", 8) + Pad(io.Say(HeaderOf(CandidateColumn::RatedDuty)), 16) +
+         io.Say(HeaderOf(CandidateColumn::PeakDuty)));
   for (std::size_t i = 0; i < 3; ++i) {
     const SeriesChoice& c = out.series[i];
     // "- 0.0 0.0" would read like a pass.
     const std::string duty = c.number == 0 ? io.Say(kNoFittingModelText) : Pad(texts[2 * i], 16) + texts[2 * i + 1];
     io.Out(Pad(io.Say(kSeriesTable[i].caption), captionColumns) + Pad(c.number == 0 ? "-" : c.model, 8) + duty);
   }
-  io.Out(io.Say("가속도 ") + Fixed(out.acceleration->g, 1) + io.Say(" g, 가속 시간 ") +
-         Fixed(out.acceleration->timeMs, 1) + io.Say(" msec, 허용 사용률 정격 ") + std::to_string(out.ratedLimit) +
-         io.Say("%, 최대 ") + std::to_string(out.peakLimit) + "%");
+  const std::string summary[] = {Fixed(out.acceleration->g, 1), Fixed(out.acceleration->timeMs, 1),
+                                 std::to_string(out.ratedLimit), std::to_string(out.peakLimit)};
+  io.Out(io.Say(CliText::SelectSummary, summary));
 }
 
 }  // namespace
@@ -98,7 +100,7 @@ int RunSelect(const SelectRequest& request, std::ostream& out, std::ostream& err
   if (!outcome.completed) {
     if (request.format == RankFormat::Json) {
       JsonOut o;
-      o.KeyString("error", outcome.messages.back().text);
+      o.KeyString("error", KoreanText(outcome.messages.back()));
       o.Print(out);
     } else {
       io.Stopped(outcome.messages.back());
@@ -110,7 +112,7 @@ int RunSelect(const SelectRequest& request, std::ostream& out, std::ostream& err
     return kExitOk;
   }
   for (const Message& m : outcome.messages) io.Err(io.Say(m));
-  if (!outcome.reachable) io.Err(io.Say(msg::kProfileUnreachable));
+  if (!outcome.reachable) io.Err(io.Say(Message{MessageCode::ProfileUnreachable}));
   if (request.format == RankFormat::Csv) {
     WriteCsv(outcome, out);
   } else {

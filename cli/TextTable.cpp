@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "cli/RankCommand.h"
+#include "engine/Utf8.h"
 
 namespace brivane::cli {
 

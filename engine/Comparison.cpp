@@ -168,21 +168,22 @@ DriveFigures Drive(const LoadAnalysis& a, const MotorRecord& row, float peakVelo
 ComparisonOutcome CompareCandidates(const ComparisonRequest& request, std::span<const MotorRecord> rows) {
   ComparisonOutcome out;
   const MotionInput& in = request.move;
-  if (const auto failure = ValidateSelectionInput(in, request.ratedPosition, request.peakPosition)) {
-    out.refusal = failure;
+  const SelectionStart start = StartSelection(in, request.ratedPosition, request.peakPosition);
+  if (start.refusal) {
+    out.refusal = start.refusal;
     return out;
   }
-  out.ratedLimit = LimitFromPosition(*request.ratedPosition);
-  out.peakLimit = LimitFromPosition(*request.peakPosition);
-  out.accelG = AccelInG(in);
+  const SelectionBasis& basis = start.basis;
+  out.ratedLimit = basis.ratedLimit;
+  out.peakLimit = basis.peakLimit;
+  out.accelG = basis.accelG;
   out.reachable = ReachesPeakVelocity(in);
   // As the selection compares: the whole-number limits as floats.
   const auto ratedLimit = static_cast<float>(out.ratedLimit);
   const auto peakLimit = static_cast<float>(out.peakLimit);
 
-  // The selection walks each series in catalog order and takes the first row that fits; in the
-  // built-in catalog the series follow each other, so one walk in row order finds the same picks.
-  std::array<bool, kAllSeries.size()> picked{};
+  // The selection's own first-fit rule, applied while every row is rated in row order.
+  FirstFitPicks picks;
   out.rows.reserve(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const MotorRecord& row = rows[i];
@@ -194,16 +195,12 @@ ComparisonOutcome CompareCandidates(const ComparisonRequest& request, std::span<
     c.family = row.family;
     c.user = row.user;
     c.duty = ComputeDuty(in, out.accelG, row).duty;
-    c.fits = RowFits(row, c.duty, ratedLimit, peakLimit);
-    if (!row.user && row.HasSeries()) {
-      bool& seriesPicked = picked[SeriesSlot(row.Series())];
-      c.selected = c.fits && !seriesPicked;
-      seriesPicked = seriesPicked || c.fits;
-    }
+    c.fits = basis.Fits(row, c.duty);
+    c.selected = picks.Take(row, c.fits);
     c.ratedMargin = ratedLimit - c.duty.ratedDuty;
     c.peakMargin = peakLimit - c.duty.peakDuty;
     c.analysis = AnalyseLoad(in, row, request.ambientTemp);
-    c.coolEnough = c.analysis.coilTemp <= kCoilTempLimit;
+    c.coolEnough = c.analysis.coilTemp <= kMaxCoilTempC;
     c.headroomKg = Headroom(in, out.accelG, row, ratedLimit, peakLimit, c.duty, c.fits);
     c.drive = Drive(c.analysis, row, in.peakVelocity);
   }

@@ -13,12 +13,10 @@
 #include "catalog/MotorCatalog.h"
 #include "engine/Messages.h"
 #include "engine/Motion.h"
+#include "engine/Presentation.h"
 #include "engine/Selection.h"
 
 namespace brivane {
-
-// The coil temperature the form's note allows ("90도 이하 사용할 것"), degC.
-inline constexpr float kCoilTempLimit = 90.0f;
 
 // Load-mass steps of the payload headroom, kg.
 inline constexpr float kHeadroomStepKg = 0.01f;
@@ -55,7 +53,7 @@ struct CandidateRating {
   float ratedMargin = 0.0f;  // limit minus ratio, percent points; negative when over the limit
   float peakMargin = 0.0f;
   LoadAnalysis analysis;
-  bool coolEnough = false;  // coil temperature at or below kCoilTempLimit
+  bool coolEnough = false;  // coil temperature at or below kMaxCoilTempC
   // The largest load mass, a whole number of kHeadroomStepKg, with which the row fits, the rest
   // of the move unchanged: that mass fits and one step more does not, or it is kMaxLoadMassKg
   // (read "or more"). None when even one step does not fit.

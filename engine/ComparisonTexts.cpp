@@ -2,12 +2,13 @@
 
 #include <cmath>
 
+#include "catalog/Translatable.h"
 #include "engine/NumberText.h"
 
 namespace brivane {
 namespace {
 
-constexpr std::string_view kHeadroomAtCap = "3000 or more";
+constexpr std::string_view kHeadroomAtCap = QT_TRANSLATE_NOOP("brivane::EngineTexts", "3000 or more");
 constexpr std::string_view kNoHeadroom = "-";
 constexpr std::string_view kNoSeries = "-";
 
@@ -17,22 +18,22 @@ std::string Fixed(float v, int decimals) { return FormatFixed(static_cast<double
 
 const std::array<CandidateColumnInfo, kCandidateColumnCount>& CandidateColumns() {
   static const std::array<CandidateColumnInfo, kCandidateColumnCount> columns{{
-      {"모델", false},
-      {"시리즈", true},
-      {"No.", true},
-      {"판정", false},
-      {"정격 사용률(%)", true},
-      {"최대 사용률(%)", true},
-      {"정격 여유(%)", true},
-      {"최대 여유(%)", true},
-      {"코일부온도(℃)", true},
-      {"허용 부하(kg)", true},
-      {"최대 전류(Arms)", true},
-      {"실효 전류(Arms)", true},
-      {"최대 전류비(%)", true},
-      {"정격 전류비(%)", true},
-      {"역기전력(V)", true},
-      {"동손(W)", true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "모델"), false},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "시리즈"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "No."), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "판정"), false},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 사용률(%)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 사용률(%)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 여유(%)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 여유(%)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "코일부온도(℃)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "허용 부하(kg)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류(Arms)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "실효 전류(Arms)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류비(%)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "정격 전류비(%)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "역기전력(V)"), true},
+      {QT_TRANSLATE_NOOP("brivane::EngineTexts", "동손(W)"), true},
   }};
   return columns;
 }
@@ -61,7 +62,7 @@ double CandidateValue(const CandidateRating& c, CandidateColumn column) {
 }
 
 CandidateTexts FormatCandidateTexts(const CandidateRating& c) {
-  std::string verdict = c.selected ? "선정" : c.fits ? "적합" : "부적합";
+  std::string verdict(kVerdictTexts[c.selected ? 0 : c.fits ? 1 : 2]);
   std::string headroom(kNoHeadroom);
   if (c.headroomKg) headroom = *c.headroomKg >= kMaxLoadMassKg ? std::string(kHeadroomAtCap) : Fixed(*c.headroomKg, 2);
   // A user's motor has no series: its family stands there.

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/Translatable.h"
 #include "engine/Comparison.h"
 
 namespace brivane {
@@ -32,9 +33,13 @@ enum class CandidateColumn : std::size_t {
 };
 inline constexpr std::size_t kCandidateColumnCount = 16;
 
+// The verdict column's texts: the selection's pick, another fitting row, a row that does not fit.
+inline constexpr std::array<std::string_view, 3> kVerdictTexts{QT_TRANSLATE_NOOP("brivane::EngineTexts", "선정"),
+                                                               QT_TRANSLATE_NOOP("brivane::EngineTexts", "적합"),
+                                                               QT_TRANSLATE_NOOP("brivane::EngineTexts", "부적합")};
 // The title of the group the user's own motors (catalog/MotorList) stand in, after the built-in
 // models.
-inline constexpr std::string_view kUserMotorsTitle = "사용자 모터";
+inline constexpr std::string_view kUserMotorsTitle = QT_TRANSLATE_NOOP("brivane::EngineTexts", "사용자 모터");
 
 struct CandidateColumnInfo {
   std::string_view header;  // with the unit
@@ -43,6 +48,9 @@ struct CandidateColumnInfo {
 
 // In CandidateColumn order.
 const std::array<CandidateColumnInfo, kCandidateColumnCount>& CandidateColumns();
+inline std::string_view HeaderOf(CandidateColumn column) {
+  return CandidateColumns()[static_cast<std::size_t>(column)].header;
+}
 
 // The number a numeric column shows, unrounded, to sort by; not a number for a model without
 // headroom and for the text columns.

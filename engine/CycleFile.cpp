@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "engine/DutyLimits.h"
+#include "engine/JsonNumber.h"
 #include "engine/NumberText.h"
 
 namespace brivane {
@@ -162,12 +163,7 @@ using Writer = rapidjson::PrettyWriter<rapidjson::StringBuffer>;
 
 void WriteNumber(Writer& w, const char* key, double v) {
   w.Key(key);
-  if (!std::isfinite(v)) {  // "nan" would not be JSON
-    w.Null();
-    return;
-  }
-  const std::string text = FormatShortestDouble(v);
-  w.RawValue(text.data(), text.size(), rapidjson::kNumberType);
+  WriteJsonDouble(w, v);
 }
 
 void WriteName(Writer& w, const char* key, std::string_view name) {

@@ -1,5 +1,6 @@
 #include "engine/CycleMessages.h"
 
+#include "catalog/Translatable.h"
 #include "engine/NumberText.h"
 
 namespace brivane {
@@ -12,15 +13,18 @@ struct CycleMessageInfo {
 };
 
 constexpr CycleMessageInfo kCycleMessages[] = {
-    {CycleMessageCode::NoSegment, "no-segment", "사이클에 구간이 없습니다."},
-    {CycleMessageCode::TooManySegments, "too-many-segments", "사이클의 구간이 너무 많습니다: %3개 (최대 10000개)."},
-    {CycleMessageCode::AxisOutOfRange, "axis-out-of-range", "축 설정의 %2 값(%3)이 허용 범위를 벗어났습니다: %4"},
+    {CycleMessageCode::NoSegment, "no-segment", QT_TRANSLATE_NOOP("brivane::EngineTexts", "사이클에 구간이 없습니다.")},
+    {CycleMessageCode::TooManySegments, "too-many-segments",
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "사이클의 구간이 너무 많습니다: %3개 (최대 10000개).")},
+    {CycleMessageCode::AxisOutOfRange, "axis-out-of-range",
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "축 설정의 %2 값(%3)이 허용 범위를 벗어났습니다: %4")},
     {CycleMessageCode::SegmentOutOfRange, "segment-out-of-range",
-     "%1번 구간의 %2 값(%3)이 허용 범위를 벗어났습니다: %4"},
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "%1번 구간의 %2 값(%3)이 허용 범위를 벗어났습니다: %4")},
     {CycleMessageCode::NotReturning, "not-returning",
-     "축이 시작 위치로 돌아오지 않습니다: 한 사이클에 %3 mm 이동합니다."},
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "축이 시작 위치로 돌아오지 않습니다: 한 사이클에 %3 mm 이동합니다.")},
     {CycleMessageCode::ForceNeverActs, "force-never-acts",
-     "%1번 구간에는 등속 구간이 없어, 등속 중에만 작용하는 공정력(force)이 작용하지 않습니다."},
+     QT_TRANSLATE_NOOP("brivane::EngineTexts",
+                       "%1번 구간에는 등속 구간이 없어, 등속 중에만 작용하는 공정력(force)이 작용하지 않습니다.")},
 };
 
 const CycleMessageInfo& InfoOf(CycleMessageCode code) {

@@ -82,7 +82,7 @@ CycleRowRating Rated(const CyclePlan& plan, const MotorRecord& row, const Totals
   r.fits = r.ratedDuty < plan.ratedLimit && r.peakDuty < plan.peakLimit;
   const double ratio = r.rmsThrust / ((static_cast<double>(row.motorConstant) * fr) / fp);
   r.coilTemp = ratio * ratio * static_cast<double>(row.thermalCoefficient) + plan.ambient;
-  r.coolEnough = r.coilTemp <= static_cast<double>(kCoilTempLimit);
+  r.coolEnough = r.coilTemp <= static_cast<double>(kMaxCoilTempC);
   return r;
 }
 

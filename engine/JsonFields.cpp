@@ -61,23 +61,26 @@ std::string JsonPath::Text() const {
 std::optional<std::string> FirstDuplicateKey(const Value& root) {
   struct Place {
     std::size_t parent;    // index into places; the root is its own parent
-    std::string_view key;  // empty for an array element
+    std::string_view key;  // of an object member
     SizeType index = 0;    // of an array element
+    bool element = false;  // an array element, not a member (whose key may be empty)
   };
-  std::vector<Place> places{{0, {}, 0}};
+  std::vector<Place> places{{0, {}, 0, false}};
+  // An empty key is written as "" so that the path still names it.
+  const auto keyText = [](std::string_view key) { return key.empty() ? std::string("\"\"") : std::string(key); };
   std::vector<std::pair<const Value*, std::size_t>> pending{{&root, 0}};
-  const auto path = [&places](std::size_t at, std::string_view last) {
+  const auto path = [&places, &keyText](std::size_t at, std::string_view last) {
     std::vector<const Place*> chain;
     for (; at != 0; at = places[at].parent) chain.push_back(&places[at]);
     std::string text;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-      if ((*it)->key.empty()) {
+      if ((*it)->element) {
         text += "[" + std::to_string((*it)->index) + "]";
       } else {
-        text += (text.empty() ? "" : ".") + std::string((*it)->key);
+        text += (text.empty() ? "" : ".") + keyText((*it)->key);
       }
     }
-    return text + (text.empty() ? "" : ".") + std::string(last);
+    return text + (text.empty() ? "" : ".") + keyText(last);
   };
   std::vector<std::string_view> names;
   while (!pending.empty()) {
@@ -85,7 +88,7 @@ std::optional<std::string> FirstDuplicateKey(const Value& root) {
     pending.pop_back();
     if (value->IsArray()) {
       for (SizeType i = value->Size(); i-- > 0;) {
-        places.push_back({place, {}, i});
+        places.push_back({place, {}, i, true});
         pending.emplace_back(&(*value)[i], places.size() - 1);
       }
       continue;
@@ -98,7 +101,7 @@ std::optional<std::string> FirstDuplicateKey(const Value& root) {
     const auto twice = std::adjacent_find(names.begin(), names.end());
     if (twice != names.end()) return path(place, *twice);
     for (auto m = value->MemberBegin(); m != value->MemberEnd(); ++m) {
-      places.push_back({place, std::string_view(m->name.GetString(), m->name.GetStringLength()), 0});
+      places.push_back({place, std::string_view(m->name.GetString(), m->name.GetStringLength()), 0, false});
       pending.emplace_back(&m->value, places.size() - 1);
     }
   }

@@ -21,18 +21,18 @@ std::optional<Message> ValidateMotionInput(const MotionInput& in, AccelTimeCheck
     // The duty check has no 10 msec bound, but a time of 0 or below gives no finite acceleration.
     const bool ok =
         accelTimeCheck == AccelTimeCheck::Selection ? in.accelValue >= kMinSelectionAccelTimeMs : in.accelValue > 0.0f;
-    if (!ok) return msg::kAccelTime;
+    if (!ok) return Message{MessageCode::AccelTime};
   } else if (!(in.accelValue > 0.0f && in.accelValue <= kMaxAccelG)) {
-    return msg::kAccelG;
+    return Message{MessageCode::AccelG};
   }
-  if (!(in.peakVelocity > 0.0f && in.peakVelocity <= kMaxVelocity)) return msg::kVelocity;
-  if (!(in.loadMass > 0.0f && in.loadMass <= kMaxLoadMassKg)) return msg::kMass;
+  if (!(in.peakVelocity > 0.0f && in.peakVelocity <= kMaxVelocity)) return Message{MessageCode::Velocity};
+  if (!(in.loadMass > 0.0f && in.loadMass <= kMaxLoadMassKg)) return Message{MessageCode::Mass};
   // Taken as unsigned, every negative stroke is beyond the bound.
   if (in.distanceMm == 0 || static_cast<std::uint32_t>(in.distanceMm) > static_cast<std::uint32_t>(kMaxDistanceMm))
-    return msg::kDistance;
-  if (!Within(in.frictionCoefficient, 0.0f, kMaxFriction)) return msg::kFriction;
-  if (!Within(in.safetyFactor, kMinSafetyFactor, kMaxSafetyFactor)) return msg::kSafety;
-  if (!Within(in.dwellMs, 0.0f, kMaxDwellMs)) return msg::kDwell;
+    return Message{MessageCode::Distance};
+  if (!Within(in.frictionCoefficient, 0.0f, kMaxFriction)) return Message{MessageCode::Friction};
+  if (!Within(in.safetyFactor, kMinSafetyFactor, kMaxSafetyFactor)) return Message{MessageCode::Safety};
+  if (!Within(in.dwellMs, 0.0f, kMaxDwellMs)) return Message{MessageCode::Dwell};
   return std::nullopt;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/JsonFields.h"
+#include "engine/JsonNumber.h"
 #include "engine/NumberText.h"
 
 namespace brivane {
@@ -55,15 +56,6 @@ const std::array<LimitKey, 2> kLimitKeys{
 using Writer = rapidjson::PrettyWriter<rapidjson::StringBuffer>;
 
 void WriteString(Writer& w, std::string_view text) { w.String(text.data(), static_cast<SizeType>(text.size())); }
-
-void WriteFloat(Writer& w, float v) {
-  if (!std::isfinite(v)) {  // "nan" would not be JSON
-    w.Null();
-    return;
-  }
-  const std::string text = FormatShortest(v);
-  w.RawValue(text.data(), text.size(), rapidjson::kNumberType);
-}
 
 // ---- Reading
 
@@ -190,7 +182,7 @@ std::string MoveToJson(const FormValues& values) {
   for (const MoveKey& key : kMoveKeys) {
     w.Key(key.name);
     switch (key.kind) {
-      case MoveKind::Float: WriteFloat(w, values.move.*key.member); break;
+      case MoveKind::Float: WriteJsonFloat(w, values.move.*key.member); break;
       case MoveKind::Integer: w.Int(values.move.distanceMm); break;
       case MoveKind::Mode: {
         const char* name = nullptr;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/Translatable.h"
 #include "engine/Motion.h"
 
 namespace brivane {
@@ -21,20 +22,20 @@ struct AnalysisRow {
 };
 
 inline constexpr std::array<AnalysisRow, 8> kAnalysisRows{{
-    {&LoadAnalysis::rmsThrust, "평균 추력", "N", 1, "rmsThrust"},
-    {&LoadAnalysis::peakThrust, "최대 추력", "N", 1, "peakThrust"},
-    {&LoadAnalysis::accelTime, "가감속 시간", "sec", 3, "accelTime"},
-    {&LoadAnalysis::constTime, "등속 시간", "sec", 3, "constTime"},
-    {&LoadAnalysis::totalTime, "총 소요 시간", "sec", 3, "totalTime"},
-    {&LoadAnalysis::accelDistance, "가감속 거리", "mm", 1, "accelDistance"},
-    {&LoadAnalysis::constDistance, "등속 거리", "mm", 1, "constDistance"},
-    {&LoadAnalysis::totalDistance, "총 이동거리", "mm", 1, "totalDistance"},
+    {&LoadAnalysis::rmsThrust, QT_TRANSLATE_NOOP("brivane::EngineTexts", "평균 추력"), "N", 1, "rmsThrust"},
+    {&LoadAnalysis::peakThrust, QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력"), "N", 1, "peakThrust"},
+    {&LoadAnalysis::accelTime, QT_TRANSLATE_NOOP("brivane::EngineTexts", "가감속 시간"), "sec", 3, "accelTime"},
+    {&LoadAnalysis::constTime, QT_TRANSLATE_NOOP("brivane::EngineTexts", "등속 시간"), "sec", 3, "constTime"},
+    {&LoadAnalysis::totalTime, QT_TRANSLATE_NOOP("brivane::EngineTexts", "총 소요 시간"), "sec", 3, "totalTime"},
+    {&LoadAnalysis::accelDistance, QT_TRANSLATE_NOOP("brivane::EngineTexts", "가감속 거리"), "mm", 1, "accelDistance"},
+    {&LoadAnalysis::constDistance, QT_TRANSLATE_NOOP("brivane::EngineTexts", "등속 거리"), "mm", 1, "constDistance"},
+    {&LoadAnalysis::totalDistance, QT_TRANSLATE_NOOP("brivane::EngineTexts", "총 이동거리"), "mm", 1, "totalDistance"},
 }};
 
 // The ambient temperature as the check read it (whole degrees), then the coil temperature.
 inline constexpr std::array<AnalysisRow, 2> kTemperatureRows{{
-    {&LoadAnalysis::ambientTemp, "주위온도", "℃", 0, "ambientTemp"},
-    {&LoadAnalysis::coilTemp, "코일부온도", "℃", 1, "coilTemp"},
+    {&LoadAnalysis::ambientTemp, QT_TRANSLATE_NOOP("brivane::EngineTexts", "주위온도"), "℃", 0, "ambientTemp"},
+    {&LoadAnalysis::coilTemp, QT_TRANSLATE_NOOP("brivane::EngineTexts", "코일부온도"), "℃", 1, "coilTemp"},
 }};
 
 // "%.1f" of rated then peak duty ratio, per series in series order.
@@ -75,10 +76,12 @@ enum class ResultAlert {
 inline constexpr float kMaxCoilTempC = 90.0f;
 
 // The words of the verdicts that the command line prints and the PDF shows beside the numbers.
-inline constexpr std::string_view kNoFittingModelText = "적합한 모델 없음";  // a series without a fit
-inline constexpr std::string_view kCoilVerdictLabel = "온도 판정";
-inline constexpr std::string_view kCoolEnoughText = " ℃ 이하";  // after kMaxCoilTempC
-inline constexpr std::string_view kTooHotText = " ℃ 초과";
+inline constexpr std::string_view kNoFittingModelText =
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", "적합한 모델 없음");  // a series without a fit
+inline constexpr std::string_view kCoilVerdictLabel = QT_TRANSLATE_NOOP("brivane::EngineTexts", "온도 판정");
+inline constexpr std::string_view kCoolEnoughText =
+    QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 이하");  // after kMaxCoilTempC
+inline constexpr std::string_view kTooHotText = QT_TRANSLATE_NOOP("brivane::EngineTexts", " ℃ 초과");
 
 // A duty ratio against 100 % and against its limit in percent (none: no limit chosen). At the
 // limit already counts, as the selection takes only ratios strictly under it.

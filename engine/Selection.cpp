@@ -3,40 +3,46 @@
 namespace brivane {
 namespace {
 
-constexpr std::array<Message, 3> kNoFitMessages{msg::kNoFitDoubleSided, msg::kNoFitSingleSided, msg::kNoFitVela};
+constexpr std::array<MessageCode, 3> kNoFitMessages{MessageCode::NoFitDoubleSided, MessageCode::NoFitSingleSided,
+                                                    MessageCode::NoFitVela};
 
 bool ValidPosition(const std::optional<int>& p) { return p && *p >= 0 && *p < kLimitPositions; }
 
-// First row of the series, in catalog order, that stays strictly under both limits.
-SeriesChoice SearchSeries(const MotionInput& in, float accelG, MotorSeries s, bool gate, float ratedLimit,
-                          float peakLimit, const MotorCatalog& catalog) {
-  SeriesChoice choice;
-  if (!gate) return choice;
-  const IndexRange range = MotorCatalog::SeriesRange(s);
-  for (std::size_t i = range.first; i <= range.last; ++i) {
-    const MotorRecord& row = catalog.at(i);
-    const DutyResult duty = ComputeDuty(in, accelG, row).duty;
-    if (RowFits(row, duty, ratedLimit, peakLimit)) {
-      choice.model = std::string(row.name);
-      choice.number = row.seriesNumber[SeriesSlot(s)];
-      choice.duty = duty;
-      return choice;
-    }
-  }
-  return choice;
+// The selection's checks, in its order: the message of the first that fails, or nothing.
+std::optional<Message> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
+                                              const std::optional<int>& peakPosition) {
+  if (const auto failure = ValidateMotionInput(in, AccelTimeCheck::Selection)) return failure;
+  if (!ValidPosition(ratedPosition) || !ValidPosition(peakPosition)) return Message{MessageCode::NoLimits};
+  return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<Message> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
-                                              const std::optional<int>& peakPosition) {
-  if (const auto failure = ValidateMotionInput(in, AccelTimeCheck::Selection)) return failure;
-  if (!ValidPosition(ratedPosition) || !ValidPosition(peakPosition)) return msg::kNoLimits;
-  return std::nullopt;
-}
-
 bool RowFits(const MotorRecord& row, const DutyResult& duty, float ratedLimit, float peakLimit) {
   return ratedLimit > duty.ratedDuty && peakLimit > duty.peakDuty && row.offered == 1;
+}
+
+SelectionStart StartSelection(const MotionInput& in, const std::optional<int>& ratedPosition,
+                              const std::optional<int>& peakPosition) {
+  SelectionStart start;
+  start.refusal = ValidateSelectionInput(in, ratedPosition, peakPosition);
+  if (start.refusal) return start;
+  start.basis.ratedLimit = LimitFromPosition(*ratedPosition);
+  start.basis.peakLimit = LimitFromPosition(*peakPosition);
+  start.basis.accelG = AccelInG(in);
+  return start;
+}
+
+std::optional<FirstFit> FindFirstFit(const MotionInput& in, const SelectionBasis& basis, MotorSeries s,
+                                     const MotorCatalog& catalog) {
+  const IndexRange range = MotorCatalog::SeriesRange(s);
+  FirstFitPicks picks;
+  for (std::size_t i = range.first; i <= range.last; ++i) {
+    const MotorRecord& row = catalog.at(i);
+    const DutyResult duty = ComputeDuty(in, basis.accelG, row).duty;
+    if (picks.Take(row, basis.Fits(row, duty))) return FirstFit{i, duty};
+  }
+  return std::nullopt;
 }
 
 SelectionOutcome RunSelection(const SelectionRequest& request, const MotorCatalog& catalog) {
@@ -47,23 +53,27 @@ SelectionOutcome RunSelection(const SelectionRequest& request, const MotorCatalo
   // In g mode the acceleration is converted before any check, so a run that stops later still
   // leaves it.
   if (in.accelMode == AccelMode::Gravity) out.acceleration = AccelerationForms{in.accelValue, AccelTimeMs(in)};
-  if (const auto failure = ValidateSelectionInput(in, request.ratedPosition, request.peakPosition)) {
-    out.messages.push_back(*failure);
+  const SelectionStart start = StartSelection(in, request.ratedPosition, request.peakPosition);
+  if (start.refusal) {
+    out.messages.push_back(*start.refusal);
     return out;
   }
-  out.ratedLimit = LimitFromPosition(*request.ratedPosition);
-  out.peakLimit = LimitFromPosition(*request.peakPosition);
-
-  out.accelG = AccelInG(in);
+  out.ratedLimit = start.basis.ratedLimit;
+  out.peakLimit = start.basis.peakLimit;
+  out.accelG = start.basis.accelG;
   out.reachable = ReachesPeakVelocity(in);
   if (in.accelMode == AccelMode::Time) out.acceleration = AccelerationForms{out.accelG, in.accelValue};
-  if (out.ratedLimit != 70 || out.peakLimit != 80) out.messages.push_back(msg::kNotRecommendedLimits);
+  if (out.ratedLimit != 70 || out.peakLimit != 80) out.messages.push_back({MessageCode::NotRecommendedLimits});
 
   for (const MotorSeries s : kAllSeries) {
     const std::size_t slot = SeriesSlot(s);
-    out.series[slot] = SearchSeries(in, out.accelG, s, request.gates[slot], static_cast<float>(out.ratedLimit),
-                                    static_cast<float>(out.peakLimit), catalog);
-    if (out.series[slot].number == 0) out.messages.push_back(kNoFitMessages[slot]);
+    const auto fit = request.gates[slot] ? FindFirstFit(in, start.basis, s, catalog) : std::nullopt;
+    if (fit) {
+      const MotorRecord& row = catalog.at(fit->index);
+      out.series[slot] = {std::string(row.name), row.seriesNumber[slot], fit->duty};
+    } else {
+      out.messages.push_back({kNoFitMessages[slot]});
+    }
   }
   out.completed = true;
   return out;
@@ -86,7 +96,7 @@ DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, std::span<const
   const auto index = request.model.empty() ? std::nullopt : FindRowByName(rows, request.model);
   if (!index) {
     out.status = DutyCheckStatus::ModelMissing;
-    out.message = msg::kNoModel;
+    out.message = Message{MessageCode::NoModel};
     return out;
   }
   const MotorRecord& row = rows[*index];
@@ -101,7 +111,7 @@ DutyCheckOutcome CheckModelDuty(const DutyCheckRequest& request, std::span<const
   out.analysis = analysis;
   if (!ReachesPeakVelocity(analysis)) {
     out.status = DutyCheckStatus::ProfileInvalid;
-    out.message = msg::kProfileTooShort;
+    out.message = Message{MessageCode::ProfileTooShort};
     return out;
   }
   out.chart = MakeProfileChart(analysis, in.peakVelocity);

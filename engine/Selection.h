@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -19,14 +20,57 @@
 
 namespace brivane {
 
-// The selection's checks of a move and its limit positions, in the selection's order: the
-// message of the first that fails, or nothing.
-std::optional<Message> ValidateSelectionInput(const MotionInput& in, const std::optional<int>& ratedPosition,
-                                              const std::optional<int>& peakPosition);
-
 // The selection's test of one rated row: offered, and both ratios strictly under their limits.
 // A ratio equal to its limit, or one that is not a number, does not fit.
 bool RowFits(const MotorRecord& row, const DutyResult& duty, float ratedLimit, float peakLimit);
+
+// What every row of a selection is rated and tested with, once the move and the limit positions
+// have passed the selection's checks.
+struct SelectionBasis {
+  std::int32_t ratedLimit = 0;  // percent
+  std::int32_t peakLimit = 0;
+  float accelG = 0.0f;  // the acceleration every row is rated with
+
+  // RowFits against the two limits, compared as floats.
+  bool Fits(const MotorRecord& row, const DutyResult& duty) const {
+    return RowFits(row, duty, static_cast<float>(ratedLimit), static_cast<float>(peakLimit));
+  }
+};
+
+// The selection's checks of a move and its limit positions, in the selection's order, then what
+// it rates with: the message of the first check that fails, or the basis.
+struct SelectionStart {
+  std::optional<Message> refusal;
+  SelectionBasis basis;  // when nothing is refused
+};
+SelectionStart StartSelection(const MotionInput& in, const std::optional<int>& ratedPosition,
+                              const std::optional<int>& peakPosition);
+
+// The selection's first-fit rule for rows rated in catalog order: a row that fits is its series'
+// pick when no earlier row of the series fitted. A user's motor, which has no series, is never one.
+class FirstFitPicks {
+ public:
+  // Whether `row`, which fits or not, is its series' pick.
+  bool Take(const MotorRecord& row, bool fits) {
+    if (!fits || row.user || !row.HasSeries()) return false;
+    bool& picked = picked_[SeriesSlot(row.Series())];
+    if (picked) return false;
+    picked = true;
+    return true;
+  }
+
+ private:
+  std::array<bool, 3> picked_{};
+};
+
+// The selection's pick in a series: its first row, in catalog order, that fits, by catalog index,
+// with that row's ratios; nothing when no row of the series fits.
+struct FirstFit {
+  std::size_t index = 0;
+  DutyResult duty;
+};
+std::optional<FirstFit> FindFirstFit(const MotionInput& in, const SelectionBasis& basis, MotorSeries s,
+                                     const MotorCatalog& catalog);
 
 struct SelectionRequest {
   MotionInput input;

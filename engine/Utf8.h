@@ -1,5 +1,6 @@
-// The little UTF-8 the tool needs: how long a character is, how many characters a text has, and
-// what becomes of bytes that are not UTF-8 where only UTF-8 may go out.
+// The little UTF-8 the tool needs: how long a character is, how many characters a text has, how
+// many terminal columns it takes, and what becomes of bytes that are not UTF-8 where only UTF-8 may
+// go out.
 #pragma once
 
 #include <cstddef>
@@ -34,6 +35,35 @@ constexpr std::size_t Utf8CodePoints(std::string_view text) {
   std::size_t count = 0;
   for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
   return count;
+}
+
+// An East Asian wide character: Hangul, CJK, full-width forms.
+constexpr bool IsWideCharacter(char32_t cp) {
+  return (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF && cp != 0x303F) ||
+         (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) || (cp >= 0xFE30 && cp <= 0xFE4F) ||
+         (cp >= 0xFF00 && cp <= 0xFF60) || (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
+}
+
+// Terminal columns of a UTF-8 text: two for each East Asian wide character, one for any other
+// character.
+constexpr std::size_t DisplayWidth(std::string_view text) {
+  std::size_t width = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    // A stray continuation byte counts as one column of its own.
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 1;
+    char32_t cp = length == 1 ? lead : lead & (0x7Fu >> length);
+    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    width += IsWideCharacter(cp) ? 2 : 1;
+    i += length;
+  }
+  return width;
 }
 
 // Length of the well-formed UTF-8 sequence at `at` (1 to 4), or 0 when the bytes there are not

@@ -176,7 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else if (!nicknameEncodable)
       FUZZ_CHECK(r.status == brivane::SaveStatus::NicknameNotEncodable, nickname);
   } else {
-    FUZZ_CHECK(r.status == brivane::SaveStatus::Saved, r.message);
+    FUZZ_CHECK(r.status == brivane::SaveStatus::Saved, brivane::KoreanText(r.message));
     FUZZ_CHECK(written == std::vector<fs::path>{fileName}, fileName);
     FUZZ_CHECK(r.path == (box.inner / fileName).string(), r.path);
     FUZZ_CHECK(ReadBytes(box.inner / fileName) == *bytes, "the file's bytes");

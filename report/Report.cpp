@@ -101,11 +101,11 @@ void RemoveAppended(int fd, off_t previousSize, std::size_t appended) {
   if (now.st_size == previousSize + static_cast<off_t>(appended)) (void)::ftruncate(fd, previousSize);
 }
 
-SaveResult Failure(SaveStatus status, std::string path, std::string_view message, std::string reason = {}) {
+SaveResult Failure(SaveStatus status, std::string path, Message message, std::string reason = {}) {
   SaveResult r;
   r.status = status;
   r.path = std::move(path);
-  r.message = std::string(message);
+  r.message = std::move(message);
   r.reason = std::move(reason);
   return r;
 }
@@ -133,17 +133,12 @@ bool HasControlCharacter(std::string_view text) {
 
 }  // namespace
 
-std::string NicknameNotEncodableMessage(std::string_view nickname) {
+Message NicknameNotEncodableMessage(std::string_view nickname) {
   const std::optional<std::size_t> at = FindNonCp949Character(nickname);
   // Only a character that is itself valid text can be shown back to the user.
   const std::string_view named = at ? Utf8CharacterAt(nickname, *at) : std::string_view();
-  if (named.empty()) {
-    return "사용자 닉네임에 보고서 파일의 한글 코드(CP949)로 쓸 수 없는 문자가 있어 저장하지 "
-           "않았습니다. 닉네임을 바꾸어 주시기 바랍니다.";
-  }
-  return "사용자 닉네임의 \"" + std::string(named) +
-         "\" 문자는 보고서 파일의 한글 코드(CP949)로 쓸 수 없어 저장하지 않았습니다. 닉네임을 "
-         "바꾸어 주시기 바랍니다.";
+  if (named.empty()) return {MessageCode::NicknameNotEncodable};
+  return {MessageCode::NicknameCharacterNotEncodable, {std::string(named)}};
 }
 
 LocalDateTime CurrentLocalDateTime() {
@@ -238,10 +233,12 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
 
   // A separator would put the file in another directory ("../x"); a NUL would cut the name.
   if (nickname.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos) {
-    return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError, "the nickname holds a path separator");
+    return Failure(SaveStatus::OpenError, std::move(path), Message{MessageCode::FileOpenError},
+                   "the nickname holds a path separator");
   }
   if (HasControlCharacter(nickname)) {
-    return Failure(SaveStatus::NicknameHasControlCharacter, std::move(path), msg::kNicknameControlCharacter);
+    return Failure(SaveStatus::NicknameHasControlCharacter, std::move(path),
+                   Message{MessageCode::NicknameControlCharacter});
   }
   // Refused before anything is opened: replacing the character would corrupt the report.
   if (FindNonCp949Character(nickname)) {
@@ -252,7 +249,7 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
   const std::optional<std::string> bytes =
       ToCp949(ComposeSelectionReport(record, catalog, saveTime, nickname, includes));
   if (!bytes) {
-    return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError,
+    return Failure(SaveStatus::WriteError, std::move(path), Message{MessageCode::FileWriteError},
                    "the report cannot be converted to CP949");
   }
 
@@ -260,13 +257,14 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
   // would swallow it. Looked at before it is opened, and opened without waiting in case a pipe
   // takes its place meanwhile.
   if (const std::error_code kind = CheckOutputTarget(path))
-    return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError, kind.message());
+    return Failure(SaveStatus::OpenError, std::move(path), Message{MessageCode::FileOpenError}, kind.message());
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, 0666);
-  if (fd < 0) return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError, SystemReason());
+  if (fd < 0)
+    return Failure(SaveStatus::OpenError, std::move(path), Message{MessageCode::FileOpenError}, SystemReason());
   struct stat opened {};
   if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
     ::close(fd);
-    return Failure(SaveStatus::OpenError, std::move(path), msg::kFileOpenError, "not a regular file");
+    return Failure(SaveStatus::OpenError, std::move(path), Message{MessageCode::FileOpenError}, "not a regular file");
   }
 
   // Saves of other processes into the same file wait while this one measures, writes, syncs and,
@@ -288,7 +286,7 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
     std::string reason = SystemReason();
     if (regular) RemoveAppended(fd, previousSize, appended);
     ::close(fd);
-    return Failure(SaveStatus::WriteError, std::move(path), msg::kFileWriteError, std::move(reason));
+    return Failure(SaveStatus::WriteError, std::move(path), Message{MessageCode::FileWriteError}, std::move(reason));
   }
   // The report has reached the disk. A close that fails now has nothing left to lose, and
   // cutting the file back after the lock is gone could remove another save's report.
@@ -296,7 +294,7 @@ SaveResult SaveSelectionReport(std::string_view directory, const SelectionRecord
 
   SaveResult r;
   r.status = SaveStatus::Saved;
-  r.message = std::string(msg::kReportSaved) + "\n" + path;
+  r.message = {MessageCode::ReportSaved, {path}};
   r.path = std::move(path);
   return r;
 }

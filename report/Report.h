@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "catalog/MotorCatalog.h"
+#include "engine/Messages.h"
 #include "engine/Selection.h"
 
 namespace brivane {
@@ -20,22 +21,9 @@ struct LocalDateTime {
   int second = 0;
 };
 
-// The texts the save shows besides the confirmation's path line.
-namespace msg {
-inline constexpr std::string_view kFileOpenError = "File Open Error!";
-inline constexpr std::string_view kFileWriteError = "File Write Error!";
-// First line of the confirmation; the second line is the full path of the file written.
-inline constexpr std::string_view kReportSaved =
-    "설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.";
-// A nickname with a line feed, a tab or another control character would break the report's lines.
-inline constexpr std::string_view kNicknameControlCharacter =
-    "사용자 닉네임에 줄바꿈이나 탭 같은 제어 문자가 있어 저장하지 않았습니다. 닉네임을 바꾸어 주시기 "
-    "바랍니다.";
-}  // namespace msg
-
 // The refusal of a nickname that CP949 cannot hold, naming the first such character when it is
 // valid UTF-8 (so that the user sees what to change).
-std::string NicknameNotEncodableMessage(std::string_view nickname);
+Message NicknameNotEncodableMessage(std::string_view nickname);
 
 // The current local date and time of the machine.
 LocalDateTime CurrentLocalDateTime();
@@ -64,9 +52,9 @@ enum class SaveStatus {
 
 struct SaveResult {
   SaveStatus status = SaveStatus::OpenError;
-  std::string path;     // the file written (or tried), absolute
-  std::string message;  // the text to show the user: the confirmation or the error
-  std::string reason;   // for a file error, why: the system's message, or what was refused
+  std::string path;                             // the file written (or tried), absolute
+  Message message{MessageCode::FileOpenError};  // what to show the user: the confirmation or the error
+  std::string reason;                           // for a file error, why: the system's message, or what was refused
 };
 
 // Appends the report to MakeReportFileName(saveTime, nickname) in `directory`.

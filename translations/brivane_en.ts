@@ -196,8 +196,10 @@
         <translation>Coil</translation>
     </message>
     <message>
-        <source>설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.</source>
-        <translation>Please find the file -save time(nickname).xls- in the installation folder.</translation>
+        <source>설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.
+%1</source>
+        <translation>Please find the file -save time(nickname).xls- in the installation folder.
+%1</translation>
     </message>
     <message>
         <source>File Open Error!</source>
@@ -304,6 +306,22 @@
         <translation>Nothing was saved: the nickname holds a control character such as a line feed or a tab. Please change the nickname.</translation>
     </message>
     <message>
+        <source>가속도 %1 g, 가속 시간 %2 msec, 허용 사용률 정격 %3%, 최대 %4%</source>
+        <translation>Accel. %1 g, accel. time %2 msec, allowed duty rated %3%, peak %4%</translation>
+    </message>
+    <message>
+        <source>허용 사용률 정격 %1%, 최대 %2%</source>
+        <translation>Allowed duty rated %1%, peak %2%</translation>
+    </message>
+    <message>
+        <source>정격 사용률</source>
+        <translation>Rated duty</translation>
+    </message>
+    <message>
+        <source>최대 사용률</source>
+        <translation>Peak duty</translation>
+    </message>
+    <message>
         <source>이동 거리가 짧아 최대 속도에 이르지 못합니다: 사용률은 이 축이 낼 수 없는 속도 프로파일(음의 등속 시간)로 계산한 값입니다.</source>
         <translation>The stroke is too short to reach the peak velocity: the duty ratios are rated for a profile the axis cannot run (a negative constant-velocity time).</translation>
     </message>
@@ -384,12 +402,8 @@
         <translation>Payload headroom(kg)</translation>
     </message>
     <message>
-        <source>사이클 시간 </source>
-        <translation>Cycle time </translation>
-    </message>
-    <message>
-        <source> s, 순 이동 </source>
-        <translation> s, net displacement </translation>
+        <source>사이클 시간 %1 s, 순 이동 %2 mm</source>
+        <translation>Cycle time %1 s, net displacement %2 mm</translation>
     </message>
 </context>
 <context>

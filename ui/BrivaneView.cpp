@@ -27,7 +27,6 @@
 namespace brivane::ui {
 namespace {
 
-QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 std::string ToUtf8(const QString& s) { return s.toStdString(); }
 
 // setText repaints an edit even when its text stays the same; a command changes only a few of the
@@ -299,7 +298,7 @@ bool CBrivaneView::DoSelection() {
   for (const Message& message : outcome.messages)
     if (!isNotice(message)) ShowMessage(message);
   // The ratios on show are of a profile the axis cannot run; they stay, with this said over them.
-  if (!outcome.reachable) ShowMessage(msg::kProfileUnreachable);
+  if (!outcome.reachable) ShowMessage({MessageCode::ProfileUnreachable});
   return true;
 }
 
@@ -410,7 +409,7 @@ void CBrivaneView::OnResetData() {
 void CBrivaneView::OnSaveResult() {
   if (!UpdateValues()) return;
   if (std::all_of(m_found.begin(), m_found.end(), [](const SeriesChoice& c) { return c.number == 0; })) {
-    ShowMessage(msg::kSelectionMissing);
+    ShowMessage({MessageCode::SelectionMissing});
     return;
   }
   m_record.CopySelectedToShown();

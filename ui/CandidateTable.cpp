@@ -11,8 +11,6 @@
 namespace brivane::ui {
 namespace {
 
-QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
-
 CandidateColumn ColumnAt(int section) { return static_cast<CandidateColumn>(section); }
 
 bool IsNumeric(CandidateColumn column) { return CandidateColumns()[static_cast<std::size_t>(column)].numeric; }

@@ -141,7 +141,7 @@ void CComparisonWindow::ShowOutcome(const ComparisonOutcome& outcome) {
   QString summary = tr("정격 사용률 한계 %1%, 최대 사용률 한계 %2%")
                         .arg(QString::number(outcome.ratedLimit), QString::number(outcome.peakLimit));
   // Every row is rated for a profile the axis cannot run: said over the table, the numbers kept.
-  if (!outcome.reachable) summary += QLatin1Char('\n') + MessageText(msg::kProfileUnreachable);
+  if (!outcome.reachable) summary += QLatin1Char('\n') + MessageText({MessageCode::ProfileUnreachable});
   m_summary->setText(summary);
   if (current.isEmpty()) return;
   const QModelIndexList found =

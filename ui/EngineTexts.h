@@ -1,7 +1,7 @@
-// The texts that come from the plain C++ layers (the engine's messages, the series captions, the
-// data-sheet labels, the analysis labels) as the window shows them. Every such text passes
-// through here, so that a translation of the window replaces them in one place: a message by its
-// code, a caption by its Korean source text in the context "brivane::EngineTexts".
+// The texts that come from the plain C++ layers (the engine's and the report's messages, the series
+// captions, the data-sheet labels, the analysis labels) as the window shows them. Every such text
+// passes through here, translated by its Korean source text in the context of catalog/Translatable.h,
+// where lupdate finds it (engine/Messages.h says how to add one).
 #pragma once
 
 #include <QString>
@@ -11,18 +11,16 @@
 
 #include "catalog/Series.h"
 #include "engine/Messages.h"
-#include "report/Report.h"
 
 namespace brivane::ui {
 
-// The message's text for the window.
+// A text the plain layers made (digits, a model's name), shown as it is.
+QString FromUtf8(std::string_view text);
+
+// The message's text for the window, its arguments in place (a save's confirmation, a refusal).
 QString MessageText(const Message& message);
 // A fixed Korean text of the engine or the catalog (a caption, a label, a unit).
 QString EngineText(std::string_view text);
-
-// What the save of the report tells the user, by its status: the confirmation with the file's path,
-// a file error, or the refusal of the nickname that names its first character CP949 cannot hold.
-QString SaveResultText(const SaveResult& result, std::string_view nickname);
 
 // The series' captions: the result group's ("양측식 (Coreless)"), its short name ("양측식"),
 // the data sheet's group title ("양측식-Coreless Type").

@@ -1,9 +1,8 @@
 // Every message box of the tool goes through this one interface, so that tests can record the
-// messages in order instead of blocking on a modal box.
+// messages in order instead of blocking on a modal box (tests/support/RecordingMessageSink.h).
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
@@ -26,20 +25,6 @@ class DialogMessageSink final : public MessageSink {
  public:
   void Warn(QWidget* parent, const QString& text) override;
   SaveChoice AskSave(QWidget* parent, const QString& text) override;
-};
-
-// Records the texts instead of showing them.
-class RecordingMessageSink final : public MessageSink {
- public:
-  void Warn(QWidget*, const QString& text) override { messages.append(text); }
-  // Records the question and gives `answer`.
-  SaveChoice AskSave(QWidget*, const QString& text) override {
-    questions.append(text);
-    return answer;
-  }
-  QStringList messages;
-  QStringList questions;
-  SaveChoice answer = SaveChoice::Discard;
 };
 
 }  // namespace brivane::ui

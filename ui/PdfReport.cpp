@@ -26,7 +26,6 @@ namespace {
 struct Report {
   Q_DECLARE_TR_FUNCTIONS(brivane::ui::PdfReport)
 };
-QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 
 QString LimitText(const std::optional<int>& position) {
   if (!position) return Report::tr("선택 안 됨");
@@ -156,7 +155,7 @@ void WriteSelection(PageWriter& out, const ShownResults& r) {
     const QString model = r.found[slot].number != 0 ? FromUtf8(r.found[slot].model) : EngineText(kNoFittingModelText);
     out.Row({SeriesCaption(s), model, FromUtf8(dutyTexts[2 * slot]), FromUtf8(dutyTexts[2 * slot + 1])}, shares);
   }
-  if (!r.reachable) out.Note(MessageText(msg::kProfileUnreachable));
+  if (!r.reachable) out.Note(MessageText({MessageCode::ProfileUnreachable}));
 }
 
 void WriteAnalysis(PageWriter& out, const ShownResults& r) {

@@ -93,7 +93,7 @@ void CSaveDataDlg::OnSave() {
 
   const SaveResult result = SaveSelectionReport(m_directory, m_record, m_catalog, m_strSaveTime.toStdString(),
                                                 m_strNickName.toStdString(), m_bInclude);
-  m_messages.Warn(this, SaveResultText(result, m_strNickName.toStdString()));
+  m_messages.Warn(this, MessageText(result.message));
   if (result.status == SaveStatus::Saved) accept();
 }
 

@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/Selection.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WorkedExamples.h"
 #include "ui/BrivaneView.h"
 #include "ui/ComparisonWindow.h"

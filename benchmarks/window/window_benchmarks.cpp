@@ -32,6 +32,7 @@
 #include "benchmarks/window/PaintTiming.h"
 #include "engine/DataSheet.h"
 #include "engine/Selection.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WorkedExamples.h"
 #include "ui/AppSetup.h"
 #include "ui/BrivaneView.h"

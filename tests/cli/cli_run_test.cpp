@@ -17,13 +17,10 @@
 #include <utility>
 #include <vector>
 
-#include "catalog/Series.h"
-#include "cli/EnglishTexts.h"
-#include "engine/ComparisonTexts.h"
 #include "engine/MoveFile.h"
-#include "engine/Presentation.h"
 #include "report/Report.h"
 #include "tests/cli/CliInProcess.h"
+#include "tests/support/Hangul.h"
 
 namespace {
 
@@ -319,15 +316,7 @@ TEST(CliRun, RefusedMoveFileIsAUsageErrorNamingFileAndField) {
 
 namespace {
 
-bool HasHangul(std::string_view text) {
-  for (std::size_t i = 0; i + 2 < text.size(); ++i) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
-    if ((b(0) & 0xF0) != 0xE0) continue;
-    const unsigned cp = ((b(0) & 0x0Fu) << 12) | ((b(1) & 0x3Fu) << 6) | (b(2) & 0x3Fu);
-    if ((cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0x3130 && cp <= 0x318F)) return true;
-  }
-  return false;
-}
+using brivane::testing::HasHangul;
 
 // Runs in every text output: the worked ones, one with a message on stderr and ones that stop.
 struct LanguageCase {
@@ -416,79 +405,6 @@ TEST(CliRun, UnknownLanguageIsAUsageError) {
     EXPECT_NE(r.err.find("--lang"), std::string::npos) << r.err;
   }
 }
-
-namespace {
-
-std::string Unescaped(std::string text) {
-  for (const auto& [entity, character] : std::vector<std::pair<std::string, std::string>>{
-           {"&quot;", "\""}, {"&apos;", "'"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}}) {
-    for (std::size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1))
-      text.replace(at, entity.size(), character);
-  }
-  return text;
-}
-
-// The source and English texts of the window's translation of the engine's and the report's
-// texts (the context brivane::EngineTexts).
-std::vector<std::pair<std::string, std::string>> WindowEngineTexts() {
-  std::ifstream in(BRIVANE_EN_TS);
-  const std::string ts((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const std::size_t begin = ts.find("<name>brivane::EngineTexts</name>");
-  const std::size_t end = ts.find("</context>", begin);
-  std::vector<std::pair<std::string, std::string>> pairs;
-  const auto element = [&ts](std::string_view tag, std::size_t& at) {
-    const std::string open = "<" + std::string(tag) + ">";
-    const std::size_t start = ts.find(open, at) + open.size();
-    at = ts.find("</" + std::string(tag) + ">", start);
-    return Unescaped(ts.substr(start, at - start));
-  };
-  for (std::size_t at = ts.find("<source>", begin); at < end; at = ts.find("<source>", at)) {
-    std::string source = element("source", at);
-    pairs.emplace_back(std::move(source), element("translation", at));
-  }
-  return pairs;
-}
-
-}  // namespace
-
-// The command line's English is the window's: every engine or report text it translates reads
-// as the window's translation does, the engine's messages among them.
-TEST(CliRun, EnglishTextsAreTheWindows) {
-  const auto pairs = WindowEngineTexts();
-  ASSERT_GE(pairs.size(), 16u);
-  using brivane::cli::Language;
-  using brivane::cli::Say;
-  int translated = 0;
-  for (const auto& [korean, english] : pairs) {
-    const std::string said = Say(Language::English, korean);
-    if (korean.find("%1") != std::string::npos && korean.starts_with("사용자 닉네임의")) {
-      // The refusal naming the nickname's character.
-      const std::string named = brivane::NicknameNotEncodableMessage("x\xF0\x9F\x98\x80");
-      std::string expected = english;
-      expected.replace(expected.find("%1"), 2, "\xF0\x9F\x98\x80");
-      EXPECT_EQ(Say(Language::English, named), expected);
-      continue;
-    }
-    EXPECT_EQ(Say(Language::Korean, korean), korean);
-    if (said == korean) continue;  // a text the command line does not print
-    EXPECT_EQ(said, english) << korean;
-    ++translated;
-  }
-  EXPECT_GT(translated, 0);
-  // Every table text the command line prints is among them: captions, analysis labels, columns.
-  std::vector<std::string_view> printed;
-  for (const auto& info : brivane::kSeriesTable) printed.push_back(info.caption);
-  for (const auto& row : brivane::kAnalysisRows) printed.push_back(row.label);
-  for (const auto& row : brivane::kTemperatureRows) printed.push_back(row.label);
-  for (const auto& column : brivane::CandidateColumns()) printed.push_back(column.header);
-  for (const std::string_view text : printed) {
-    if (!HasHangul(text)) continue;
-    const auto known = std::find_if(pairs.begin(), pairs.end(), [&](const auto& p) { return p.first == text; });
-    ASSERT_NE(known, pairs.end()) << text;
-    EXPECT_EQ(Say(Language::English, text), known->second);
-  }
-}
-
 // Bytes that are not UTF-8, in a directory or a nickname, still give valid JSON: they are
 // replaced, and the object says so. Control characters in names echoed to a terminal are shown,
 // not obeyed.

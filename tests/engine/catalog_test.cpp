@@ -36,8 +36,7 @@ float F(const std::string& s) { return std::strtof(s.c_str(), nullptr); }
 TEST(MotorCatalog, EveryCellMatchesTheDataSheet) {
   const auto table = ReadTable();
   const MotorCatalog& c = MotorCatalog::Instance();
-  ASSERT_EQ(table.size(), 69u);
-  ASSERT_EQ(c.size(), 69u);
+  ASSERT_EQ(table.size(), c.size());
   for (std::size_t i = 0; i < table.size(); ++i) {
     const auto& t = table[i];
     ASSERT_EQ(t.size(), 19u) << "row " << i;
@@ -45,7 +44,6 @@ TEST(MotorCatalog, EveryCellMatchesTheDataSheet) {
     SCOPED_TRACE(t[1]);
     EXPECT_EQ(std::stoul(t[0]), i);
     EXPECT_EQ(r.name, t[1]);
-    EXPECT_EQ(r.offered, 1);
     EXPECT_EQ(r.Number(), std::stoi(t[3]));
     EXPECT_EQ(r.moverMass, F(t[4]));
     EXPECT_EQ(r.ratedForce, F(t[5]));
@@ -74,15 +72,9 @@ TEST(MotorCatalog, SeriesLayoutAndNumbering) {
     EXPECT_EQ(r.first, range.first);
     EXPECT_EQ(r.last, range.second);
     std::set<int> numbers;
-    for (std::size_t i = r.first; i <= r.last; ++i) {
-      const MotorRecord& row = c.at(i);
-      EXPECT_EQ(row.Series(), s);
-      int nonZero = 0;
-      for (int n : row.seriesNumber) nonZero += n != 0;
-      EXPECT_EQ(nonZero, 1) << row.name;
-      numbers.insert(row.Number());
-    }
-    // Each number 1..N used once.
+    // The series of each row, offered, and one series number per row are compile-time checks of
+    // the table (MotorCatalog.cpp); what they leave open is that each number 1..N is used once.
+    for (std::size_t i = r.first; i <= r.last; ++i) numbers.insert(c.at(i).Number());
     EXPECT_EQ(numbers.size(), r.last - r.first + 1);
     EXPECT_EQ(*numbers.begin(), 1);
     EXPECT_EQ(*numbers.rbegin(), MotorCatalog::SeriesCount(s));

@@ -33,20 +33,20 @@ TEST(InputChecks, BoundsAreInclusiveUnlessExcluded) {
   in.accelValue = 50.0f;
   EXPECT_FALSE(Check(in));
   in.accelValue = std::nextafter(50.0f, 100.0f);
-  EXPECT_EQ(Check(in), msg::kAccelG);
+  EXPECT_EQ(Check(in), Message{MessageCode::AccelG});
   in.accelValue = 0.0f;
-  EXPECT_EQ(Check(in), msg::kAccelG);
+  EXPECT_EQ(Check(in), Message{MessageCode::AccelG});
   in = FirstMove();
 
   in.peakVelocity = 30.0f;
   EXPECT_FALSE(Check(in));
   in.peakVelocity = 0.0f;
-  EXPECT_EQ(Check(in), msg::kVelocity);
+  EXPECT_EQ(Check(in), Message{MessageCode::Velocity});
   in = FirstMove();
 
   for (int d : {0, -5, 100001}) {
     in.distanceMm = d;
-    EXPECT_EQ(Check(in), msg::kDistance) << d;
+    EXPECT_EQ(Check(in), Message{MessageCode::Distance}) << d;
   }
   in.distanceMm = 100000;
   EXPECT_FALSE(Check(in));
@@ -57,7 +57,7 @@ TEST(InputChecks, BoundsAreInclusiveUnlessExcluded) {
   in.frictionCoefficient = 0.0f;
   EXPECT_FALSE(Check(in));
   in.frictionCoefficient = -0.01f;
-  EXPECT_EQ(Check(in), msg::kFriction);
+  EXPECT_EQ(Check(in), Message{MessageCode::Friction});
   in = FirstMove();
 
   for (float sf : {1.0f, 20.0f}) {
@@ -65,13 +65,13 @@ TEST(InputChecks, BoundsAreInclusiveUnlessExcluded) {
     EXPECT_FALSE(Check(in));
   }
   in.safetyFactor = 0.99f;
-  EXPECT_EQ(Check(in), msg::kSafety);
+  EXPECT_EQ(Check(in), Message{MessageCode::Safety});
   in = FirstMove();
 
   in.dwellMs = 10000000.0f;
   EXPECT_FALSE(Check(in));
   in.dwellMs = 10000001.0f;
-  EXPECT_EQ(Check(in), msg::kDwell);
+  EXPECT_EQ(Check(in), Message{MessageCode::Dwell});
 }
 
 TEST(InputChecks, OrderAndAccelerationTimeRules) {
@@ -79,16 +79,16 @@ TEST(InputChecks, OrderAndAccelerationTimeRules) {
   in.accelValue = 60.0f;
   in.peakVelocity = 31.0f;
   in.loadMass = 0.0f;
-  EXPECT_EQ(Check(in), msg::kAccelG);  // a wrong acceleration hides the rest
+  EXPECT_EQ(Check(in), Message{MessageCode::AccelG});  // a wrong acceleration hides the rest
   in.accelValue = 1.0f;
-  EXPECT_EQ(Check(in), msg::kVelocity);
+  EXPECT_EQ(Check(in), Message{MessageCode::Velocity});
   in.peakVelocity = 1.0f;
-  EXPECT_EQ(Check(in), msg::kMass);
+  EXPECT_EQ(Check(in), Message{MessageCode::Mass});
 
   in = FirstMove();
   in.accelMode = AccelMode::Time;
   in.accelValue = 9.9f;
-  EXPECT_EQ(Check(in, AccelTimeCheck::Selection), msg::kAccelTime);
+  EXPECT_EQ(Check(in, AccelTimeCheck::Selection), Message{MessageCode::AccelTime});
   EXPECT_FALSE(Check(in, AccelTimeCheck::DutyCheck));
   in.accelValue = 10.0f;
   EXPECT_FALSE(Check(in, AccelTimeCheck::Selection));
@@ -99,7 +99,7 @@ TEST(InputChecks, OrderAndAccelerationTimeRules) {
   in.peakVelocity = 0.0f;
   for (float t : {0.0f, -5.0f}) {
     in.accelValue = t;
-    EXPECT_EQ(Check(in, AccelTimeCheck::DutyCheck), msg::kAccelTime) << t;
+    EXPECT_EQ(Check(in, AccelTimeCheck::DutyCheck), Message{MessageCode::AccelTime}) << t;
   }
 }
 
@@ -110,10 +110,12 @@ TEST(InputChecks, NumbersThatAreNotFiniteNeverPass) {
     float MotionInput::*field;
     Message message;
   };
-  for (const Case& c :
-       {Case{&MotionInput::accelValue, msg::kAccelG}, Case{&MotionInput::peakVelocity, msg::kVelocity},
-        Case{&MotionInput::loadMass, msg::kMass}, Case{&MotionInput::frictionCoefficient, msg::kFriction},
-        Case{&MotionInput::safetyFactor, msg::kSafety}, Case{&MotionInput::dwellMs, msg::kDwell}}) {
+  for (const Case& c : {Case{&MotionInput::accelValue, Message{MessageCode::AccelG}},
+                        Case{&MotionInput::peakVelocity, Message{MessageCode::Velocity}},
+                        Case{&MotionInput::loadMass, Message{MessageCode::Mass}},
+                        Case{&MotionInput::frictionCoefficient, Message{MessageCode::Friction}},
+                        Case{&MotionInput::safetyFactor, Message{MessageCode::Safety}},
+                        Case{&MotionInput::dwellMs, Message{MessageCode::Dwell}}}) {
     for (float bad : {nan, inf, -inf}) {
       MotionInput in = FirstMove();
       in.*c.field = bad;
@@ -123,8 +125,8 @@ TEST(InputChecks, NumbersThatAreNotFiniteNeverPass) {
   MotionInput in = FirstMove();
   in.accelMode = AccelMode::Time;
   in.accelValue = nan;
-  EXPECT_EQ(Check(in, AccelTimeCheck::Selection), msg::kAccelTime);
-  EXPECT_EQ(Check(in, AccelTimeCheck::DutyCheck), msg::kAccelTime);
+  EXPECT_EQ(Check(in, AccelTimeCheck::Selection), Message{MessageCode::AccelTime});
+  EXPECT_EQ(Check(in, AccelTimeCheck::DutyCheck), Message{MessageCode::AccelTime});
 }
 
 TEST(AccelerationConversions, BothModes) {

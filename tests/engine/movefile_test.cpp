@@ -202,6 +202,8 @@ TEST(MoveFile, RefusesWithTheProblemAndTheField) {
       {edit("\"format\"", "\"later\": [{\"a\": 1}, {\"b\": 1, \"b\": 2}], \"format\""), Problem::DuplicateKey,
        "later[1].b"},
       {edit("brivane-move", "brivane-motor\", \"x\": 1, \"x\": \"1"), Problem::DuplicateKey, "x"},
+      // An empty key twice is still named, inside an object with an empty key too.
+      {edit("\"format\"", "\"\": {\"\": 1, \"\": 2}, \"format\""), Problem::DuplicateKey, "\"\".\"\""},
       {edit("\"version\": 1", "\"version\": 0"), Problem::BadValue, "version"},
       {edit("\"version\": 1", "\"version\": \"1\""), Problem::WrongType, "version"},
       {edit("\"dwellMs\"", "\"dwell\""), Problem::MissingField, "move.dwellMs"},

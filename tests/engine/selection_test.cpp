@@ -58,7 +58,7 @@ TEST(Selection, WorkedExamples) {
     SelectionRecord rec;
     const SelectionOutcome out = RunAndRecord(heavy, rec);
     ASSERT_TRUE(out.completed);
-    EXPECT_EQ(out.messages, std::vector<Message>{msg::kNoFitSingleSided});
+    EXPECT_EQ(out.messages, std::vector<Message>{Message{MessageCode::NoFitSingleSided}});
     ExpectChoice(out, MotorSeries::DoubleSided, "CL-23", "61.1", "49.3");
     ExpectChoice(out, MotorSeries::SingleSided, "", "0.0", "0.0");
     ExpectChoice(out, MotorSeries::Vela, "VC-21", "51.5", "41.5");
@@ -71,7 +71,7 @@ TEST(Selection, WorkedExamples) {
     SelectionRecord rec;
     const SelectionOutcome out = RunAndRecord(strict, rec);
     ASSERT_TRUE(out.completed);
-    EXPECT_EQ(out.messages, std::vector<Message>{msg::kNotRecommendedLimits});
+    EXPECT_EQ(out.messages, std::vector<Message>{Message{MessageCode::NotRecommendedLimits}});
     ExpectChoice(out, MotorSeries::DoubleSided, "CL-02", "21.1", "17.0");
     ExpectChoice(out, MotorSeries::SingleSided, "IC-16", "24.1", "14.6");
     ExpectChoice(out, MotorSeries::Vela, "VC-21", "7.7", "6.2");
@@ -91,7 +91,9 @@ TEST(Selection, NothingFitsAnExtremeMove) {
   SelectionRecord rec;
   const SelectionOutcome out = RunAndRecord(r, rec);
   ASSERT_TRUE(out.completed);
-  EXPECT_EQ(out.messages, (std::vector<Message>{msg::kNoFitDoubleSided, msg::kNoFitSingleSided, msg::kNoFitVela}));
+  EXPECT_EQ(out.messages,
+            (std::vector<Message>{Message{MessageCode::NoFitDoubleSided}, Message{MessageCode::NoFitSingleSided},
+                                  Message{MessageCode::NoFitVela}}));
   for (const SeriesRecord& s : rec.series) {
     EXPECT_EQ(s.selectedNumber, 0);
     EXPECT_EQ(s.shownName, "");
@@ -195,7 +197,7 @@ TEST(Selection, StoppedRunsChangeOnlyTheGModeAcceleration) {
   bad.input.loadMass = 0.0f;
   SelectionOutcome out = RunAndRecord(bad, rec);
   EXPECT_FALSE(out.completed);
-  EXPECT_EQ(out.messages, std::vector<Message>{msg::kMass});
+  EXPECT_EQ(out.messages, std::vector<Message>{Message{MessageCode::Mass}});
   EXPECT_EQ(rec.accelG, 2.0f);  // written before the checks in g mode
   EXPECT_EQ(FormatFixed(rec.accelTimeMs, 1), "51.0");
   EXPECT_EQ(rec.series[0].selectedName, before.series[0].selectedName);
@@ -206,16 +208,16 @@ TEST(Selection, StoppedRunsChangeOnlyTheGModeAcceleration) {
   noLimit.peakPosition.reset();
   out = RunAndRecord(noLimit, rec);
   EXPECT_FALSE(out.completed);
-  EXPECT_EQ(out.messages, std::vector<Message>{msg::kNoLimits});
+  EXPECT_EQ(out.messages, std::vector<Message>{Message{MessageCode::NoLimits}});
   noLimit.input.peakVelocity = 0.0f;
-  EXPECT_EQ(RunAndRecord(noLimit, rec).messages, std::vector<Message>{msg::kVelocity});
+  EXPECT_EQ(RunAndRecord(noLimit, rec).messages, std::vector<Message>{Message{MessageCode::Velocity}});
 
   // In time mode a stopped run leaves the acceleration fields alone.
   SelectionRequest time = FirstMove();
   time.input.accelMode = AccelMode::Time;
   time.input.accelValue = 9.9f;
   const float g = rec.accelG;
-  EXPECT_EQ(RunAndRecord(time, rec).messages, std::vector<Message>{msg::kAccelTime});
+  EXPECT_EQ(RunAndRecord(time, rec).messages, std::vector<Message>{Message{MessageCode::AccelTime}});
   EXPECT_EQ(rec.accelG, g);
 }
 
@@ -224,7 +226,7 @@ TEST(Selection, ClearedGateFindsNothingInItsSeries) {
   r.gates = {true, false, true};
   SelectionRecord rec;
   const SelectionOutcome out = RunAndRecord(r, rec);
-  EXPECT_EQ(out.messages, std::vector<Message>{msg::kNoFitSingleSided});
+  EXPECT_EQ(out.messages, std::vector<Message>{Message{MessageCode::NoFitSingleSided}});
   EXPECT_EQ(out.series[0].model, "CL-01");
   EXPECT_EQ(out.series[1].number, 0);
 }
@@ -286,11 +288,11 @@ TEST(DutyCheck, FailuresInTheirOrder) {
   SelectionRecord rec;
   DutyCheckRequest req{FirstMove().input, "", 20.0f};
   req.input.peakVelocity = 0.0f;
-  EXPECT_EQ(CheckAndRecord(req, rec).message, msg::kVelocity);  // inputs before the model
+  EXPECT_EQ(CheckAndRecord(req, rec).message, Message{MessageCode::Velocity});  // inputs before the model
   req.input.peakVelocity = 1.0f;
   DutyCheckOutcome out = CheckAndRecord(req, rec);
   EXPECT_EQ(out.status, DutyCheckStatus::ModelMissing);
-  EXPECT_EQ(out.message, msg::kNoModel);
+  EXPECT_EQ(out.message, Message{MessageCode::NoModel});
   req.model = "cl-01";
   EXPECT_EQ(CheckAndRecord(req, rec).status, DutyCheckStatus::ModelMissing);
 
@@ -298,7 +300,7 @@ TEST(DutyCheck, FailuresInTheirOrder) {
   req.input.distanceMm = 100;
   out = CheckAndRecord(req, rec);
   EXPECT_EQ(out.status, DutyCheckStatus::ProfileInvalid);
-  EXPECT_EQ(out.message, msg::kProfileTooShort);
+  EXPECT_EQ(out.message, Message{MessageCode::ProfileTooShort});
   ASSERT_TRUE(out.analysis);
   EXPECT_EQ(FormatFixed(out.analysis->constDistance, 1), "-2.0");
   EXPECT_EQ(rec.lastCheckedSeries, 0);
@@ -316,7 +318,7 @@ TEST(DutyCheck, FailuresInTheirOrder) {
   req.input.accelValue = 5.0f;
   EXPECT_EQ(CheckAndRecord(req, rec).status, DutyCheckStatus::Completed);
   req.input.accelValue = 0.0f;
-  EXPECT_EQ(CheckAndRecord(req, rec).message, msg::kAccelTime);
+  EXPECT_EQ(CheckAndRecord(req, rec).message, Message{MessageCode::AccelTime});
 }
 
 TEST(Selection, StrokeTooShortForThePeakVelocityIsRatedAndMarked) {

@@ -127,12 +127,13 @@ TEST(Cp949, ConvertsHangulAndTheUnitSymbolsAndStopsAtWhatItLacks) {
 
 TEST_F(ReportFileTest, FirstSelectionWithAllBlocksIsWrittenByteForByte) {
   const SaveResult r = Save(FirstSelection(), "홍길동");
-  ASSERT_EQ(r.status, SaveStatus::Saved) << r.message;
+  ASSERT_EQ(r.status, SaveStatus::Saved) << KoreanText(r.message);
   const fs::path file = dir_ / "2020-3-5 14시7분9초(홍길동).xls";
   EXPECT_EQ(r.path, file.string());
   EXPECT_EQ(Entries(), std::vector<fs::path>{file.filename()});
   EXPECT_EQ(ReadBytes(file), ExpectedFirstReport());
-  EXPECT_EQ(r.message, "설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.\n" + file.string());
+  EXPECT_EQ(KoreanText(r.message),
+            "설치 폴더에서 -저장시간(사용자닉네임).xls- 파일을 확인 하시기 바랍니다.\n" + file.string());
 }
 
 TEST_F(ReportFileTest, RelativeDirectoryIsReportedAsAnAbsolutePath) {
@@ -140,10 +141,11 @@ TEST_F(ReportFileTest, RelativeDirectoryIsReportedAsAnAbsolutePath) {
   fs::current_path(dir_);
   const SaveResult r = SaveSelectionReport("", FirstSelection(), Catalog(), kSaveTime, "a", kNone);
   fs::current_path(before);
-  ASSERT_EQ(r.status, SaveStatus::Saved) << r.message;
+  ASSERT_EQ(r.status, SaveStatus::Saved) << KoreanText(r.message);
   EXPECT_EQ(r.path, (fs::canonical(dir_) / "2020-3-5 14시7분9초(a).xls").string());
   EXPECT_TRUE(fs::exists(r.path));
-  EXPECT_EQ(r.message.substr(r.message.find('\n') + 1), r.path);
+  const std::string confirmation = KoreanText(r.message);
+  EXPECT_EQ(confirmation.substr(confirmation.find('\n') + 1), r.path);
 }
 
 TEST(ReportText, WithoutBlocksItIsTheFullReportLessItsThreeBlocks) {
@@ -229,7 +231,7 @@ TEST_F(ReportFileTest, NicknameWithAPathSeparatorIsRefusedBeforeAnythingIsOpened
     const SaveResult r =
         SaveSelectionReport((dir_ / "sub").string(), FirstSelection(), Catalog(), kSaveTime, nickname, kAll);
     EXPECT_EQ(r.status, SaveStatus::OpenError) << nickname;
-    EXPECT_EQ(r.message, "File Open Error!");
+    EXPECT_EQ(KoreanText(r.message), "File Open Error!");
   }
   EXPECT_EQ(Entries(), std::vector<fs::path>{"sub"});
   EXPECT_TRUE(fs::is_empty(dir_ / "sub"));
@@ -238,9 +240,9 @@ TEST_F(ReportFileTest, NicknameWithAPathSeparatorIsRefusedBeforeAnythingIsOpened
 TEST_F(ReportFileTest, NicknameCp949CannotHoldIsRefusedAndNamed) {
   SaveResult r = Save(FirstSelection(), "홍길동😀");
   EXPECT_EQ(r.status, SaveStatus::NicknameNotEncodable);
-  EXPECT_NE(r.message.find("\"😀\""), std::string::npos) << r.message;
-  EXPECT_NE(r.message.find("CP949"), std::string::npos);
-  EXPECT_EQ(r.message, NicknameNotEncodableMessage("홍길동😀"));
+  EXPECT_NE(KoreanText(r.message).find("\"😀\""), std::string::npos) << KoreanText(r.message);
+  EXPECT_NE(KoreanText(r.message).find("CP949"), std::string::npos);
+  EXPECT_EQ(r.message, NicknameNotEncodableMessage("홍길동😀"));  // the one place that builds it
 
   // A tag character (U+E0001) converts to no bytes at all: only the way back shows that the
   // report would lose it, so the file is refused as well.
@@ -250,8 +252,8 @@ TEST_F(ReportFileTest, NicknameCp949CannotHoldIsRefusedAndNamed) {
 
   r = Save(FirstSelection(), "a\xFF");
   EXPECT_EQ(r.status, SaveStatus::NicknameNotEncodable);
-  EXPECT_EQ(r.message.find('\xFF'), std::string::npos) << "an invalid byte is not shown back";
-  EXPECT_NE(r.message.find("닉네임"), std::string::npos);
+  EXPECT_EQ(KoreanText(r.message).find('\xFF'), std::string::npos) << "an invalid byte is not shown back";
+  EXPECT_NE(KoreanText(r.message).find("닉네임"), std::string::npos);
 
   EXPECT_TRUE(Entries().empty());
 }
@@ -260,7 +262,7 @@ TEST_F(ReportFileTest, MissingOrUnwritableDirectoryIsAnOpenError) {
   SaveResult r =
       SaveSelectionReport((dir_ / "missing").string(), FirstSelection(), Catalog(), kSaveTime, "홍길동", kAll);
   EXPECT_EQ(r.status, SaveStatus::OpenError);
-  EXPECT_EQ(r.message, "File Open Error!");
+  EXPECT_EQ(KoreanText(r.message), "File Open Error!");
   EXPECT_TRUE(Entries().empty());
 
   fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
@@ -270,7 +272,7 @@ TEST_F(ReportFileTest, MissingOrUnwritableDirectoryIsAnOpenError) {
   }
   r = Save(FirstSelection(), "홍길동");
   EXPECT_EQ(r.status, SaveStatus::OpenError);
-  EXPECT_EQ(r.message, "File Open Error!");
+  EXPECT_EQ(KoreanText(r.message), "File Open Error!");
   EXPECT_TRUE(Entries().empty());
 }
 
@@ -282,7 +284,7 @@ TEST_F(ReportFileTest, NamedPipeOrDeviceIsRefusedNotWritten) {
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   SaveResult r = Save(FirstSelection(), "홍길동");
   EXPECT_EQ(r.status, SaveStatus::OpenError);
-  EXPECT_EQ(r.message, "File Open Error!");
+  EXPECT_EQ(KoreanText(r.message), "File Open Error!");
   EXPECT_NE(r.reason.find("named pipe"), std::string::npos) << r.reason;
   EXPECT_TRUE(fs::is_fifo(pipe));
   fs::remove(pipe);
@@ -327,7 +329,7 @@ TEST_F(ReportFileTest, WriteThatStopsHalfwayLeavesTheFileAsItWas) {
     r = Save(FirstSelection(), "홍길동");
   }
   EXPECT_EQ(r.status, SaveStatus::WriteError);
-  EXPECT_EQ(r.message, "File Write Error!");
+  EXPECT_EQ(KoreanText(r.message), "File Write Error!");
   EXPECT_EQ(ReadBytes(file), earlier);
 
   // A new file that cannot take the report is cut back to nothing.
@@ -397,7 +399,7 @@ TEST_F(ReportFileTest, FileSizeLimitMakesAPreparedProcessReportAWriteError) {
   const int status = StatusOfChild(earlier.size() + 700, [&] {
     PrepareProcessForReports();
     const SaveResult r = Save(FirstSelection(), "홍길동");
-    return r.status == SaveStatus::WriteError && r.message == "File Write Error!" ? 0 : 1;
+    return r.status == SaveStatus::WriteError && KoreanText(r.message) == "File Write Error!" ? 0 : 1;
   });
   ASSERT_FALSE(WIFSIGNALED(status)) << "killed by signal " << WTERMSIG(status);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save was not a write error";

@@ -4,9 +4,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QObject>
 #include <QStringList>
-#include <QTest>
-#include <QWidget>
 
 #include <clocale>
 
@@ -20,30 +19,29 @@ inline void PinEnvironment(const char* applicationName) {
   QCoreApplication::setOrganizationName(QStringLiteral("brivane-tests"));
 }
 
-inline QString ChildNames(const QWidget* parent) {
+// The object names below `root`, for a lookup that fails.
+inline QString ChildNames(const QObject* root) {
   QStringList names;
-  for (const QWidget* w : parent->findChildren<QWidget*>()) {
-    if (!w->objectName().isEmpty()) names << w->objectName();
+  for (const QObject* o : root->findChildren<QObject*>()) {
+    if (!o->objectName().isEmpty()) names << o->objectName();
   }
   return names.join(QStringLiteral(", "));
 }
 
-// The child of `parent` with the object name `name`; null after a failed check that names what
-// the parent holds. Use through FIND_CHILD, which returns from the test on failure.
+// The child of `root` (a widget, an action, ...) with the object name `name`. A lookup that fails
+// ends the test program naming what `root` holds: the test cannot go on, and a null pointer would
+// only crash it further on without saying why.
 template <typename T>
-T* Child(const QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
+T* Child(const QObject* root, const char* name) {
+  T* child = root->findChild<T*>(QString::fromLatin1(name));
   if (child == nullptr) {
-    const QString what = QStringLiteral("no %1 \"%2\" in %3; there are: %4")
-                             .arg(QString::fromLatin1(T::staticMetaObject.className()), QString::fromLatin1(name),
-                                  parent->objectName(), ChildNames(parent));
-    QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+    qFatal("no %s \"%s\" in %s; there are: %s", T::staticMetaObject.className(), name, qPrintable(root->objectName()),
+           qPrintable(ChildNames(root)));
   }
   return child;
 }
 
 }  // namespace dialogtest
 
-#define FIND_CHILD(var, Type, parent, name)              \
-  Type* var = dialogtest::Child<Type>((parent), (name)); \
-  if (var == nullptr) return
+// Declares `var` as the child of `parent` named `name`.
+#define FIND_CHILD(var, Type, parent, name) Type* var = dialogtest::Child<Type>((parent), (name))

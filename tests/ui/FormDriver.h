@@ -18,26 +18,15 @@
 
 namespace formtest {
 
-// A child that must be there: the lookup that fails stops the whole test with what is there.
-template <class T>
-T* Must(const QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) {
-    qFatal("no %s \"%s\"; there are: %s", T::staticMetaObject.className(), name,
-           qPrintable(dialogtest::ChildNames(parent)));
-  }
-  return child;
-}
-
 struct FormDriver {
   explicit FormDriver(brivane::ui::MessageSink& sink, brivane::ui::FileDialogs* dialogs = nullptr) {
     frame = std::make_unique<brivane::ui::CMainFrame>(record, sink, nullptr, dialogs);
     frame->InitialUpdate();
     frame->show();
-    view = Must<brivane::ui::CBrivaneView>(frame.get(), "brivaneView");
+    view = dialogtest::Child<brivane::ui::CBrivaneView>(frame.get(), "brivaneView");
   }
 
-  QLineEdit* Edit(const char* name) const { return Must<QLineEdit>(view, name); }
+  QLineEdit* Edit(const char* name) const { return dialogtest::Child<QLineEdit>(view, name); }
   QString Text(const char* name) const { return Edit(name)->text(); }
   void Type(const char* name, const QString& text) const {
     QLineEdit* edit = Edit(name);
@@ -45,13 +34,15 @@ struct FormDriver {
     QTest::keyClicks(edit, text);
   }
   void TypeLimit(const char* combo, const QString& text) const {
-    QLineEdit* edit = Must<QComboBox>(view, combo)->lineEdit();
+    QLineEdit* edit = dialogtest::Child<QComboBox>(view, combo)->lineEdit();
     edit->clear();
     QTest::keyClicks(edit, text);
   }
-  void Click(const char* name) const { QTest::mouseClick(Must<QAbstractButton>(view, name), Qt::LeftButton); }
+  void Click(const char* name) const {
+    QTest::mouseClick(dialogtest::Child<QAbstractButton>(view, name), Qt::LeftButton);
+  }
   void PickModel(const QString& model) const {
-    auto* combo = Must<QComboBox>(view, "comboModel");
+    auto* combo = dialogtest::Child<QComboBox>(view, "comboModel");
     combo->setCurrentIndex(combo->findText(model));
     emit combo->activated(combo->currentIndex());  // as a pick from the list does
   }

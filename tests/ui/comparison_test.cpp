@@ -21,6 +21,7 @@
 #include "engine/ComparisonTexts.h"
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
 #include "tests/ui/FormDriver.h"

@@ -15,6 +15,7 @@
 
 #include <cstdio>
 
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/ui/FormDriver.h"
 #include "ui/AppSetup.h"
 

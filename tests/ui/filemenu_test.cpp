@@ -6,17 +6,16 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <QLabel>
-#include <QScreen>
 
 #include <csignal>
 #include <memory>
@@ -27,6 +26,7 @@
 #include "engine/Messages.h"
 #include "engine/MoveFile.h"
 #include "engine/Selection.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/BrivaneView.h"
 #include "ui/ChartViewer.h"
@@ -48,12 +48,6 @@ const char* const kInputNames[] = {
     "editFriction",    "editSafety",     "editAmbient", "radioAccelG",          "radioAccelTime",
     "comboRatedLimit", "comboPeakLimit", "comboModel",  "checkShowDoubleSided", "checkShowSingleSided",
     "checkShowVela"};
-
-QAction* FindAction(const QWidget* root, const char* name) {
-  auto* action = root->findChild<QAction*>(QLatin1String(name));
-  if (action == nullptr) qFatal("no action %s", name);
-  return action;
-}
 
 QByteArray ReadAll(const QString& path) {
   QFile f(path);
@@ -114,19 +108,17 @@ class FileMenuTest : public QObject {
   }
   void Trigger(const char* action, const QString& path = QString()) {
     if (!path.isNull()) m_dialogs->paths << path;
-    FindAction(m_frame.get(), action)->trigger();
+    dialogtest::Child<QAction>(m_frame.get(), action)->trigger();
   }
-  QLineEdit* Edit(const char* name) const { return m_view->findChild<QLineEdit*>(QLatin1String(name)); }
+  QLineEdit* Edit(const char* name) const { return dialogtest::Child<QLineEdit>(m_view, name); }
   void Type(const char* name, const QString& text) {
     QLineEdit* edit = Edit(name);
     edit->clear();
     QTest::keyClicks(edit, text);
   }
-  void Click(const char* name) {
-    QTest::mouseClick(m_view->findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
-  }
+  void Click(const char* name) { QTest::mouseClick(dialogtest::Child<QAbstractButton>(m_view, name), Qt::LeftButton); }
   void PickModel(const QString& name) {
-    auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("comboModel"));
+    auto* combo = dialogtest::Child<QComboBox>(m_view, "comboModel");
     combo->setCurrentIndex(combo->findText(name));
   }
   // The worked example: 1 kg, 500 mm, 1 g, 1 m/s, CL-01 checked.
@@ -155,7 +147,7 @@ class FileMenuTest : public QObject {
   }
   QStringList Inputs() const {
     QStringList out;
-    for (const char* name : kInputNames) out << Shown(m_view->findChild<QWidget*>(QLatin1String(name)));
+    for (const char* name : kInputNames) out << Shown(dialogtest::Child<QWidget>(m_view, name));
     return out;
   }
   QStringList RecentMenu() const {
@@ -345,7 +337,7 @@ class FileMenuTest : public QObject {
     Trigger("actionOpen", paths[2]);
     const QStringList expected{paths[2], paths[4], paths[3], paths[1]};
     QCOMPARE(RecentMenu(), expected);
-    QCOMPARE(FindAction(m_frame.get(), "actionRecent0")->text(), QStringLiteral("&1 move3.brivane"));
+    QCOMPARE(dialogtest::Child<QAction>(m_frame.get(), "actionRecent0")->text(), QStringLiteral("&1 move3.brivane"));
 
     // Remembered for the next run, with the last folder; a recent entry opens its file.
     m_frame.reset();
@@ -493,7 +485,7 @@ class FileMenuTest : public QObject {
     Trigger("actionOpen", Path("short.brivane"));
     QCOMPARE(m_view->findChild<QComboBox*>(QStringLiteral("comboModel"))->currentText(), QStringLiteral("CL-01"));
 
-    const QString note = MessageText(brivane::msg::kProfileUnreachable);
+    const QString note = MessageText({brivane::MessageCode::ProfileUnreachable});
     Click("buttonSelect");
     QCOMPARE(m_sink->messages, QStringList{note});
     QCOMPARE(Edit("editModelDoubleSided")->text(), QStringLiteral("CL-01"));  // the numbers stay
@@ -502,7 +494,7 @@ class FileMenuTest : public QObject {
     auto* summary = m_frame->findChild<QLabel*>(QStringLiteral("labelComparisonSummary"));
     QVERIFY(summary && summary->text().contains(note));
     Click("buttonCheckDuty");  // refused: the stroke is too short
-    QCOMPARE(m_sink->messages.last(), MessageText(brivane::msg::kProfileTooShort));
+    QCOMPARE(m_sink->messages.last(), MessageText({brivane::MessageCode::ProfileTooShort}));
 
     Trigger("actionExportPdf", Path("menu.pdf"));
     const QString text = PdfText(Path("menu.pdf")).simplified();
@@ -512,7 +504,8 @@ class FileMenuTest : public QObject {
     // Without a window: the same PDF, and exit status 1 with the check's message.
     const Run cli = Execute(QStringLiteral(BRIVANE_EXE), {"--export-pdf", Path("cli.pdf"), Path("short.brivane")});
     QCOMPARE(cli.status, 1);
-    QVERIFY2(cli.err.contains(QString::fromUtf8(brivane::msg::kProfileTooShort.text.data())), qPrintable(cli.err));
+    QVERIFY2(cli.err.contains(QString::fromUtf8(brivane::SourceText(brivane::MessageCode::ProfileTooShort).data())),
+             qPrintable(cli.err));
     QCOMPARE(PdfText(Path("cli.pdf")).simplified(), text);
   }
 
@@ -550,7 +543,8 @@ class FileMenuTest : public QObject {
     values.move.accelValue = 1.0f;
     const QByteArray noVelocity = QByteArray::fromStdString(brivane::MoveToJson(values));
     QTest::newRow("refused") << QByteArray(noVelocity).replace("\"ambient\"", "\"ambiance\"") << 64 << "\"ambient\"";
-    QTest::newRow("selection stops") << noVelocity << 1 << QString::fromUtf8(brivane::msg::kVelocity.text.data());
+    QTest::newRow("selection stops") << noVelocity << 1
+                                     << QString::fromUtf8(brivane::SourceText(brivane::MessageCode::Velocity).data());
   }
   void commandLineExportFailures() {
     QFETCH(QByteArray, content);

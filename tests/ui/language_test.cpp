@@ -30,6 +30,7 @@
 #include "engine/Presentation.h"
 #include "engine/Selection.h"
 #include "report/Report.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
 #include "ui/AboutDlg.h"
@@ -143,8 +144,8 @@ Shown Korean() {
           QStringLiteral("정격 추력[N]"),
           QStringLiteral("양측식 Motor 사양 포함"),
           QStringLiteral("저장"),
-          Q(brivane::msg::kAccelG.text),
-          Q(brivane::NicknameNotEncodableMessage((QStringLiteral("Kim") + kEmoji).toStdString()))};
+          Q(brivane::SourceText(brivane::MessageCode::AccelG)),
+          Q(brivane::KoreanText(brivane::NicknameNotEncodableMessage((QStringLiteral("Kim") + kEmoji).toStdString())))};
 }
 
 Shown English() {
@@ -159,11 +160,6 @@ Shown English() {
           QStringLiteral("Nothing was saved: the character \"%1\" of the nickname cannot be written in the Korean "
                          "encoding of the report file (CP949). Please change the nickname.")
               .arg(kEmoji)};
-}
-
-template <typename T>
-T* Find(const QWidget* parent, const char* name) {
-  return dialogtest::Child<T>(parent, name);
 }
 
 }  // namespace
@@ -193,27 +189,22 @@ class LanguageTest : public QObject {
   }
 
   void engineMessagesAreTranslatedByCodeAndKoreanStaysTheEngines() {
-    namespace m = brivane::msg;
-    const Message all[] = {
-        m::kAccelTime,        m::kAccelG,           m::kVelocity,  m::kMass,     m::kDistance,
-        m::kFriction,         m::kSafety,           m::kDwell,     m::kNoLimits, m::kNotRecommendedLimits,
-        m::kNoFitDoubleSided, m::kNoFitSingleSided, m::kNoFitVela, m::kNoModel,  m::kProfileTooShort,
-        m::kSelectionMissing};
     QSet<QString> english;
-    for (const Message& message : all) {
+    for (const brivane::MessageText& row : brivane::kMessageTexts) {
+      const Message message{row.code};
       InstallLanguage(Language::Korean);
-      QCOMPARE(MessageText(message), Q(message.text));
+      QCOMPARE(MessageText(message), Q(row.korean));
       InstallLanguage(Language::English);
       const QString text = MessageText(message);
       QVERIFY2(!text.isEmpty() && !HasHangul(text), qPrintable(text));
       english.insert(text);
     }
-    QCOMPARE(english.size(), static_cast<qsizetype>(std::size(all)));  // no two codes share a translation
+    QCOMPARE(english.size(), static_cast<qsizetype>(brivane::kMessageTexts.size()));  // no two codes share one
     InstallLanguage(Language::Korean);
   }
 
-  // The engine's and the catalog's table texts are found by lupdate only through the markers in
-  // EngineTexts.cpp: a marker that is missing or differs from its table leaves Hangul in English.
+  // The engine's and the catalog's table texts are found by lupdate only through their markers
+  // (catalog/Translatable.h): a text written without one leaves Hangul in English.
   void engineTableTextsAreTranslated() {
     std::vector<std::string> texts;
     for (const auto& s : brivane::kSeriesTable)
@@ -222,6 +213,9 @@ class LanguageTest : public QObject {
     for (const auto& r : brivane::kAnalysisRows) texts.emplace_back(r.label);
     for (const auto& r : brivane::kTemperatureRows) texts.emplace_back(r.label);
     for (const auto& c : brivane::CandidateColumns()) texts.emplace_back(c.header);
+    for (const std::string_view verdict :
+         {brivane::kNoFittingModelText, brivane::kCoilVerdictLabel, brivane::kCoolEnoughText, brivane::kTooHotText})
+      texts.emplace_back(verdict);
     brivane::CandidateRating rating;  // the three verdicts: unfit, fitting, the selection's pick
     for (const bool pick : {false, true}) {
       rating.selected = pick;
@@ -237,39 +231,29 @@ class LanguageTest : public QObject {
     for (const std::string& text : texts) QCOMPARE(EngineText(text), QString::fromStdString(text));
   }
 
-  void saveResultsInKoreanAreTheReportsOwnTexts_data() {
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("nickname");
-    QTest::addColumn<QString>("message");
-    using brivane::SaveStatus;
-    const QByteArray emoji = kEmoji.toUtf8();
-    QTest::newRow("saved") << int(SaveStatus::Saved) << QByteArray("Kim")
-                           << Q(brivane::msg::kReportSaved) + QStringLiteral("\n/tmp/x(Kim).xls");
-    QTest::newRow("open error") << int(SaveStatus::OpenError) << QByteArray("Kim") << Q(brivane::msg::kFileOpenError);
-    QTest::newRow("write error") << int(SaveStatus::WriteError) << QByteArray("Kim")
-                                 << Q(brivane::msg::kFileWriteError);
-    QTest::newRow("named character") << int(SaveStatus::NicknameNotEncodable) << "Kim" + emoji
-                                     << Q(brivane::NicknameNotEncodableMessage(("Kim" + emoji).toStdString()));
-    QTest::newRow("invalid UTF-8") << int(SaveStatus::NicknameNotEncodable) << QByteArray("Kim\xff")
-                                   << Q(brivane::NicknameNotEncodableMessage("Kim\xff"));
-    QTest::newRow("control character") << int(SaveStatus::NicknameHasControlCharacter) << QByteArray("Kim\n")
-                                       << Q(brivane::msg::kNicknameControlCharacter);
-  }
+  // What the save tells the user, as the report module builds it: in Korean its own text, in
+  // English no Hangul and every argument (the path, the refused character) in place.
   void saveResultsInKoreanAreTheReportsOwnTexts() {
-    QFETCH(int, status);
-    QFETCH(QByteArray, nickname);
-    QFETCH(QString, message);
-    brivane::SaveResult result;
-    result.status = static_cast<brivane::SaveStatus>(status);
-    result.path = "/tmp/x(Kim).xls";
-    result.message = message.toStdString();
-    const std::string_view nick(nickname.constData(), static_cast<std::size_t>(nickname.size()));
-    InstallLanguage(Language::Korean);
-    QCOMPARE(SaveResultText(result, nick), message);
-    InstallLanguage(Language::English);
-    const QString english = SaveResultText(result, nick);
-    QVERIFY2(!HasHangul(english), qPrintable(english));
-    if (result.status == brivane::SaveStatus::Saved) QVERIFY(english.endsWith(QStringLiteral("\n/tmp/x(Kim).xls")));
+    using brivane::MessageCode;
+    const std::string path = "/tmp/x(Kim).xls";
+    const Message messages[] = {
+        {MessageCode::ReportSaved, {path}},
+        {MessageCode::FileOpenError},
+        {MessageCode::FileWriteError},
+        brivane::NicknameNotEncodableMessage("Kim" + kEmoji.toStdString()),
+        brivane::NicknameNotEncodableMessage("Kim\xff"),
+        {MessageCode::NicknameControlCharacter},
+    };
+    for (const Message& message : messages) {
+      InstallLanguage(Language::Korean);
+      QCOMPARE(MessageText(message), Q(brivane::KoreanText(message)));
+      InstallLanguage(Language::English);
+      const QString english = MessageText(message);
+      QVERIFY2(!english.isEmpty() && !HasHangul(english), qPrintable(english));
+      for (const std::string& argument : message.arguments)
+        QVERIFY2(english.contains(Q(argument)), qPrintable(english));
+    }
+    QVERIFY(MessageText(messages[0]).endsWith(Q("\n" + path)));
     InstallLanguage(Language::Korean);
   }
 
@@ -324,8 +308,8 @@ class LanguageTest : public QObject {
     RecordingMessageSink sink;
     {
       CMainFrame frame(record, sink);
-      auto* english = Find<QAction>(&frame, "actionLanguageEnglish");
-      auto* korean = Find<QAction>(&frame, "actionLanguageKorean");
+      auto* english = dialogtest::Child<QAction>(&frame, "actionLanguageEnglish");
+      auto* korean = dialogtest::Child<QAction>(&frame, "actionLanguageKorean");
       QVERIFY(english && korean);
       QVERIFY(korean->isChecked());  // nothing stored yet: the language shown now
       english->trigger();
@@ -337,7 +321,7 @@ class LanguageTest : public QObject {
       english->trigger();
     }
     CMainFrame next(record, sink);
-    QVERIFY(Find<QAction>(&next, "actionLanguageEnglish")->isChecked());
+    QVERIFY(dialogtest::Child<QAction>(&next, "actionLanguageEnglish")->isChecked());
     QVERIFY(QFile::exists(LanguageSettings().fileName()));
   }
 
@@ -354,49 +338,49 @@ void LanguageTest::VerifyWindow(const Shown& expected) {
   frame.InitialUpdate();
   frame.show();
   QVERIFY(QTest::qWaitForWindowExposed(&frame));
-  auto* view = Find<CBrivaneView>(&frame, "brivaneView");
+  auto* view = dialogtest::Child<CBrivaneView>(&frame, "brivaneView");
   QVERIFY(view);
 
   QCOMPARE(frame.windowTitle(), expected.title);
-  QCOMPARE(Find<QPushButton>(view, "buttonSelect")->text(), expected.selectButton);
-  QTest::mouseClick(Find<QPushButton>(view, "buttonCheckDuty"), Qt::LeftButton);
+  QCOMPARE(dialogtest::Child<QPushButton>(view, "buttonSelect")->text(), expected.selectButton);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(view, "buttonCheckDuty"), Qt::LeftButton);
   QCOMPARE(sink.messages, QStringList{expected.zeroAccel});
 
   brivane::FormValues values;
   values.move = brivane::examples::FirstMove();
   view->SetValues(values);
-  QTest::mouseClick(Find<QPushButton>(view, "buttonSelect"), Qt::LeftButton);
-  QTest::mouseClick(Find<QPushButton>(view, "buttonViewSpec"), Qt::LeftButton);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(view, "buttonSelect"), Qt::LeftButton);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(view, "buttonViewSpec"), Qt::LeftButton);
   const QList<CMotorSpecSheet*> sheets = frame.findChildren<CMotorSpecSheet*>();
   QCOMPARE(sheets.size(), 3);
   bool singleSidedSeen = false;
   for (const CMotorSpecSheet* sheet : sheets) {
-    const QString group = Find<QGroupBox>(sheet, "groupSeries")->title();
+    const QString group = dialogtest::Child<QGroupBox>(sheet, "groupSeries")->title();
     if (group == expected.sheetGroup) {
       singleSidedSeen = true;
-      QCOMPARE(Find<QLabel>(sheet, "labelRatedForce")->text(), expected.sheetRatedForce);
+      QCOMPARE(dialogtest::Child<QLabel>(sheet, "labelRatedForce")->text(), expected.sheetRatedForce);
     }
     VerifyTextsFit(sheet);
     if (english) VerifyNoHangul(sheet);
   }
   QVERIFY(singleSidedSeen);
 
-  Find<QAction>(&frame, "actionCompare")->trigger();
+  dialogtest::Child<QAction>(&frame, "actionCompare")->trigger();
   const CComparisonWindow* comparison = frame.findChild<CComparisonWindow*>();
   QVERIFY(comparison != nullptr);
   VerifyTextsFit(comparison);
   if (english) VerifyNoHangul(comparison);
 
-  QTest::mouseClick(Find<QPushButton>(view, "buttonSaveResult"), Qt::LeftButton);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(view, "buttonSaveResult"), Qt::LeftButton);
   CSaveDataDlg* save = frame.findChild<CSaveDataDlg*>();
   QVERIFY(save != nullptr);
-  QCOMPARE(Find<QCheckBox>(save, "checkIncludeDoubleSided")->text(), expected.includeBox);
-  QCOMPARE(Find<QPushButton>(save, "buttonSave")->text(), expected.saveButton);
+  QCOMPARE(dialogtest::Child<QCheckBox>(save, "checkIncludeDoubleSided")->text(), expected.includeBox);
+  QCOMPARE(dialogtest::Child<QPushButton>(save, "buttonSave")->text(), expected.saveButton);
   VerifyTextsFit(save);
   if (english) VerifyNoHangul(save);
   // Refused before any file is touched, so the test writes nothing.
-  Find<QLineEdit>(save, "editNickName")->setText(QStringLiteral("Kim") + kEmoji);
-  QTest::mouseClick(Find<QPushButton>(save, "buttonSave"), Qt::LeftButton);
+  dialogtest::Child<QLineEdit>(save, "editNickName")->setText(QStringLiteral("Kim") + kEmoji);
+  QTest::mouseClick(dialogtest::Child<QPushButton>(save, "buttonSave"), Qt::LeftButton);
   QCOMPARE(sink.messages.last(), expected.nicknameRefusal);
   save->close();
 
@@ -412,7 +396,7 @@ void LanguageTest::VerifyWindow(const Shown& expected) {
     if (english) VerifyNoHangul(about);
     about->accept();
   });
-  Find<QAction>(&frame, "actionAbout")->trigger();
+  dialogtest::Child<QAction>(&frame, "actionAbout")->trigger();
   QVERIFY(aboutSeen);
 }
 

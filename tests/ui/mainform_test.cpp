@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -31,6 +32,8 @@
 #include "engine/NumberText.h"
 #include "engine/Selection.h"
 #include "report/Cp949.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "tests/support/WidgetLookup.h"
 #include "ui/AboutDlg.h"
 #include "ui/BrivaneView.h"
 #include "ui/ChartViewer.h"
@@ -46,16 +49,7 @@ namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// A child by object name; a failed lookup names what is there.
-template <class T>
-T* Find(const QObject* root, const char* name) {
-  if (auto* found = root->findChild<T*>(QLatin1String(name))) return found;
-  QStringList names;
-  for (const QObject* o : root->findChildren<QObject*>()) {
-    if (!o->objectName().isEmpty()) names << o->objectName();
-  }
-  qFatal("no child %s; there are: %s", name, qPrintable(names.join(QStringLiteral(", "))));
-}
+using dialogtest::Child;
 
 // A sheet's series, told by its class.
 MotorSeries SeriesOf(const CMotorSpecSheet* sheet) {
@@ -82,7 +76,7 @@ class MainFormTest : public QObject {
   std::unique_ptr<CMainFrame> m_frame;
   CBrivaneView* m_view = nullptr;
 
-  QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(m_view, name); }
+  QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(m_view, name); }
   QString Text(const char* name) const { return Edit(name)->text(); }
   QStringList Texts(const char* const* names, int count) const {
     QStringList out;
@@ -94,14 +88,14 @@ class MainFormTest : public QObject {
     edit->clear();
     QTest::keyClicks(edit, text);
   }
-  void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(m_view, name), Qt::LeftButton); }
+  void Click(const char* name) { QTest::mouseClick(Child<QAbstractButton>(m_view, name), Qt::LeftButton); }
   void TypeLimit(const char* combo, const QString& text) {
-    QLineEdit* edit = Find<QComboBox>(m_view, combo)->lineEdit();
+    QLineEdit* edit = Child<QComboBox>(m_view, combo)->lineEdit();
     edit->clear();
     QTest::keyClicks(edit, text);
   }
   void PickModel(const QString& name) {
-    auto* combo = Find<QComboBox>(m_view, "comboModel");
+    auto* combo = Child<QComboBox>(m_view, "comboModel");
     const int i = combo->findText(name);
     QVERIFY2(i >= 0, qPrintable(name));
     combo->setCurrentIndex(i);
@@ -113,7 +107,7 @@ class MainFormTest : public QObject {
     Type("editAccel", QStringLiteral("1"));
     Type("editVelocity", QStringLiteral("1"));
   }
-  QStringList ChartLabels() const { return VelocityChartLabels(Find<CChartViewer>(m_view, "chartViewer")->chart()); }
+  QStringList ChartLabels() const { return VelocityChartLabels(Child<CChartViewer>(m_view, "chartViewer")->chart()); }
   // Data-sheet windows open beside the form, per series.
   QList<int> SheetRequests() const {
     QList<int> open{0, 0, 0};
@@ -125,7 +119,7 @@ class MainFormTest : public QObject {
   QString NewestSheetModel(MotorSeries series) const {
     QString model;
     for (const CMotorSpecSheet* sheet : m_frame->findChildren<CMotorSpecSheet*>())
-      if (SeriesOf(sheet) == series) model = Find<QLineEdit>(sheet, "editModel")->text();
+      if (SeriesOf(sheet) == series) model = Child<QLineEdit>(sheet, "editModel")->text();
     return model;
   }
   QList<CSaveDataDlg*> SaveDialogs() const {
@@ -175,10 +169,10 @@ class MainFormTest : public QObject {
     v.show = {true, false, true};
     m_view->SetValues(v);
     QCOMPARE(Text("editSafety"), QStringLiteral("1.75"));
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
-    QCOMPARE(Find<QComboBox>(m_view, "comboRatedLimit")->currentText(), QStringLiteral(" 60%"));
-    QCOMPARE(Find<QComboBox>(m_view, "comboModel")->currentText(), QStringLiteral("IC-14"));
-    QVERIFY(!Find<QCheckBox>(m_view, "checkShowSingleSided")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QCOMPARE(Child<QComboBox>(m_view, "comboRatedLimit")->currentText(), QStringLiteral(" 60%"));
+    QCOMPARE(Child<QComboBox>(m_view, "comboModel")->currentText(), QStringLiteral("IC-14"));
+    QVERIFY(!Child<QCheckBox>(m_view, "checkShowSingleSided")->isChecked());
 
     Click("buttonSelect");  // reads the form back
     const brivane::FormValues& back = m_view->Values();
@@ -193,20 +187,18 @@ class MainFormTest : public QObject {
     QCOMPARE(back.show, v.show);
   }
 
+  // Every control can be found and read out: a name, an accessible name and an id of its own from
+  // the form's table (a name missing from the table gets no id, two entries sharing one collide).
   void everyControlIsTaggedForTestsAndScreenReaders() {
-    const auto widgets = m_view->findChildren<QWidget*>();
-    QSet<int> ids;
-    for (const QWidget* w : widgets) {
+    QHash<int, QString> owners;
+    for (const QWidget* w : m_view->findChildren<QWidget*>()) {
       const QVariant id = w->property("controlId");
       if (!id.isValid() || qobject_cast<const QLabel*>(w) != nullptr) continue;
       QVERIFY2(!w->objectName().isEmpty(), qPrintable(QString::number(id.toInt())));
       QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
-      ids.insert(id.toInt());
-    }
-    for (int id : {1003, 1004, 1007, 1009, 1011, 1013, 1018, 1019, 1020, 1022, 1023, 1027, 1028, 1029, 1030, 1033,
-                   1034, 1037, 1038, 1041, 1042, 1043, 1045, 1048, 1049, 1050, 1051, 1052, 1058, 1059, 1060, 1061,
-                   1062, 1063, 1064, 1065, 1066, 1075, 1077, 1078, 1081, 1085, 1089, 1090, 1116, 1117}) {
-      QVERIFY2(ids.contains(id), qPrintable(QString::number(id)));
+      QVERIFY2(id.toInt() > 0, qPrintable(w->objectName()));
+      QVERIFY2(!owners.contains(id.toInt()), qPrintable(w->objectName() + QLatin1Char(' ') + owners.value(id.toInt())));
+      owners.insert(id.toInt(), w->objectName());
     }
     QCOMPARE(Edit("editRatedVela")->accessibleName(), QStringLiteral("정격 사용률(%) 편측식 (Vela-Series)"));
   }
@@ -217,7 +209,7 @@ class MainFormTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     QLineEdit* first = Edit("editLoadMass");
     first->setFocus();
-    const auto* chart = Find<CChartViewer>(m_view, "chartViewer");
+    const auto* chart = Child<CChartViewer>(m_view, "chartViewer");
     QStringList stops;
     for (int i = 0; i < 100 && (i == 0 || QApplication::focusWidget() != first); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -246,12 +238,12 @@ class MainFormTest : public QObject {
                             << " 70%"
                             << " 80%" << QStringList{"CL-23", "", "VC-21"}
                             << QStringList{"61.1", "49.3", "0.0", "0.0", "51.5", "41.5"}
-                            << QStringList{Q(brivane::msg::kNoFitSingleSided.text)};
+                            << QStringList{Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided))};
     QTest::newRow("limits 25/25") << "1"
                                   << " 25%"
                                   << " 25%" << QStringList{"CL-02", "IC-16", "VC-21"}
                                   << QStringList{"21.1", "17.0", "24.1", "14.6", "7.7", "6.2"}
-                                  << QStringList{Q(brivane::msg::kNotRecommendedLimits.text)};
+                                  << QStringList{Q(brivane::SourceText(brivane::MessageCode::NotRecommendedLimits))};
   }
   void selection() {
     QFETCH(QString, mass);
@@ -280,15 +272,15 @@ class MainFormTest : public QObject {
     Type("editFriction", QStringLiteral("10"));
     Type("editSafety", QStringLiteral("20"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages,
-             (QStringList{Q(brivane::msg::kNoFitDoubleSided.text), Q(brivane::msg::kNoFitSingleSided.text),
-                          Q(brivane::msg::kNoFitVela.text)}));
+    QCOMPARE(m_sink->messages, (QStringList{Q(brivane::SourceText(brivane::MessageCode::NoFitDoubleSided)),
+                                            Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided)),
+                                            Q(brivane::SourceText(brivane::MessageCode::NoFitVela))}));
     QCOMPARE(Texts(kModelEdits, 3), (QStringList{"", "", ""}));
     QCOMPARE(Texts(kDutyEdits, 6), QStringList(6, QStringLiteral("0.0")));
     // Without any model the save button has nothing to save.
     m_sink->messages.clear();
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
     QCOMPARE(SaveDialogs().size(), 0);
   }
 
@@ -299,26 +291,26 @@ class MainFormTest : public QObject {
     Click("buttonSelect");
     QVERIFY(m_sink->messages.isEmpty());
     QCOMPARE(Text("editAccel"), QStringLiteral("100"));
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
     QCOMPARE(m_record->accelTimeMs, 100.0f);
     QVERIFY(!Text("editModelDoubleSided").isEmpty());
     // Under 10 msec the selection refuses the time.
     Type("editAccel", QStringLiteral("5"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kAccelTime.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::AccelTime))});
   }
 
   void limitsThatAreNoItem() {
     TypeMove();
     TypeLimit("comboRatedLimit", QStringLiteral("72%"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoLimits.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::NoLimits))});
     QCOMPARE(Text("editModelDoubleSided"), QString());
     // An input check comes before the limits.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonSelect");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::Velocity))});
   }
 
   void dutyCheckOfCL01() {
@@ -351,7 +343,7 @@ class MainFormTest : public QObject {
   }
 
   void profileChartStyle() {
-    auto* viewer = Find<CChartViewer>(m_view, "chartViewer");
+    auto* viewer = Child<CChartViewer>(m_view, "chartViewer");
     QChart* empty = viewer->chart();
     TypeMove();
     PickModel(QStringLiteral("CL-01"));
@@ -400,7 +392,7 @@ class MainFormTest : public QObject {
     TypeMove(QStringLiteral("1"), QStringLiteral("100"));
     PickModel(QStringLiteral("CL-01"));
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kProfileTooShort.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::ProfileTooShort))});
     QCOMPARE(Text("editConstDistance"), QStringLiteral("-2.0"));
     QCOMPARE(ChartLabels(), (QStringList{"0", "1000", "2000", "3000", "4000"}));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
@@ -410,12 +402,12 @@ class MainFormTest : public QObject {
   void dutyCheckWithoutAModel() {
     TypeMove();
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoModel.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::NoModel))});
     // The input checks come first.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonCheckDuty");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::Velocity))});
     QCOMPARE(Text("editRmsThrust"), QStringLiteral("0.0"));
     QCOMPARE(SheetRequests(), (QList<int>{0, 0, 0}));
   }
@@ -444,19 +436,19 @@ class MainFormTest : public QObject {
     Type("editLoadMass", QStringLiteral("200"));
     Click("buttonViewSpec");
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kNoFitSingleSided.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided))});
     // A selection that stops opens nothing, not the sheets of the result before it.
     m_sink->messages.clear();
     Type("editVelocity", QStringLiteral("0"));
     Click("buttonViewSpec");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kVelocity.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::Velocity))});
     QCOMPARE(SheetRequests(), (QList<int>{3, 0, 3}));
     QCOMPARE(Text("editModelDoubleSided"), QStringLiteral("CL-23"));
   }
 
   void saveNeedsASelection() {
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
     QCOMPARE(SaveDialogs().size(), 0);
     m_sink->messages.clear();
     TypeMove();
@@ -477,8 +469,8 @@ class MainFormTest : public QObject {
     QVERIFY(QDir::setCurrent(dir.path()));
     CSaveDataDlg* dialog = SaveDialogs().front();
     QVERIFY(dialog->isModal());
-    QTest::keyClicks(Find<QLineEdit>(dialog, "editNickName"), QStringLiteral("kim"));
-    QTest::mouseClick(Find<QAbstractButton>(dialog, "buttonSave"), Qt::LeftButton);
+    QTest::keyClicks(Child<QLineEdit>(dialog, "editNickName"), QStringLiteral("kim"));
+    QTest::mouseClick(Child<QAbstractButton>(dialog, "buttonSave"), Qt::LeftButton);
     QVERIFY(QDir::setCurrent(previous));
     QCOMPARE(SaveDialogs().size(), 0);
     QTRY_VERIFY(m_frame->findChildren<CSaveDataDlg*>().isEmpty());  // deleted once ended
@@ -511,34 +503,34 @@ class MainFormTest : public QObject {
     // The reset leaves the record alone.
     QCOMPARE(m_record->of(MotorSeries::DoubleSided).selectedName, std::string("CL-01"));
     Click("buttonSaveResult");
-    QCOMPARE(m_sink->messages, QStringList{Q(brivane::msg::kSelectionMissing.text)});
+    QCOMPARE(m_sink->messages, QStringList{Q(brivane::SourceText(brivane::MessageCode::SelectionMissing))});
   }
 
   void modeSwitchKeepsTheNumber() {
     Type("editAccel", QStringLiteral("100"));
     Click("radioAccelTime");
     QCOMPARE(Text("editAccel"), QStringLiteral("100"));
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
     Click("radioAccelG");
     QCOMPARE(Text("editAccel"), QStringLiteral("100"));
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelG")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
     // A switch that cannot read the form keeps the mode, and the buttons show it.
     Type("editVelocity", QStringLiteral("fast"));
     Click("radioAccelTime");
     QCOMPARE(m_sink->messages, QStringList{QStringLiteral("숫자를 입력하십시오.")});
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelG")->isChecked());
-    QVERIFY(!Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
+    QVERIFY(!Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
   }
 
   void repeatedInitialUpdate() {
     Click("radioAccelTime");
     PickModel(QStringLiteral("VC-21"));
     m_view->OnInitialUpdate();
-    auto* combo = Find<QComboBox>(m_view, "comboModel");
+    auto* combo = Child<QComboBox>(m_view, "comboModel");
     QCOMPARE(combo->count(), 69);
     QCOMPARE(combo->currentIndex(), -1);
-    QVERIFY(Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
-    QVERIFY(!Find<QRadioButton>(m_view, "radioAccelG")->isChecked());
+    QVERIFY(Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+    QVERIFY(!Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
   }
 
   void textThatIsNotANumber_data() {
@@ -565,7 +557,7 @@ class MainFormTest : public QObject {
     for (const char* button : {"buttonSelect", "buttonCheckDuty", "buttonViewSpec", "buttonSaveResult"}) {
       m_sink->messages.clear();
       PickModel(QStringLiteral("CL-01"));
-      Find<QLineEdit>(m_view, "editAmbient")->setFocus();
+      Child<QLineEdit>(m_view, "editAmbient")->setFocus();
       Click(button);
       // One message, the focus on the edit, the text as typed, and nothing computed.
       QCOMPARE(m_sink->messages, QStringList{message});
@@ -597,18 +589,18 @@ class MainFormTest : public QObject {
     QStringList menus;
     for (QAction* a : m_frame->menuBar()->actions()) menus << a->text();
     QCOMPARE(menus, (QStringList{"파일(&F)", "보기(&V)", "언어 / Language", "프로그램 정보"}));
-    auto* toggle = Find<QAction>(m_frame.get(), "actionStatusBar");
+    auto* toggle = Child<QAction>(m_frame.get(), "actionStatusBar");
     QCOMPARE(toggle->text(), QStringLiteral("상태 표시줄(&S)"));
     QCOMPARE(toggle->statusTip(), QStringLiteral("상태 표시줄을 표시하거나 감춥니다"));
-    auto* about = Find<QAction>(m_frame.get(), "actionAbout");
+    auto* about = Child<QAction>(m_frame.get(), "actionAbout");
     QCOMPARE(about->text(), QStringLiteral("Brivane 정보(&A)..."));
     QCOMPARE(about->statusTip(), QStringLiteral("프로그램 정보와 버전 정보, 저작권 정보를 표시합니다"));
-    QCOMPARE(Find<QLabel>(m_frame.get(), "labelIdle")->text(), QStringLiteral("감사합니다."));
+    QCOMPARE(Child<QLabel>(m_frame.get(), "labelIdle")->text(), QStringLiteral("감사합니다."));
     toggle->trigger();
     QVERIFY(!m_frame->statusBar()->isVisible());
     toggle->trigger();
     QVERIFY(m_frame->statusBar()->isVisible());
-    QVERIFY(Find<QLabel>(m_frame.get(), "labelIdle")->isVisible());
+    QVERIFY(Child<QLabel>(m_frame.get(), "labelIdle")->isVisible());
   }
 
   void smallWindowScrollsTheForm() {
@@ -623,7 +615,7 @@ class MainFormTest : public QObject {
     m_frame->resize(480, 360);
     QCOMPARE(m_frame->size(), QSize(480, 360));
     QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-    auto* save = Find<QPushButton>(m_view, "buttonSaveResult");
+    auto* save = Child<QPushButton>(m_view, "buttonSaveResult");
     Edit("editLoadMass")->setFocus();
     for (int i = 0; i < 40 && QApplication::focusWidget() != save; ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -640,11 +632,11 @@ class MainFormTest : public QObject {
       QVERIFY(dlg != nullptr);
       seen = true;
       QCOMPARE(dlg->windowTitle(), QStringLiteral("Brivane 정보"));
-      QCOMPARE(Find<QLabel>(dlg, "labelVersion")->text(), QStringLiteral("Brivane 버전 3.0"));
-      QVERIFY(!Find<QLabel>(dlg, "labelAboutLogo")->pixmap().isNull());
-      QTest::mouseClick(Find<QPushButton>(dlg, "buttonOk"), Qt::LeftButton);
+      QCOMPARE(Child<QLabel>(dlg, "labelVersion")->text(), QStringLiteral("Brivane 버전 3.0"));
+      QVERIFY(!Child<QLabel>(dlg, "labelAboutLogo")->pixmap().isNull());
+      QTest::mouseClick(Child<QPushButton>(dlg, "buttonOk"), Qt::LeftButton);
     });
-    Find<QAction>(m_frame.get(), "actionAbout")->trigger();  // returns when the box has closed
+    Child<QAction>(m_frame.get(), "actionAbout")->trigger();  // returns when the box has closed
     QVERIFY(seen);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
   }
@@ -657,13 +649,13 @@ class MainFormTest : public QObject {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       seen = true;
       QCOMPARE(box->windowTitle(), QStringLiteral("Brivane"));
-      QCOMPARE(box->text(), Q(brivane::msg::kNoModel.text));
+      QCOMPARE(box->text(), Q(brivane::SourceText(brivane::MessageCode::NoModel)));
       QCOMPARE(box->icon(), QMessageBox::Warning);
       QCOMPARE(box->buttons().size(), 1);
       QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
       box->buttons().first()->click();
     });
-    sink.Warn(m_view, Q(brivane::msg::kNoModel.text));
+    sink.Warn(m_view, Q(brivane::SourceText(brivane::MessageCode::NoModel)));
     QVERIFY(seen);
   }
 };
@@ -677,25 +669,25 @@ void MainFormTest::VerifyStartState() const {
   QCOMPARE(Texts(kAnalysisEdits, 8), (QStringList{"0.0", "0.0", "0.000", "0.000", "0.000", "0.0", "0.0", "0.0"}));
   QCOMPARE(Text("editAmbient"), QStringLiteral("20"));
   QCOMPARE(Text("editCoil"), QStringLiteral("0.0"));
-  auto* rated = Find<QComboBox>(m_view, "comboRatedLimit");
-  auto* peak = Find<QComboBox>(m_view, "comboPeakLimit");
+  auto* rated = Child<QComboBox>(m_view, "comboRatedLimit");
+  auto* peak = Child<QComboBox>(m_view, "comboPeakLimit");
   QCOMPARE(rated->currentText(), QStringLiteral(" 70%"));
   QCOMPARE(peak->currentText(), QStringLiteral(" 80%"));
   QCOMPARE(rated->count(), 16);
   QCOMPARE(rated->itemText(0), QStringLiteral(" 25%"));
   QCOMPARE(rated->itemText(15), QStringLiteral("100%"));
-  auto* model = Find<QComboBox>(m_view, "comboModel");
+  auto* model = Child<QComboBox>(m_view, "comboModel");
   QCOMPARE(model->count(), 69);
   QCOMPARE(model->itemText(0), QStringLiteral("CL-01"));
   QCOMPARE(model->itemText(68), QStringLiteral("VC-21"));
   QCOMPARE(model->currentIndex(), -1);
-  QVERIFY(Find<QRadioButton>(m_view, "radioAccelG")->isChecked());
-  QVERIFY(!Find<QRadioButton>(m_view, "radioAccelTime")->isChecked());
+  QVERIFY(Child<QRadioButton>(m_view, "radioAccelG")->isChecked());
+  QVERIFY(!Child<QRadioButton>(m_view, "radioAccelTime")->isChecked());
   for (const char* box : {"checkShowDoubleSided", "checkShowSingleSided", "checkShowVela"}) {
-    QVERIFY(Find<QCheckBox>(m_view, box)->isChecked());
+    QVERIFY(Child<QCheckBox>(m_view, box)->isChecked());
   }
   for (int i = 1; i <= 6; ++i) {
-    auto* type = Find<QCheckBox>(m_view, ("checkMotorType" + QByteArray::number(i)).constData());
+    auto* type = Child<QCheckBox>(m_view, ("checkMotorType" + QByteArray::number(i)).constData());
     QVERIFY(type->isChecked());
     QVERIFY(!type->isEnabled());
     QCOMPARE(type->isVisible(), i != 1);

@@ -15,6 +15,7 @@
 
 #include "engine/FormValues.h"
 #include "engine/Selection.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
 #include "tests/ui/FormDriver.h"

@@ -14,6 +14,7 @@
 #include "engine/Selection.h"
 #include "report/Cp949.h"
 #include "report/Report.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
 #include "ui/MessageSink.h"
@@ -148,7 +149,7 @@ void SaveDialogTest::refusedSavesKeepTheDialogAndItsInputs_data() {
       << QStringLiteral("../kim") << false << QStringLiteral("File Open Error!");
   QTest::newRow("nickname CP949 cannot hold")
       << QStringLiteral("kim\U0001F600") << false
-      << QString::fromStdString(brivane::NicknameNotEncodableMessage("kim\U0001F600"));
+      << QString::fromStdString(brivane::KoreanText(brivane::NicknameNotEncodableMessage("kim\U0001F600")));
 }
 
 void SaveDialogTest::refusedSavesKeepTheDialogAndItsInputs() {

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/ui/FormDriver.h"
 #include "ui/DialogLayout.h"
 #include "ui/ScreenFit.h"

@@ -16,6 +16,7 @@
 
 #include "engine/Messages.h"
 #include "engine/Presentation.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/ui/FormDriver.h"
 #include "ui/ChartViewer.h"
 #include "ui/ResultMarks.h"
@@ -23,8 +24,8 @@
 using brivane::ResultAlert;
 using brivane::ui::AlertOf;
 using brivane::ui::IsStale;
+using dialogtest::Child;
 using formtest::FormDriver;
-using formtest::Must;
 
 namespace {
 
@@ -64,9 +65,9 @@ class UsabilityTest : public QObject {
   void VerifyStale(bool selection, bool check) const {
     for (const char* name : kSelectionResults) QCOMPARE(IsStale(m_form->Edit(name)), selection);
     for (const char* name : kCheckResults) QCOMPARE(IsStale(m_form->Edit(name)), check);
-    auto* chart = Must<brivane::ui::CChartViewer>(m_form->view, "chartViewer");
+    auto* chart = Child<brivane::ui::CChartViewer>(m_form->view, "chartViewer");
     QCOMPARE(chart->chart()->opacity() < 1.0, check);
-    QCOMPARE(Must<QLabel>(m_form->frame.get(), "labelStaleHint")->isVisible(), selection || check);
+    QCOMPARE(Child<QLabel>(m_form->frame.get(), "labelStaleHint")->isVisible(), selection || check);
   }
 
  private slots:
@@ -81,20 +82,21 @@ class UsabilityTest : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("message");  // what pressing it says on the empty form
-    const QString accel = Q(brivane::msg::kAccelG.text);
+    const QString accel = Q(brivane::SourceText(brivane::MessageCode::AccelG));
     for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
       const char* k = key == Qt::Key_Return ? "Return" : "keypad Enter";
       QTest::addRow("select, %s", k) << "buttonSelect" << key << accel;
       QTest::addRow("duty check, %s", k) << "buttonCheckDuty" << key << accel;
       QTest::addRow("view spec, %s", k) << "buttonViewSpec" << key << accel;
-      QTest::addRow("save, %s", k) << "buttonSaveResult" << key << Q(brivane::msg::kSelectionMissing.text);
+      QTest::addRow("save, %s", k) << "buttonSaveResult" << key
+                                   << Q(brivane::SourceText(brivane::MessageCode::SelectionMissing));
     }
   }
   void enterOnAFocusedButtonPressesIt() {
     QFETCH(QString, button);
     QFETCH(int, key);
     QFETCH(QString, message);
-    auto* b = Must<QPushButton>(m_form->view, qPrintable(button));
+    auto* b = Child<QPushButton>(m_form->view, qPrintable(button));
     b->setFocus();
     QTest::keyClick(b, static_cast<Qt::Key>(key));
     QCOMPARE(m_sink.messages, QStringList{message});
@@ -107,7 +109,7 @@ class UsabilityTest : public QObject {
     QTest::keyClick(m_form->Edit("editLoadMass"), Qt::Key_Enter);
     QVERIFY(m_sink.messages.isEmpty());
     QCOMPARE(m_form->Text("editLoadMass"), QStringLiteral("5"));
-    auto* reset = Must<QPushButton>(m_form->view, "buttonReset");
+    auto* reset = Child<QPushButton>(m_form->view, "buttonReset");
     reset->setFocus();
     QTest::keyClick(reset, Qt::Key_Return);
     QCOMPARE(m_form->Text("editLoadMass"), QStringLiteral("0"));
@@ -126,9 +128,9 @@ class UsabilityTest : public QObject {
     m_form->TypeLimit("comboRatedLimit", typed);
     m_form->Click("buttonSelect");
     // Taken as 30 %: the notice about the limits, no refusal; the list shows its item.
-    QCOMPARE(m_sink.messages.value(0), Q(brivane::msg::kNotRecommendedLimits.text));
-    QVERIFY(!m_sink.messages.contains(Q(brivane::msg::kNoLimits.text)));
-    auto* rated = Must<QComboBox>(m_form->view, "comboRatedLimit");
+    QCOMPARE(m_sink.messages.value(0), Q(brivane::SourceText(brivane::MessageCode::NotRecommendedLimits)));
+    QVERIFY(!m_sink.messages.contains(Q(brivane::SourceText(brivane::MessageCode::NoLimits))));
+    auto* rated = Child<QComboBox>(m_form->view, "comboRatedLimit");
     QCOMPARE(rated->currentIndex(), 1);
     QCOMPARE(rated->currentText(), QStringLiteral(" 30%"));
     QCOMPARE(m_form->record.ratedLimit, 30);
@@ -142,9 +144,9 @@ class UsabilityTest : public QObject {
     form.TypeLimit("comboPeakLimit", QStringLiteral("90%"));
     form.Click("buttonSelect");
     QCOMPARE(sink.seen.size(), 2);
-    QCOMPARE(sink.seen[0].first, Q(brivane::msg::kNotRecommendedLimits.text));
+    QCOMPARE(sink.seen[0].first, Q(brivane::SourceText(brivane::MessageCode::NotRecommendedLimits)));
     QCOMPARE(sink.seen[0].second, QString());  // answered before anything is shown
-    QCOMPARE(sink.seen[1].first, Q(brivane::msg::kNoFitSingleSided.text));
+    QCOMPARE(sink.seen[1].first, Q(brivane::SourceText(brivane::MessageCode::NoFitSingleSided)));
     QVERIFY(!sink.seen[1].second.isEmpty());  // the no-fit message sits over the results
   }
 
@@ -169,7 +171,7 @@ class UsabilityTest : public QObject {
     m_form->Click("buttonCheckDuty");
     QCOMPARE(m_form->Sheets().size(), 1);
     const brivane::ui::CMotorSpecSheet* sheet = m_form->Sheets().first();
-    const QWidget* shown[] = {Must<QLineEdit>(sheet, "editRatedDuty"), Must<QLineEdit>(sheet, "editPeakDuty"),
+    const QWidget* shown[] = {Child<QLineEdit>(sheet, "editRatedDuty"), Child<QLineEdit>(sheet, "editPeakDuty"),
                               m_form->Edit("editCoil")};
     for (int i = 0; i < 3; ++i) {
       QCOMPARE(qobject_cast<const QLineEdit*>(shown[i])->text(), texts[i]);  // the texts stay
@@ -206,14 +208,14 @@ class UsabilityTest : public QObject {
     m_form->PickModel(QStringLiteral("CL-02"));
     VerifyStale(false, true);
     m_form->Click("buttonCheckDuty");
-    QTest::mouseClick(Must<QRadioButton>(m_form->view, "radioAccelTime"), Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(m_form->view, "radioAccelTime"), Qt::LeftButton);
     VerifyStale(true, true);
     // Greyed as a disabled text is.
     const QLineEdit* model = m_form->Edit("editModelDoubleSided");
     QCOMPARE(model->palette().color(QPalette::Text), model->palette().color(QPalette::Disabled, QPalette::Text));
     QVERIFY(!model->accessibleDescription().isEmpty());
     // A selection freshens only its own part; reset clears every mark.
-    QTest::mouseClick(Must<QRadioButton>(m_form->view, "radioAccelG"), Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(m_form->view, "radioAccelG"), Qt::LeftButton);
     m_form->Click("buttonSelect");
     VerifyStale(false, true);
     m_form->Click("buttonReset");
@@ -226,7 +228,7 @@ class UsabilityTest : public QObject {
     for (const char* input : {"editLoadMass", "editDistance", "editAccel", "radioAccelG", "radioAccelTime",
                               "editVelocity", "editDwell", "editFriction", "editSafety", "comboRatedLimit",
                               "comboPeakLimit", "comboModel", "editAmbient", "checkShowVela"}) {
-      QVERIFY2(!Must<QWidget>(m_form->view, input)->toolTip().isEmpty(), input);
+      QVERIFY2(!Child<QWidget>(m_form->view, input)->toolTip().isEmpty(), input);
     }
     const QString mass = m_form->Edit("editLoadMass")->toolTip();
     QVERIFY2(mass.contains(QStringLiteral("kg")) && mass.contains(QStringLiteral("3000")), qPrintable(mass));
@@ -236,9 +238,9 @@ class UsabilityTest : public QObject {
 
   void enlargingGivesTheRoomToTheChart() {
     QVERIFY(QTest::qWaitForWindowExposed(m_form->frame.get()));
-    auto* chart = Must<brivane::ui::CChartViewer>(m_form->view, "chartViewer");
+    auto* chart = Child<brivane::ui::CChartViewer>(m_form->view, "chartViewer");
     const QWidget* rated = m_form->Edit("editRatedVela");
-    const QWidget* group = Must<QGroupBox>(m_form->view, "groupResult");
+    const QWidget* group = Child<QGroupBox>(m_form->view, "groupResult");
     const QSize chartBefore = chart->size();
     const QPoint ratedBefore = rated->mapTo(group, QPoint(0, 0));
     const QSize groupBefore = group->size();
