@@ -117,8 +117,9 @@ class TempDir {
 };
 
 const std::string kMoveFile =
-    R"({"format": "brivane-move", "version": 1, "move": {"loadMass": 2.5, "distanceMm": 800, "accelMode": "time",)"
-    R"( "accelValue": 100, "peakVelocity": 1.5, "dwellMs": 200}, "ratedLimit": 60, "peakLimit": 75})";
+    R"({"format": "brivane-move", "version": 1, "move": {"loadMass": 2.5, "distanceMm": 800, "accelMode": "ms",)"
+    R"( "accelValue": 100, "peakVelocity": 1.5, "dwellMs": 200, "frictionCoefficient": 0.2, "safetyFactor": 1.5},)"
+    R"( "ratedLimit": 60, "peakLimit": 75, "ambient": "25", "model": "CL-02", "show": [true, true, true]})";
 
 std::string Source(const std::string& path) { return std::string(BRIVANE_SOURCE_DIR) + "/" + path; }
 

@@ -1,5 +1,7 @@
 // brivane-cli as scripts and the acceptance checks use it: the process, its output and its
 // exit status.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
@@ -8,10 +10,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
 
+#include "tests/cli/BatchRequests.h"
 #include "tests/support/WorkedExamples.h"
 
 namespace {
@@ -360,4 +366,85 @@ TEST(Cli, UnwritableOutputIsAnError) {
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 74) << args;
     EXPECT_EQ(err, "brivane-cli: cannot write the output: " + std::string(std::strerror(ENOSPC)) + "\n") << args;
   }
+}
+
+namespace {
+
+// A shell command's exit status and stdout.
+CliRun Shell(const std::string& command) {
+  CliRun r;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return r;
+  std::array<char, 4096> buf{};
+  for (std::size_t n = 0; (n = fread(buf.data(), 1, buf.size(), pipe)) > 0;) r.out.append(buf.data(), n);
+  const int raw = pclose(pipe);
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return r;
+}
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+// A sample of the random requests through the real program: one batch process, from a file and
+// from a pipe, on one thread and on two, against one select process a request.
+TEST(Cli, BatchAgreesWithSelectProcesses) {
+  const std::string dir = testing::TempDir() + "brivane-batch-" + std::to_string(::getpid());
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir + "/m.brivane") << R"({"format": "brivane-move", "version": 1, "move": {"loadMass": 3,)"
+                                    << R"( "distanceMm": 400, "accelMode": "g", "accelValue": 1.5, "peakVelocity": 2,)"
+                                    << R"( "dwellMs": 0, "frictionCoefficient": 0.1, "safetyFactor": 1.3},)"
+                                    << R"( "ratedLimit": 70, "peakLimit": null, "ambient": "20", "model": "",)"
+                                    << R"( "show": [true, true, true]})";
+  brivane::test::RandomSelectRequests requests(7, dir + "/m.brivane", dir + "/none.brivane");
+  std::vector<brivane::test::BatchRequest> sample;
+  std::string input;
+  for (int i = 0; i < 300; ++i) {
+    sample.push_back(requests.Next());
+    input += sample.back().line + "\n";
+  }
+  const std::string lines = dir + "/lines.jsonl";
+  std::ofstream(lines, std::ios::binary) << input;
+  const std::string program = std::string(BRIVANE_CLI);
+  const CliRun fromFile = Shell(program + " batch select --jobs 1 < " + lines + " 2>/dev/null");
+  const CliRun fromPipe = Shell("cat " + lines + " | " + program + " batch select --jobs 2 2>/dev/null");
+  EXPECT_EQ(fromFile.status, 2);
+  EXPECT_EQ(fromPipe.out, fromFile.out);
+
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < sample.size(); ++i) {
+    const std::size_t end = fromFile.out.find('\n', at);
+    ASSERT_NE(end, std::string::npos) << i;
+    const std::string record = fromFile.out.substr(at, end - at);
+    at = end + 1;
+    std::string command = program;
+    for (const std::string& a : sample[i].args) command += " " + ShellQuoted(a);
+    const CliRun one = Shell(command + " 2>" + dir + "/err");
+    const std::string head = "{\"line\":" + std::to_string(i + 1) + ",\"status\":" + std::to_string(one.status) + ",";
+    ASSERT_EQ(record.substr(0, head.size()), head) << sample[i].line << "\n" << record;
+    if (one.status == 64) {
+      const std::string err = FileText(dir + "/err");
+      rapidjson::Document d;
+      d.Parse(record.c_str());
+      EXPECT_EQ("brivane-cli: " + std::string(d["message"].GetString()), err.substr(0, err.find('\n')));
+    } else {
+      EXPECT_EQ("{" + record.substr(head.size()) + "\n", one.out) << sample[i].line;
+    }
+  }
+  EXPECT_EQ(at, fromFile.out.size());
+
+  // stdout on a full device: the records cannot arrive, which the status says.
+  const CliRun full = Shell(program + " batch select < " + lines + " 2>&1 >/dev/full");
+  EXPECT_EQ(full.status, 74);
+  EXPECT_EQ(full.out, "brivane-cli: cannot write the output: " + std::string(std::strerror(ENOSPC)) + "\n");
+  std::filesystem::remove_all(dir);
 }
