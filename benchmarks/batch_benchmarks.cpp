@@ -20,6 +20,7 @@
 #include "cli/BatchLine.h"
 #include "cli/Commands.h"
 #include "cli/RunCli.h"
+#include "cli/StringOutput.h"
 
 using namespace brivane;
 using namespace brivane::cli;
@@ -45,21 +46,13 @@ std::string Lines(std::size_t count) {
   return text;
 }
 
-// A stream into a string that is kept, as the batch writes a line's output.
-class Sink final : public std::streambuf {
- public:
-  std::string text;
-
- protected:
-  int_type overflow(int_type c) override {
-    if (!traits_type::eq_int_type(c, traits_type::eof())) text.push_back(traits_type::to_char_type(c));
-    return traits_type::not_eof(c);
-  }
-  std::streamsize xsputn(const char* s, std::streamsize n) override {
-    text.append(s, static_cast<std::size_t>(n));
-    return n;
-  }
-};
+// The lines of a text, without their line ends.
+std::vector<std::string_view> Split(std::string_view text) {
+  std::vector<std::string_view> lines;
+  for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1)
+    lines.push_back(text.substr(at, text.find('\n', at) - at));
+  return lines;
+}
 
 // Each line's request, read as the batch reads it.
 template <class Request, class Read>
@@ -73,28 +66,25 @@ std::vector<Request> Requests(std::string_view command, void (*declare)(CommandL
   const Io io{discard, discard};
   std::vector<Request> requests;
   const std::string text = Lines(kLines);
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t end = text.find('\n', at);
-    if (reader.Read(std::string_view(text).substr(at, end - at), values)) std::abort();
+  for (const std::string_view line : Split(text)) {
+    if (reader.Read(line, values)) std::abort();
     auto request = read(values, io);
     if (!request) std::abort();
     request->format = RankFormat::Json;
     requests.push_back(std::move(*request));
-    at = end + 1;
   }
   return requests;
 }
 
 template <class Request, class Run>
 void Loop(benchmark::State& state, const std::vector<Request>& requests, Run run) {
-  Sink out;
-  std::ostream outStream(&out);
+  StringOutput out;
   std::ostringstream err;
   std::size_t bytes = 0;
   for (auto _ : state) {
     for (const Request& r : requests) {
       out.text.clear();
-      run(r, outStream, err);
+      run(r, out.stream, err);
       bytes += out.text.size();
     }
   }
@@ -123,9 +113,7 @@ BENCHMARK(BM_RankLoop)->Unit(benchmark::kMillisecond);
 // What the batch adds before the loop's work: a line read into its request.
 void BM_SelectReadLine(benchmark::State& state) {
   const std::string text = Lines(kLines);
-  std::vector<std::string_view> lines;
-  for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1)
-    lines.push_back(std::string_view(text).substr(at, text.find('\n', at) - at));
+  const std::vector<std::string_view> lines = Split(text);
   CommandLine declared("select");
   DeclareSelect(declared);
   const BatchKeys keys(declared, {});
@@ -148,15 +136,14 @@ void Batch(benchmark::State& state, std::string_view command, std::size_t lines)
   const std::string text = Lines(lines);
   const std::string jobs = std::to_string(state.range(0));
   const std::vector<std::string_view> args{"batch", command, "--jobs", jobs};
-  Sink out;
-  std::ostream outStream(&out);
+  StringOutput out;
   std::ostringstream err;
   for (auto _ : state) {
     state.PauseTiming();
     TextInput in(text);
     out.text.clear();
     state.ResumeTiming();
-    if (RunCli(args, outStream, err, in, false) != 0) state.SkipWithError("a line was refused");
+    if (RunCli(args, out.stream, err, in, false) != 0) state.SkipWithError("a line was refused");
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * lines));
 }

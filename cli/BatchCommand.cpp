@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstring>
 #include <deque>
-#include <streambuf>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/OrderedPipeline.h"
+#include "cli/StringOutput.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/Csv.h"
 #include "engine/CycleFile.h"
@@ -136,31 +136,6 @@ std::string CommandNames() {
 
 // ---- Output of one line
 
-// Appends what is written to a string.
-class StringBuffer final : public std::streambuf {
- public:
-  explicit StringBuffer(std::string& text) : text_(text) {}
-
- protected:
-  int_type overflow(int_type c) override {
-    if (!traits_type::eq_int_type(c, traits_type::eof())) text_.push_back(traits_type::to_char_type(c));
-    return traits_type::not_eof(c);
-  }
-  std::streamsize xsputn(const char* s, std::streamsize n) override {
-    text_.append(s, static_cast<std::size_t>(n));
-    return n;
-  }
-
- private:
-  std::string& text_;
-};
-
-struct StringStream {
-  std::string text;
-  StringBuffer buffer{text};
-  std::ostream stream{&buffer};
-};
-
 void AppendNumber(std::string& out, std::uint64_t n) {
   char digits[24];
   const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, n);
@@ -186,8 +161,8 @@ struct Worker {
   JsonLineReader json;
   LineValues values;
   std::vector<std::string> fields;  // of a CSV line
-  StringStream out;
-  StringStream err;
+  StringOutput out;
+  StringOutput err;
 };
 
 // The lines of one group and what they give.
