@@ -388,7 +388,9 @@ int RunLines(const Batch& batch, LineReader& reader, std::size_t jobs, const Io&
   };
   const auto work = [&](Group& group, std::size_t worker) { batch.Rate(group, workers[worker]); };
   const auto consume = [&](Group& group) {
+    // Flushed a group at a time: a script that writes a line and waits for its record gets it.
     io.out.write(group.output.data(), static_cast<std::streamsize>(group.output.size()));
+    io.out.flush();
     if (!io.out) {
       outputFailed = true;
       return false;

@@ -15,9 +15,11 @@ namespace brivane::cli {
 
 // Runs until `produce` has no more: `produce(item)` fills the next item (false: the end), then
 // `work(item, worker)` runs on one of `workers` threads (worker 0 .. workers - 1), then
-// `consume(item)` (false: stop, the items not yet consumed are dropped). `produce` and `consume`
-// run on the calling thread; at most `slots` items are alive at a time, each reused. With one
-// worker everything runs on the calling thread, one item at a time.
+// `consume(item)` (false: stop; the items not consumed yet are dropped). Each runs on a thread of
+// its own (consume on the calling one), so that an item is consumed as soon as it is worked on,
+// while `produce` waits for more input. At most `slots` items are alive at a time, each reused.
+// With one worker everything runs on the calling thread, one item at a time. After a stop the
+// call returns once `produce` has returned.
 template <class Item, class Produce, class Work, class Consume>
 void RunOrdered(std::size_t workers, std::size_t slots, Produce produce, Work work, Consume consume) {
   if (workers <= 1) {
@@ -32,24 +34,40 @@ void RunOrdered(std::size_t workers, std::size_t slots, Produce produce, Work wo
   std::vector<Item> items(slots);
   std::vector<char> done(slots, 0);
   std::mutex mutex;
-  std::condition_variable toWorkers;
-  std::condition_variable toMain;
-  std::size_t made = 0;      // items produced
-  std::size_t taken = 0;     // items a worker took
-  std::size_t consumed = 0;  // items consumed
-  bool ended = false;        // no item will be made any more
+  std::condition_variable changed;  // any count below, or a flag
+  std::size_t made = 0;             // items produced
+  std::size_t taken = 0;            // items a worker took
+  std::size_t consumed = 0;
+  bool ended = false;  // no item will be made any more
+  bool stop = false;   // consume asked to stop
+
+  std::thread producer([&] {
+    std::unique_lock lock(mutex);
+    while (true) {
+      changed.wait(lock, [&] { return stop || made - consumed < slots; });
+      if (stop) break;
+      Item& item = items[made % slots];
+      lock.unlock();
+      const bool more = produce(item);
+      lock.lock();
+      if (!more) break;
+      ++made;
+      changed.notify_all();
+    }
+    ended = true;
+    changed.notify_all();
+  });
   const auto worker = [&](std::size_t index) {
     std::unique_lock lock(mutex);
     while (true) {
-      toWorkers.wait(lock, [&] { return taken < made || ended; });
-      if (taken == made) return;  // ended
-      Item& item = items[taken % slots];
+      changed.wait(lock, [&] { return stop || taken < made || ended; });
+      if (stop || taken == made) return;
       const std::size_t slot = taken++ % slots;
       lock.unlock();
-      work(item, index);
+      work(items[slot], index);
       lock.lock();
       done[slot] = 1;
-      toMain.notify_one();
+      changed.notify_all();
     }
   };
   std::vector<std::thread> threads;
@@ -58,39 +76,21 @@ void RunOrdered(std::size_t workers, std::size_t slots, Produce produce, Work wo
 
   std::unique_lock lock(mutex);
   while (true) {
-    const std::size_t next = consumed % slots;
-    if (consumed < made && done[next] != 0) {
-      lock.unlock();
-      const bool more = consume(items[next]);
-      lock.lock();
-      done[next] = 0;
-      ++consumed;
-      if (!more) {
-        // The items being worked on are finished, the others dropped.
-        made = taken;
-        break;
-      }
-    } else if (!ended && made - consumed < slots) {
-      lock.unlock();
-      const bool more = produce(items[made % slots]);
-      lock.lock();
-      if (more) {
-        ++made;
-        toWorkers.notify_one();
-      } else {
-        ended = true;
-        toWorkers.notify_all();
-      }
-    } else if (ended && consumed == made) {
-      break;
-    } else {
-      toMain.wait(lock);
-    }
+    const std::size_t slot = consumed % slots;
+    changed.wait(lock, [&] { return done[slot] != 0 || (ended && consumed == made); });
+    if (done[slot] == 0) break;  // every item made is consumed
+    lock.unlock();
+    const bool more = consume(items[slot]);
+    lock.lock();
+    done[slot] = 0;
+    ++consumed;
+    if (!more) stop = true;
+    changed.notify_all();
+    if (stop) break;
   }
-  ended = true;
-  toWorkers.notify_all();
   lock.unlock();
   for (std::thread& t : threads) t.join();
+  producer.join();
 }
 
 }  // namespace brivane::cli

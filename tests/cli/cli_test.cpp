@@ -1,5 +1,6 @@
 // brivane-cli as scripts and the acceptance checks use it: the process, its output and its
 // exit status.
+#include <poll.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -447,4 +448,42 @@ TEST(Cli, BatchAgreesWithSelectProcesses) {
   EXPECT_EQ(full.status, 74);
   EXPECT_EQ(full.out, "brivane-cli: cannot write the output: " + std::string(std::strerror(ENOSPC)) + "\n");
   std::filesystem::remove_all(dir);
+}
+
+// A script that writes a request and waits for its record gets it before it writes the next: the
+// batch answers what the pipe holds and does not wait for more.
+TEST(Cli, BatchAnswersEachLineOfAPipeAsItComes) {
+  int toChild[2];
+  int fromChild[2];
+  ASSERT_EQ(::pipe(toChild), 0);
+  ASSERT_EQ(::pipe(fromChild), 0);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(toChild[0], 0);
+    ::dup2(fromChild[1], 1);
+    for (const int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) ::close(fd);
+    ::execl(BRIVANE_CLI, BRIVANE_CLI, "batch", "select", "--jobs", "2", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(toChild[0]);
+  ::close(fromChild[1]);
+  for (int i = 1; i <= 3; ++i) {
+    const std::string line =
+        "{\"mass\": " + std::to_string(i) + ", \"stroke\": 500, \"accel-g\": 1, \"velocity\": 1}\n";
+    ASSERT_EQ(::write(toChild[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    std::string record;
+    char c = 0;
+    pollfd ready{fromChild[0], POLLIN, 0};
+    while (record.empty() || record.back() != '\n') {
+      ASSERT_EQ(::poll(&ready, 1, 10000), 1) << "no record for line " << i << " within 10 s";
+      ASSERT_EQ(::read(fromChild[0], &c, 1), 1);
+      record += c;
+    }
+    EXPECT_EQ(record.rfind("{\"line\":" + std::to_string(i) + ",\"status\":0,", 0), 0u) << record;
+  }
+  ::close(toChild[1]);
+  int raw = 0;
+  ::waitpid(pid, &raw, 0);
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+  ::close(fromChild[0]);
 }
