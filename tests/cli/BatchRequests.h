@@ -4,6 +4,8 @@
 // that exist and one that does not, numbers written as JSON numbers or as strings.
 #pragma once
 
+#include <rapidjson/document.h>
+
 #include <algorithm>
 #include <random>
 #include <string>
@@ -85,26 +87,10 @@ class RandomSelectRequests {
   }
 
   // Whether the text is a JSON number as written (so it may go into the line unquoted).
-  static bool JsonNumber(std::string_view t) {
-    std::size_t i = 0;
-    const auto digits = [&] {
-      const std::size_t from = i;
-      while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
-      return i - from;
-    };
-    if (i < t.size() && t[i] == '-') ++i;
-    const std::size_t from = i;
-    if (digits() == 0 || (t[from] == '0' && i - from > 1)) return false;
-    if (i < t.size() && t[i] == '.') {
-      ++i;
-      if (digits() == 0) return false;
-    }
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-      ++i;
-      if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-      if (digits() == 0) return false;
-    }
-    return i == t.size();
+  static bool JsonNumber(const std::string& text) {
+    rapidjson::Document d;
+    d.Parse(text.c_str());
+    return !d.HasParseError() && d.IsNumber();
   }
 
   std::mt19937 random_;

@@ -28,9 +28,9 @@ struct CliRun {
   std::string out;
 };
 
-CliRun Cli(const std::string& args) {
+// A shell command's exit status and stdout.
+CliRun Shell(const std::string& command) {
   CliRun r;
-  const std::string command = std::string(BRIVANE_CLI) + " " + args + " 2>/dev/null";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return r;
   std::array<char, 4096> buf{};
@@ -40,6 +40,8 @@ CliRun Cli(const std::string& args) {
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   return r;
 }
+
+CliRun Cli(const std::string& args) { return Shell(std::string(BRIVANE_CLI) + " " + args + " 2>/dev/null"); }
 
 rapidjson::Document Json(const CliRun& r) {
   rapidjson::Document d;
@@ -370,18 +372,6 @@ TEST(Cli, UnwritableOutputIsAnError) {
 }
 
 namespace {
-
-// A shell command's exit status and stdout.
-CliRun Shell(const std::string& command) {
-  CliRun r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return r;
-  std::array<char, 4096> buf{};
-  for (std::size_t n = 0; (n = fread(buf.data(), 1, buf.size(), pipe)) > 0;) r.out.append(buf.data(), n);
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
 
 std::string ShellQuoted(const std::string& text) {
   std::string quoted = "'";
