@@ -1,6 +1,7 @@
 // batch: one request a line on stdin, rated by the command's own reading and run functions, one
 // record a line on stdout in the input's order, on as many threads as asked.
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <chrono>
 #include <cstring>
@@ -377,13 +378,15 @@ int RunLines(const Batch& batch, LineReader& reader, std::size_t jobs, const Io&
   std::uint64_t lines = linesBefore;
   std::uint64_t inputBytes = bytesBefore;
   std::uint64_t outputBytes = 0;
-  std::uint64_t rated = 0;  // lines whose output is measured
+  // The output of a line so far, which sizes the next groups; written by consume, read by produce
+  // on its own thread.
+  std::atomic<std::size_t> perLine{0};
   bool refused = false;
   bool outputFailed = false;
   const auto produce = [&](Group& group) {
-    const std::size_t perLine = rated == 0 ? 0 : static_cast<std::size_t>(outputBytes / rated) + 1;
+    const std::size_t measured = perLine;
     const std::size_t maxLines =
-        perLine == 0 ? kFirstGroupLines : std::clamp<std::size_t>(kGroupOutputBytes / perLine, 1, kMaxGroupLines);
+        measured == 0 ? kFirstGroupLines : std::clamp<std::size_t>(kGroupOutputBytes / measured, 1, kMaxGroupLines);
     return reader.Next(group.lines, maxLines, kGroupInputBytes);
   };
   const auto work = [&](Group& group, std::size_t worker) { batch.Rate(group, workers[worker]); };
@@ -396,9 +399,9 @@ int RunLines(const Batch& batch, LineReader& reader, std::size_t jobs, const Io&
       return false;
     }
     lines += group.lines.lines.size();
-    rated += group.lines.lines.size();
     inputBytes += group.lines.inputBytes;
     outputBytes += group.output.size();
+    perLine = static_cast<std::size_t>(outputBytes / (lines - linesBefore)) + 1;
     refused = refused || group.refused;
     if (progress) progress->Update(lines, inputBytes, false);
     return true;
