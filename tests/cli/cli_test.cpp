@@ -437,6 +437,10 @@ TEST(Cli, BatchAgreesWithSelectProcesses) {
   const CliRun full = Shell(program + " batch select < " + lines + " 2>&1 >/dev/full");
   EXPECT_EQ(full.status, 74);
   EXPECT_EQ(full.out, "brivane-cli: cannot write the output: " + std::string(std::strerror(ENOSPC)) + "\n");
+  // stdin that cannot be read (a directory).
+  const CliRun unreadable = Shell(program + " batch select < / 2>&1");
+  EXPECT_EQ(unreadable.status, 74);
+  EXPECT_EQ(unreadable.out, "brivane-cli: cannot read the input: " + std::string(std::strerror(EISDIR)) + "\n");
   std::filesystem::remove_all(dir);
 }
 
