@@ -85,27 +85,29 @@ UsageCode CodeOf(FieldProblem problem) {
   }
 }
 
-// The cycle given inline as the value of `key`, read as a cycle file's object is read.
-std::optional<Cycle> InlineCycle(std::string_view line, std::string_view key, const Io& io) {
+// The cycle given inline, read as a cycle file's object is read: the one member of the line that
+// holds an object (a line may give no other).
+std::optional<Cycle> InlineCycle(std::string_view line, const Io& io) {
   JsonText json;
-  // The line was read as JSON already.
-  if (!json.Parse(line)) return std::nullopt;
-  const rapidjson::Value& object =
-      json.Root().FindMember(rapidjson::StringRef(key.data(), static_cast<rapidjson::SizeType>(key.size())))->value;
-  CycleFileReading reading = CycleFromJsonValue(json, object);
-  if (!reading.cycle) {
-    io.UsageError(CodeOf(reading.error.problem), std::string(key) + ": " + DescribeCycleFileError(reading.error));
-    return std::nullopt;
+  if (json.Parse(line)) {
+    for (const auto& member : json.Root().GetObject()) {
+      if (!member.value.IsObject()) continue;
+      CycleFileReading reading = CycleFromJsonValue(json, member.value);
+      if (reading.cycle) return std::move(*reading.cycle);
+      io.UsageError(CodeOf(reading.error.problem), std::string(member.name.GetString(), member.name.GetStringLength()) +
+                                                       ": " + DescribeCycleFileError(reading.error));
+      return std::nullopt;
+    }
   }
-  return std::move(*reading.cycle);
+  io.UsageError(UsageCode::NotJson, "not JSON text");  // not reached: the line was read as JSON already
+  return std::nullopt;
 }
 
 int BatchCycle(const LineValues& values, std::string_view line, const Setting& setting, const Io& io) {
   auto request = ReadCycleOptions(values, io);
   if (!request) return kExitUsage;
   request->format = setting.format;
-  auto cycle =
-      values.PositionalIsObject() ? InlineCycle(line, "cycle", io) : ReadCycleFile(values.Positionals().front(), io);
+  auto cycle = values.PositionalIsObject() ? InlineCycle(line, io) : ReadCycleFile(values.Positionals().front(), io);
   if (!cycle) return kExitUsage;
   request->cycle = std::move(*cycle);
   return RunCycle(*request, io.out, io.err);

@@ -9,7 +9,6 @@
 
 #include "engine/Csv.h"
 #include "engine/JsonFields.h"
-#include "engine/Utf8.h"
 
 namespace brivane::cli {
 namespace {
@@ -18,7 +17,8 @@ using rapidjson::SizeType;
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-std::string Quoted(std::string_view text) { return "'" + VisibleText(text) + "'"; }
+// Control characters are made visible where the text is written (Io::UsageError, the record).
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 LineProblem WrongType(const BatchKeys& keys, const BatchKey& key) {
   const std::string_view takes = key.kind == BatchKey::Kind::Flag ? " takes true or false"
