@@ -158,6 +158,14 @@ std::string Joined(std::string_view text) {
   return out;
 }
 
+// The text of a usage error as written on stderr: its first line, without "brivane-cli: ".
+std::string UsageLine(std::string_view err) {
+  constexpr std::string_view kProgram = "brivane-cli: ";
+  std::string_view line = err.substr(0, err.find('\n'));
+  if (line.substr(0, kProgram.size()) == kProgram) line.remove_prefix(kProgram.size());
+  return std::string(line);
+}
+
 // A line's own state: the values read, what the command wrote.
 struct Worker {
   explicit Worker(const BatchKeys& keys) : json(keys) {}
@@ -227,7 +235,8 @@ class Batch {
       if (!w.values.IsSet("lang") || ReadLanguage(w.values.Value("lang"), io))
         status = command_.run(w.values, text, setting_, io);
     }
-    if (status == kExitUsage && !usage.set) usage = {true, UsageCode::Usage, Joined(w.err.text)};
+    // A usage error the run itself found (its Io is its own): the first line it wrote.
+    if (status == kExitUsage && !usage.set) usage = {true, UsageCode::Usage, UsageLine(w.err.text)};
     if (csv) {
       WriteCsv(number, status, usage, w, output);
     } else {
