@@ -1,15 +1,20 @@
 // Timings of the engine's hot paths: one row rated, a whole selection, one duty check, the
-// comparison of every row, of a thousand motors of the user's, and every row rated for a duty cycle.
+// comparison of every row, of a thousand motors of the user's, every row rated for a duty cycle
+// (with and without the drive's figures), and a force-speed envelope.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "catalog/MotorList.h"
 #include "engine/Comparison.h"
-#include "engine/MotorFile.h"
-#include "engine/NumberText.h"
+#include "engine/CycleDrive.h"
 #include "engine/CyclePlan.h"
 #include "engine/CycleRating.h"
+#include "engine/Drive.h"
+#include "engine/MotorFile.h"
+#include "engine/NumberText.h"
 #include "engine/Selection.h"
 #include "tests/support/WorkedExamples.h"
 
@@ -171,5 +176,42 @@ void BM_CycleAllRows(benchmark::State& state) {
   state.counters["fitting"] = static_cast<double>(fitting);
 }
 BENCHMARK(BM_CycleAllRows)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The same with the drive's figures of every row: the needed bus voltage (every phase end, and the
+// search inside the phases with jerk), currents, energies, the checks against a 48 V drive and the
+// verdicts. Range 0 as above; goal 150 us without the headroom.
+void BM_CycleAllRowsWithDrive(benchmark::State& state) {
+  Cycle cycle = TenSCurveMoves();
+  cycle.drive = {48.0, 20.0, 8.0};
+  const bool headroom = state.range(0) != 0;
+  CyclePlan plan;
+  CycleRatings ratings;
+  std::vector<CycleDriveRating> drive;
+  for (auto _ : state) {
+    BuildCyclePlan(cycle, plan);
+    RateCycle(plan, MotorCatalog::Instance().Rows(), headroom, ratings);
+    RateCycleDrive(plan, MotorCatalog::Instance().Rows(), ratings, drive);
+    benchmark::DoNotOptimize(drive.data());
+    benchmark::ClobberMemory();
+  }
+  std::size_t ok = 0;
+  for (const CycleDriveRating& d : drive) ok += d.verdict == DriveVerdict::Ok ? 1 : 0;
+  state.counters["phases"] = static_cast<double>(plan.phases.size());
+  state.counters["ok"] = static_cast<double>(ok);
+}
+BENCHMARK(BM_CycleAllRowsWithDrive)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The peak and continuous envelopes of one row at 200 speeds, as a plot draws them. Goal 50 us.
+void BM_Envelope200(benchmark::State& state) {
+  const MotorRecord& row = MotorCatalog::Instance().at(*MotorCatalog::Instance().FindByName("CL-07"));
+  std::array<EnvelopePoint, 200> points{};
+  for (auto _ : state) {
+    EnvelopeSummary s = ForceSpeedEnvelope(row, 48.0, 60.0, points);
+    benchmark::DoNotOptimize(s);
+    benchmark::DoNotOptimize(points.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_Envelope200)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -104,13 +104,22 @@ std::optional<Cycle> InlineCycle(std::string_view line, const Io& io) {
 }
 
 int BatchCycle(const LineValues& values, std::string_view line, const Setting& setting, const Io& io) {
-  auto request = ReadCycleOptions(values, io);
+  MotorRowsSource rows(setting.rows);
+  auto request = ReadCycleOptions(values, io, rows);
   if (!request) return kExitUsage;
   request->format = setting.format;
   auto cycle = values.PositionalIsObject() ? InlineCycle(line, io) : ReadCycleFile(values.Positionals().front(), io);
   if (!cycle) return kExitUsage;
   request->cycle = std::move(*cycle);
   return RunCycle(*request, io.out, io.err);
+}
+
+int BatchEnvelope(const LineValues& values, std::string_view, const Setting& setting, const Io& io) {
+  MotorRowsSource rows(setting.rows);
+  auto request = ReadEnvelopeRequest(values, io, rows);
+  if (!request) return kExitUsage;
+  request->format = setting.format;
+  return RunEnvelope(*request, io.out, io.err);
 }
 
 struct BatchedCommand {
@@ -126,6 +135,7 @@ constexpr BatchedCommand kBatched[] = {
     {"check", DeclareCheck, CheckCsvHeader, BatchCheck, {}},
     {"rank", DeclareRank, RankCsvHeader, BatchRank, {}},
     {"cycle", DeclareCycle, CycleCsvHeader, BatchCycle, "cycle"},
+    {"envelope", DeclareEnvelope, EnvelopeCsvHeader, BatchEnvelope, {}},
 };
 
 std::string CommandNames() {
@@ -276,21 +286,31 @@ class Batch {
     head.push_back(std::to_string(number));
     head.push_back(std::to_string(status));
     head.push_back(usage.set ? usage.text : Joined(w.err.text));
-    const std::size_t width = command_.csvHeader().size();
+    const std::vector<std::string>& columns = command_.csvHeader();
     // The command's CSV is read back with the reader of CSV files: its records are whole whatever
-    // a field holds. The first is its header.
+    // a field holds. The first is its header, which may lack some of the batch's columns (rank
+    // without a bus voltage): each of its fields goes under its own column, in order.
     CsvReading rows = status == kExitUsage ? CsvReading{} : ReadCsv(w.out.text);
+    std::vector<std::size_t> place;
+    if (!rows.records.empty()) {
+      std::size_t at = 0;
+      for (const std::string& name : rows.records.front().fields) {
+        while (at < columns.size() && columns[at] != name) ++at;
+        place.push_back(at++);
+      }
+    }
     std::size_t written = 0;
     for (std::size_t i = 1; i < rows.records.size(); ++i) {
       std::vector<std::string> record = head;
-      std::vector<std::string>& fields = rows.records[i].fields;
-      fields.resize(width);
-      record.insert(record.end(), std::make_move_iterator(fields.begin()), std::make_move_iterator(fields.end()));
+      record.resize(head.size() + columns.size());
+      const std::vector<std::string>& fields = rows.records[i].fields;
+      for (std::size_t f = 0; f < fields.size() && f < place.size(); ++f)
+        if (place[f] < columns.size()) record[head.size() + place[f]] = fields[f];
       output += CsvRecord(record);
       ++written;
     }
     if (written == 0) {
-      head.resize(head.size() + width);
+      head.resize(head.size() + columns.size());
       output += CsvRecord(head);
     }
   }
@@ -445,7 +465,7 @@ void DeclareBatch(CommandLine& line) {
   line.AddFlag("progress",
                "Show the lines done, the rate and the time left on stderr (the default when stderr is a terminal and "
                "stdin a file).");
-  AddMotorOptions(line, "For check and rank: read once, rated for every line.");
+  AddMotorOptions(line, "For check, rank, cycle and envelope: read once, rated for every line.");
 }
 
 int RunBatch(const CommandLine& line, const Io& io) {

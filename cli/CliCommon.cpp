@@ -381,4 +381,60 @@ std::string Pad(std::string_view text, std::size_t columns) {
   return out;
 }
 
+void AddBusVoltageOption(CommandLine& line, std::string description) {
+  line.AddValue("bus-voltage", "V", std::move(description));
+}
+
+bool ReadBusVoltage(const OptionValues& line, const Io& io, std::optional<double>& voltage) {
+  if (!line.IsSet("bus-voltage")) return true;
+  const std::string text = line.Value("bus-voltage");
+  voltage = ParseDoubleField(text);
+  if (!voltage) io.UsageError(UsageCode::BadValue, "--bus-voltage needs a finite number of volts, not " + Quoted(text));
+  return voltage.has_value();
+}
+
+int RefuseUnknownModel(std::string_view name, bool json, const Io& io) {
+  if (json) {
+    JsonOut out;
+    out.KeyString("error", SourceText(MessageCode::NoModel));
+    out.Print(io.out);
+  } else {
+    io.Stopped({MessageCode::NoModel});
+  }
+  io.Err("brivane-cli: no model '" + std::string(name) + "' in the catalog ('brivane-cli catalog' lists them)");
+  return kExitStopped;
+}
+
+std::string SaidCycleMessage(const CycleMessage& message, const Io& io) {
+  return FillCycleMessage(io.Say(CycleMessageTemplate(message.code)), message);
+}
+
+void KeyCycleSegment(JsonOut& json, const CycleMessage& message) {
+  json.Key("segment");
+  if (message.segment > 0) {
+    json.Int(static_cast<std::int64_t>(message.segment));
+  } else {
+    json.w().Null();
+  }
+}
+
+int RefuseCycleMessage(const CycleMessage& message, bool json, const Io& io) {
+  if (!json) {
+    io.Err(SaidCycleMessage(message, io));
+    return kExitStopped;
+  }
+  JsonOut out;
+  out.KeyString("error", CycleMessageText(message));
+  out.KeyString("code", CycleMessageName(message.code));
+  KeyCycleSegment(out, message);
+  out.Key("field");
+  if (!message.field.empty()) {
+    out.String(message.field);
+  } else {
+    out.w().Null();
+  }
+  out.Print(io.out);
+  return kExitStopped;
+}
+
 }  // namespace brivane::cli

@@ -19,6 +19,7 @@
 #include "cli/OptionValues.h"
 #include "cli/RankCommand.h"
 #include "cli/UsageError.h"
+#include "engine/CycleMessages.h"
 #include "engine/FormValues.h"
 #include "engine/Motion.h"
 #include "engine/Selection.h"
@@ -155,6 +156,23 @@ std::optional<RowChoice> ReadRowChoice(const OptionValues& line, const Io& io, s
 
 // The language --lang names: ko or en; nothing after the usage error of any other text.
 std::optional<Language> ReadLanguage(std::string_view text, const Io& io);
+
+// --bus-voltage V, the drive's DC bus voltage, with the command's own description.
+void AddBusVoltageOption(CommandLine& line, std::string description);
+// Its value into `voltage` (left empty when the option is not given). False after a reported usage
+// error for a value that is not a finite number; its range is the drive's check (ValidateDrive).
+bool ReadBusVoltage(const OptionValues& line, const Io& io, std::optional<double>& voltage);
+
+// The refusal of a model name that none of the rows has: the engine's message (as JSON when
+// `json`), then which name and where to look, on stderr; returns kExitStopped.
+int RefuseUnknownModel(std::string_view name, bool json, const Io& io);
+// The text of a cycle model's message in the run's language: the translation of its template, filled in.
+std::string SaidCycleMessage(const CycleMessage& message, const Io& io);
+// The message's segment (counted from 1) under "segment", null when it is about none.
+void KeyCycleSegment(JsonOut& json, const CycleMessage& message);
+// A refusal of the cycle model's checks (a cycle's or a drive's): on stderr, or as JSON with its
+// code, segment and field when `json`; returns kExitStopped.
+int RefuseCycleMessage(const CycleMessage& message, bool json, const Io& io);
 
 // A usage error for the first positional argument of a command that takes none.
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io);

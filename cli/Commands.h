@@ -10,6 +10,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/CliCommon.h"
 #include "cli/CycleCommand.h"
+#include "cli/EnvelopeCommand.h"
 #include "cli/MotorOptions.h"
 #include "cli/RankCommand.h"
 #include "cli/SelectCommand.h"
@@ -26,6 +27,8 @@ void DeclareRank(CommandLine& line);
 int RunRank(const CommandLine& line, const Io& io);
 void DeclareCycle(CommandLine& line);
 int RunCycle(const CommandLine& line, const Io& io);
+void DeclareEnvelope(CommandLine& line);
+int RunEnvelope(const CommandLine& line, const Io& io);
 void DeclareReport(CommandLine& line);
 int RunReport(const CommandLine& line, const Io& io);
 void DeclareBatch(CommandLine& line);
@@ -38,7 +41,8 @@ std::optional<CheckRequest> ReadCheckRequest(const OptionValues& line, const Io&
 std::optional<RankRequest> ReadRankRequest(const OptionValues& line, const Io& io, MotorRowsSource& rows);
 // cycle's options without its cycle (they are read before the file, so that a usage error is told
 // first), then the file.
-std::optional<CycleRequest> ReadCycleOptions(const OptionValues& line, const Io& io);
+std::optional<CycleRequest> ReadCycleOptions(const OptionValues& line, const Io& io, MotorRowsSource& rows);
 std::optional<Cycle> ReadCycleFile(const std::string& path, const Io& io);
+std::optional<EnvelopeRequest> ReadEnvelopeRequest(const OptionValues& line, const Io& io, MotorRowsSource& rows);
 
 }  // namespace brivane::cli

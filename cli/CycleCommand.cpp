@@ -1,5 +1,6 @@
 #include "cli/CycleCommand.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -7,10 +8,13 @@
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
+#include "cli/MotorOptions.h"
 #include "cli/TextTable.h"
 #include "engine/ComparisonTexts.h"
+#include "engine/CycleDrive.h"
 #include "engine/CycleFile.h"
 #include "engine/CycleRating.h"
+#include "engine/DriveTexts.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
 
@@ -21,6 +25,7 @@ namespace {
 struct ShownRow {
   const MotorRecord* record;
   const CycleRowRating* rating;
+  const CycleDriveRating* drive;
 };
 
 // The series slot of a row, or nothing for a code that is no built-in series (a user's motor).
@@ -53,61 +58,99 @@ std::string HeadroomText(const std::optional<double>& h) {
   return *h >= kCycleHeadroomCapKg ? "3000 or more" : Fixed(*h, 2);
 }
 
-// ---- Text
+// ---- Text and CSV
 
+// One column of the models' table: its header, its alignment, whether the terminal's table shows
+// it (CSV has every column), whether its text is said in the run's language (the verdict and the
+// checks), and its text for a row. The user's own motors have no series: "-" there and their
+// family after the row in the text, the family in its place in CSV.
 struct ModelColumn {
   std::string_view header;
   bool numeric;
+  bool inText;
+  bool words;
+  std::string (*text)(const ShownRow& row, bool csv);
 };
-// The cycle's own headers; the others are the comparison's (engine/ComparisonTexts.h).
+
+std::string SeriesText(const ShownRow& row, bool csv) {
+  if (!row.record->user) return std::to_string(row.record->series);
+  return csv && !row.record->family.empty() ? std::string(row.record->family) : "-";
+}
+
+// The cycle's own headers; the others are the comparison's (engine/ComparisonTexts.h) and the
+// drive's (engine/DriveTexts.h).
 constexpr std::string_view kSegmentHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "구간");
 constexpr std::string_view kRmsThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "평균 추력(N)");
 constexpr std::string_view kPeakThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력(N)");
 
 const ModelColumn kModelColumns[] = {
-    {HeaderOf(CandidateColumn::Name), false},
-    {HeaderOf(CandidateColumn::Series), true},
-    {HeaderOf(CandidateColumn::Number), true},
-    {HeaderOf(CandidateColumn::Verdict), false},
-    {HeaderOf(CandidateColumn::RatedDuty), true},
-    {HeaderOf(CandidateColumn::PeakDuty), true},
-    {HeaderOf(CandidateColumn::RatedMargin), true},
-    {HeaderOf(CandidateColumn::PeakMargin), true},
-    {kRmsThrustHeader, true},
-    {kPeakThrustHeader, true},
-    {HeaderOf(CandidateColumn::CoilTemp), true},
-    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "추가 질량(kg)"), true},
+    {HeaderOf(CandidateColumn::Name), false, true, false,
+     [](const ShownRow& r, bool) { return std::string(r.record->name); }},
+    {HeaderOf(CandidateColumn::Series), true, true, false, SeriesText},
+    {HeaderOf(CandidateColumn::Number), true, true, false,
+     [](const ShownRow& r, bool) { return r.record->user ? std::string("-") : std::to_string(NumberOf(*r.record)); }},
+    {HeaderOf(CandidateColumn::Verdict), false, true, true,
+     [](const ShownRow& r, bool) { return std::string(VerdictText(r.drive->verdict)); }},
+    {HeaderOf(CandidateColumn::RatedDuty), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->ratedDuty, 1); }},
+    {HeaderOf(CandidateColumn::PeakDuty), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->peakDuty, 1); }},
+    {HeaderOf(CandidateColumn::RatedMargin), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->ratedMargin, 1); }},
+    {HeaderOf(CandidateColumn::PeakMargin), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->peakMargin, 1); }},
+    {kRmsThrustHeader, true, true, false, [](const ShownRow& r, bool) { return Fixed(r.rating->rmsThrust, 1); }},
+    {kPeakThrustHeader, true, true, false, [](const ShownRow& r, bool) { return Fixed(r.rating->peakThrust, 1); }},
+    {HeaderOf(CandidateColumn::CoilTemp), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.rating->coilTemp, 1); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "추가 질량(kg)"), true, true, false,
+     [](const ShownRow& r, bool) { return HeadroomText(r.rating->headroomKg); }},
+    {kBusVoltageNeededHeader, true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->busVoltageNeeded, 1); }},
+    {kVoltageCheckHeader, false, true, true,
+     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->voltage)); }},
+    {HeaderOf(CandidateColumn::PeakCurrent), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrent, 2); }},
+    {HeaderOf(CandidateColumn::PeakCurrentShare), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrentShare, 1); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류 확인"), false, true, true,
+     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->peakCurrentCheck)); }},
+    {HeaderOf(CandidateColumn::RmsCurrent), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrent, 2); }},
+    {HeaderOf(CandidateColumn::RmsCurrentShare), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrentShare, 1); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "연속 전류 확인"), false, true, true,
+     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->continuousCurrentCheck)); }},
+    {kTopSpeedHeader, true, false, false,
+     [](const ShownRow& r, bool) { return r.drive->topSpeed ? Fixed(*r.drive->topSpeed, 3) : std::string("-"); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "공급 에너지(J)"), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->energyIn, 2); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "회생 에너지(J)"), true, true, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->energyReturned, 2); }},
+    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 회생 전력(W)"), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->peakReturnedPower, 1); }},
+    {HeaderOf(CandidateColumn::CopperLoss), true, false, false,
+     [](const ShownRow& r, bool) { return Fixed(r.drive->copperLoss, 2); }},
 };
 
-std::vector<std::string> ModelTexts(const ShownRow& row, Language language) {
-  const CycleRowRating& r = *row.rating;
-  return {std::string(row.record->name),
-          std::to_string(row.record->series),
-          std::to_string(NumberOf(*row.record)),
-          Say(language, kVerdictTexts[r.fits ? 1 : 2]),
-          Fixed(r.ratedDuty, 1),
-          Fixed(r.peakDuty, 1),
-          Fixed(r.ratedMargin, 1),
-          Fixed(r.peakMargin, 1),
-          Fixed(r.rmsThrust, 1),
-          Fixed(r.peakThrust, 1),
-          Fixed(r.coilTemp, 1),
-          HeadroomText(r.headroomKg)};
-}
+struct HeaderColumn {
+  std::string_view header;
+  bool numeric;
+};
 
-std::vector<TextColumn> Columns(std::span<const ModelColumn> columns, Language language) {
+std::vector<TextColumn> Columns(std::span<const HeaderColumn> columns, Language language) {
   std::vector<TextColumn> out;
-  for (const ModelColumn& c : columns) out.push_back({Say(language, c.header), c.numeric});
+  for (const HeaderColumn& c : columns) out.push_back({Say(language, c.header), c.numeric});
   return out;
 }
 
 void WriteSegmentsText(const Cycle& cycle, const CyclePlan& plan, Language language, std::ostream& out) {
-  constexpr ModelColumn kSegmentColumns[] = {{kSegmentHeader, true},
-                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "종류"), false},
-                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "프로파일"), false},
-                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "이동 거리(mm)"), true},
-                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "시간(s)"), true},
-                                             {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최고 속도(m/s)"), true}};
+  constexpr HeaderColumn kSegmentColumns[] = {{kSegmentHeader, true},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "종류"), false},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "프로파일"), false},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "이동 거리(mm)"), true},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "시간(s)"), true},
+                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최고 속도(m/s)"), true}};
   std::vector<std::vector<std::string>> rows;
   for (std::size_t i = 0; i < plan.segments.size(); ++i) {
     const SegmentPlan& sp = plan.segments[i];
@@ -121,18 +164,45 @@ void WriteSegmentsText(const Cycle& cycle, const CyclePlan& plan, Language langu
   out << Say(language, CliText::CycleSummary, summary) << "\n\n";
 }
 
+// A drive's figure as the line under the table says it, with its unit; "-" for one not given.
+std::string DriveFigure(const std::optional<double>& v, std::string_view unit) {
+  return v ? FormatShortestDouble(*v) + " " + std::string(unit) : "-";
+}
+
 void WriteText(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ratings,
                const std::vector<ShownRow>& shown, const CycleRequest& request, std::ostream& out) {
   const Language language = request.language;
   WriteSegmentsText(cycle, plan, language, out);
+  std::vector<TextColumn> columns;
+  for (const ModelColumn& c : kModelColumns)
+    if (c.inText) columns.push_back({Say(language, c.header), c.numeric});
+  // The built-in models first, the user's after them under their title (shown is in that order).
+  TextTableGroup user{shown.size(), Say(language, kUserMotorsTitle), std::vector<std::string>(shown.size())};
   std::vector<std::vector<std::string>> rows;
-  for (const ShownRow& row : shown) rows.push_back(ModelTexts(row, language));
-  WriteTextTable(Columns(kModelColumns, language), rows, out);
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    std::vector<std::string>& texts = rows.emplace_back();
+    for (const ModelColumn& c : kModelColumns) {
+      if (!c.inText) continue;
+      const std::string text = c.text(shown[i], false);
+      texts.push_back(c.words ? Say(language, text) : text);
+    }
+    if (shown[i].record->user) {
+      user.start = std::min(user.start, i);
+      user.tails[i] = shown[i].record->family;
+    }
+  }
+  WriteTextTable(columns, rows, out, user);
   const std::string limits[] = {std::to_string(plan.ratedLimit), std::to_string(plan.peakLimit)};
   out << Say(language, CliText::AllowedLimits, limits) << '\n';
+  const CycleDrive& d = plan.drive;
+  if (d.busVoltage || d.peakCurrent || d.continuousCurrent) {
+    const std::string figures[] = {DriveFigure(d.busVoltage, "V"), DriveFigure(d.peakCurrent, "Arms"),
+                                   DriveFigure(d.continuousCurrent, "Arms")};
+    out << Say(language, CliText::CycleDrive, figures) << '\n';
+  }
   // One model asked for: its thrusts segment by segment too.
   if (request.model && shown.size() == 1) {
-    constexpr ModelColumn kThrustColumns[] = {
+    constexpr HeaderColumn kThrustColumns[] = {
         {kSegmentHeader, true}, {kRmsThrustHeader, true}, {kPeakThrustHeader, true}};
     std::vector<std::vector<std::string>> perSegment;
     const auto thrusts = ratings.SegmentsOf(shown.front().rating->position);
@@ -145,20 +215,14 @@ void WriteText(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
 
 void WriteCsv(const std::vector<ShownRow>& shown, std::ostream& out) {
   out << CsvRecord(CycleCsvHeader());
-  for (const ShownRow& row : shown) out << CsvRecord(ModelTexts(row, Language::Korean));
+  for (const ShownRow& row : shown) {
+    std::vector<std::string> fields;
+    for (const ModelColumn& c : kModelColumns) fields.push_back(c.text(row, true));
+    out << CsvRecord(fields);
+  }
 }
 
 // ---- JSON
-
-// The message's segment (counted from 1), null when it is about none.
-void KeySegment(JsonOut& json, const CycleMessage& m) {
-  json.Key("segment");
-  if (m.segment > 0) {
-    json.Int(static_cast<std::int64_t>(m.segment));
-  } else {
-    json.w().Null();
-  }
-}
 
 void WriteJsonWarnings(JsonOut& json, const std::vector<CycleMessage>& warnings) {
   json.Key("warnings");
@@ -166,11 +230,48 @@ void WriteJsonWarnings(JsonOut& json, const std::vector<CycleMessage>& warnings)
   for (const CycleMessage& m : warnings) {
     json.w().StartObject();
     json.KeyString("code", CycleMessageName(m.code));
-    KeySegment(json, m);
+    KeyCycleSegment(json, m);
     json.KeyString("text", CycleMessageText(m));
     json.w().EndObject();
   }
   json.w().EndArray();
+}
+
+// A figure that may be missing: null then.
+void KeyOptional(JsonOut& json, std::string_view key, const std::optional<double>& v) {
+  json.Key(key);
+  if (v) {
+    json.Double(*v);
+  } else {
+    json.w().Null();
+  }
+}
+
+// A check: true or false when made, null when not.
+void KeyCheck(JsonOut& json, std::string_view key, DriveCheck check) {
+  json.Key(key);
+  if (check == DriveCheck::NotMade) {
+    json.w().Null();
+  } else {
+    json.w().Bool(check == DriveCheck::Passed);
+  }
+}
+
+void WriteJsonDrive(JsonOut& json, const CycleDriveRating& d) {
+  json.KeyDouble("peakCurrent", d.peakCurrent);
+  json.KeyDouble("rmsCurrent", d.rmsCurrent);
+  json.KeyDouble("peakCurrentShare", d.peakCurrentShare);
+  json.KeyDouble("rmsCurrentShare", d.rmsCurrentShare);
+  json.KeyDouble("busVoltageNeeded", d.busVoltageNeeded);
+  KeyCheck(json, "voltageOk", d.voltage);
+  KeyCheck(json, "peakCurrentOk", d.peakCurrentCheck);
+  KeyCheck(json, "continuousCurrentOk", d.continuousCurrentCheck);
+  KeyOptional(json, "topSpeed", d.topSpeed);
+  json.KeyDouble("energyIn", d.energyIn);
+  json.KeyDouble("energyReturned", d.energyReturned);
+  json.KeyDouble("peakReturnedPower", d.peakReturnedPower);
+  json.KeyDouble("copperLoss", d.copperLoss);
+  json.KeyString("verdict", DriveVerdictName(d.verdict));
 }
 
 void WriteJson(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ratings,
@@ -178,6 +279,13 @@ void WriteJson(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
   JsonOut json;
   json.KeyInt("ratedLimit", plan.ratedLimit);
   json.KeyInt("peakLimit", plan.peakLimit);
+  // The drive the checks were made against; null for a figure not given (its check not made).
+  json.Key("drive");
+  json.w().StartObject();
+  KeyOptional(json, "busVoltage", plan.drive.busVoltage);
+  KeyOptional(json, "peakCurrent", plan.drive.peakCurrent);
+  KeyOptional(json, "continuousCurrent", plan.drive.continuousCurrent);
+  json.w().EndObject();
   json.KeyDouble("cycleTime", plan.cycleTime);
   json.KeyDouble("netDisplacementMm", plan.netDisplacementMm);
   WriteJsonWarnings(json, plan.warnings);
@@ -201,8 +309,12 @@ void WriteJson(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
     json.w().StartObject();
     json.KeyString("name", row.record->name);
     json.KeyInt("index", static_cast<std::int64_t>(r.position));
-    json.KeyInt("series", row.record->series);
-    json.KeyInt("number", NumberOf(*row.record));
+    if (row.record->user) {
+      WriteUserMark(json, row.record->family);
+    } else {
+      json.KeyInt("series", row.record->series);
+      json.KeyInt("number", NumberOf(*row.record));
+    }
     json.KeyDouble("ratedDuty", r.ratedDuty);
     json.KeyDouble("peakDuty", r.peakDuty);
     json.KeyBool("fits", r.fits);
@@ -220,6 +332,7 @@ void WriteJson(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
     }
     // The cap is the largest extra mass searched: the model may carry more.
     json.KeyBool("headroomAtCap", r.headroomKg && *r.headroomKg >= kCycleHeadroomCapKg);
+    WriteJsonDrive(json, *row.drive);
     json.Key("segments");
     json.w().StartArray();
     for (const SegmentThrust& t : ratings.SegmentsOf(r.position)) {
@@ -235,14 +348,9 @@ void WriteJson(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
   json.Print(out);
 }
 
-// The text of a message in the run's language: the translation of its template, filled in.
-std::string Said(const CycleMessage& m, const Io& io) {
-  return FillCycleMessage(io.Say(CycleMessageTemplate(m.code)), m);
-}
-
 // The warnings of a text or CSV run, on stderr.
 void WriteWarnings(const CyclePlan& plan, const Io& io) {
-  for (const CycleMessage& w : plan.warnings) io.Err(Said(w, io));
+  for (const CycleMessage& w : plan.warnings) io.Err(SaidCycleMessage(w, io));
 }
 
 // ---- Trace
@@ -261,47 +369,23 @@ int WriteTrace(const CyclePlan& plan, const MotorRecord& row, double stepMs, con
     return io.UsageError("--step " + FormatShortestDouble(stepMs) + " gives " + std::to_string(count) +
                          " samples of the cycle, more than " + std::to_string(kMaxTraceSamples));
   WriteWarnings(plan, io);
-  io.out << CsvRecord({"time (s)", "position (mm)", "velocity (m/s)", "acceleration (m/s^2)", "thrust (N)"});
+  io.out << CsvRecord({"time (s)", "position (mm)", "velocity (m/s)", "acceleration (m/s^2)", "thrust (N)",
+                       "current (Arms)", "bus voltage (V)"});
+  // The current and the voltage at the row's coil temperature for the cycle, as its rating takes it.
+  const double coilTemp = RateCycleRow(plan, row, 0.0).coilTemp;
   std::string line;
   SampleCycle(plan, row, stepMs, [&](const CycleSample& s) {
+    const DriveSample drive = DriveAt(row, coilTemp, s);
     line = TraceNumber(s.time);
-    for (const double v : {s.positionMm, s.velocity, s.accel, s.thrust}) line += "," + TraceNumber(v);
+    for (const double v : {s.positionMm, s.velocity, s.accel, s.thrust, drive.current, drive.busVoltage})
+      line += "," + TraceNumber(v);
     io.out << line << "\r\n";
   });
   return kExitOk;
 }
 
-// The refusal of a model name that no row has, as check reports it.
-int NoSuchModel(const std::string& name, const CycleRequest& request, const Io& io) {
-  if (request.format == RankFormat::Json && !request.trace) {
-    JsonOut json;
-    json.KeyString("error", SourceText(MessageCode::NoModel));
-    json.Print(io.out);
-  } else {
-    io.Stopped({MessageCode::NoModel});
-  }
-  io.Err("brivane-cli: no model '" + name + "' in the catalog ('brivane-cli catalog' lists them)");
-  return kExitStopped;
-}
-
-int Refuse(const CycleMessage& m, const CycleRequest& request, const Io& io) {
-  if (request.format == RankFormat::Json && !request.trace) {
-    JsonOut json;
-    json.KeyString("error", CycleMessageText(m));
-    json.KeyString("code", CycleMessageName(m.code));
-    KeySegment(json, m);
-    json.Key("field");
-    if (!m.field.empty()) {
-      json.String(m.field);
-    } else {
-      json.w().Null();
-    }
-    json.Print(io.out);
-  } else {
-    io.Err(Said(m, io));
-  }
-  return kExitStopped;
-}
+// Refusals as JSON only where the output is JSON (the trace writes CSV).
+bool JsonRefusal(const CycleRequest& request) { return request.format == RankFormat::Json && !request.trace; }
 
 }  // namespace
 
@@ -316,22 +400,31 @@ const std::vector<std::string>& CycleCsvHeader() {
 
 int RunCycle(const CycleRequest& request, std::ostream& out, std::ostream& err) {
   const Io io{out, err, request.language};
-  if (const auto refusal = ValidateCycle(request.cycle)) return Refuse(*refusal, request, io);
-  const CyclePlan plan = BuildCyclePlan(request.cycle);
+  // --bus-voltage in place of the file's: a copy of the cycle only then.
+  std::optional<Cycle> overridden;
+  if (request.busVoltage) {
+    overridden = request.cycle;
+    overridden->drive.busVoltage = request.busVoltage;
+  }
+  const Cycle& cycle = overridden ? *overridden : request.cycle;
+  if (const auto refusal = ValidateCycle(cycle)) return RefuseCycleMessage(*refusal, JsonRefusal(request), io);
+  const CyclePlan plan = BuildCyclePlan(cycle);
 
   if (request.trace) {
     const auto at = FindModelIgnoringCase(request.rows, request.trace->model);
-    if (!at) return NoSuchModel(request.trace->model, request, io);
+    if (!at) return RefuseUnknownModel(request.trace->model, JsonRefusal(request), io);
     return WriteTrace(plan, request.rows[*at], request.trace->stepMs, io);
   }
 
   std::optional<std::size_t> only;
   if (request.model) {
     only = FindModelIgnoringCase(request.rows, *request.model);
-    if (!only) return NoSuchModel(*request.model, request, io);
+    if (!only) return RefuseUnknownModel(*request.model, JsonRefusal(request), io);
   }
   CycleRatings ratings;
   RateCycle(plan, request.rows, true, ratings);
+  std::vector<CycleDriveRating> drive;
+  RateCycleDrive(plan, request.rows, ratings, drive);
   std::vector<ShownRow> shown;
   for (std::size_t i = 0; i < request.rows.size(); ++i) {
     const MotorRecord& record = request.rows[i];
@@ -339,19 +432,21 @@ int RunCycle(const CycleRequest& request, std::ostream& out, std::ostream& err) 
     if (only && i != *only) continue;
     if (request.fittingOnly && !rating.fits) continue;
     if (const auto slot = SlotOf(record); slot && !request.series[*slot]) continue;
-    shown.push_back({&record, &rating});
+    shown.push_back({&record, &rating, &drive[i]});
   }
   SortRows(shown, request.order, [&request](const ShownRow& row) { return OrderValue(*row.rating, request.order); });
 
   if (request.format == RankFormat::Json) {
-    WriteJson(request.cycle, plan, ratings, shown, out);
+    WriteJson(cycle, plan, ratings, shown, out);
     return kExitOk;
   }
   WriteWarnings(plan, io);
   if (request.format == RankFormat::Csv) {
     WriteCsv(shown, out);
   } else {
-    WriteText(request.cycle, plan, ratings, shown, request, out);
+    // The built-in models first, then the user's under their title, each in the order asked for.
+    std::stable_partition(shown.begin(), shown.end(), [](const ShownRow& row) { return !row.record->user; });
+    WriteText(cycle, plan, ratings, shown, request, out);
   }
   return kExitOk;
 }
@@ -361,14 +456,23 @@ int RunCycle(const CycleRequest& request, std::ostream& out, std::ostream& err) 
 void DeclareCycle(CommandLine& line) {
   line.Describe(
       "Rate every catalog model for a duty cycle of moves and dwells (a .brivane-cycle file): gravity, "
-      "process forces, triangular and S-curve moves, per-segment thrusts, coil temperature and payload headroom; "
-      "or sample one model over the cycle (--trace); or write the cycle of a move (--from-move).");
+      "process forces, triangular and S-curve moves, per-segment thrusts, coil temperature and payload headroom, "
+      "and what it asks of the drive: the bus voltage needed, peak and RMS current, energy in and returned, and "
+      "the checks against the cycle's drive; or sample one model over the cycle (--trace); or write the cycle of "
+      "a move (--from-move).");
   line.AddPositionals("FILE", "cycle", "The cycle file; with --from-move, the move file (as --move FILE).");
   line.AddValue("model", "NAME", "Only this model, with its thrusts segment by segment.");
   AddRowChoiceOptions(line, kCycleOrders);
+  AddBusVoltageOption(line,
+                      "The drive's DC bus voltage in V, in place of the cycle file's drive.busVoltage: the bus voltage "
+                      "each model needs is checked against it.");
+  AddMotorOptions(line,
+                  "Its motors are rated after the built-in models (--series leaves them in): under their own title in "
+                  "the text table, with \"family\" and \"user\": true in JSON.");
   line.AddValue("trace", "MODEL",
                 "Write the samples of this model over the cycle as CSV instead: time (s), position (mm), velocity "
-                "(m/s), acceleration (m/s^2), thrust (N).");
+                "(m/s), acceleration (m/s^2), thrust (N), current (Arms, negative while braking) and the bus "
+                "voltage needed (V).");
   line.AddValue("step", "MS", "The time between samples of --trace in msec (default 1).");
   line.AddFlag("from-move",
                "Write the cycle file of a move to stdout instead: one move of the stroke, then the dwell "
@@ -382,7 +486,8 @@ namespace {
 
 constexpr const char* kMoveOptionNames[] = {"move",  "mass",     "stroke", "accel-g", "accel-ms", "velocity",
                                             "dwell", "friction", "safety", "rated",   "peak",     "ambient"};
-constexpr const char* kRatingOptionNames[] = {"model", "fitting", "series", "sort", "csv", "json", "trace", "step"};
+constexpr const char* kRatingOptionNames[] = {"model", "fitting", "series",      "sort",   "csv",        "json",
+                                              "trace", "step",    "bus-voltage", "motors", "motors-only"};
 
 // ", segment 2" for a path in the second segment ("segments[1].velocity"): the checks count
 // segments from 1, JSON paths from 0.
@@ -420,7 +525,7 @@ int WriteCycleOfMove(const CommandLine& line, const Io& io) {
 
 }  // namespace
 
-std::optional<CycleRequest> ReadCycleOptions(const OptionValues& line, const Io& io) {
+std::optional<CycleRequest> ReadCycleOptions(const OptionValues& line, const Io& io, MotorRowsSource& rows) {
   for (const char* name : kMoveOptionNames) {
     if (line.IsSet(name)) {
       io.UsageError(UsageCode::Conflict, std::string("--") + name + " goes with --from-move");
@@ -465,6 +570,10 @@ std::optional<CycleRequest> ReadCycleOptions(const OptionValues& line, const Io&
     }
     request.trace = std::move(trace);
   }
+  if (!ReadBusVoltage(line, io, request.busVoltage)) return std::nullopt;
+  const auto motors = rows.Read(line, io);
+  if (!motors) return std::nullopt;
+  request.rows = *motors;
   request.language = io.language;
   return request;
 }
@@ -492,7 +601,8 @@ std::string DescribeCycleFileError(const FieldError& error) {
 int RunCycle(const CommandLine& line, const Io& io) {
   if (line.IsSet("from-move")) return WriteCycleOfMove(line, io);
   // The options first: a usage error is told before any file is read.
-  auto request = ReadCycleOptions(line, io);
+  MotorRowsSource rows;
+  auto request = ReadCycleOptions(line, io, rows);
   if (!request) return kExitUsage;
   auto cycle = ReadCycleFile(line.Positionals().front(), io);
   if (!cycle) return kExitUsage;

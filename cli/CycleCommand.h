@@ -34,6 +34,7 @@ inline constexpr std::size_t kMaxTraceSamples = 1000000;
 
 struct CycleRequest {
   Cycle cycle;                                                          // as read; the checks run here
+  std::optional<double> busVoltage;  // V DC in place of the cycle's drive's (--bus-voltage)
   std::span<const MotorRecord> rows = MotorCatalog::Instance().Rows();  // rated, in this order
   std::optional<std::string> model;                                     // only the row of this name
   bool fittingOnly = false;

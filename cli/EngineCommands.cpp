@@ -179,11 +179,15 @@ int RunCheck(const CommandLine& line, const Io& io) {
 void DeclareRank(CommandLine& line) {
   line.Describe(
       "Rate every catalog model for a move: duty ratios and whether they fit, margins, coil temperature, "
-      "payload headroom and drive figures.");
+      "payload headroom and drive figures, with the bus voltage the move needs.");
   line.AddMoveOptions();
   line.AddLimitOptions();
   line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
   AddRowChoiceOptions(line, kRankOrders);
+  AddBusVoltageOption(line,
+                      "The drive's DC bus voltage in V: each model's bus voltage needed for the move (rated as a "
+                      "one-move cycle, a triangle where the stroke is short) is checked against it, and its top "
+                      "speed there given.");
   AddMotorOptions(line,
                   "Its motors are rated after the built-in models (--series leaves them in, and the selection never "
                   "picks them): under their own title in the text table, with \"family\" and \"user\": true in "
@@ -210,6 +214,7 @@ std::optional<RankRequest> ReadRankRequest(const OptionValues& line, const Io& i
   request.series = choice->series;
   request.order = choice->order;
   request.format = choice->format;
+  if (!ReadBusVoltage(line, io, request.busVoltage)) return std::nullopt;
   request.language = io.language;
   return request;
 }

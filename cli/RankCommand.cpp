@@ -10,6 +10,8 @@
 #include "cli/MotorOptions.h"
 #include "cli/TextTable.h"
 #include "engine/ComparisonTexts.h"
+#include "engine/CycleDrive.h"
+#include "engine/DriveTexts.h"
 #include "engine/NumberText.h"
 #include "engine/Utf8.h"
 
@@ -55,15 +57,40 @@ std::vector<const CandidateRating*> Chosen(const ComparisonOutcome& outcome, con
   return rows;
 }
 
+// What the drive needs for the move (the move as a one-move cycle), by position in the rows rated.
+struct MoveDrive {
+  std::vector<CycleDriveRating> rows;
+  bool checked = false;  // against a bus voltage
+};
+
+// The drive's columns after the comparison's: the bus voltage needed, and with a bus voltage the
+// check and the top speed.
+std::vector<std::string_view> DriveHeaders(const MoveDrive& drive) {
+  if (!drive.checked) return {kBusVoltageNeededHeader};
+  return {kBusVoltageNeededHeader, kVoltageCheckHeader, kTopSpeedHeader};
+}
+
+std::vector<std::string> DriveTexts(const MoveDrive& drive, const CandidateRating& c, Language language) {
+  const CycleDriveRating& d = drive.rows[c.index];
+  std::vector<std::string> texts{FormatFixed(d.busVoltageNeeded, 1)};
+  if (drive.checked) {
+    texts.push_back(Say(language, CheckText(d.voltage)));
+    texts.push_back(d.topSpeed ? FormatFixed(*d.topSpeed, 3) : "-");
+  }
+  return texts;
+}
+
 // The built-in models first, then the user's own under their title, each group in the order asked
 // for; one set of column widths for both. A family, free text of any length, ends its row rather
 // than widening the series column of every row.
-void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRating*> rows, Language language,
-               std::ostream& out) {
+void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRating*> rows, const MoveDrive& drive,
+               Language language, std::ostream& out) {
   const auto firstUser =
       std::stable_partition(rows.begin(), rows.end(), [](const CandidateRating* c) { return !c->user; });
   std::vector<TextColumn> columns;
   for (const CandidateColumnInfo& c : CandidateColumns()) columns.push_back({Say(language, c.header), c.numeric});
+  for (const std::string_view header : DriveHeaders(drive))
+    columns.push_back({Say(language, header), header != kVoltageCheckHeader});
   const auto verdict = static_cast<std::size_t>(CandidateColumn::Verdict);
   const auto series = static_cast<std::size_t>(CandidateColumn::Series);
   TextTableGroup user{static_cast<std::size_t>(firstUser - rows.begin()), Say(language, kUserMotorsTitle), {}};
@@ -78,26 +105,39 @@ void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRati
       t[series] = "-";
     }
     texts.emplace_back(std::make_move_iterator(t.begin()), std::make_move_iterator(t.end()));
+    for (std::string& d : DriveTexts(drive, *rows[i], language)) texts.back().push_back(std::move(d));
   }
   WriteTextTable(columns, texts, out, user);
   const std::string limits[] = {std::to_string(outcome.ratedLimit), std::to_string(outcome.peakLimit)};
   out << Say(language, CliText::AllowedLimits, limits) << '\n';
 }
 
-void WriteCsv(const std::vector<const CandidateRating*>& rows, std::ostream& out) {
-  out << CsvRecord(RankCsvHeader());
+// The table's headers, then the drive's for `drive`.
+std::vector<std::string> CsvHeader(const MoveDrive& drive) {
+  std::vector<std::string> fields;
+  for (const CandidateColumnInfo& c : CandidateColumns()) fields.emplace_back(c.header);
+  for (const std::string_view header : DriveHeaders(drive)) fields.emplace_back(header);
+  return fields;
+}
+
+void WriteCsv(const std::vector<const CandidateRating*>& rows, const MoveDrive& drive, std::ostream& out) {
+  out << CsvRecord(CsvHeader(drive));
   for (const CandidateRating* c : rows) {
     const CandidateTexts t = FormatCandidateTexts(*c);
-    out << CsvRecord(std::vector<std::string>(t.begin(), t.end()));
+    std::vector<std::string> record(t.begin(), t.end());
+    for (std::string& d : DriveTexts(drive, *c, Language::Korean)) record.push_back(std::move(d));
+    out << CsvRecord(record);
   }
 }
 
-void WriteJson(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows, std::ostream& out) {
+void WriteJson(const ComparisonOutcome& outcome, const std::vector<const CandidateRating*>& rows,
+               const MoveDrive& drive, const std::optional<double>& busVoltage, std::ostream& out) {
   JsonOut json;
   json.KeyInt("ratedLimit", outcome.ratedLimit);
   json.KeyInt("peakLimit", outcome.peakLimit);
   json.KeyFloat("accelG", outcome.accelG);
   if (!outcome.reachable) json.KeyBool("reachable", false);
+  if (busVoltage) json.KeyDouble("busVoltage", *busVoltage);
   json.Key("models");
   json.w().StartArray();
   for (const CandidateRating* c : rows) {
@@ -132,6 +172,13 @@ void WriteJson(const ComparisonOutcome& outcome, const std::vector<const Candida
     json.KeyFloat("rmsCurrentShare", c->drive.rmsCurrentShare);
     json.KeyFloat("backEmf", c->drive.backEmf);
     json.KeyFloat("copperLoss", c->drive.copperLoss);
+    // The move as a one-move cycle: the cycle model's double-precision figures.
+    const CycleDriveRating& d = drive.rows[c->index];
+    json.KeyDouble("busVoltageNeeded", d.busVoltageNeeded);
+    if (drive.checked) {
+      json.KeyBool("voltageOk", d.voltage == DriveCheck::Passed);
+      json.KeyDouble("topSpeed", d.topSpeed.value_or(0.0));
+    }
     WriteAnalysis(json, c->analysis);
     json.w().EndObject();
   }
@@ -173,11 +220,7 @@ std::string RankOrderHint(std::span<const RankOrder> offered) {
 std::string RankOrderHint() { return RankOrderHint(kRankOrders); }
 
 const std::vector<std::string>& RankCsvHeader() {
-  static const std::vector<std::string> header = [] {
-    std::vector<std::string> fields;
-    for (const CandidateColumnInfo& c : CandidateColumns()) fields.emplace_back(c.header);
-    return fields;
-  }();
+  static const std::vector<std::string> header = CsvHeader(MoveDrive{{}, true});
   return header;
 }
 
@@ -193,15 +236,23 @@ int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
     }
     return kExitStopped;
   }
+  const bool json = request.format == RankFormat::Json;
+  if (request.busVoltage)
+    if (const auto refusal = ValidateDrive({request.busVoltage, {}, {}}))
+      return RefuseCycleMessage(*refusal, json, Io{out, err, request.language});
+  MoveDrive drive;
+  drive.checked = request.busVoltage.has_value();
+  RateMoveDrive(request.comparison.move, outcome.ratedLimit, outcome.peakLimit, request.comparison.ambientTemp,
+                request.busVoltage, request.rows, drive.rows);
   // CSV has no place for it, and the text's last line is the limits: the note goes with the
   // messages, on stderr.
   if (!outcome.reachable && request.format != RankFormat::Json)
     err << Say(request.language, Message{MessageCode::ProfileUnreachable}) << '\n';
   const std::vector<const CandidateRating*> rows = Chosen(outcome, request);
   switch (request.format) {
-    case RankFormat::Text: WriteText(outcome, rows, request.language, out); break;
-    case RankFormat::Csv: WriteCsv(rows, out); break;
-    case RankFormat::Json: WriteJson(outcome, rows, out); break;
+    case RankFormat::Text: WriteText(outcome, rows, drive, request.language, out); break;
+    case RankFormat::Csv: WriteCsv(rows, drive, out); break;
+    case RankFormat::Json: WriteJson(outcome, rows, drive, request.busVoltage, out); break;
   }
   return kExitOk;
 }

@@ -34,6 +34,9 @@ struct RankRequest {
   RankOrder order = RankOrder::Catalog;
   RankFormat format = RankFormat::Text;
   Language language = Language::Korean;  // of the text table; CSV and JSON stay Korean
+  // The drive's DC bus voltage (--bus-voltage): each row's needed bus voltage, from the move as a
+  // one-move cycle, is checked against it. None: the needed voltage only.
+  std::optional<double> busVoltage;
 };
 
 // The --sort keys, "rated-margin" etc.; nothing for a text that is none of them.
@@ -62,10 +65,11 @@ std::string RankOrderHint();
 std::string RankOrderHint(std::span<const RankOrder> offered);
 
 // Rates, filters, sorts and writes; returns the exit status (2 with the message on err when the
-// move or the limits are refused).
+// move, the limits or the bus voltage are refused).
 int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err);
 
-// The header of rank --csv: the text table's column headers.
+// The header of rank --csv with a bus voltage (without one, its last two columns are not there): the
+// text table's column headers.
 const std::vector<std::string>& RankCsvHeader();
 
 }  // namespace brivane::cli

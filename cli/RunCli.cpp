@@ -14,14 +14,16 @@ constexpr std::string_view kUsage =
     "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json | --csv]\n"
     "  brivane-cli check MODEL [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [MOTORS] [--json | --csv]\n"
     "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
-    "                   [--sort KEY] [MOTORS] [--json | --csv]\n"
-    "  brivane-cli cycle FILE [--model NAME] [--fitting] [--series 1,2,3] [--sort KEY] [--json | --csv]\n"
-    "  brivane-cli cycle FILE --trace MODEL [--step MS]\n"
+    "                   [--sort KEY] [--bus-voltage V] [MOTORS] [--json | --csv]\n"
+    "  brivane-cli cycle FILE [--model NAME] [--fitting] [--series 1,2,3] [--sort KEY] [--bus-voltage V]\n"
+    "                    [MOTORS] [--json | --csv]\n"
+    "  brivane-cli cycle FILE --trace MODEL [--step MS] [--bus-voltage V] [MOTORS]\n"
     "  brivane-cli cycle --from-move [MOVEFILE] [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT]\n"
+    "  brivane-cli envelope MODEL --bus-voltage V [--points N] [--coil-temp C] [MOTORS] [--json | --csv]\n"
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
     "                     [--rated PCT] [--peak PCT] [--json]\n"
     "  brivane-cli batch COMMAND [--jobs N] [--csv] [--progress] [MOTORS]\n"
-    "                    (select, check, rank or cycle, one request a line on stdin)\n"
+    "                    (select, check, rank, cycle or envelope, one request a line on stdin)\n"
     "\n"
     "MOVE: [--move FILE] [--mass KG] [--stroke MM] [--accel-g G | --accel-ms MS] [--velocity M/S]\n"
     "      [--dwell MS] [--friction MU] [--safety SF]\n"
@@ -42,9 +44,10 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect}, {"check", DeclareCheck, RunCheck},
-    {"rank", DeclareRank, RunRank},          {"cycle", DeclareCycle, RunCycle},    {"report", DeclareReport, RunReport},
-    {"batch", DeclareBatch, RunBatch},
+    {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect},
+    {"check", DeclareCheck, RunCheck},       {"rank", DeclareRank, RunRank},
+    {"cycle", DeclareCycle, RunCycle},       {"envelope", DeclareEnvelope, RunEnvelope},
+    {"report", DeclareReport, RunReport},    {"batch", DeclareBatch, RunBatch},
 };
 
 }  // namespace

@@ -29,8 +29,9 @@ struct Bound {
   }
 };
 
-// 50 g as the form states it, 50 x 9.8 m/s^2 (the product in double precision is a hair above).
-constexpr double kMaxAccel = 490.0;
+// 50 g as the form's move becomes a cycle (CycleFromMove): 50 x 9.8 m/s^2 in double precision, a
+// hair above 490, so that the cycle of a move at the form's largest acceleration passes.
+constexpr double kMaxAccel = 50.0 * kCycleGravity;
 
 template <class Record>
 struct FieldBound {
@@ -47,6 +48,18 @@ constexpr FieldBound<CycleAxis> kAxisBounds[] = {
     {&CycleAxis::extraMovingMass,
      {"extraMovingMass", 0.0, false, 3000.0, false, false, "0 ≤ extraMovingMass ≤ 3000 kg"}},
     {&CycleAxis::safetyFactor, {"safetyFactor", 1.0, false, 20.0, false, false, "1 ≤ safetyFactor ≤ 20"}},
+};
+
+// A drive figure's bound; the figures are optional, so they are read through their own table.
+struct DriveBound {
+  std::optional<double> CycleDrive::*field;
+  Bound bound;
+};
+constexpr DriveBound kDriveBounds[] = {
+    {&CycleDrive::busVoltage, {"busVoltage", 0.0, true, 10000.0, false, false, "0 < busVoltage ≤ 10000 V"}},
+    {&CycleDrive::peakCurrent, {"peakCurrent", 0.0, true, 10000.0, false, false, "0 < peakCurrent ≤ 10000 Arms"}},
+    {&CycleDrive::continuousCurrent,
+     {"continuousCurrent", 0.0, true, 10000.0, false, false, "0 < continuousCurrent ≤ 10000 Arms"}},
 };
 
 constexpr Bound kPayloadBound{"payload", 0.0, false, 3000.0, false, false, "0 ≤ payload ≤ 3000 kg"};
@@ -77,12 +90,22 @@ void Refuse(const Record& r, const FieldBound<Record> (&bounds)[N], CycleMessage
   }
 }
 
+void RefuseDrive(const CycleDrive& drive, bool all, std::vector<CycleMessage>& out) {
+  for (const DriveBound& b : kDriveBounds) {
+    const std::optional<double>& value = drive.*b.field;
+    if (!value || b.bound.Accepts(*value)) continue;
+    out.push_back({CycleMessageCode::DriveOutOfRange, 0, b.bound.key, *value, b.bound.range});
+    if (!all) return;
+  }
+}
+
 void CollectRefusals(const Cycle& cycle, bool all, std::vector<CycleMessage>& out) {
   if (cycle.segments.empty()) out.push_back({CycleMessageCode::NoSegment, 0, {}, 0.0, {}});
   if (cycle.segments.size() > kMaxCycleSegments)
     out.push_back({CycleMessageCode::TooManySegments, 0, "segments", static_cast<double>(cycle.segments.size()), {}});
   if (!all && !out.empty()) return;
   Refuse(cycle.axis, kAxisBounds, CycleMessageCode::AxisOutOfRange, 0, all, out);
+  if (all || out.empty()) RefuseDrive(cycle.drive, all, out);
   for (std::size_t i = 0; i < cycle.segments.size() && (all || out.empty()); ++i) {
     const CycleSegment& s = cycle.segments[i];
     if (s.type == SegmentType::Move) {
@@ -101,6 +124,13 @@ double Decimal(float v) { return ParseDoubleField(FormatShortest(v)).value_or(st
 std::optional<CycleMessage> ValidateCycle(const Cycle& cycle) {
   std::vector<CycleMessage> first;
   CollectRefusals(cycle, false, first);
+  if (first.empty()) return std::nullopt;
+  return first.front();
+}
+
+std::optional<CycleMessage> ValidateDrive(const CycleDrive& drive) {
+  std::vector<CycleMessage> first;
+  RefuseDrive(drive, false, first);
   if (first.empty()) return std::nullopt;
   return first.front();
 }

@@ -42,8 +42,16 @@ struct CycleSegment {
   ForceDuring forceDuring = ForceDuring::Move;  // move only
 };
 
+// The drive the axis runs on. Each figure is a check when given; one not given is a check not made.
+struct CycleDrive {
+  std::optional<double> busVoltage;         // V DC
+  std::optional<double> peakCurrent;        // Arms per phase, the drive's
+  std::optional<double> continuousCurrent;  // Arms per phase, the drive's
+};
+
 struct Cycle {
   CycleAxis axis;
+  CycleDrive drive;
   double ambient = 20.0;  // degC
   int ratedLimit = 70;    // percent, one of the form's list items
   int peakLimit = 80;
@@ -53,6 +61,9 @@ struct Cycle {
 // The first check the cycle fails, in the order docs/cycle-model.md gives; nothing when it can be
 // rated. A value that is not a number fails its check.
 std::optional<CycleMessage> ValidateCycle(const Cycle& cycle);
+// The first of the drive's figures out of its range (above 0, at most 10000 V or Arms), for a
+// figure given on the command line as much as in a file.
+std::optional<CycleMessage> ValidateDrive(const CycleDrive& drive);
 // Every check the cycle fails, in the same order (an editor marks each bad value): the segment
 // count's, then every field of the axis and of each segment that is out of its range.
 std::vector<CycleMessage> CycleRefusals(const Cycle& cycle);

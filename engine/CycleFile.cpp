@@ -3,7 +3,9 @@
 #include <rapidjson/prettywriter.h>
 #include <rapidjson/stringbuffer.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "engine/DutyLimits.h"
@@ -31,6 +33,17 @@ constexpr NumberKey<CycleAxis> kAxisKeys[] = {
     {"extraMovingMass", &CycleAxis::extraMovingMass, false},
     {"counterbalanceForce", &CycleAxis::counterbalanceForce, false},
     {"safetyFactor", &CycleAxis::safetyFactor, false},
+};
+
+// The drive's figures: each optional, with no default (a figure not given is a check not made).
+struct DriveKey {
+  const char* name;
+  std::optional<double> CycleDrive::*member;
+};
+constexpr DriveKey kDriveKeys[] = {
+    {"busVoltage", &CycleDrive::busVoltage},
+    {"peakCurrent", &CycleDrive::peakCurrent},
+    {"continuousCurrent", &CycleDrive::continuousCurrent},
 };
 
 // "decel" is optional with the acceleration as its default, which the reader fills in.
@@ -82,6 +95,9 @@ class CycleReader {
       const JsonPath axisPath = top.Key("axis");
       if (const Value* axis = r_.Member(object, "axis", axisPath, false); axis && r_.IsObject(*axis, axisPath))
         ReadNumbers(*axis, axisPath, kAxisKeys, cycle.axis);
+      const JsonPath drivePath = top.Key("drive");
+      if (const Value* drive = r_.Member(object, "drive", drivePath, false); drive && r_.IsObject(*drive, drivePath))
+        ReadDrive(*drive, drivePath, cycle.drive);
       const JsonPath ambientPath = top.Key("ambient");
       if (const Value* v = r_.Member(object, "ambient", ambientPath, false))
         if (const auto d = r_.Double(*v, ambientPath)) cycle.ambient = *d;
@@ -109,6 +125,14 @@ class CycleReader {
       const JsonPath at = path.Key(key.name);
       if (const Value* v = r_.Member(object, key.name, at, key.required))
         if (const auto d = r_.Double(*v, at)) record.*key.member = *d;
+    }
+  }
+
+  void ReadDrive(const Value& object, const JsonPath& path, CycleDrive& drive) {
+    for (const DriveKey& key : kDriveKeys) {
+      const JsonPath at = path.Key(key.name);
+      if (const Value* v = r_.Member(object, key.name, at, false))
+        if (const auto d = r_.Double(*v, at)) drive.*key.member = *d;
     }
   }
 
@@ -209,6 +233,16 @@ std::string CycleToJson(const Cycle& cycle) {
   w.StartObject();
   WriteNumbers(w, kAxisKeys, cycle.axis);
   w.EndObject();
+  // Only the figures given: one not given has no value to write (null is refused).
+  const bool anyDrive = std::any_of(std::begin(kDriveKeys), std::end(kDriveKeys),
+                                    [&cycle](const DriveKey& key) { return (cycle.drive.*key.member).has_value(); });
+  if (anyDrive) {
+    w.Key("drive");
+    w.StartObject();
+    for (const DriveKey& key : kDriveKeys)
+      if (const std::optional<double>& v = cycle.drive.*key.member) WriteNumber(w, key.name, *v);
+    w.EndObject();
+  }
   WriteNumber(w, "ambient", cycle.ambient);
   for (const LimitKey& key : kLimitKeys) {
     w.Key(key.name);

@@ -20,6 +20,8 @@ constexpr CycleMessageInfo kCycleMessages[] = {
      QT_TRANSLATE_NOOP("brivane::EngineTexts", "축 설정의 %2 값(%3)이 허용 범위를 벗어났습니다: %4")},
     {CycleMessageCode::SegmentOutOfRange, "segment-out-of-range",
      QT_TRANSLATE_NOOP("brivane::EngineTexts", "%1번 구간의 %2 값(%3)이 허용 범위를 벗어났습니다: %4")},
+    {CycleMessageCode::DriveOutOfRange, "drive-out-of-range",
+     QT_TRANSLATE_NOOP("brivane::EngineTexts", "드라이브 설정의 %2 값(%3)이 허용 범위를 벗어났습니다: %4")},
     {CycleMessageCode::NotReturning, "not-returning",
      QT_TRANSLATE_NOOP("brivane::EngineTexts", "축이 시작 위치로 돌아오지 않습니다: 한 사이클에 %3 mm 이동합니다.")},
     {CycleMessageCode::ForceNeverActs, "force-never-acts",

@@ -15,6 +15,7 @@ enum class CycleMessageCode {
   TooManySegments,    // value: the number of segments
   AxisOutOfRange,     // field, value, range
   SegmentOutOfRange,  // segment, field, value, range
+  DriveOutOfRange,    // field, value, range
   // Warnings: the cycle is rated as given.
   NotReturning,    // value: the net displacement per cycle, mm
   ForceNeverActs,  // segment

@@ -218,6 +218,7 @@ PhaseState StateAt(const CyclePhase& p, double tau) {
 
 void BuildCyclePlan(const Cycle& cycle, CyclePlan& plan) {
   plan.axis = cycle.axis;
+  plan.drive = cycle.drive;
   plan.sinTheta = SinDeg(cycle.axis.inclinationDeg);
   plan.cosTheta = CosDeg(cycle.axis.inclinationDeg);
   plan.ambient = cycle.ambient;

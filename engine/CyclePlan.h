@@ -55,6 +55,7 @@ struct SegmentPlan {
 
 struct CyclePlan {
   CycleAxis axis;
+  CycleDrive drive;
   double sinTheta = 0.0;
   double cosTheta = 1.0;
   double ambient = 20.0;

@@ -199,7 +199,7 @@ void SampleCycle(const CyclePlan& plan, const MotorRecord& row, double stepMs,
   const auto emit = [&](const CyclePhase& p, double t, double tau) {
     const PhaseState s = StateAt(p, tau);
     const ThrustLine f = PhaseThrust(plan, p, row);
-    sink({t, s.position * 1000.0, s.velocity, s.accel, f.start + f.slope * tau});
+    sink({t, s.position * 1000.0, s.velocity, s.accel, f.start + f.slope * tau, p.direction});
   };
   std::size_t i = 0;
   for (std::size_t k = 0;; ++k) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
@@ -76,6 +77,7 @@ struct CycleSample {
   double velocity = 0.0;    // m/s
   double accel = 0.0;       // m/s^2
   double thrust = 0.0;      // N
+  std::int8_t direction = 0;  // sign of the velocity in the sample's phase; 0 at rest
 };
 
 // How many samples SampleCycle gives for a step of `stepMs` (above 0): 0, step, 2 step, ... while

@@ -166,12 +166,19 @@ cycles = {
     '{"type":"dwell","timeMs":10000000,"payload":3000}]}',
     "refusals": cycle_head + '"version":99999999999999999999,"axis":{"dragForce":1,"dragForce":2},'
     '"segments":[{"type":"jump","velocity":NaN,"forceDuring":"sometimes"}]}',
+    "drive": cycle_head + '"drive":{"busVoltage":48,"peakCurrent":5,"continuousCurrent":2},"segments":['
+    '{"type":"move","distanceMm":400,"velocity":2,"accel":20,"jerk":400,"payload":1.5},'
+    '{"type":"move","distanceMm":-400,"velocity":2,"accel":20,"payload":0,"force":-30}]}',
+    "drive-edges": cycle_head + '"drive":{"busVoltage":1e-300,"peakCurrent":10000,"continuousCurrent":1e-300},'
+    '"segments":[{"type":"move","distanceMm":1,"velocity":30,"accel":490,"jerk":1e9,"payload":0}]}',
 }
 for name, text in cycles.items():
     write("fuzz_cycle_file", name, text.encode())
 write("fuzz_cli", "cycle-file", command(["cycle", "./move.brivane", "--sort", "headroom", "--json"], cycles["s-curves"]))
 write("fuzz_cli", "cycle-trace", command(["cycle", "move.brivane", "--trace", "CL-01", "--step", "7"], cycles["press"]))
 write("fuzz_cli", "cycle-from-move", command(["cycle", "--from-move", "x/y", "--mass", "2"], move_file))
+write("fuzz_cli", "cycle-drive", command(["cycle", "./move.brivane", "--bus-voltage", "48", "--model", "cl-07"], cycles["drive"]))
+write("fuzz_cli", "envelope", command(["envelope", "VC-21", "--bus-voltage", "560", "--points", "7", "--json"], ""))
 
 # batch: requests a line in the tail (which is also the move file), good ones among refusals and
 # lines that cannot be read, JSON Lines and CSV, on one and on two threads.
@@ -192,3 +199,4 @@ write("fuzz_cli", "batch-rank-csv", command(["batch", "rank", "--csv"],
                                             '"x",1,1,1,maybe,\r\n1,2\r\n'))
 write("fuzz_cli", "batch-cycle", command(["batch", "cycle"], '{"cycle":' + cycles["press"].replace("\n", "") +
                                          ',"model":"CL-21"}\n{"cycle":"move.brivane","json":true}\n'))
+write("fuzz_cli", "batch-envelope", command(["batch", "envelope", "--csv"], "model,bus-voltage,points\nVC-21,560,3\ncl-07,-1,\n"))

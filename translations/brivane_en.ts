@@ -405,6 +405,102 @@
         <source>사이클 시간 %1 s, 순 이동 %2 mm</source>
         <translation>Cycle time %1 s, net displacement %2 mm</translation>
     </message>
+    <message>
+        <source>드라이브 설정의 %2 값(%3)이 허용 범위를 벗어났습니다: %4</source>
+        <translation>Drive: %2 %3 is out of range: %4</translation>
+    </message>
+    <message>
+        <source>미확인</source>
+        <translation>not checked</translation>
+    </message>
+    <message>
+        <source>통과</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>실패</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>전압 부족</source>
+        <translation>bus voltage too low</translation>
+    </message>
+    <message>
+        <source>최대 전류 초과</source>
+        <translation>peak current too high</translation>
+    </message>
+    <message>
+        <source>연속 전류 초과</source>
+        <translation>continuous current too high</translation>
+    </message>
+    <message>
+        <source>코일 온도 초과</source>
+        <translation>coil too hot</translation>
+    </message>
+    <message>
+        <source>필요 전압(V)</source>
+        <translation>Bus voltage needed(V)</translation>
+    </message>
+    <message>
+        <source>전압 확인</source>
+        <translation>Voltage check</translation>
+    </message>
+    <message>
+        <source>무부하 최고 속도(m/s)</source>
+        <translation>Top speed(m/s)</translation>
+    </message>
+    <message>
+        <source>드라이브: 버스 전압 %1, 최대 전류 %2, 연속 전류 %3</source>
+        <translation>Drive: bus voltage %1, peak current %2, continuous current %3</translation>
+    </message>
+    <message>
+        <source>모델 %1, 버스 전압 %2 V, 권선 온도 %3 ℃</source>
+        <translation>Model %1, bus voltage %2 V, winding at %3 ℃</translation>
+    </message>
+    <message>
+        <source>무부하 최고 속도 %1 m/s</source>
+        <translation>Top speed without load %1 m/s</translation>
+    </message>
+    <message>
+        <source>%1 %2 N: %3 m/s까지</source>
+        <translation>%1 %2 N: up to %3 m/s</translation>
+    </message>
+    <message>
+        <source>%1 %2 N: 이 버스 전압으로는 정지 상태에서도 낼 수 없음</source>
+        <translation>%1 %2 N: not even at standstill on this bus</translation>
+    </message>
+    <message>
+        <source>최대 전류 확인</source>
+        <translation>Peak current check</translation>
+    </message>
+    <message>
+        <source>연속 전류 확인</source>
+        <translation>Continuous current check</translation>
+    </message>
+    <message>
+        <source>공급 에너지(J)</source>
+        <translation>Energy in(J)</translation>
+    </message>
+    <message>
+        <source>회생 에너지(J)</source>
+        <translation>Energy returned(J)</translation>
+    </message>
+    <message>
+        <source>최대 회생 전력(W)</source>
+        <translation>Peak returned power(W)</translation>
+    </message>
+    <message>
+        <source>정격 추력</source>
+        <translation>Rated thrust</translation>
+    </message>
+    <message>
+        <source>속도(m/s)</source>
+        <translation>Speed(m/s)</translation>
+    </message>
+    <message>
+        <source>연속 추력(N)</source>
+        <translation>Continuous thrust(N)</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::AppSetup</name>

@@ -1,15 +1,10 @@
 // brivane-cli cycle in-process: the one-move cycle against rank over random moves (the link
 // between the two models), and every refusal of the reader and the checks naming its field.
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,39 +13,17 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 using brivane::test::Cli;
+using brivane::test::Json;
 using brivane::test::Result;
-
-// A file of its own in the temporary directory, removed afterwards.
-class TempFile {
- public:
-  explicit TempFile(const std::string& text)
-      : path_(fs::temp_directory_path() /
-              ("brivane-cycle-" + std::to_string(::getpid()) + "-" + std::to_string(++n_))) {
-    std::ofstream(path_, std::ios::binary) << text;
-  }
-  ~TempFile() { fs::remove(path_); }
-  std::string path() const { return path_.string(); }
-
- private:
-  static inline int n_ = 0;
-  fs::path path_;
-};
-
-rapidjson::Document Json(const std::string& text) {
-  rapidjson::Document d;
-  d.Parse(text.c_str());
-  EXPECT_FALSE(d.HasParseError()) << text;
-  return d;
-}
+using brivane::test::TempFile;
 
 std::string Text(double v) { return brivane::FormatShortest(static_cast<float>(v)); }
 
 // The form's move written as a cycle and rated: every row's duty ratios within 1e-4 relative of
 // rank's, the coil temperature within 0.3 % (9.81 against 9.8), wherever the move reaches its
-// velocity. Random moves in both acceleration modes, with and without a dwell.
+// velocity; rank's bus voltage needed the cycle's everywhere. Random moves in both acceleration
+// modes, with and without a dwell.
 TEST(CycleCli, OneMoveCycleAgreesWithRank) {
   std::mt19937_64 engine(2021);
   const auto uniform = [&engine](double lo, double hi) {
@@ -58,6 +31,7 @@ TEST(CycleCli, OneMoveCycleAgreesWithRank) {
   };
   int compared = 0;
   int triangles = 0;
+  int withinBus = 0;
   for (int n = 0; n < 300; ++n) {
     std::vector<std::string> move{"--mass",     Text(uniform(0.1, 60)),
                                   "--stroke",   std::to_string(std::uniform_int_distribution<int>(1, 2000)(engine)),
@@ -81,6 +55,22 @@ TEST(CycleCli, OneMoveCycleAgreesWithRank) {
 
     const rapidjson::Document c = Json(cycle.out);
     const rapidjson::Document r = Json(rank.out);
+    // rank's bus voltage needed is the one-move cycle's, triangles included; with --bus-voltage
+    // its check and the top speed join, and every key rank wrote before stays as it was.
+    const double bus = uniform(20, 400);
+    rankArgs.insert(rankArgs.end(), {"--bus-voltage", brivane::FormatShortestDouble(bus)});
+    const rapidjson::Document b = Json(Cli(rankArgs).out);
+    for (rapidjson::SizeType i = 0; i < r["models"].Size(); ++i) {
+      const double needed = c["models"][i]["busVoltageNeeded"].GetDouble();
+      EXPECT_EQ(r["models"][i]["busVoltageNeeded"].GetDouble(), needed) << r["models"][i]["name"].GetString();
+      EXPECT_FALSE(r["models"][i].HasMember("voltageOk"));
+      rapidjson::Document kept;
+      kept.CopyFrom(b["models"][i], kept.GetAllocator());
+      EXPECT_EQ(kept["voltageOk"].GetBool(), needed <= bus);
+      withinBus += needed <= bus ? 1 : 0;
+      EXPECT_TRUE(kept.RemoveMember("voltageOk") && kept.RemoveMember("topSpeed"));
+      EXPECT_EQ(kept, r["models"][i]);
+    }
     // Where the stroke is too short the form rates a trapezoid with a negative constant-velocity
     // time, the cycle the triangle the axis runs: not comparable.
     if (std::string(c["segments"][0]["profile"].GetString()) == "triangle") {
@@ -100,6 +90,8 @@ TEST(CycleCli, OneMoveCycleAgreesWithRank) {
   }
   EXPECT_GT(compared, 200);
   EXPECT_GT(triangles, 10);
+  EXPECT_GT(withinBus, 1000);
+  EXPECT_LT(withinBus, 300 * 69 - 1000);
 }
 
 // Each refusal: the reader's (exit 64, naming the field's path and, in the segments, the segment
@@ -123,6 +115,9 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
   const auto axis = [&](const std::string& text) {
     return head + R"("axis": {)" + text + R"(}, "segments": [)" + move + "]}";
   };
+  const auto drive = [&](const std::string& text) {
+    return head + R"("drive": )" + text + R"(, "segments": [)" + move + "]}";
+  };
   std::string many = head + R"("segments": [)" + move;
   for (int i = 0; i < 10000; ++i) many += ", " + dwell;
   many += "]}";
@@ -141,6 +136,9 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
       {head + R"("ratedLimit": 72, "segments": []})", 64, {"value not allowed", "'ratedLimit'"}},
       {axis(R"("safetyFactor": "1.3")"), 64, {"wrong type", "'axis.safetyFactor'"}},
       {axis(R"("dragForce": 1, "dragForce": 2)"), 64, {"key given twice", "'axis.dragForce'"}},
+      {drive("48"), 64, {"wrong type", "'drive'"}},
+      {drive(R"({"busVoltage": "48"})"), 64, {"wrong type", "'drive.busVoltage'"}},
+      {drive(R"({"continuousCurrent": null})"), 64, {"wrong type", "'drive.continuousCurrent'"}},
       {second("type", R"("jump")", move), 64, {"value not allowed", "'segments[1].type'", "segment 2"}},
       {second("velocity", "NaN", move), 64, {"not a finite number", "'segments[1].velocity'", "segment 2"}},
       {second("velocity", "null", move), 64, {"wrong type", "'segments[1].velocity'"}},
@@ -152,6 +150,8 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
       {axis(R"("frictionCoefficient": -0.1)"), 2, {"frictionCoefficient 값(-0.1)"}},
       {axis(R"("extraMovingMass": -1)"), 2, {"extraMovingMass"}},
       {axis(R"("safetyFactor": 0.99)"), 2, {"1 ≤ safetyFactor ≤ 20"}},
+      {drive(R"({"busVoltage": 0})"), 2, {"드라이브 설정의 busVoltage 값(0)", "0 < busVoltage ≤ 10000 V"}},
+      {drive(R"({"busVoltage": 48, "peakCurrent": 10000.5})"), 2, {"peakCurrent 값(10000.5)", "≤ 10000 Arms"}},
       {second("distanceMm", "0", move), 2, {"2번 구간의 distanceMm 값(0)", "0 < |distanceMm| ≤ 100000 mm"}},
       {second("distanceMm", "-100000.5", move), 2, {"2번 구간의 distanceMm"}},
       {second("velocity", "30.000001", move), 2, {"2번 구간의 velocity"}},
@@ -180,6 +180,11 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
   // The largest accepted values pass the checks.
   const TempFile edges(axis(R"("inclinationDeg": -90, "frictionCoefficient": 10, "safetyFactor": 20)"));
   EXPECT_EQ(Cli({"cycle", edges.path(), "--model", "CL-01"}).status, 0);
+  // So does the cycle of a move at the form's largest acceleration, 50 g (50 x 9.8 in double
+  // precision is a hair above 490 m/s^2).
+  const TempFile fifty(
+      Cli({"cycle", "--from-move", "--mass", "1", "--stroke", "500", "--accel-g", "50", "--velocity", "1"}).out);
+  EXPECT_EQ(Cli({"cycle", fifty.path(), "--model", "CL-01"}).status, 0);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "cli/EnglishTexts.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/CycleMessages.h"
+#include "engine/DriveTexts.h"
 #include "engine/Messages.h"
 #include "engine/Presentation.h"
 #include "report/Report.h"
@@ -49,10 +50,14 @@ std::vector<std::string_view> PrintedTexts() {
                              brivane::kTooHotText});
   for (const std::string_view text : brivane::cli::kCliTexts) texts.push_back(text);
   texts.push_back(brivane::kUserMotorsTitle);
+  texts.insert(texts.end(), brivane::kDriveCheckTexts.begin(), brivane::kDriveCheckTexts.end());
+  texts.insert(texts.end(), brivane::kDriveFailureTexts.begin(), brivane::kDriveFailureTexts.end());
+  texts.insert(texts.end(), {brivane::kBusVoltageNeededHeader, brivane::kVoltageCheckHeader, brivane::kTopSpeedHeader});
   for (const brivane::CycleMessageCode code :
        {brivane::CycleMessageCode::NoSegment, brivane::CycleMessageCode::TooManySegments,
         brivane::CycleMessageCode::AxisOutOfRange, brivane::CycleMessageCode::SegmentOutOfRange,
-        brivane::CycleMessageCode::NotReturning, brivane::CycleMessageCode::ForceNeverActs})
+        brivane::CycleMessageCode::DriveOutOfRange, brivane::CycleMessageCode::NotReturning,
+        brivane::CycleMessageCode::ForceNeverActs})
     texts.push_back(brivane::CycleMessageTemplate(code));
   return texts;
 }

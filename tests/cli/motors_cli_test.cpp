@@ -125,7 +125,8 @@ TEST_F(MotorFiles, CatalogJsonRoundTripsThroughAFileOfEitherKind) {
 
 // A motor with every field of CL-01 under another name: its ratios, analysis, headroom and drive
 // figures in rank, and its duty check, are CL-01's to the last digit written, over moves of both
-// acceleration modes, a heavy load with other limits and a stroke too short for the peak velocity.
+// acceleration modes, a heavy load with other limits and a stroke too short for the peak velocity;
+// so are its cycle rating with the drive's figures and its envelope.
 TEST_F(MotorFiles, ACopyOfCl01RatesAsCl01ToTheBit) {
   std::string motor = Cli({"catalog", "--json"}).out;
   const std::size_t first = motor.find(R"({"index":0)");
@@ -167,6 +168,28 @@ TEST_F(MotorFiles, ACopyOfCl01RatesAsCl01ToTheBit) {
               Without(Parsed(original.out), {"model", "series", "number"}))
         << what;
   }
+  // The cycle's ratios, thrusts, headroom and drive figures, and the envelope, on a cycle with a
+  // vertical axis, S-curves and a drive.
+  const std::string cycle = Write("axis.brivane-cycle", R"({"format": "brivane-cycle", "version": 1,
+    "axis": {"inclinationDeg": 60, "frictionCoefficient": 0.05}, "drive": {"busVoltage": 48, "peakCurrent": 3},
+    "segments": [{"type": "move", "distanceMm": 300, "velocity": 1.2, "accel": 8, "jerk": 300, "payload": 0.5},
+                 {"type": "dwell", "timeMs": 100, "payload": 0.5},
+                 {"type": "move", "distanceMm": -300, "velocity": 1.2, "accel": 8, "jerk": 300, "payload": 0}]})");
+  const CliRun rated = Cli({"cycle", cycle, "--motors", file, "--json"});
+  ASSERT_EQ(rated.status, 0) << rated.err;
+  const rapidjson::Document cycleRows = Parsed(rated.out);
+  const rapidjson::Value& cycleModels = cycleRows["models"];
+  ASSERT_EQ(cycleModels.Size(), 70u);
+  EXPECT_EQ(Without(cycleModels[69], {"name", "index", "family", "user"}),
+            Without(cycleModels[0], {"name", "index", "series", "number"}));
+  std::vector<std::string> envelope{"envelope", "CL-01", "--bus-voltage", "48", "--coil-temp", "70",
+                                    "--motors", file,    "--json"};
+  const CliRun original = Cli(envelope);
+  envelope[1] = "my-01";
+  const CliRun copied = Cli(envelope);
+  ASSERT_EQ(copied.status, 0) << copied.err;
+  EXPECT_EQ(Without(Parsed(copied.out), {"name", "family", "user"}),
+            Without(Parsed(original.out), {"name", "series", "number"}));
 }
 
 // A refused file stops every command that takes --motors before it rates anything: exit 64, and
@@ -180,10 +203,18 @@ TEST_F(MotorFiles, RefusedFilesAreUsageErrorsNamingFileMotorAndField) {
   const std::string belowRated = Write("below.csv", header + good + "A-2,1,10,0,9,1,3,100,20,10,3,2,1,3,3,0.5\n");
   const std::string builtIn = Write("builtin.csv", header + "ic-07,1,10,0,30,1,3,100,20,10,3,2,1,3,3,0.5\n");
   const std::string missing = (dir_ / "none.brivane-motors").string();
-  for (const std::string command : {"catalog", "check", "rank"}) {
+  const std::string cycle = Write("one.brivane-cycle", R"({"format": "brivane-cycle", "version": 1,
+    "segments": [{"type": "move", "distanceMm": 100, "velocity": 1, "accel": 10, "payload": 1}]})");
+  // Each command with the arguments it needs besides the files.
+  const std::vector<std::pair<std::string, std::vector<std::string>>> commands{
+      {"catalog", {}},
+      {"check", {"A-1"}},
+      {"rank", {}},
+      {"cycle", {cycle}},
+      {"envelope", {"A-1", "--bus-voltage", "48"}}};
+  for (const auto& [command, needs] : commands) {
     std::vector<std::string> args{command, "--motors", belowRated, "--motors", builtIn, "--motors", missing};
-    if (command != "catalog") args.insert(args.begin() + 1, "A-1");
-    if (command == "rank") args.erase(args.begin() + 1);
+    args.insert(args.begin() + 1, needs.begin(), needs.end());
     const CliRun r = Cli(args);
     EXPECT_EQ(r.status, 64) << command;
     EXPECT_TRUE(r.out.empty()) << r.out;
@@ -195,7 +226,9 @@ TEST_F(MotorFiles, RefusedFilesAreUsageErrorsNamingFileMotorAndField) {
                          "brivane-cli: --motors '" +
                          missing + "': cannot be read (No such file or directory)\nTry 'brivane-cli --help'.\n")
         << command;
-    EXPECT_EQ(Cli({command, "--motors-only"}).status, 64) << command;
+    std::vector<std::string> only{command, "--motors-only"};
+    only.insert(only.end(), needs.begin(), needs.end());
+    EXPECT_EQ(Cli(only).status, 64) << command;
   }
   // The good motor alone is rated, and --series leaves it in.
   const CliRun rank = Cli({"rank", "--motors", Write("good.csv", header + good), "--series", "2", "--mass", "1",

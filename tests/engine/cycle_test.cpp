@@ -12,10 +12,15 @@
 #include "engine/CycleFile.h"
 #include "engine/CyclePlan.h"
 #include "engine/CycleRating.h"
+#include "tests/support/RandomCycles.h"
 #include "tests/support/WorkedExamples.h"
 
 namespace brivane {
 namespace {
+
+using test::Random;
+using test::RandomCycle;
+using test::RandomMove;
 
 const MotorRecord& Row(std::string_view name) {
   const MotorCatalog& catalog = MotorCatalog::Instance();
@@ -129,49 +134,6 @@ TEST(CycleModel, ProfilesOfTheModelPage) {
 }
 
 // ---- Random cycles
-
-struct Random {
-  std::mt19937_64 engine;
-  double Uniform(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(engine); }
-  bool Chance(double p) { return std::bernoulli_distribution(p)(engine); }
-  std::size_t Below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(engine); }
-};
-
-// Moves of every kind: short strokes give triangles and lowered S-curves, jerks on either side of
-// a^2/v give S-curves that reach their acceleration or not, in both directions.
-CycleSegment RandomMove(Random& r) {
-  CycleSegment s;
-  s.distanceMm = (r.Chance(0.5) ? 1 : -1) * (r.Chance(0.4) ? r.Uniform(0.5, 20) : r.Uniform(20, 1500));
-  s.velocity = r.Uniform(0.05, 5);
-  s.accel = r.Uniform(0.5, 60);
-  s.decel = r.Chance(0.5) ? s.accel : r.Uniform(0.5, 60);
-  s.jerk = r.Chance(0.4) ? 0.0 : std::pow(10.0, r.Uniform(0, 4));
-  s.payload = r.Chance(0.3) ? 0.0 : r.Uniform(0.1, 40);
-  s.force = r.Chance(0.5) ? 0.0 : r.Uniform(-300, 300);
-  s.forceDuring = r.Chance(0.5) ? ForceDuring::Move : ForceDuring::Constant;
-  return s;
-}
-
-Cycle RandomCycle(Random& r) {
-  Cycle c;
-  const double angles[] = {0, 90, -90, 30, r.Uniform(-90, 90)};
-  c.axis = {angles[r.Below(5)], r.Uniform(0, 0.5),  r.Uniform(0, 20),
-            r.Uniform(0, 2),    r.Uniform(-50, 50), r.Uniform(1, 2)};
-  const std::size_t n = 1 + r.Below(6);
-  for (std::size_t i = 0; i < n; ++i) {
-    if (i > 0 && r.Chance(0.3)) {
-      CycleSegment d;
-      d.type = SegmentType::Dwell;
-      d.timeMs = r.Uniform(1, 500);
-      d.payload = r.Chance(0.3) ? 0.0 : r.Uniform(0.1, 40);
-      d.force = r.Chance(0.5) ? 0.0 : r.Uniform(-300, 300);
-      c.segments.push_back(d);
-    } else {
-      c.segments.push_back(RandomMove(r));
-    }
-  }
-  return c;
-}
 
 const char* const kRows[] = {"CL-01", "CL-14", "IC-03", "IC-20", "VC-05", "VC-21"};
 
@@ -317,13 +279,22 @@ TEST(CycleFile, RoundTripKeepsEveryValue) {
   for (int n = 0; n < 200; ++n) {
     Cycle c = RandomCycle(r);
     c.ambient = r.Uniform(-20, 60);
+    for (std::optional<double>* figure : {&c.drive.busVoltage, &c.drive.peakCurrent, &c.drive.continuousCurrent})
+      if (r.Chance(0.5)) *figure = r.Uniform(1, 600);
     const CycleFileReading back = CycleFromJson(CycleToJson(c));
     ASSERT_TRUE(back.cycle) << back.error.field;
     EXPECT_EQ(CycleToJson(*back.cycle), CycleToJson(c));
     const auto bits = [](const Cycle& x) {
-      std::vector<double> v{
-          x.axis.inclinationDeg,      x.axis.frictionCoefficient, x.axis.dragForce, x.axis.extraMovingMass,
-          x.axis.counterbalanceForce, x.axis.safetyFactor,        x.ambient};
+      std::vector<double> v{x.axis.inclinationDeg,
+                            x.axis.frictionCoefficient,
+                            x.axis.dragForce,
+                            x.axis.extraMovingMass,
+                            x.axis.counterbalanceForce,
+                            x.axis.safetyFactor,
+                            x.ambient,
+                            x.drive.busVoltage.value_or(-1),
+                            x.drive.peakCurrent.value_or(-1),
+                            x.drive.continuousCurrent.value_or(-1)};
       for (const CycleSegment& s : x.segments)
         v.insert(v.end(), {s.distanceMm, s.velocity, s.accel, s.decel, s.jerk, s.timeMs, s.payload, s.force,
                            static_cast<double>(s.forceDuring), static_cast<double>(s.type)});
