@@ -182,8 +182,7 @@ TEST(CycleCli, RefusalsNameSegmentAndField) {
   EXPECT_EQ(Cli({"cycle", edges.path(), "--model", "CL-01"}).status, 0);
   // So does the cycle of a move at the form's largest acceleration, 50 g (50 x 9.8 in double
   // precision is a hair above 490 m/s^2).
-  const TempFile fifty(
-      Cli({"cycle", "--from-move", "--mass", "1", "--stroke", "500", "--accel-g", "50", "--velocity", "1"}).out);
+  const TempFile fifty(Cli({"cycle", "--from-move", "--mass", "1", "--stroke", "500", "--accel-g", "50", "--velocity", "1"}).out);
   EXPECT_EQ(Cli({"cycle", fifty.path(), "--model", "CL-01"}).status, 0);
 }
 
