@@ -17,6 +17,15 @@ using rapidjson::SizeType;
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+// Option names are looked up a dozen times a line among a score of names, most of them 4 to 8
+// letters long: compared a letter at a time, first letters first, without a call to memcmp.
+bool SameName(std::string_view key, std::string_view name) {
+  if (key.size() != name.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i)
+    if (key[i] != name[i]) return false;
+  return true;
+}
+
 // Control characters are made visible where the text is written (Io::UsageError, the record).
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
@@ -60,8 +69,9 @@ class LineHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, LineH
     if (b) values_.Set(*current_, {});
     return true;
   }
-  bool RawNumber(const char* s, SizeType length, bool) { return Text(std::string_view(s, length)); }
-  bool String(const char* s, SizeType length, bool) { return Text(std::string_view(s, length)); }
+  // A number's text is of digits and signs only; a string may hold a zero byte written \u0000.
+  bool RawNumber(const char* s, SizeType length, bool) { return Text(std::string_view(s, length), false); }
+  bool String(const char* s, SizeType length, bool) { return Text(std::string_view(s, length), true); }
   bool Key(const char* s, SizeType length, bool) {
     if (depth_ != 1) return true;
     const std::string_view name(s, length);
@@ -113,10 +123,14 @@ class LineHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, LineH
     if (depth_ == 0) Keep({UsageCode::NotObject, "not a JSON object"});
     return true;
   }
-  bool Text(std::string_view text) {
+  bool Text(std::string_view text, bool mayHoldZero) {
     if (!AtMember()) return Other();
     if (current_->kind == BatchKey::Kind::Flag) return Keep(WrongType(keys_, *current_));
-    if (auto refusal = SetText(values_, *current_, text)) return Keep(std::move(*refusal));
+    if (!mayHoldZero) {
+      values_.Set(*current_, text);
+    } else if (auto refusal = SetText(values_, *current_, text)) {
+      return Keep(std::move(*refusal));
+    }
     return true;
   }
 
@@ -159,7 +173,7 @@ BatchKeys::BatchKeys(const CommandLine& declared, std::span<const RefusedKey> re
 
 const BatchKey* BatchKeys::Find(std::string_view name) const {
   for (const BatchKey& key : keys_)
-    if (key.name == name) return &key;
+    if (SameName(key.name, name)) return &key;
   return nullptr;
 }
 
@@ -183,12 +197,12 @@ void LineValues::SetPositionalObject() {
 }
 
 bool LineValues::IsSet(std::string_view name) const {
-  return std::any_of(values_.begin(), values_.end(), [name](const auto& v) { return v.first->name == name; });
+  return std::any_of(values_.begin(), values_.end(), [name](const auto& v) { return SameName(v.first->name, name); });
 }
 
 std::string LineValues::Value(std::string_view name) const {
   for (const auto& [key, text] : values_)
-    if (key->name == name) return text;
+    if (SameName(key->name, name)) return text;
   return {};
 }
 
@@ -206,7 +220,14 @@ std::optional<LineProblem> JsonLineReader::Read(std::string_view line, LineValue
     return LineProblem{UsageCode::NotJson, "not JSON text: a zero byte (byte " + std::to_string(zero + 1) + ")"};
   rapidjson::MemoryStream stream(line.data(), line.size());
   LineHandler handler(keys_, values);
-  const rapidjson::ParseResult parsed = reader_.Parse<kJsonTextParseFlags>(stream, handler);
+  // Text of nothing but ASCII is UTF-8: the reader checks the encoding of the others only, as
+  // most lines a script writes are of the first kind.
+  unsigned char bits = 0;  // of every byte: a loop the compiler does many bytes at a time
+  for (const char c : line) bits |= static_cast<unsigned char>(c);
+  const bool ascii = bits < 0x80;
+  constexpr unsigned kAsciiFlags = kJsonTextParseFlags & ~unsigned{rapidjson::kParseValidateEncodingFlag};
+  const rapidjson::ParseResult parsed = ascii ? reader_.Parse<kAsciiFlags>(stream, handler)
+                                              : reader_.Parse<kJsonTextParseFlags>(stream, handler);
   if (parsed.IsError()) {
     values.Clear();
     return LineProblem{UsageCode::NotJson, "not JSON text: " + std::string(rapidjson::GetParseError_En(parsed.Code())) +
