@@ -4,8 +4,9 @@
 // and its records, without a process or a file. The same lines for the real program, to time it
 // on a file as a user runs it:
 //
-//   batch_benchmarks --write-lines 1000000 lines.jsonl
-//   /usr/bin/time -f '%e s %M KB' cli/brivane-cli batch select --jobs 1 < lines.jsonl > /dev/null
+//   batch_benchmarks --write-lines select 1000000 select.jsonl
+//   /usr/bin/time -f '%e s %M KB' cli/brivane-cli batch select --jobs 1 < select.jsonl > /dev/null
+//   batch_benchmarks --write-lines rank 20000 rank.jsonl
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -30,8 +31,10 @@ namespace {
 constexpr std::size_t kLines = 10000;
 
 // Moves a trade study sweeps: loads from 0.5 to 50 kg, strokes of 100 to 2000 mm, 0.2 to 3 g and
-// 0.2 to 3 m/s, two decimals as a script would print them; the same lines every run.
-std::string Lines(std::size_t count) {
+// 0.2 to 3 m/s, two decimals as a script would print them; the same lines every run. Lines of
+// rank give a bus voltage too, for the drive figures of every row.
+std::string Lines(std::string_view command, std::size_t count) {
+  const std::string more = command == "rank" ? ", \"bus-voltage\": 320" : "";
   std::mt19937 random(20240601);
   const auto hundredths = [&random](int low, int high) {
     const int n = std::uniform_int_distribution<int>(low, high)(random);
@@ -41,7 +44,7 @@ std::string Lines(std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) {
     text += "{\"mass\": " + hundredths(50, 5000) +
             ", \"stroke\": " + std::to_string(std::uniform_int_distribution<int>(100, 2000)(random)) +
-            ", \"accel-g\": " + hundredths(20, 300) + ", \"velocity\": " + hundredths(20, 300) + "}\n";
+            ", \"accel-g\": " + hundredths(20, 300) + ", \"velocity\": " + hundredths(20, 300) + more + "}\n";
   }
   return text;
 }
@@ -65,7 +68,7 @@ std::vector<Request> Requests(std::string_view command, void (*declare)(CommandL
   std::ostringstream discard;
   const Io io{discard, discard};
   std::vector<Request> requests;
-  const std::string text = Lines(kLines);
+  const std::string text = Lines(command, kLines);
   for (const std::string_view line : Split(text)) {
     if (reader.Read(line, values)) std::abort();
     auto request = read(values, io);
@@ -112,7 +115,7 @@ BENCHMARK(BM_RankLoop)->Unit(benchmark::kMillisecond);
 
 // What the batch adds before the loop's work: a line read into its request.
 void BM_SelectReadLine(benchmark::State& state) {
-  const std::string text = Lines(kLines);
+  const std::string text = Lines("select", kLines);
   const std::vector<std::string_view> lines = Split(text);
   CommandLine declared("select");
   DeclareSelect(declared);
@@ -133,7 +136,7 @@ BENCHMARK(BM_SelectReadLine)->Unit(benchmark::kMillisecond);
 
 // Range 0: jobs.
 void Batch(benchmark::State& state, std::string_view command, std::size_t lines) {
-  const std::string text = Lines(lines);
+  const std::string text = Lines(command, lines);
   const std::string jobs = std::to_string(state.range(0));
   const std::vector<std::string_view> args{"batch", command, "--jobs", jobs};
   StringOutput out;
@@ -157,9 +160,9 @@ BENCHMARK(BM_RankBatchInProcess)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)-
 }  // namespace
 
 int main(int argc, char** argv) {
-  // --write-lines COUNT FILE: the lines, for the real program (select and rank read the same).
-  if (argc == 4 && std::string_view(argv[1]) == "--write-lines") {
-    std::ofstream(argv[3], std::ios::binary) << Lines(std::stoul(argv[2]));
+  // --write-lines COMMAND COUNT FILE: the lines of select or rank, for the real program.
+  if (argc == 5 && std::string_view(argv[1]) == "--write-lines") {
+    std::ofstream(argv[4], std::ios::binary) << Lines(argv[2], std::stoul(argv[3]));
     return 0;
   }
   benchmark::Initialize(&argc, argv);
