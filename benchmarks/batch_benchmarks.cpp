@@ -57,21 +57,40 @@ std::vector<std::string_view> Split(std::string_view text) {
   return lines;
 }
 
+// A command's lines read as the batch reads them, into their option values.
+class LineRead {
+ public:
+  LineRead(std::string_view command, void (*declare)(CommandLine&))
+      : declared_(command), keys_(Declared(declared_, declare), {}), reader_(keys_) {}
+
+  const LineValues& Read(std::string_view line) {
+    if (reader_.Read(line, values_)) std::abort();
+    return values_;
+  }
+  const Io& io() const { return io_; }
+
+ private:
+  static const CommandLine& Declared(CommandLine& line, void (*declare)(CommandLine&)) {
+    declare(line);
+    return line;
+  }
+
+  CommandLine declared_;
+  BatchKeys keys_;
+  JsonLineReader reader_;
+  LineValues values_;
+  std::ostringstream discard_;
+  Io io_{discard_, discard_};
+};
+
 // Each line's request, read as the batch reads it.
 template <class Request, class Read>
 std::vector<Request> Requests(std::string_view command, void (*declare)(CommandLine&), Read read) {
-  CommandLine declared(command);
-  declare(declared);
-  const BatchKeys keys(declared, {});
-  JsonLineReader reader(keys);
-  LineValues values;
-  std::ostringstream discard;
-  const Io io{discard, discard};
+  LineRead lines(command, declare);
   std::vector<Request> requests;
   const std::string text = Lines(command, kLines);
   for (const std::string_view line : Split(text)) {
-    if (reader.Read(line, values)) std::abort();
-    auto request = read(values, io);
+    auto request = read(lines.Read(line), lines.io());
     if (!request) std::abort();
     request->format = RankFormat::Json;
     requests.push_back(std::move(*request));
@@ -117,17 +136,10 @@ BENCHMARK(BM_RankLoop)->Unit(benchmark::kMillisecond);
 void BM_SelectReadLine(benchmark::State& state) {
   const std::string text = Lines("select", kLines);
   const std::vector<std::string_view> lines = Split(text);
-  CommandLine declared("select");
-  DeclareSelect(declared);
-  const BatchKeys keys(declared, {});
-  JsonLineReader reader(keys);
-  LineValues values;
-  std::ostringstream discard;
-  const Io io{discard, discard};
+  LineRead read("select", DeclareSelect);
   for (auto _ : state) {
     for (const std::string_view line : lines) {
-      if (reader.Read(line, values)) std::abort();
-      benchmark::DoNotOptimize(ReadSelectRequest(values, io));
+      benchmark::DoNotOptimize(ReadSelectRequest(read.Read(line), read.io()));
     }
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * lines.size()));
