@@ -218,16 +218,20 @@ std::optional<LineProblem> JsonLineReader::Read(std::string_view line, LineValue
   // The reader takes a zero byte for the end of the text, which would hide what follows it.
   if (const std::size_t zero = line.find('\0'); zero != std::string_view::npos)
     return LineProblem{UsageCode::NotJson, "not JSON text: a zero byte (byte " + std::to_string(zero + 1) + ")"};
-  rapidjson::MemoryStream stream(line.data(), line.size());
+  // Read in place from a copy that ends in a zero byte: the keys and values are then handed over
+  // where they stand, not copied one character at a time.
+  scratch_.assign(line);
+  rapidjson::InsituStringStream stream(scratch_.data());
   LineHandler handler(keys_, values);
   // Text of nothing but ASCII is UTF-8: the reader checks the encoding of the others only, as
   // most lines a script writes are of the first kind.
   unsigned char bits = 0;  // of every byte: a loop the compiler does many bytes at a time
   for (const char c : line) bits |= static_cast<unsigned char>(c);
   const bool ascii = bits < 0x80;
-  constexpr unsigned kAsciiFlags = kJsonTextParseFlags & ~unsigned{rapidjson::kParseValidateEncodingFlag};
+  constexpr unsigned kInsitu = kJsonTextParseFlags | rapidjson::kParseInsituFlag;
+  constexpr unsigned kAsciiFlags = kInsitu & ~unsigned{rapidjson::kParseValidateEncodingFlag};
   const rapidjson::ParseResult parsed = ascii ? reader_.Parse<kAsciiFlags>(stream, handler)
-                                              : reader_.Parse<kJsonTextParseFlags>(stream, handler);
+                                              : reader_.Parse<kInsitu>(stream, handler);
   if (parsed.IsError()) {
     values.Clear();
     return LineProblem{UsageCode::NotJson, "not JSON text: " + std::string(rapidjson::GetParseError_En(parsed.Code())) +

@@ -91,6 +91,7 @@ class JsonLineReader {
  private:
   const BatchKeys& keys_;
   rapidjson::Reader reader_;  // kept: its buffer is allocated once
+  std::string scratch_;       // the line being read, changed by the reading
 };
 
 // The columns of a CSV input, from its header row.
