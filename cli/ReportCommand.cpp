@@ -1,6 +1,5 @@
 // report: the selection for a move, then its report appended to "<save time>(<nickname>).xls",
 // as the window's save dialog writes it.
-#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -8,7 +7,7 @@
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "engine/Messages.h"
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "report/Report.h"
 
 namespace brivane::cli {
@@ -96,8 +95,15 @@ int RunReport(const CommandLine& line, const Io& io) {
     return kExitStopped;
   };
 
+  // The form's session, as the window runs it: the selection, then the save button.
   const MotorCatalog& catalog = MotorCatalog::Instance();
-  const SelectionOutcome out = RunSelection(*request, catalog);
+  Session session(catalog);
+  FormValues values;
+  values.move = request->input;
+  values.ratedPosition = request->ratedPosition;
+  values.peakPosition = request->peakPosition;
+  session.SetValues(values);
+  const SelectionOutcome out = session.RunSelection();
   if (!out.completed) {
     if (json) return stop(out.messages.back());
     io.Stopped(out.messages.back());
@@ -105,15 +111,10 @@ int RunReport(const CommandLine& line, const Io& io) {
   }
   if (!json)
     for (const Message& m : out.messages) io.Err(io.Say(m));
-  if (std::all_of(out.series.begin(), out.series.end(), [](const SeriesChoice& c) { return c.number == 0; }))
-    return stop({MessageCode::SelectionMissing});
+  if (const std::optional<Message> refusal = session.StartSave()) return stop(*refusal);
 
-  // What the save button does before its dialog: the report shows each series' selected model.
-  SelectionRecord record;
-  record.Apply(out);
-  record.CopySelectedToShown();
   // The directory and the nickname go on as given: bytes in the platform's file-name encoding.
-  const SaveResult saved = SaveSelectionReport(line.Value("dir"), record, catalog, MakeSaveTime(*saveTime),
+  const SaveResult saved = SaveSelectionReport(line.Value("dir"), session.Record(), catalog, MakeSaveTime(*saveTime),
                                                line.Value("nickname"), *includes);
   if (saved.status != SaveStatus::Saved) {
     const int status = stop(saved.message, &saved.path);

@@ -21,4 +21,8 @@ struct DataSheetTexts {
 DataSheetTexts MakeDataSheetTexts(const SelectionRecord& record, MotorSeries series,
                                   const MotorCatalog& catalog = MotorCatalog::Instance());
 
+// The sheet of any row with the ratios it was rated at: one of the user's motors, opened from a
+// comparison.
+DataSheetTexts MakeDataSheetTexts(const MotorRecord& row, const DutyResult& duty);
+
 }  // namespace brivane

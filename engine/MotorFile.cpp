@@ -514,6 +514,7 @@ MotorLoading LoadMotorFiles(std::span<const std::string> paths) {
     } else {
       reading = ReadMotorText(file.text, MotorFileKindOf(path), out.list.All());
     }
+    out.added.push_back(reading.motors.size());
     if (reading.refusal) {
       reading.refusal->file = path;
       out.refusals.push_back(std::move(*reading.refusal));

@@ -86,6 +86,7 @@ MotorFileReading ReadMotorText(std::string_view text, MotorFileKind kind, std::s
 struct MotorLoading {
   MotorList list;                          // the built-in rows, then the motors of every accepted file
   std::vector<MotorFileRefusal> refusals;  // one for each refused file, in the order given
+  std::vector<std::size_t> added;          // for each path given, in order: the motors it added (0 if refused)
 };
 
 // Reads each file in turn, its kind by its name; a refused file adds nothing, the others are

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-nanum locales rapidjson-dev libcli11-dev
+  qt6-translations-l10n  # Qt's own buttons and dialogs in the Korean window
   # the English translation: lupdate and lrelease, and their CMake functions
   qt6-l10n-tools qt6-tools-dev
   poppler-utils  # pdftotext and pdftoppm for the PDF report's tests

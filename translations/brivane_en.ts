@@ -830,6 +830,45 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     </message>
 </context>
 <context>
+    <name>brivane::ui::CFileMenu</name>
+    <message>
+        <source>파일(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>파일</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>새 이동</source>
+        <translation>New move</translation>
+    </message>
+    <message>
+        <source>열기…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>다른 이름으로 저장…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>끝내기</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>모터 목록…</source>
+        <translation>Motor catalogs…</translation>
+    </message>
+</context>
+<context>
     <name>brivane::ui::CMainFrame</name>
     <message>
         <source>Dalmer Linear Motor 선정 2020 Ver3.3</source>
@@ -889,6 +928,45 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     </message>
 </context>
 <context>
+    <name>brivane::ui::CMotorCatalogsDlg</name>
+    <message>
+        <source>모터 목록</source>
+        <translation>Motor catalogs</translation>
+    </message>
+    <message>
+        <source>모터 목록 파일</source>
+        <translation>Motor catalog files</translation>
+    </message>
+    <message>
+        <source>파일</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>상태</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>추가…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>제거</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>모터 목록 추가</source>
+        <translation>Add a motor catalog</translation>
+    </message>
+    <message>
+        <source>모터 목록 (*.brivane-motors *.csv);;모든 파일 (*)</source>
+        <translation>Motor catalogs (*.brivane-motors *.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>이 파일들의 모터는 후보 비교에서 내장 모델 다음에 따로 묶여 나옵니다. 적용 Model, 선정과 보고서는 내장 모델만 씁니다.</source>
+        <translation>The motors of these files appear in the candidate comparison as a group of their own after the built-in models. The Model list, the selection and the report use the built-in models only.</translation>
+    </message>
+</context>
+<context>
     <name>brivane::ui::CMotorSpecSheet</name>
     <message>
         <source>Motor Specification</source>
@@ -922,36 +1000,8 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
 <context>
     <name>brivane::ui::CMoveDocument</name>
     <message>
-        <source>파일(&amp;F)</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>파일</source>
-        <translation>File</translation>
-    </message>
-    <message>
         <source>새 이동</source>
         <translation>New move</translation>
-    </message>
-    <message>
-        <source>열기…</source>
-        <translation>Open…</translation>
-    </message>
-    <message>
-        <source>저장</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>다른 이름으로 저장…</source>
-        <translation>Save As…</translation>
-    </message>
-    <message>
-        <source>PDF로 내보내기…</source>
-        <translation>Export PDF…</translation>
-    </message>
-    <message>
-        <source>끝내기</source>
-        <translation>Exit</translation>
     </message>
     <message>
         <source>열기</source>
@@ -1028,12 +1078,6 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
         <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
-        <source>PDF 파일을 쓸 수 없습니다: %1
-%2</source>
-        <translation>Cannot write the PDF file: %1
-%2</translation>
-    </message>
-    <message>
         <source>%1의 변경 내용을 저장하시겠습니까?</source>
         <translation>Save the changes to %1?</translation>
     </message>
@@ -1089,6 +1133,128 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>Brivane</source>
         <translation>Brivane</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::MotorCatalogs</name>
+    <message>
+        <source>파일을 읽을 수 없습니다</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>JSON 텍스트가 아닙니다</source>
+        <translation>it is not JSON text</translation>
+    </message>
+    <message>
+        <source>CSV 텍스트가 아닙니다</source>
+        <translation>it is not CSV text</translation>
+    </message>
+    <message>
+        <source>Brivane 모터 목록 파일이 아닙니다</source>
+        <translation>it is not a Brivane motor catalog file</translation>
+    </message>
+    <message>
+        <source>이 프로그램보다 새로운 버전의 파일입니다</source>
+        <translation>the file is of a newer version than this program</translation>
+    </message>
+    <message>
+        <source>필드가 없습니다</source>
+        <translation>the field is missing</translation>
+    </message>
+    <message>
+        <source>같은 필드가 두 번 있습니다</source>
+        <translation>the field is given twice</translation>
+    </message>
+    <message>
+        <source>값의 형식이 맞지 않습니다</source>
+        <translation>the value has the wrong type</translation>
+    </message>
+    <message>
+        <source>수가 아닙니다</source>
+        <translation>it is not a number</translation>
+    </message>
+    <message>
+        <source>유한한 수가 아닙니다</source>
+        <translation>it is not a finite number</translation>
+    </message>
+    <message>
+        <source>범위를 벗어난 값입니다</source>
+        <translation>the value is out of range</translation>
+    </message>
+    <message>
+        <source>0보다 커야 합니다</source>
+        <translation>it must be above 0</translation>
+    </message>
+    <message>
+        <source>0 이상이어야 합니다</source>
+        <translation>it must not be below 0</translation>
+    </message>
+    <message>
+        <source>정격값보다 작습니다</source>
+        <translation>it is below the rated value</translation>
+    </message>
+    <message>
+        <source>이름이 비어 있습니다</source>
+        <translation>the name is empty</translation>
+    </message>
+    <message>
+        <source>허용되지 않는 텍스트입니다</source>
+        <translation>the text is not allowed</translation>
+    </message>
+    <message>
+        <source>이름이 두 번 있습니다</source>
+        <translation>the name is given twice</translation>
+    </message>
+    <message>
+        <source>내장 모델의 이름입니다</source>
+        <translation>it is the name of a built-in model</translation>
+    </message>
+    <message>
+        <source>모터가 너무 많습니다</source>
+        <translation>there are too many motors</translation>
+    </message>
+    <message>
+        <source>모터 %1</source>
+        <translation>motor %1</translation>
+    </message>
+    <message>
+        <source>모터 %1 (%2)</source>
+        <translation>motor %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1번째 줄</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>필드 &quot;%1&quot;</source>
+        <translation>field &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>파일이 없습니다</source>
+        <translation>the file is not there</translation>
+    </message>
+    <message>
+        <source>다음 모터 목록 파일은 읽지 않았습니다. 후보 비교에는 내장 모델과 나머지 파일의 모터만 나옵니다.
+
+%1
+
+파일 → 모터 목록…에서 파일을 고치거나 목록에서 뺄 수 있습니다.</source>
+        <translation>These motor catalog files were left out: the candidate comparison shows the built-in models and the motors of the other files only.
+
+%1
+
+Fix the files, or take them off the list under File → Motor catalogs….</translation>
+    </message>
+    <message>
+        <source>읽지 않음: %1</source>
+        <translation>left out: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>모터 %n개</source>
+        <translation>
+            <numerusform>%n motor</numerusform>
+            <numerusform>%n motors</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1236,6 +1402,12 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>사용률 계산이 거부되었습니다: %1</source>
         <translation>The duty check was refused: %1</translation>
+    </message>
+    <message>
+        <source>PDF 파일을 쓸 수 없습니다: %1
+%2</source>
+        <translation>Cannot write the PDF file: %1
+%2</translation>
     </message>
 </context>
 <context>

@@ -8,12 +8,12 @@
 #include <cstdlib>
 
 #include "benchmarks/window/PaintTiming.h"
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "report/Report.h"
-#include "ui/AppSetup.h"
-#include "ui/Language.h"
-#include "ui/MainFrame.h"
-#include "ui/MessageSink.h"
+#include "ui/app/AppSetup.h"
+#include "ui/app/Language.h"
+#include "ui/mainwindow/MainFrame.h"
+#include "ui/widgets/DialogMessageSink.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {
@@ -26,12 +26,12 @@ int main(int argc, char* argv[]) {
   QApplication app(qtArgc, argv);
   brivane::ui::SetUpApplication();
   brivane::ui::InstallLanguage(brivane::ui::StartLanguage(
-      std::nullopt, brivane::ui::StoredLanguage(brivane::ui::LanguageSettings()), brivane::ui::SystemLocale()));
+      std::nullopt, brivane::ui::StoredLanguage(), brivane::ui::SystemLocale()));
   brivane::bench::PaintCounter counter;
 
-  static brivane::SelectionRecord record;
+  static brivane::Session session;
   brivane::ui::DialogMessageSink messages;
-  brivane::ui::CMainFrame frame(record, messages);
+  brivane::ui::CMainFrame frame(session, messages);
   frame.InitialUpdate();
   counter.ShowAndPaint(frame);
   std::printf("%.3f\n", static_cast<double>(brivane::bench::MonotonicNs() - started) / 1e6);

@@ -31,15 +31,15 @@
 #include "benchmarks/window/BareChart.h"
 #include "benchmarks/window/PaintTiming.h"
 #include "engine/DataSheet.h"
-#include "engine/Selection.h"
+#include "engine/Session.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/WorkedExamples.h"
-#include "ui/AppSetup.h"
-#include "ui/BrivaneView.h"
-#include "ui/ChartViewer.h"
-#include "ui/MainFrame.h"
-#include "ui/MessageSink.h"
-#include "ui/MotorSpecDlg.h"
+#include "ui/app/AppSetup.h"
+#include "ui/form/BrivaneView.h"
+#include "ui/chart/ChartViewer.h"
+#include "ui/mainwindow/MainFrame.h"
+#include "ui/widgets/MessageSink.h"
+#include "ui/datasheet/MotorSpecDlg.h"
 
 extern char** environ;
 
@@ -118,9 +118,9 @@ void BM_StartToFirstPaint(benchmark::State& state) {
 
 // The main window as the program shows it, and a bare chart view of the size of its chart.
 struct Window {
-  brivane::SelectionRecord record;
+  brivane::Session session;
   RecordingMessageSink messages;
-  CMainFrame frame{record, messages};
+  CMainFrame frame{session, messages};
   CBrivaneView* view = nullptr;
   QWidget bare;
   QChartView* bareView = nullptr;
@@ -223,7 +223,7 @@ void BM_OpenDataSheet(benchmark::State& state) {
   for (auto _ : state) {
     PaintCounter::Settle();
     const std::int64_t t0 = MonotonicNs();
-    CMotorSpecSheet::Open(brivane::MotorSeries::DoubleSided,
+    OpenMotorSpecDlg(brivane::MotorSeries::DoubleSided,
                           brivane::MakeDataSheetTexts(record, brivane::MotorSeries::DoubleSided), &w.frame);
     counter.Flush();
     state.SetIterationTime(MsBetween(t0, MonotonicNs()) / 1e3);

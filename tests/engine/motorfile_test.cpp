@@ -255,6 +255,7 @@ TEST(MotorFile, LoaderKeepsTheAcceptedFilesAndReportsEachRefusedOne) {
   EXPECT_EQ(loading.refusals[0].detail, "also 'M-1', read before");
   EXPECT_EQ(loading.refusals[1].problem, MotorFileProblem::Unreadable);
   EXPECT_EQ(loading.refusals[1].detail, "No such file or directory");
+  EXPECT_EQ(loading.added, (std::vector<std::size_t>{1, 0, 0, 300}));
   const MotorList list = std::move(loading.list);
   const std::span<const MotorRecord> user = list.Rows(MotorRows::UserOnly);
   ASSERT_EQ(user.size(), 301u);

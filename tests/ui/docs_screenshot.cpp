@@ -15,9 +15,9 @@
 
 #include <cstdio>
 
+#include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
-#include "tests/ui/FormDriver.h"
-#include "ui/AppSetup.h"
+#include "ui/app/AppSetup.h"
 
 namespace {
 
