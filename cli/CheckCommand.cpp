@@ -5,6 +5,7 @@
 
 #include "catalog/Series.h"
 #include "cli/CliCommon.h"
+#include "cli/CsvFields.h"
 #include "cli/MotorOptions.h"
 #include "cli/RankCommand.h"
 #include "engine/ComparisonTexts.h"
@@ -86,6 +87,26 @@ void WriteJson(const DutyCheckOutcome& out, const Verdicts& v, std::ostream& str
   o.Print(stream);
 }
 
+// In the order of the header; a user's motor has a family where a built-in model has a series and
+// a number, the limits are empty where JSON's "fits" is null.
+void WriteCsv(const DutyCheckOutcome& out, const Verdicts& v, std::ostream& stream) {
+  std::vector<std::string> fields{out.model,
+                                  out.user ? "" : std::to_string(static_cast<int>(out.series)),
+                                  out.user ? "" : std::to_string(out.number),
+                                  out.family,
+                                  CsvBool(out.user),
+                                  CsvFloat(out.duty.ratedDuty),
+                                  CsvFloat(out.duty.peakDuty)};
+  const LoadAnalysis& a = *out.analysis;
+  for (const AnalysisRow& row : kAnalysisRows) fields.push_back(CsvFloat(a.*row.value));
+  for (const AnalysisRow& row : kTemperatureRows) fields.push_back(CsvFloat(a.*row.value));
+  fields.push_back(v.fits ? CsvBool(*v.fits) : "");
+  fields.push_back(v.fits ? std::to_string(v.ratedLimit) : "");
+  fields.push_back(v.fits ? std::to_string(v.peakLimit) : "");
+  fields.push_back(CsvBool(v.coolEnough));
+  stream << CsvRecord(CheckCsvHeader()) << CsvRecord(fields);
+}
+
 void WriteText(const DutyCheckOutcome& out, const Verdicts& v, const Io& io) {
   const std::size_t columns = LabelColumns(io);
   if (out.user) {
@@ -114,6 +135,17 @@ void WriteText(const DutyCheckOutcome& out, const Verdicts& v, const Io& io) {
 
 }  // namespace
 
+const std::vector<std::string>& CheckCsvHeader() {
+  static const std::vector<std::string> header = [] {
+    std::vector<std::string> keys{"model", "series", "number", "family", "user", "ratedDuty", "peakDuty"};
+    for (const AnalysisRow& row : kAnalysisRows) keys.emplace_back(row.jsonKey);
+    for (const AnalysisRow& row : kTemperatureRows) keys.emplace_back(row.jsonKey);
+    keys.insert(keys.end(), {"fits", "ratedLimit", "peakLimit", "coolEnough"});
+    return keys;
+  }();
+  return header;
+}
+
 int RunCheck(const CheckRequest& request, std::ostream& out, std::ostream& err) {
   const Io io{out, err, request.language};
   const std::span<const MotorRecord> rows = request.rows;
@@ -124,13 +156,13 @@ int RunCheck(const CheckRequest& request, std::ostream& out, std::ostream& err) 
   const DutyCheckOutcome outcome = CheckModelDuty({request.move, model, request.ambientTemp}, rows);
 
   if (outcome.status != DutyCheckStatus::Completed) {
-    if (request.json) {
+    if (request.format == RankFormat::Json) {
       JsonOut o;
       o.KeyString("error", KoreanText(*outcome.message));
       if (outcome.analysis) WriteAnalysis(o, *outcome.analysis);
       o.Print(out);
     } else {
-      if (outcome.analysis) PrintAnalysis(*outcome.analysis, io);
+      if (outcome.analysis && request.format == RankFormat::Text) PrintAnalysis(*outcome.analysis, io);
       io.Stopped(*outcome.message);
     }
     // The form's message speaks of a model not chosen; on the command line one was named.
@@ -139,11 +171,15 @@ int RunCheck(const CheckRequest& request, std::ostream& out, std::ostream& err) 
     return kExitStopped;
   }
   const Verdicts verdicts = Judge(request, rows[*index], outcome);
-  if (request.json) {
+  if (request.format == RankFormat::Json) {
     WriteJson(outcome, verdicts, out);
     return kExitOk;
   }
-  WriteText(outcome, verdicts, io);
+  if (request.format == RankFormat::Csv) {
+    WriteCsv(outcome, verdicts, out);
+  } else {
+    WriteText(outcome, verdicts, io);
+  }
   // The analysis stands; only the verdict on the limits needs a limit the list holds.
   if (!verdicts.fits) io.Stopped({MessageCode::NoLimits});
   return kExitOk;

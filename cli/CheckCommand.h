@@ -6,9 +6,11 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "catalog/MotorCatalog.h"
 #include "cli/EnglishTexts.h"
+#include "cli/RankCommand.h"
 #include "engine/DutyLimits.h"
 #include "engine/Motion.h"
 
@@ -24,12 +26,15 @@ struct CheckRequest {
   // The limits of the "fits" verdict (positions 0..15); none: no verdict on the limits.
   std::optional<int> ratedPosition = kDefaultRatedPosition;
   std::optional<int> peakPosition = kDefaultPeakPosition;
-  bool json = false;
-  Language language = Language::Korean;  // of the text; JSON stays Korean
+  RankFormat format = RankFormat::Text;
+  Language language = Language::Korean;  // of the text; JSON and CSV stay Korean
 };
 
 // Rates the model and writes it; returns the exit status (2 with the message when an input, the
 // model or the profile is refused).
 int RunCheck(const CheckRequest& request, std::ostream& out, std::ostream& err);
+
+// The header of check --csv: the keys of --json, the analysis flattened, without the chart's labels.
+const std::vector<std::string>& CheckCsvHeader();
 
 }  // namespace brivane::cli

@@ -24,14 +24,15 @@ constexpr FloatOption kFloatMoveOptions[] = {
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
-std::optional<float> ReadFloatOption(const CommandLine& line, const Io& io, const std::string& name) {
+std::optional<float> ReadFloatOption(const OptionValues& line, const Io& io, const std::string& name) {
   const std::string text = line.Value(name);
   const auto value = ParseFloatField(text);
-  if (!value) io.UsageError("--" + name + " needs a finite number, not " + Quoted(text), OptionHint(name));
+  if (!value)
+    io.UsageError(UsageCode::BadValue, "--" + name + " needs a finite number, not " + Quoted(text), OptionHint(name));
   return value;
 }
 
-std::optional<int> ReadLimit(const CommandLine& line, const Io& io, const std::string& name,
+std::optional<int> ReadLimit(const OptionValues& line, const Io& io, const std::string& name,
                              std::optional<int> fallbackPosition, bool& ok) {
   ok = true;
   if (!line.IsSet(name)) return fallbackPosition;
@@ -43,7 +44,7 @@ std::optional<int> ReadLimit(const CommandLine& line, const Io& io, const std::s
   }
   if (!ParseFloatField(text)) {
     ok = false;
-    io.UsageError("--" + name + " needs a number, not " + Quoted(text), OptionHint(name));
+    io.UsageError(UsageCode::BadValue, "--" + name + " needs a number, not " + Quoted(text), OptionHint(name));
   }
   return std::nullopt;
 }
@@ -63,6 +64,11 @@ void Io::Out(std::string_view line) const { out << VisibleText(line) << '\n'; }
 void Io::Err(std::string_view line) const { err << VisibleText(line) << '\n'; }
 
 int Io::UsageError(std::string_view text, const std::optional<std::string>& hint) const {
+  return UsageError(UsageCode::Usage, text, hint);
+}
+
+int Io::UsageError(UsageCode code, std::string_view text, const std::optional<std::string>& hint) const {
+  if (usage != nullptr && !usage->set) *usage = {true, code, VisibleText(text)};
   err << "brivane-cli: " << VisibleText(text) << '\n';
   if (hint) err << *hint << '\n';
   err << "Try 'brivane-cli --help'.\n";
@@ -121,8 +127,11 @@ void CommandLine::AddLimitOptions() {
 
 void CommandLine::AddJsonOption() { AddFlag("json", "Write one JSON object to stdout."); }
 
-void CommandLine::AddPositionals(std::string name, std::string description) {
+void CommandLine::AddCsvOption() { AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row."); }
+
+void CommandLine::AddPositionals(std::string name, std::string key, std::string description) {
   positionalName_ = name;
+  positionalKey_ = std::move(key);
   // One is taken here; more end up with the stray arguments and are refused by the command.
   app_.add_option(std::move(name))->description(std::move(description))->expected(1);
 }
@@ -224,7 +233,7 @@ std::vector<std::string> CommandLine::Values(std::string_view name) const {
 
 std::string CommandLine::Help() const { return app_.help(); }
 
-std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io) {
+std::optional<FormValues> ReadMoveFile(const OptionValues& line, const Io& io) {
   if (!line.IsSet("move")) return FormValues{};  // the form's defaults
   return ReadMoveFile(line.Value("move"), "--move ", io);
 }
@@ -232,7 +241,7 @@ std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io) {
 std::optional<FormValues> ReadMoveFile(const std::string& path, std::string_view given, const Io& io) {
   const TextFileReading file = ReadTextFile(path);
   if (file.error) {
-    io.UsageError(std::string(given) + Quoted(path) + ": " + file.error.message());
+    io.UsageError(UsageCode::File, std::string(given) + Quoted(path) + ": " + file.error.message());
     return std::nullopt;
   }
   MoveFileReading reading = MoveFromJson(file.text);
@@ -240,13 +249,13 @@ std::optional<FormValues> ReadMoveFile(const std::string& path, std::string_view
     std::string text =
         std::string(given) + Quoted(path) + ": " + std::string(MoveFileProblemName(reading.error.problem));
     if (!reading.error.field.empty()) text += " (field " + Quoted(reading.error.field) + ")";
-    io.UsageError(text);
+    io.UsageError(UsageCode::File, text);
     return std::nullopt;
   }
   return std::move(*reading.values);
 }
 
-std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, MotionInput in) {
+std::optional<MotionInput> ReadMove(const OptionValues& line, const Io& io, MotionInput in) {
   for (const FloatOption& o : kFloatMoveOptions) {
     if (!line.IsSet(o.name)) continue;
     const auto value = ReadFloatOption(line, io, o.name);
@@ -257,7 +266,7 @@ std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, Motio
     const std::string text = line.Value("stroke");
     const auto value = ParseIntField(text);
     if (!value) {
-      io.UsageError("--stroke needs an integer, not " + Quoted(text), OptionHint("stroke"));
+      io.UsageError(UsageCode::BadValue, "--stroke needs an integer, not " + Quoted(text), OptionHint("stroke"));
       return std::nullopt;
     }
     in.distanceMm = *value;
@@ -265,7 +274,7 @@ std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, Motio
   const bool g = line.IsSet("accel-g");
   const bool ms = line.IsSet("accel-ms");
   if (g && ms) {
-    io.UsageError("give either --accel-g or --accel-ms, not both");
+    io.UsageError(UsageCode::Conflict, "give either --accel-g or --accel-ms, not both");
     return std::nullopt;
   }
   if (g || ms) {
@@ -277,7 +286,7 @@ std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, Motio
   return in;
 }
 
-std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io, const LimitPositions& defaults) {
+std::optional<LimitPositions> ReadLimits(const OptionValues& line, const Io& io, const LimitPositions& defaults) {
   bool ok = true;
   LimitPositions limits;
   limits.rated = ReadLimit(line, io, "rated", defaults.rated, ok);
@@ -287,7 +296,7 @@ std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io, 
   return limits;
 }
 
-std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, const Io& io) {
+std::optional<SelectionRequest> ReadSelectionRequest(const OptionValues& line, const Io& io) {
   const auto form = ReadMoveFile(line, io);
   if (!form) return std::nullopt;
   const auto move = ReadMove(line, io, form->move);
@@ -305,17 +314,17 @@ void AddRowChoiceOptions(CommandLine& line, std::span<const RankOrder> offered) 
   line.AddFlag("fitting", "Only the models that fit both limits.");
   line.AddValue("series", "LIST", "Only these series, e.g. 1,3 (default 1,2,3).");
   line.AddValue("sort", "KEY", "Order of the rows. " + RankOrderHelp(offered) + ".");
-  line.AddFlag("csv", "Write RFC 4180 CSV (UTF-8, CR LF) with a header row.");
+  line.AddCsvOption();
   line.AddJsonOption();
 }
 
-std::optional<RowChoice> ReadRowChoice(const CommandLine& line, const Io& io, std::span<const RankOrder> offered) {
+std::optional<RowChoice> ReadRowChoice(const OptionValues& line, const Io& io, std::span<const RankOrder> offered) {
   RowChoice choice;
   choice.fittingOnly = line.IsSet("fitting");
   if (line.IsSet("series")) {
     const auto series = ReadSeriesList(line.Value("series")).series;
     if (!series) {
-      io.UsageError("--series takes series numbers 1, 2 and 3 separated by commas");
+      io.UsageError(UsageCode::BadValue, "--series takes series numbers 1, 2 and 3 separated by commas");
       return std::nullopt;
     }
     choice.series = *series;
@@ -323,17 +332,29 @@ std::optional<RowChoice> ReadRowChoice(const CommandLine& line, const Io& io, st
   if (line.IsSet("sort")) {
     const auto order = ParseRankOrder(line.Value("sort"));
     if (!order || std::find(offered.begin(), offered.end(), *order) == offered.end()) {
-      io.UsageError("unknown --sort key '" + line.Value("sort") + "'", RankOrderHint(offered));
+      io.UsageError(UsageCode::BadValue, "unknown --sort key '" + line.Value("sort") + "'", RankOrderHint(offered));
       return std::nullopt;
     }
     choice.order = *order;
   }
+  const auto format = ReadFormat(line, io);
+  if (!format) return std::nullopt;
+  choice.format = *format;
+  return choice;
+}
+
+std::optional<RankFormat> ReadFormat(const OptionValues& line, const Io& io) {
   if (line.WantsJson() && line.IsSet("csv")) {
-    io.UsageError("give either --json or --csv, not both");
+    io.UsageError(UsageCode::Conflict, "give either --json or --csv, not both");
     return std::nullopt;
   }
-  choice.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
-  return choice;
+  return line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
+}
+
+std::optional<Language> ReadLanguage(std::string_view text, const Io& io) {
+  const auto language = ParseLanguage(text);
+  if (!language) io.UsageError(UsageCode::BadValue, "--lang takes ko or en, not " + Quoted(text));
+  return language;
 }
 
 std::optional<int> RejectPositionals(const CommandLine& line, const Io& io) {
@@ -364,11 +385,11 @@ void AddBusVoltageOption(CommandLine& line, std::string description) {
   line.AddValue("bus-voltage", "V", std::move(description));
 }
 
-bool ReadBusVoltage(const CommandLine& line, const Io& io, std::optional<double>& voltage) {
+bool ReadBusVoltage(const OptionValues& line, const Io& io, std::optional<double>& voltage) {
   if (!line.IsSet("bus-voltage")) return true;
   const std::string text = line.Value("bus-voltage");
   voltage = ParseDoubleField(text);
-  if (!voltage) io.UsageError("--bus-voltage needs a finite number of volts, not " + Quoted(text));
+  if (!voltage) io.UsageError(UsageCode::BadValue, "--bus-voltage needs a finite number of volts, not " + Quoted(text));
   return voltage.has_value();
 }
 

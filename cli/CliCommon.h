@@ -16,7 +16,9 @@
 #include "cli/EnglishTexts.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonOut.h"
+#include "cli/OptionValues.h"
 #include "cli/RankCommand.h"
+#include "cli/UsageError.h"
 #include "engine/CycleMessages.h"
 #include "engine/FormValues.h"
 #include "engine/Motion.h"
@@ -24,11 +26,17 @@
 
 namespace brivane::cli {
 
-// Where a run writes: stdout and stderr of the process, or strings in a test.
+class InputSource;
+
+// Where a run writes (and batch reads): stdout, stderr and stdin of the process, or strings in a test.
 struct Io {
   std::ostream& out;
   std::ostream& err;
   Language language = Language::Korean;  // of the human text; JSON and CSV stay Korean
+  InputSource* in = nullptr;             // standard input (cli/BatchInput.h); none: empty
+  bool errIsTerminal = false;            // stderr is a terminal (batch shows its progress there)
+  // Set by a batch for each line: a usage error is also recorded here, for the line's record.
+  UsageRecord* usage = nullptr;
 
   // `korean` (a text of the engine or the report) in the run's language.
   std::string Say(std::string_view korean) const { return cli::Say(language, korean); }
@@ -44,14 +52,17 @@ struct Io {
   // Writes "brivane-cli: <text>", the line `hint` when there is one (what the option accepts),
   // and where to read more, to stderr; returns kExitUsage.
   int UsageError(std::string_view text, const std::optional<std::string>& hint = std::nullopt) const;
+  // The same with its kind, which a batch's record gives.
+  int UsageError(UsageCode code, std::string_view text, const std::optional<std::string>& hint = std::nullopt) const;
   // The message of a stop on stderr, then what the refused input accepts (RangeHint) when the
   // message is about one.
   void Stopped(const Message& message) const;
 };
 
 // The command line of one subcommand: its options (declared with CLI11), then, after Parse, their
-// values. Unknown options and stray arguments are reported the way the tool always has.
-class CommandLine {
+// values. Unknown options and stray arguments are reported the way the tool always has. What is
+// declared here is also what a batch line of the command may give (cli/BatchLine).
+class CommandLine : public OptionValues {
  public:
   explicit CommandLine(std::string_view command);
 
@@ -67,21 +78,26 @@ class CommandLine {
   void AddLimitOptions();
   // --json.
   void AddJsonOption();
-  // A positional argument shown in the help as `name` (check's MODEL); a second one is left
-  // among Positionals() for the command to refuse.
-  void AddPositionals(std::string name, std::string description);
+  // --csv.
+  void AddCsvOption();
+  // A positional argument shown in the help as `name` (check's MODEL), given in a batch line as
+  // `key` ("model"); a second one is left among Positionals() for the command to refuse.
+  void AddPositionals(std::string name, std::string key, std::string description);
 
   // Parses `args` (after the command name). Returns the exit status when the command ends here:
   // a usage error (reported) or --help (printed); nothing when the command goes on.
   std::optional<int> Parse(std::span<const std::string_view> args, const Io& io);
 
-  bool IsSet(std::string_view name) const;
-  // The last value given for the option (empty when it was not given).
-  std::string Value(std::string_view name) const;
-  // Every value given for the option, in order (for one that may be given more than once).
-  std::vector<std::string> Values(std::string_view name) const;
-  bool WantsJson() const { return IsSet("json"); }
-  const std::vector<std::string>& Positionals() const { return positionals_; }
+  bool IsSet(std::string_view name) const override;
+  std::string Value(std::string_view name) const override;
+  std::vector<std::string> Values(std::string_view name) const override;
+  const std::vector<std::string>& Positionals() const override { return positionals_; }
+
+  // What is declared, by name without "--": the options that take a value (--lang first), the
+  // flags, and the batch key of the positional argument (empty when the command takes none).
+  const std::vector<std::string>& ValueOptions() const { return valueOptions_; }
+  const std::vector<std::string>& Flags() const { return flags_; }
+  const std::string& PositionalKey() const { return positionalKey_; }
 
   // The help text as --help prints it.
   std::string Help() const;
@@ -94,19 +110,20 @@ class CommandLine {
   std::vector<std::string> valueOptions_;                            // names of the options that take a value
   std::vector<std::string> flags_;
   std::string positionalName_;  // empty: the command takes no positional arguments
+  std::string positionalKey_;
   std::vector<std::string> positionals_;
 };
 
 // The values of the move file given with --move, or the form's defaults without one. Reports a
 // usage error naming the file (and the field) and returns nothing when the file is refused.
-std::optional<FormValues> ReadMoveFile(const CommandLine& line, const Io& io);
+std::optional<FormValues> ReadMoveFile(const OptionValues& line, const Io& io);
 // The same for a path given otherwise; `given` is how the messages name it ("--move ", or empty
 // for a positional argument).
 std::optional<FormValues> ReadMoveFile(const std::string& path, std::string_view given, const Io& io);
 
 // `in` with the move options given on top. Reports a usage error and returns nothing when a
 // value is not a (finite) number or both acceleration forms are given.
-std::optional<MotionInput> ReadMove(const CommandLine& line, const Io& io, MotionInput in);
+std::optional<MotionInput> ReadMove(const OptionValues& line, const Io& io, MotionInput in);
 
 struct LimitPositions {
   std::optional<int> rated;  // none: behaves like a limit list without a selected position
@@ -115,11 +132,14 @@ struct LimitPositions {
 // `defaults` with the limit options given on top. Only the texts of the list items ("25", "30",
 // ..., "100") select a position; any other number is a list without a selection. Reports a
 // usage error for a value that is not a number.
-std::optional<LimitPositions> ReadLimits(const CommandLine& line, const Io& io, const LimitPositions& defaults);
+std::optional<LimitPositions> ReadLimits(const OptionValues& line, const Io& io, const LimitPositions& defaults);
 
 // The move and the limits as the selection takes them (the move file's, the options on top);
 // nothing after a reported usage error.
-std::optional<SelectionRequest> ReadSelectionRequest(const CommandLine& line, const Io& io);
+std::optional<SelectionRequest> ReadSelectionRequest(const OptionValues& line, const Io& io);
+
+// The output --json or --csv ask for, text without either; nothing after the usage error of both.
+std::optional<RankFormat> ReadFormat(const OptionValues& line, const Io& io);
 
 // How rank and cycle choose, order and write their rows.
 struct RowChoice {
@@ -132,13 +152,16 @@ struct RowChoice {
 void AddRowChoiceOptions(CommandLine& line, std::span<const RankOrder> offered);
 // Their values; nothing after a reported usage error (a bad series list, a key not offered, both
 // --json and --csv).
-std::optional<RowChoice> ReadRowChoice(const CommandLine& line, const Io& io, std::span<const RankOrder> offered);
+std::optional<RowChoice> ReadRowChoice(const OptionValues& line, const Io& io, std::span<const RankOrder> offered);
+
+// The language --lang names: ko or en; nothing after the usage error of any other text.
+std::optional<Language> ReadLanguage(std::string_view text, const Io& io);
 
 // --bus-voltage V, the drive's DC bus voltage, with the command's own description.
 void AddBusVoltageOption(CommandLine& line, std::string description);
 // Its value into `voltage` (left empty when the option is not given). False after a reported usage
 // error for a value that is not a finite number; its range is the drive's check (ValidateDrive).
-bool ReadBusVoltage(const CommandLine& line, const Io& io, std::optional<double>& voltage);
+bool ReadBusVoltage(const OptionValues& line, const Io& io, std::optional<double>& voltage);
 
 // The refusal of a model name that none of the rows has: the engine's message (as JSON when
 // `json`), then which name and where to look, on stderr; returns kExitStopped.

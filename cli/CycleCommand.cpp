@@ -128,9 +128,7 @@ void WriteText(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
 }
 
 void WriteCsv(const std::vector<ShownRow>& shown, std::ostream& out) {
-  std::vector<std::string> header;
-  for (const CycleColumnInfo& c : CycleColumns()) header.emplace_back(c.header);
-  out << CsvRecord(header);
+  out << CsvRecord(CycleCsvHeader());
   for (const ShownRow& row : shown) {
     std::vector<std::string> fields;
     for (std::size_t c = 0; c < kCycleColumnCount; ++c)
@@ -306,6 +304,15 @@ bool JsonRefusal(const CycleRequest& request) { return request.format == RankFor
 
 }  // namespace
 
+const std::vector<std::string>& CycleCsvHeader() {
+  static const std::vector<std::string> header = [] {
+    std::vector<std::string> fields;
+    for (const CycleColumnInfo& c : CycleColumns()) fields.emplace_back(c.header);
+    return fields;
+  }();
+  return header;
+}
+
 int RunCycle(const CycleRequest& request, std::ostream& out, std::ostream& err) {
   const Io io{out, err, request.language};
   // --bus-voltage in place of the file's: a copy of the cycle only then.
@@ -368,7 +375,7 @@ void DeclareCycle(CommandLine& line) {
       "and what it asks of the drive: the bus voltage needed, peak and RMS current, energy in and returned, and "
       "the checks against the cycle's drive; or sample one model over the cycle (--trace); or write the cycle of "
       "a move (--from-move).");
-  line.AddPositionals("FILE", "The cycle file; with --from-move, the move file (as --move FILE).");
+  line.AddPositionals("FILE", "cycle", "The cycle file; with --from-move, the move file (as --move FILE).");
   line.AddValue("model", "NAME", "Only this model, with its thrusts segment by segment.");
   AddRowChoiceOptions(line, kCycleOrders);
   AddBusVoltageOption(line,
@@ -433,53 +440,89 @@ int WriteCycleOfMove(const CommandLine& line, const Io& io) {
 
 }  // namespace
 
-int RunCycle(const CommandLine& line, const Io& io) {
-  if (line.IsSet("from-move")) return WriteCycleOfMove(line, io);
-  for (const char* name : kMoveOptionNames)
-    if (line.IsSet(name)) return io.UsageError(std::string("--") + name + " goes with --from-move");
+std::optional<CycleRequest> ReadCycleOptions(const OptionValues& line, const Io& io, MotorRowsSource& rows) {
+  for (const char* name : kMoveOptionNames) {
+    if (line.IsSet(name)) {
+      io.UsageError(UsageCode::Conflict, std::string("--") + name + " goes with --from-move");
+      return std::nullopt;
+    }
+  }
   const std::vector<std::string>& positionals = line.Positionals();
-  if (positionals.empty()) return io.UsageError("cycle needs a FILE");
-  if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
+  if (positionals.empty()) {
+    io.UsageError(UsageCode::Missing, "cycle needs a FILE");
+    return std::nullopt;
+  }
+  if (positionals.size() > 1) {
+    io.UsageError("unexpected argument '" + positionals[1] + "'");
+    return std::nullopt;
+  }
 
-  // The options first: a usage error is told before any file is read.
   CycleRequest request;
   if (line.IsSet("model")) request.model = line.Value("model");
   const auto choice = ReadRowChoice(line, io, kCycleOrders);
-  if (!choice) return kExitUsage;
+  if (!choice) return std::nullopt;
   request.fittingOnly = choice->fittingOnly;
   request.series = choice->series;
   request.order = choice->order;
   request.format = choice->format;
-  if (line.IsSet("step") && !line.IsSet("trace")) return io.UsageError("--step goes with --trace");
+  if (line.IsSet("step") && !line.IsSet("trace")) {
+    io.UsageError(UsageCode::Conflict, "--step goes with --trace");
+    return std::nullopt;
+  }
   if (line.IsSet("trace")) {
-    if (line.WantsJson() || line.IsSet("csv") || line.IsSet("model"))
-      return io.UsageError("--trace writes CSV of its own; give it without --json, --csv and --model");
+    if (line.WantsJson() || line.IsSet("csv") || line.IsSet("model")) {
+      io.UsageError(UsageCode::Conflict, "--trace writes CSV of its own; give it without --json, --csv and --model");
+      return std::nullopt;
+    }
     CycleTrace trace{line.Value("trace"), 1.0};
     if (line.IsSet("step")) {
       const auto step = ParseDoubleField(line.Value("step"));
-      if (!step) return io.UsageError("--step needs a finite number, not '" + line.Value("step") + "'");
+      if (!step) {
+        io.UsageError(UsageCode::BadValue, "--step needs a finite number, not '" + line.Value("step") + "'");
+        return std::nullopt;
+      }
       trace.stepMs = *step;
     }
     request.trace = std::move(trace);
   }
-  if (!ReadBusVoltage(line, io, request.busVoltage)) return kExitUsage;
-  const auto motors = ReadMotorOptions(line, io);
-  if (!motors) return kExitUsage;
-  request.rows = motors->Rows();
-  const std::string& path = positionals.front();
+  if (!ReadBusVoltage(line, io, request.busVoltage)) return std::nullopt;
+  const auto motors = rows.Read(line, io);
+  if (!motors) return std::nullopt;
+  request.rows = *motors;
+  request.language = io.language;
+  return request;
+}
+
+std::optional<Cycle> ReadCycleFile(const std::string& path, const Io& io) {
   const TextFileReading file = ReadTextFile(path, kMaxCycleFileBytes);
-  if (file.error) return io.UsageError("'" + path + "': " + file.error.message());
+  if (file.error) {
+    io.UsageError(UsageCode::File, "'" + path + "': " + file.error.message());
+    return std::nullopt;
+  }
   CycleFileReading reading = CycleFromJson(file.text);
   if (!reading.cycle) {
-    std::string text = "'" + path + "': " + std::string(CycleFileProblemName(reading.error.problem));
-    const std::string& field = reading.error.field;
-    if (!field.empty()) text += " (field '" + field + "'" + SegmentOfPath(field) + ")";
-    return io.UsageError(text);
+    io.UsageError(UsageCode::File, "'" + path + "': " + DescribeCycleFileError(reading.error));
+    return std::nullopt;
   }
+  return std::move(*reading.cycle);
+}
 
-  request.cycle = std::move(*reading.cycle);
-  request.language = io.language;
-  return RunCycle(request, io.out, io.err);
+std::string DescribeCycleFileError(const FieldError& error) {
+  std::string text(CycleFileProblemName(error.problem));
+  if (!error.field.empty()) text += " (field '" + error.field + "'" + SegmentOfPath(error.field) + ")";
+  return text;
+}
+
+int RunCycle(const CommandLine& line, const Io& io) {
+  if (line.IsSet("from-move")) return WriteCycleOfMove(line, io);
+  // The options first: a usage error is told before any file is read.
+  MotorRowsSource rows;
+  auto request = ReadCycleOptions(line, io, rows);
+  if (!request) return kExitUsage;
+  auto cycle = ReadCycleFile(line.Positionals().front(), io);
+  if (!cycle) return kExitUsage;
+  request->cycle = std::move(*cycle);
+  return RunCycle(*request, io.out, io.err);
 }
 
 }  // namespace brivane::cli

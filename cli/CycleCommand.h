@@ -8,11 +8,13 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "catalog/MotorCatalog.h"
 #include "cli/EnglishTexts.h"
 #include "cli/RankCommand.h"
 #include "engine/Cycle.h"
+#include "engine/JsonFields.h"
 
 namespace brivane::cli {
 
@@ -46,5 +48,12 @@ struct CycleRequest {
 // Checks, rates (or samples) and writes; returns the exit status: 0 rated, 2 with the message
 // when the cycle is refused or the model is not among the rows, 64 for a step giving too many samples.
 int RunCycle(const CycleRequest& request, std::ostream& out, std::ostream& err);
+
+// The header of cycle --csv: the text table's column headers.
+const std::vector<std::string>& CycleCsvHeader();
+
+// Why a cycle text was refused, as a usage error says it after the file's name: "wrong type (field
+// 'segments[1].velocity', segment 2)".
+std::string DescribeCycleFileError(const FieldError& error);
 
 }  // namespace brivane::cli

@@ -105,53 +105,75 @@ void DeclareSelect(CommandLine& line) {
       "--motors of rank, check and catalog, are not among them).");
   line.AddMoveOptions();
   line.AddLimitOptions();
+  line.AddCsvOption();
   line.AddJsonOption();
+}
+
+std::optional<SelectRequest> ReadSelectRequest(const OptionValues& line, const Io& io) {
+  const auto selection = ReadSelectionRequest(line, io);
+  if (!selection) return std::nullopt;
+  const auto format = ReadFormat(line, io);
+  if (!format) return std::nullopt;
+  return SelectRequest{*selection, *format, io.language};
 }
 
 int RunSelect(const CommandLine& line, const Io& io) {
   if (const auto exit = RejectPositionals(line, io)) return *exit;
-  const auto selection = ReadSelectionRequest(line, io);
-  if (!selection) return kExitUsage;
-  return RunSelect(SelectRequest{*selection, line.WantsJson(), io.language}, io.out, io.err);
+  const auto request = ReadSelectRequest(line, io);
+  return request ? RunSelect(*request, io.out, io.err) : kExitUsage;
 }
 
 void DeclareCheck(CommandLine& line) {
   line.Describe(
       "Rate one catalog model for a move: load analysis, coil temperature, duty, and whether it fits the limits "
       "and keeps the coil at or below 90 degC.");
-  line.AddPositionals("MODEL",
+  line.AddPositionals("MODEL", "model",
                       "Model name as the catalog lists it, in any letter case, e.g. CL-01 (default the move file's).");
   line.AddMoveOptions();
   line.AddLimitOptions();
   line.AddValue("ambient", "TEXT", "Ambient temperature text (default \"20\").");
   AddMotorOptions(line, "MODEL may name one of its motors.");
+  line.AddCsvOption();
   line.AddJsonOption();
 }
 
-int RunCheck(const CommandLine& line, const Io& io) {
+std::optional<CheckRequest> ReadCheckRequest(const OptionValues& line, const Io& io, MotorRowsSource& rows) {
   const std::vector<std::string>& positionals = line.Positionals();
-  if (positionals.empty() && !line.IsSet("move"))
-    return io.UsageError("check needs a MODEL", "brivane-cli: 'brivane-cli catalog' lists the models");
-  if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
+  if (positionals.empty() && !line.IsSet("move")) {
+    io.UsageError(UsageCode::Missing, "check needs a MODEL", "brivane-cli: 'brivane-cli catalog' lists the models");
+    return std::nullopt;
+  }
+  if (positionals.size() > 1) {
+    io.UsageError("unexpected argument '" + positionals[1] + "'");
+    return std::nullopt;
+  }
   const auto form = ReadMoveFile(line, io);
-  if (!form) return kExitUsage;
+  if (!form) return std::nullopt;
   const auto move = ReadMove(line, io, form->move);
-  if (!move) return kExitUsage;
+  if (!move) return std::nullopt;
   const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
-  if (!limits) return kExitUsage;
-  const auto motors = ReadMotorOptions(line, io);
-  if (!motors) return kExitUsage;
+  if (!limits) return std::nullopt;
+  const auto motors = rows.Read(line, io);
+  if (!motors) return std::nullopt;
+  const auto format = ReadFormat(line, io);
+  if (!format) return std::nullopt;
 
   CheckRequest request;
   request.move = *move;
-  request.rows = motors->Rows();
+  request.rows = *motors;
   request.model = positionals.empty() ? form->model : positionals.front();
   request.ambientTemp = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
   request.ratedPosition = limits->rated;
   request.peakPosition = limits->peak;
-  request.json = line.WantsJson();
+  request.format = *format;
   request.language = io.language;
-  return RunCheck(request, io.out, io.err);
+  return request;
+}
+
+int RunCheck(const CommandLine& line, const Io& io) {
+  MotorRowsSource rows;
+  const auto request = ReadCheckRequest(line, io, rows);
+  return request ? RunCheck(*request, io.out, io.err) : kExitUsage;
 }
 
 void DeclareRank(CommandLine& line) {
@@ -172,31 +194,37 @@ void DeclareRank(CommandLine& line) {
                   "JSON.");
 }
 
-// The options only; cli/RankCommand does the rest.
-int RunRank(const CommandLine& line, const Io& io) {
-  if (const auto exit = RejectPositionals(line, io)) return *exit;
+std::optional<RankRequest> ReadRankRequest(const OptionValues& line, const Io& io, MotorRowsSource& rows) {
   const auto form = ReadMoveFile(line, io);
-  if (!form) return kExitUsage;
+  if (!form) return std::nullopt;
   const auto move = ReadMove(line, io, form->move);
-  if (!move) return kExitUsage;
+  if (!move) return std::nullopt;
   const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
-  if (!limits) return kExitUsage;
-  const auto motors = ReadMotorOptions(line, io);
-  if (!motors) return kExitUsage;
+  if (!limits) return std::nullopt;
+  const auto motors = rows.Read(line, io);
+  if (!motors) return std::nullopt;
 
   RankRequest request;
-  request.rows = motors->Rows();
+  request.rows = *motors;
   request.comparison = {*move, limits->rated, limits->peak,
                         ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient)};
   const auto choice = ReadRowChoice(line, io, kRankOrders);
-  if (!choice) return kExitUsage;
+  if (!choice) return std::nullopt;
   request.fittingOnly = choice->fittingOnly;
   request.series = choice->series;
   request.order = choice->order;
   request.format = choice->format;
-  if (!ReadBusVoltage(line, io, request.busVoltage)) return kExitUsage;
+  if (!ReadBusVoltage(line, io, request.busVoltage)) return std::nullopt;
   request.language = io.language;
-  return RunRank(request, io.out, io.err);
+  return request;
+}
+
+// The options only; cli/RankCommand does the rest.
+int RunRank(const CommandLine& line, const Io& io) {
+  if (const auto exit = RejectPositionals(line, io)) return *exit;
+  MotorRowsSource rows;
+  const auto request = ReadRankRequest(line, io, rows);
+  return request ? RunRank(*request, io.out, io.err) : kExitUsage;
 }
 
 }  // namespace brivane::cli

@@ -59,7 +59,7 @@ void WriteText(const EnvelopeRequest& request, const Envelope& e, std::ostream& 
 
 // As the trace writes its samples: "%.6f", CR LF.
 void WriteCsv(const Envelope& e, std::ostream& out) {
-  out << CsvRecord({"speed (m/s)", "peak thrust (N)", "continuous thrust (N)"});
+  out << CsvRecord(EnvelopeCsvHeader());
   for (const EnvelopePoint& p : e.points)
     out << Fixed(p.speed, 6) << ',' << Fixed(p.peakThrust, 6) << ',' << Fixed(p.continuousThrust, 6) << "\r\n";
 }
@@ -104,6 +104,11 @@ std::string PointsRefusal(const std::string& given) {
 
 }  // namespace
 
+const std::vector<std::string>& EnvelopeCsvHeader() {
+  static const std::vector<std::string> header{"speed (m/s)", "peak thrust (N)", "continuous thrust (N)"};
+  return header;
+}
+
 int RunEnvelope(const EnvelopeRequest& request, std::ostream& out, std::ostream& err) {
   const Io io{out, err, request.language};
   const bool json = request.format == RankFormat::Json;
@@ -134,7 +139,7 @@ void DeclareEnvelope(CommandLine& line) {
       "The force-speed envelopes of one model at a DC bus voltage: at each speed from 0 to the top speed, the "
       "largest thrust the bus can drive while motoring, capped by the peak force (the peak envelope) and by the "
       "rated force (the continuous envelope).");
-  line.AddPositionals("MODEL", "Model name as the catalog lists it, in any letter case, e.g. CL-07.");
+  line.AddPositionals("MODEL", "model", "Model name as the catalog lists it, in any letter case, e.g. CL-07.");
   AddBusVoltageOption(line, "The drive's DC bus voltage in V, above 0 and at most 10000 (required).");
   line.AddValue("points", "N",
                 "The number of speeds, evenly spaced from 0 to the top speed, both included: 2 to 100000 "
@@ -147,34 +152,58 @@ void DeclareEnvelope(CommandLine& line) {
   AddMotorOptions(line, "MODEL may name one of its motors.");
 }
 
-int RunEnvelope(const CommandLine& line, const Io& io) {
+std::optional<EnvelopeRequest> ReadEnvelopeRequest(const OptionValues& line, const Io& io, MotorRowsSource& rows) {
   const std::vector<std::string>& positionals = line.Positionals();
-  if (positionals.empty())
-    return io.UsageError("envelope needs a MODEL", "brivane-cli: 'brivane-cli catalog' lists the models");
-  if (positionals.size() > 1) return io.UsageError("unexpected argument '" + positionals[1] + "'");
-  if (line.WantsJson() && line.IsSet("csv")) return io.UsageError("give --json or --csv, not both");
+  if (positionals.empty()) {
+    io.UsageError(UsageCode::Missing, "envelope needs a MODEL", "brivane-cli: 'brivane-cli catalog' lists the models");
+    return std::nullopt;
+  }
+  if (positionals.size() > 1) {
+    io.UsageError("unexpected argument '" + positionals[1] + "'");
+    return std::nullopt;
+  }
+  if (line.WantsJson() && line.IsSet("csv")) {
+    io.UsageError(UsageCode::Conflict, "give --json or --csv, not both");
+    return std::nullopt;
+  }
   EnvelopeRequest request;
   request.model = positionals.front();
   std::optional<double> bus;
-  if (!ReadBusVoltage(line, io, bus)) return kExitUsage;
-  if (!bus) return io.UsageError("envelope needs --bus-voltage V");
+  if (!ReadBusVoltage(line, io, bus)) return std::nullopt;
+  if (!bus) {
+    io.UsageError(UsageCode::Missing, "envelope needs --bus-voltage V");
+    return std::nullopt;
+  }
   request.busVoltage = *bus;
   if (line.IsSet("points")) {
     const auto points = ParseIntField(line.Value("points"));
-    if (!points || *points < 0) return io.UsageError(PointsRefusal("'" + line.Value("points") + "'"));
+    if (!points || *points < 0) {
+      io.UsageError(UsageCode::BadValue, PointsRefusal("'" + line.Value("points") + "'"));
+      return std::nullopt;
+    }
     request.points = static_cast<std::size_t>(*points);
   }
   if (line.IsSet("coil-temp")) {
     const auto temp = ParseDoubleField(line.Value("coil-temp"));
-    if (!temp) return io.UsageError("--coil-temp needs a finite number of degC, not '" + line.Value("coil-temp") + "'");
+    if (!temp) {
+      io.UsageError(UsageCode::BadValue,
+                    "--coil-temp needs a finite number of degC, not '" + line.Value("coil-temp") + "'");
+      return std::nullopt;
+    }
     request.coilTemp = *temp;
   }
   request.format = line.WantsJson() ? RankFormat::Json : line.IsSet("csv") ? RankFormat::Csv : RankFormat::Text;
-  const auto motors = ReadMotorOptions(line, io);
-  if (!motors) return kExitUsage;
-  request.rows = motors->Rows();
+  const auto motors = rows.Read(line, io);
+  if (!motors) return std::nullopt;
+  request.rows = *motors;
   request.language = io.language;
-  return RunEnvelope(request, io.out, io.err);
+  return request;
+}
+
+int RunEnvelope(const CommandLine& line, const Io& io) {
+  MotorRowsSource rows;
+  const auto request = ReadEnvelopeRequest(line, io, rows);
+  return request ? RunEnvelope(*request, io.out, io.err) : kExitUsage;
 }
 
 }  // namespace brivane::cli

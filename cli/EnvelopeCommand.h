@@ -8,6 +8,7 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "catalog/MotorCatalog.h"
 #include "cli/EnglishTexts.h"
@@ -37,5 +38,8 @@ struct EnvelopeRequest {
 // voltage the drive's check refuses or a model that is not among the rows; 64 for a number of
 // points or a winding temperature out of range.
 int RunEnvelope(const EnvelopeRequest& request, std::ostream& out, std::ostream& err);
+
+// The header of envelope --csv: speed, peak and continuous thrust.
+const std::vector<std::string>& EnvelopeCsvHeader();
 
 }  // namespace brivane::cli

@@ -15,11 +15,11 @@ void AddMotorOptions(CommandLine& line, std::string_view where) {
   line.AddFlag("motors-only", "Only the motors of the --motors files, none of the built-in models.");
 }
 
-std::optional<LoadedMotors> ReadMotorOptions(const CommandLine& line, const Io& io) {
+std::optional<LoadedMotors> ReadMotorOptions(const OptionValues& line, const Io& io) {
   const std::vector<std::string> paths = line.Values("motors");
   const bool only = line.IsSet("motors-only");
   if (only && paths.empty()) {
-    io.UsageError("--motors-only needs at least one --motors FILE");
+    io.UsageError(UsageCode::Missing, "--motors-only needs at least one --motors FILE");
     return std::nullopt;
   }
   MotorLoading loading = LoadMotorFiles(paths);
@@ -29,11 +29,18 @@ std::optional<LoadedMotors> ReadMotorOptions(const CommandLine& line, const Io& 
     if (i + 1 < loading.refusals.size()) {
       io.err << "brivane-cli: " << text << '\n';
     } else {
-      io.UsageError(text);
+      io.UsageError(UsageCode::File, text);
     }
   }
   if (!loading.refusals.empty()) return std::nullopt;
   return LoadedMotors{std::move(loading.list), only ? MotorRows::UserOnly : MotorRows::All};
+}
+
+std::optional<std::span<const MotorRecord>> MotorRowsSource::Read(const OptionValues& line, const Io& io) {
+  if (given_) return given_;
+  loaded_ = ReadMotorOptions(line, io);
+  if (!loaded_) return std::nullopt;
+  return loaded_->Rows();
 }
 
 void WriteUserMark(JsonOut& json, std::string_view family) {

@@ -26,7 +26,23 @@ void AddMotorOptions(CommandLine& line, std::string_view where);
 // The rows the command rates: the built-in ones and the motors of every --motors file, or only
 // the latter with --motors-only. Each refused file is reported on stderr, naming the file, the
 // motor and the field; then, or for --motors-only without a file, a usage error and nothing.
-std::optional<LoadedMotors> ReadMotorOptions(const CommandLine& line, const Io& io);
+std::optional<LoadedMotors> ReadMotorOptions(const OptionValues& line, const Io& io);
+
+// Where a command's rows come from: the --motors options of its own command line, read when the
+// command reaches them (so that its usage errors come in their order), or the rows a batch read
+// once for all of its lines.
+class MotorRowsSource {
+ public:
+  MotorRowsSource() = default;
+  explicit MotorRowsSource(std::span<const MotorRecord> rows) : given_(rows) {}
+
+  // The rows; nothing after a reported usage error. Kept here as long as the source lives.
+  std::optional<std::span<const MotorRecord>> Read(const OptionValues& line, const Io& io);
+
+ private:
+  std::optional<std::span<const MotorRecord>> given_;
+  std::optional<LoadedMotors> loaded_;
+};
 
 // The JSON keys that mark one of the user's motors in place of "series" and "number": its
 // "family" and "user": true.

@@ -112,11 +112,16 @@ void WriteText(const ComparisonOutcome& outcome, std::vector<const CandidateRati
   out << Say(language, CliText::AllowedLimits, limits) << '\n';
 }
 
-void WriteCsv(const std::vector<const CandidateRating*>& rows, const MoveDrive& drive, std::ostream& out) {
+// The table's headers, then the drive's for `drive`.
+std::vector<std::string> CsvHeader(const MoveDrive& drive) {
   std::vector<std::string> fields;
   for (const CandidateColumnInfo& c : CandidateColumns()) fields.emplace_back(c.header);
   for (const std::string_view header : DriveHeaders(drive)) fields.emplace_back(header);
-  out << CsvRecord(fields);
+  return fields;
+}
+
+void WriteCsv(const std::vector<const CandidateRating*>& rows, const MoveDrive& drive, std::ostream& out) {
+  out << CsvRecord(CsvHeader(drive));
   for (const CandidateRating* c : rows) {
     const CandidateTexts t = FormatCandidateTexts(*c);
     std::vector<std::string> record(t.begin(), t.end());
@@ -213,6 +218,11 @@ std::string RankOrderHint(std::span<const RankOrder> offered) {
 }
 
 std::string RankOrderHint() { return RankOrderHint(kRankOrders); }
+
+const std::vector<std::string>& RankCsvHeader() {
+  static const std::vector<std::string> header = CsvHeader(MoveDrive{{}, true});
+  return header;
+}
 
 int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err) {
   const ComparisonOutcome outcome = CompareCandidates(request.comparison, request.rows);

@@ -68,4 +68,8 @@ std::string RankOrderHint(std::span<const RankOrder> offered);
 // move, the limits or the bus voltage are refused).
 int RunRank(const RankRequest& request, std::ostream& out, std::ostream& err);
 
+// The header of rank --csv with a bus voltage (without one, its last two columns are not there): the
+// text table's column headers.
+const std::vector<std::string>& RankCsvHeader();
+
 }  // namespace brivane::cli

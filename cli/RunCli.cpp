@@ -1,5 +1,6 @@
 #include "cli/RunCli.h"
 
+#include "cli/BatchInput.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "engine/Utf8.h"
@@ -10,8 +11,8 @@ namespace {
 constexpr std::string_view kUsage =
     "Usage:\n"
     "  brivane-cli catalog [MOTORS] [--json]\n"
-    "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json]\n"
-    "  brivane-cli check MODEL [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [MOTORS] [--json]\n"
+    "  brivane-cli select  [MOVE] [--rated PCT] [--peak PCT] [--json | --csv]\n"
+    "  brivane-cli check MODEL [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [MOTORS] [--json | --csv]\n"
     "  brivane-cli rank [MOVE] [--rated PCT] [--peak PCT] [--ambient TEXT] [--fitting] [--series 1,2,3]\n"
     "                   [--sort KEY] [--bus-voltage V] [MOTORS] [--json | --csv]\n"
     "  brivane-cli cycle FILE [--model NAME] [--fitting] [--series 1,2,3] [--sort KEY] [--bus-voltage V]\n"
@@ -21,6 +22,8 @@ constexpr std::string_view kUsage =
     "  brivane-cli envelope MODEL --bus-voltage V [--points N] [--coil-temp C] [MOTORS] [--json | --csv]\n"
     "  brivane-cli report --nickname NAME [--include LIST] [--at YYYY-MM-DDTHH:MM:SS] [--dir DIR] [MOVE]\n"
     "                     [--rated PCT] [--peak PCT] [--json]\n"
+    "  brivane-cli batch COMMAND [--jobs N] [--csv] [--progress] [MOTORS]\n"
+    "                    (select, check, rank, cycle or envelope, one request a line on stdin)\n"
     "\n"
     "MOVE: [--move FILE] [--mass KG] [--stroke MM] [--accel-g G | --accel-ms MS] [--velocity M/S]\n"
     "      [--dwell MS] [--friction MU] [--safety SF]\n"
@@ -44,18 +47,24 @@ constexpr Command kCommands[] = {
     {"catalog", DeclareCatalog, RunCatalog}, {"select", DeclareSelect, RunSelect},
     {"check", DeclareCheck, RunCheck},       {"rank", DeclareRank, RunRank},
     {"cycle", DeclareCycle, RunCycle},       {"envelope", DeclareEnvelope, RunEnvelope},
-    {"report", DeclareReport, RunReport},
+    {"report", DeclareReport, RunReport},    {"batch", DeclareBatch, RunBatch},
 };
 
 }  // namespace
 
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  const Io io{out, err};
+  EmptyInput none;
+  return RunCli(args, out, err, none, false);
+}
+
+int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, InputSource& in,
+           bool errIsTerminal) {
+  const Io io{out, err, Language::Korean, &in, errIsTerminal};
   // --lang LANG or --lang=LANG before the command; the command's own --lang wins.
   Language language = Language::Korean;
   const auto readLanguage = [&io, &language](std::string_view text) -> std::optional<int> {
-    const auto parsed = ParseLanguage(text);
-    if (!parsed) return io.UsageError("--lang takes ko or en, not '" + std::string(text) + "'");
+    const auto parsed = ReadLanguage(text, io);
+    if (!parsed) return kExitUsage;
     language = *parsed;
     return std::nullopt;
   };
@@ -96,7 +105,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
     if (const auto exit = line.Parse(args.subspan(1), io)) return *exit;
     if (line.IsSet("lang"))
       if (const auto exit = readLanguage(line.Value("lang"))) return *exit;
-    return c.run(line, Io{out, err, language});
+    return c.run(line, Io{out, err, language, &in, errIsTerminal});
   }
   err << "brivane-cli: unknown command '" << VisibleText(command) << "'\n" << kUsage;
   return kExitUsage;

@@ -8,7 +8,13 @@
 
 namespace brivane::cli {
 
+class InputSource;
+
 // Runs the command line `args` (without the program name) and returns the exit status.
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+// The same with standard input, which batch reads (cli/BatchInput.h), and whether stderr is a
+// terminal (batch then shows its progress for a file).
+int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, InputSource& in,
+           bool errIsTerminal);
 
 }  // namespace brivane::cli

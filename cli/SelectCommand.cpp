@@ -6,6 +6,8 @@
 
 #include "catalog/Series.h"
 #include "cli/CliCommon.h"
+#include "cli/CsvFields.h"
+#include "cli/RankCommand.h"
 #include "engine/ComparisonTexts.h"
 #include "engine/NumberText.h"
 #include "engine/Presentation.h"
@@ -44,6 +46,20 @@ void WriteJson(const SelectionOutcome& out, std::ostream& stream) {
   o.Print(stream);
 }
 
+// The series' four keys of select --csv, after the run's own.
+constexpr std::string_view kSeriesCsvKeys[] = {"Model", "Number", "RatedDuty", "PeakDuty"};
+
+void WriteCsv(const SelectionOutcome& out, std::ostream& stream) {
+  std::vector<std::string> fields{CsvFloat(out.acceleration->g), CsvFloat(out.acceleration->timeMs),
+                                  std::to_string(out.ratedLimit), std::to_string(out.peakLimit),
+                                  CsvBool(out.reachable)};
+  for (const SeriesChoice& c : out.series) {
+    fields.insert(fields.end(),
+                  {c.model, std::to_string(c.number), CsvFloat(c.duty.ratedDuty), CsvFloat(c.duty.peakDuty)});
+  }
+  stream << CsvRecord(SelectCsvHeader()) << CsvRecord(fields);
+}
+
 void WriteText(const SelectionOutcome& out, const Io& io) {
   std::array<DutyResult, 3> duties;
   for (std::size_t i = 0; i < 3; ++i) duties[i] = out.series[i].duty;
@@ -67,11 +83,22 @@ void WriteText(const SelectionOutcome& out, const Io& io) {
 
 }  // namespace
 
+const std::vector<std::string>& SelectCsvHeader() {
+  static const std::vector<std::string> header = [] {
+    std::vector<std::string> keys{"accelG", "accelTimeMs", "ratedLimit", "peakLimit", "reachable"};
+    for (const MotorSeries s : kAllSeries)
+      for (const std::string_view key : kSeriesCsvKeys)
+        keys.push_back("series" + std::to_string(static_cast<int>(s)) + std::string(key));
+    return keys;
+  }();
+  return header;
+}
+
 int RunSelect(const SelectRequest& request, std::ostream& out, std::ostream& err) {
   const Io io{out, err, request.language};
   const SelectionOutcome outcome = RunSelection(request.selection);
   if (!outcome.completed) {
-    if (request.json) {
+    if (request.format == RankFormat::Json) {
       JsonOut o;
       o.KeyString("error", KoreanText(outcome.messages.back()));
       o.Print(out);
@@ -80,13 +107,17 @@ int RunSelect(const SelectRequest& request, std::ostream& out, std::ostream& err
     }
     return kExitStopped;
   }
-  if (request.json) {
+  if (request.format == RankFormat::Json) {
     WriteJson(outcome, out);
     return kExitOk;
   }
   for (const Message& m : outcome.messages) io.Err(io.Say(m));
   if (!outcome.reachable) io.Err(io.Say(Message{MessageCode::ProfileUnreachable}));
-  WriteText(outcome, io);
+  if (request.format == RankFormat::Csv) {
+    WriteCsv(outcome, out);
+  } else {
+    WriteText(outcome, io);
+  }
   return kExitOk;
 }
 

@@ -41,9 +41,6 @@ struct KeepNumberTexts {
   bool Double(double) { return false; }
 };
 
-constexpr unsigned kParseFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseNumbersAsStringsFlag |
-                                 rapidjson::kParseNanAndInfFlag | rapidjson::kParseIterativeFlag;
-
 bool HasAny(std::string_view text, std::string_view characters) {
   return text.find_first_of(characters) != std::string_view::npos;
 }
@@ -120,7 +117,7 @@ bool JsonText::Parse(std::string_view text) {
   rapidjson::Reader reader;
   auto parse = [&](rapidjson::Document& d) {
     KeepNumberTexts handler{d, numbers_};
-    return !reader.Parse<kParseFlags>(stream, handler).IsError();
+    return !reader.Parse<kJsonTextParseFlags>(stream, handler).IsError();
   };
   doc_.Populate(parse);
   return !reader.HasParseError();

@@ -48,6 +48,12 @@ class JsonPath {
   std::size_t index_ = kNoIndex;
 };
 
+// How JsonText parses: UTF-8 checked, numbers as their texts, NaN and Infinity taken (for the reader
+// to refuse by name), iterative. For a reader of its own that reads the same JSON (rapidjson's SAX).
+inline constexpr unsigned kJsonTextParseFlags = rapidjson::kParseValidateEncodingFlag |
+                                                rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseNanAndInfFlag |
+                                                rapidjson::kParseIterativeFlag;
+
 // A parsed JSON text whose numbers are kept as their texts: a library's double, or its integer
 // for "-0", would not be the value the form reads from the same text. Iterative, so that a text
 // of a million "[" cannot overflow the stack; NaN and Infinity are parsed so that the reader can

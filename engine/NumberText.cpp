@@ -47,6 +47,30 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
+// An optional '-', digits with an optional '.' among or after them (at least one digit), then
+// an optional exponent: what from_chars and strtod read alike.
+bool PlainDecimal(std::string_view t) {
+  std::size_t i = 0;
+  const auto digits = [&t, &i] {
+    const std::size_t from = i;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+    return i - from;
+  };
+  if (i < t.size() && t[i] == '-') ++i;
+  std::size_t mantissa = digits();
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return false;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+    if (digits() == 0) return false;
+  }
+  return i == t.size();
+}
+
 }  // namespace
 
 std::string FormatFixed(double v, int decimals) { return ToChars(v, std::chars_format::fixed, decimals); }
@@ -71,7 +95,15 @@ double ParseLeadingNumber(std::string_view text) {
 }
 
 std::optional<double> ParseDoubleField(std::string_view text) {
-  const std::string copy(Trim(text));
+  const std::string_view field = Trim(text);
+  // A plain decimal ("-12.5e3") reads the same through from_chars, without a copy: both give the
+  // nearest double. Anything else (a '+', hexadecimal, "inf", a value out of range) goes to strtod.
+  if (PlainDecimal(field)) {
+    double d = 0.0;
+    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), d);
+    if (ec == std::errc() && end == field.data() + field.size()) return d;
+  }
+  const std::string copy(field);
   if (copy.empty()) return std::nullopt;
   char* end = nullptr;
   const double d = strtod_l(copy.c_str(), &end, CLocale());

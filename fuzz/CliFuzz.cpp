@@ -8,7 +8,9 @@
 // earlier "--" makes that a positional argument, which report refuses), and the working
 // directory is the sandbox too. cycle reads the file its positional argument names: there every
 // argument with a '/' names that file too (so the tail is read as a cycle file, as "move.brivane"
-// reads it from the sandbox), and no path leads out of the sandbox to a device or a FIFO.
+// reads it from the sandbox), and no path leads out of the sandbox to a device or a FIFO. batch
+// reads the tail as its stdin as well: one record a line, each with its line number, in order
+// (--jobs at most 4, so that an input does not start hundreds of threads).
 #include <rapidjson/document.h>
 
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/BatchInput.h"
 #include "cli/RunCli.h"
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzSandbox.h"
@@ -53,6 +56,9 @@ std::vector<std::string> Arguments(std::string_view text, const fs::path& dir, c
     const std::string& a = args[i];
     if (cycle && i > 0 && a.find('/') != std::string::npos && a.rfind("--", 0) != 0) {
       out.push_back(moveFile.string());
+    } else if (a == "--jobs" && i + 1 < args.size()) {
+      out.push_back(a);
+      out.push_back(args[++i].size() == 1 && args[i] >= "1" && args[i] <= "4" ? args[i] : "2");
     } else if (a == "--move" || a == "--dir") {
       ++i;  // its value is replaced
       out.push_back(a);
@@ -70,6 +76,38 @@ std::vector<std::string> Arguments(std::string_view text, const fs::path& dir, c
     out.push_back(dir.string());
   }
   return out;
+}
+
+// The command: the first argument after a leading --lang and its value.
+std::string_view CommandOf(const std::vector<std::string>& args) {
+  std::size_t at = 0;
+  if (at < args.size() && args[at] == "--lang")
+    at += 2;
+  else if (at < args.size() && args[at].rfind("--lang=", 0) == 0)
+    at += 1;
+  return at < args.size() ? std::string_view(args[at]) : std::string_view();
+}
+
+// JSON Lines from batch: one object a line of the input, numbered from 1, each with a status a
+// command ends with. (CSV output, and a batch refused as a whole, are not looked into.)
+void CheckBatchRecords(std::string_view input, const std::string& written, const std::string& args) {
+  if (written.empty() || written.front() != '{') return;
+  std::size_t lines = static_cast<std::size_t>(std::count(input.begin(), input.end(), '\n'));
+  if (!input.empty() && input.back() != '\n') ++lines;
+  std::size_t number = 0;
+  for (std::size_t at = 0; at < written.size(); at = written.find('\n', at) + 1) {
+    const std::string record = written.substr(at, written.find('\n', at) - at);
+    rapidjson::Document d;
+    d.Parse(record.c_str());
+    ++number;
+    FUZZ_CHECK(!d.HasParseError() && d.IsObject() && d.HasMember("line") && d["line"].IsUint64() &&
+                   d["line"].GetUint64() == number && d.HasMember("status") && d["status"].IsInt(),
+               args + "\n" + record);
+    const int status = d["status"].GetInt();
+    FUZZ_CHECK(status == 0 || status == 2 || status == 64, args + "\n" + record);
+  }
+  FUZZ_CHECK(number == lines && written.back() == '\n',
+             args + ": " + std::to_string(number) + " records of " + std::to_string(lines) + " lines");
 }
 
 std::string Joined(const std::vector<std::string>& args) {
@@ -92,13 +130,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::ostringstream out;
   std::ostringstream err;
-  const int status = brivane::cli::RunCli(views, out, err);
+  const std::string_view tail = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+  brivane::cli::TextInput in(std::string(tail), 1 + size % 97);
+  const int status = brivane::cli::RunCli(views, out, err, in, false);
   FUZZ_CHECK(status == 0 || status == 2 || status == 64, Joined(args) + "-> " + std::to_string(status));
 
-  // What looks like JSON output is one whole object on one line (--json may also be the value of
-  // another option, so whether it was asked for is not decided here).
   const std::string written = out.str();
-  if (!written.empty() && written.front() == '{') {
+  if (CommandOf(args) == "batch") {
+    CheckBatchRecords(tail, written, Joined(args));
+  } else if (!written.empty() && written.front() == '{') {
+    // What looks like JSON output is one whole object on one line (--json may also be the value
+    // of another option, so whether it was asked for is not decided here).
     rapidjson::Document d;
     d.Parse(written.c_str());
     FUZZ_CHECK(!d.HasParseError() && d.IsObject() && written.back() == '\n' && written.find('\n') == written.size() - 1,

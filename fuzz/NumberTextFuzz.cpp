@@ -83,6 +83,10 @@ void CheckParsing(std::string_view text) {
   const double d = std::strtod(inner.c_str(), &end);
   const bool whole = !hasNul && !inner.empty() && end == inner.c_str() + inner.size();
   const std::optional<float> field = brivane::ParseFloatField(text);
+  // The double field: strtod's value bit for bit (a plain decimal is read by from_chars instead).
+  const std::optional<double> doubleField = brivane::ParseDoubleField(text);
+  FUZZ_CHECK(whole && std::isfinite(d) ? doubleField && std::memcmp(&*doubleField, &d, sizeof d) == 0 : !doubleField,
+             Quoted(text));
   if (!whole || !std::isfinite(d)) {
     FUZZ_CHECK(!field, Quoted(text));
   } else if (std::fabs(d) <= FLT_MAX) {

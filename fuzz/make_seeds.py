@@ -179,3 +179,24 @@ write("fuzz_cli", "cycle-trace", command(["cycle", "move.brivane", "--trace", "C
 write("fuzz_cli", "cycle-from-move", command(["cycle", "--from-move", "x/y", "--mass", "2"], move_file))
 write("fuzz_cli", "cycle-drive", command(["cycle", "./move.brivane", "--bus-voltage", "48", "--model", "cl-07"], cycles["drive"]))
 write("fuzz_cli", "envelope", command(["envelope", "VC-21", "--bus-voltage", "560", "--points", "7", "--json"], ""))
+
+# batch: requests a line in the tail (which is also the move file), good ones among refusals and
+# lines that cannot be read, JSON Lines and CSV, on one and on two threads.
+batch_lines = "\n".join([
+    '{"mass":1,"stroke":500,"accel-g":1,"velocity":1}',
+    '{"mass":0,"stroke":500,"accel-g":1,"velocity":1,"rated":72}',
+    '{"mass":"abc","accel-g":1,"accel-ms":2}',
+    '{"move":"move.brivane","lang":"en","bogus":[1,{"a":null}]}',
+    '{"mass":1,"mass":2}',
+    'not json',
+    '',
+    '["mass"]',
+]) + "\n"
+write("fuzz_cli", "batch-select", command(["batch", "select", "--jobs", "2"], batch_lines))
+write("fuzz_cli", "batch-check", command(["batch", "check"], batch_lines.replace('"mass":1,', '"model":"cl-07","mass":1,')))
+write("fuzz_cli", "batch-rank-csv", command(["batch", "rank", "--csv"],
+                                            "mass,stroke,accel-g,velocity,fitting,series\r\n1,500,1,1,true,2\r\n"
+                                            '"x",1,1,1,maybe,\r\n1,2\r\n'))
+write("fuzz_cli", "batch-cycle", command(["batch", "cycle"], '{"cycle":' + cycles["press"].replace("\n", "") +
+                                         ',"model":"CL-21"}\n{"cycle":"move.brivane","json":true}\n'))
+write("fuzz_cli", "batch-envelope", command(["batch", "envelope", "--csv"], "model,bus-voltage,points\nVC-21,560,3\ncl-07,-1,\n"))

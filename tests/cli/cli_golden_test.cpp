@@ -29,6 +29,8 @@ struct GoldenCase {
   // Files of the source tree put beside the run's directory, so that the arguments name them as
   // "../<file name>".
   std::vector<std::string> inputs = {};
+  // A file of the source tree as stdin (batch's requests); empty stdin otherwise.
+  std::string stdinFile = {};
 };
 
 // How a failing case is named in the test log: its arguments.
@@ -244,6 +246,23 @@ std::vector<GoldenCase> Cases() {
       {"usage-envelope-json-csv", {"envelope", "CL-07", "--bus-voltage", "48", "--json", "--csv"}},
       {"envelope-edges", {"envelope", "cl-07", "--bus-voltage", "10000", "--points", "2", "--coil-temp", "-50"}},
       {"usage-envelope-help", {"envelope", "--help"}},
+      // select and check as CSV; batch: lines rated, refused and unreadable, JSON Lines and CSV,
+      // the user's motors read once, a cycle inline and in a file, the batch's own usage errors.
+      {"select-worked-csv", With(With({"select"}, kMove), {"--csv"})},
+      {"check-worked-csv", With(With({"check", "CL-01"}, kMove), {"--csv"})},
+      {"batch-select", {"batch", "select", "--jobs", "2"}, {}, "tests/cli/data/batch-select.jsonl"},
+      {"batch-select-csv", {"batch", "select", "--csv"}, {}, "tests/cli/data/batch-select.csv"},
+      {"batch-check-csv",
+       {"batch", "check", "--csv", "--motors", "../own-motors.csv"},
+       {"docs/examples/own-motors.csv"},
+       "tests/cli/data/batch-check.csv"},
+      {"batch-rank", {"batch", "rank", "--jobs", "1"}, {}, "tests/cli/data/batch-rank.jsonl"},
+      {"batch-cycle", {"batch", "cycle"}, {"docs/examples/press.brivane-cycle"}, "tests/cli/data/batch-cycle.jsonl"},
+      {"batch-rank-csv", {"batch", "rank", "--csv"}, {}, "tests/cli/data/batch-rank.csv"},
+      {"batch-envelope-csv", {"batch", "envelope", "--csv"}, {}, "tests/cli/data/batch-envelope.csv"},
+      {"usage-batch-no-command", {"batch"}},
+      {"usage-batch-jobs", {"batch", "rank", "--jobs", "many"}},
+      {"usage-batch-csv-header", {"batch", "select", "--csv"}, {}, "tests/cli/data/batch-check.csv"},
   };
   cases.insert(cases.end(), more.begin(), more.end());
   return cases;
@@ -280,13 +299,16 @@ std::string ReadFile(const fs::path& path) {
   return s.str();
 }
 
-// Runs the program in `dir` with stdout and stderr to files there, then collects what it wrote.
-CliRun RunIn(const fs::path& dir, const std::vector<std::string>& args, const std::string& program) {
+// Runs the program in `dir` with stdin from `in` and stdout and stderr to files there, then
+// collects what it wrote.
+CliRun RunIn(const fs::path& dir, const std::vector<std::string>& args, const std::string& program,
+             const fs::path& in) {
   const fs::path outPath = dir.parent_path() / "stdout";
   const fs::path errPath = dir.parent_path() / "stderr";
   const pid_t pid = ::fork();
   if (pid == 0) {
     if (::chdir(dir.c_str()) != 0) ::_exit(127);
+    if (!std::freopen(in.c_str(), "rb", stdin)) ::_exit(127);
     if (!std::freopen(outPath.c_str(), "wb", stdout) || !std::freopen(errPath.c_str(), "wb", stderr)) ::_exit(127);
     std::vector<char*> argv;
     std::string path = program;
@@ -317,11 +339,12 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 
 // The run as one text: sections with their byte counts, so that any byte (CP949, CR LF, a
 // missing last line end) is compared exactly. The run's directory reads as "$DIR".
-std::string Describe(const std::vector<std::string>& args, CliRun r, const fs::path& dir) {
+std::string Describe(const GoldenCase& c, CliRun r, const fs::path& dir) {
   ReplaceAll(r.out, dir.string(), "$DIR");
   ReplaceAll(r.err, dir.string(), "$DIR");
   std::string text = "#";
-  for (const std::string& a : args) text += " [" + a + "]";
+  for (const std::string& a : c.args) text += " [" + a + "]";
+  if (!c.stdinFile.empty()) text += " < " + c.stdinFile;
   text += "\nstatus " + std::to_string(r.status) + "\n";
   text += "stdout " + std::to_string(r.out.size()) + "\n" + r.out + "\n";
   text += "stderr " + std::to_string(r.err.size()) + "\n" + r.err + "\n";
@@ -343,8 +366,10 @@ TEST_P(CliGolden, OutputMatchesRecording) {
     fs::copy_file(fs::path(BRIVANE_SOURCE_DIR) / input, base / fs::path(input).filename());
   // Recording may use another build of the program (an earlier version, say): BRIVANE_GOLDEN_PROGRAM.
   const char* program = std::getenv("BRIVANE_GOLDEN_PROGRAM");
-  const CliRun run = RunIn(dir, GetParam().args, program ? program : BRIVANE_CLI);
-  const std::string actual = Describe(GetParam().args, run, dir);
+  const std::string& in = GetParam().stdinFile;
+  const CliRun run = RunIn(dir, GetParam().args, program ? program : BRIVANE_CLI,
+                           in.empty() ? fs::path("/dev/null") : fs::path(BRIVANE_SOURCE_DIR) / in);
+  const std::string actual = Describe(GetParam(), run, dir);
   fs::remove_all(base);
 
   const fs::path expectedPath = fs::path(BRIVANE_GOLDEN_DIR) / (name + ".golden");

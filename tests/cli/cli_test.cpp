@@ -1,5 +1,8 @@
 // brivane-cli as scripts and the acceptance checks use it: the process, its output and its
 // exit status.
+#include <poll.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
@@ -8,10 +11,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
 
+#include "tests/cli/BatchRequests.h"
 #include "tests/support/WorkedExamples.h"
 
 namespace {
@@ -21,9 +28,9 @@ struct CliRun {
   std::string out;
 };
 
-CliRun Cli(const std::string& args) {
+// A shell command's exit status and stdout.
+CliRun Shell(const std::string& command) {
   CliRun r;
-  const std::string command = std::string(BRIVANE_CLI) + " " + args + " 2>/dev/null";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return r;
   std::array<char, 4096> buf{};
@@ -33,6 +40,8 @@ CliRun Cli(const std::string& args) {
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   return r;
 }
+
+CliRun Cli(const std::string& args) { return Shell(std::string(BRIVANE_CLI) + " " + args + " 2>/dev/null"); }
 
 rapidjson::Document Json(const CliRun& r) {
   rapidjson::Document d;
@@ -361,4 +370,115 @@ TEST(Cli, UnwritableOutputIsAnError) {
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 74) << args;
     EXPECT_EQ(err, "brivane-cli: cannot write the output: " + std::string(std::strerror(ENOSPC)) + "\n") << args;
   }
+}
+
+namespace {
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+// A sample of the random requests through the real program: one batch process, from a file and
+// from a pipe, on one thread and on two, against one select process a request.
+TEST(Cli, BatchAgreesWithSelectProcesses) {
+  const std::string dir = testing::TempDir() + "brivane-batch-" + std::to_string(::getpid());
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir + "/m.brivane") << R"({"format": "brivane-move", "version": 1, "move": {"loadMass": 3,)"
+                                    << R"( "distanceMm": 400, "accelMode": "g", "accelValue": 1.5, "peakVelocity": 2,)"
+                                    << R"( "dwellMs": 0, "frictionCoefficient": 0.1, "safetyFactor": 1.3},)"
+                                    << R"( "ratedLimit": 70, "peakLimit": null, "ambient": "20", "model": "",)"
+                                    << R"( "show": [true, true, true]})";
+  brivane::test::RandomSelectRequests requests(7, dir + "/m.brivane", dir + "/none.brivane");
+  std::vector<brivane::test::BatchRequest> sample;
+  std::string input;
+  for (int i = 0; i < 300; ++i) {
+    sample.push_back(requests.Next());
+    input += sample.back().line + "\n";
+  }
+  const std::string lines = dir + "/lines.jsonl";
+  std::ofstream(lines, std::ios::binary) << input;
+  const std::string program = std::string(BRIVANE_CLI);
+  const CliRun fromFile = Shell(program + " batch select --jobs 1 < " + lines + " 2>/dev/null");
+  const CliRun fromPipe = Shell("cat " + lines + " | " + program + " batch select --jobs 2 2>/dev/null");
+  EXPECT_EQ(fromFile.status, 2);
+  EXPECT_EQ(fromPipe.out, fromFile.out);
+
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < sample.size(); ++i) {
+    const std::size_t end = fromFile.out.find('\n', at);
+    ASSERT_NE(end, std::string::npos) << i;
+    const std::string record = fromFile.out.substr(at, end - at);
+    at = end + 1;
+    std::string command = program;
+    for (const std::string& a : sample[i].args) command += " " + ShellQuoted(a);
+    const CliRun one = Shell(command + " 2>" + dir + "/err");
+    const std::string head = "{\"line\":" + std::to_string(i + 1) + ",\"status\":" + std::to_string(one.status) + ",";
+    ASSERT_EQ(record.substr(0, head.size()), head) << sample[i].line << "\n" << record;
+    if (one.status == 64) {
+      const std::string err = FileText(dir + "/err");
+      rapidjson::Document d;
+      d.Parse(record.c_str());
+      EXPECT_EQ("brivane-cli: " + std::string(d["message"].GetString()), err.substr(0, err.find('\n')));
+    } else {
+      EXPECT_EQ("{" + record.substr(head.size()) + "\n", one.out) << sample[i].line;
+    }
+  }
+  EXPECT_EQ(at, fromFile.out.size());
+
+  // stdout on a full device: the records cannot arrive, which the status says.
+  const CliRun full = Shell(program + " batch select < " + lines + " 2>&1 >/dev/full");
+  EXPECT_EQ(full.status, 74);
+  EXPECT_EQ(full.out, "brivane-cli: cannot write the output: " + std::string(std::strerror(ENOSPC)) + "\n");
+  // stdin that cannot be read (a directory).
+  const CliRun unreadable = Shell(program + " batch select < / 2>&1");
+  EXPECT_EQ(unreadable.status, 74);
+  EXPECT_EQ(unreadable.out, "brivane-cli: cannot read the input: " + std::string(std::strerror(EISDIR)) + "\n");
+  std::filesystem::remove_all(dir);
+}
+
+// A script that writes a request and waits for its record gets it before it writes the next: the
+// batch answers what the pipe holds and does not wait for more.
+TEST(Cli, BatchAnswersEachLineOfAPipeAsItComes) {
+  int toChild[2];
+  int fromChild[2];
+  ASSERT_EQ(::pipe(toChild), 0);
+  ASSERT_EQ(::pipe(fromChild), 0);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(toChild[0], 0);
+    ::dup2(fromChild[1], 1);
+    for (const int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) ::close(fd);
+    ::execl(BRIVANE_CLI, BRIVANE_CLI, "batch", "select", "--jobs", "2", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(toChild[0]);
+  ::close(fromChild[1]);
+  for (int i = 1; i <= 3; ++i) {
+    const std::string line =
+        "{\"mass\": " + std::to_string(i) + ", \"stroke\": 500, \"accel-g\": 1, \"velocity\": 1}\n";
+    ASSERT_EQ(::write(toChild[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    std::string record;
+    char c = 0;
+    pollfd ready{fromChild[0], POLLIN, 0};
+    while (record.empty() || record.back() != '\n') {
+      ASSERT_EQ(::poll(&ready, 1, 10000), 1) << "no record for line " << i << " within 10 s";
+      ASSERT_EQ(::read(fromChild[0], &c, 1), 1);
+      record += c;
+    }
+    EXPECT_EQ(record.rfind("{\"line\":" + std::to_string(i) + ",\"status\":0,", 0), 0u) << record;
+  }
+  ::close(toChild[1]);
+  int raw = 0;
+  ::waitpid(pid, &raw, 0);
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+  ::close(fromChild[0]);
 }

@@ -4,8 +4,13 @@
 
 #include <cfloat>
 #include <clocale>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 #include <vector>
 
 using namespace brivane;
@@ -79,6 +84,47 @@ TEST(NumberText, FieldParsingKeepsTheWholeFloatRange) {
   EXPECT_EQ(ParseFloatField("3.40282356e38"), FLT_MAX);
   EXPECT_FALSE(ParseFloatField("3.4028236e38"));
   EXPECT_EQ(ParseFloatField("1e-45"), FLT_TRUE_MIN);
+}
+
+// Plain decimals take a faster reading than strtod; the value must be strtod's to the bit, also
+// for the texts on a rounding edge, beyond the double range and below it.
+TEST(NumberText, DoubleFieldIsStrtodsValue) {
+  std::vector<std::string> texts{"0.1",
+                                 "-0",
+                                 "1.",
+                                 ".5",
+                                 "2.2250738585072011e-308",
+                                 "4.9e-324",
+                                 "1e-400",
+                                 "9007199254740993",
+                                 "1.7976931348623157e308",
+                                 "1.7976931348623159e308",
+                                 "0.30000000000000004441",
+                                 "123456789012345678901234567890e-20",
+                                 "1e+05",
+                                 "+1",
+                                 "0x1p3"};
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 20000; ++i) {
+    const std::uint64_t bits = random();
+    double d = 0.0;
+    std::memcpy(&d, &bits, sizeof d);
+    if (!std::isfinite(d)) continue;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*g", static_cast<int>(random() % 20) + 1, d);
+    texts.emplace_back(text);
+  }
+  for (const std::string& t : texts) {
+    char* end = nullptr;
+    const double expected = std::strtod(t.c_str(), &end);
+    const auto got = ParseDoubleField(t);
+    if (!std::isfinite(expected)) {
+      EXPECT_FALSE(got) << t;
+    } else {
+      ASSERT_TRUE(got) << t;
+      EXPECT_EQ(std::memcmp(&*got, &expected, sizeof expected), 0) << t;
+    }
+  }
 }
 
 TEST(NumberText, FixedIsPrintfsTextWhateverTheValueAndPrecision) {
