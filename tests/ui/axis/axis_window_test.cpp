@@ -467,6 +467,21 @@ class AxisWindowTest : public QObject {
     recent->trigger();
     QCOMPARE(WindowRows(window), before);
 
+    // A file that is no cycle file is refused with the field that is wrong; the cycle stays.
+    const QString broken = dir.filePath(QStringLiteral("broken.brivane-cycle"));
+    QString text = QString::fromStdString(CycleToJson(window.Design().Edited()));
+    text.replace(QStringLiteral("\"velocity\": 1,"), QStringLiteral("\"velocity\": \"fast\","));
+    QVERIFY(!WriteWholeFile(QFile::encodeName(broken).toStdString(), text.toStdString()));
+    m_dialogs.paths = {broken};
+    m_messages.messages.clear();
+    Child<QAction>(&window, "actionOpenCycle")->trigger();
+    QCOMPARE(m_messages.messages.size(), 1);
+    QVERIFY2(
+        m_messages.messages[0].contains(QStringLiteral("필드 \"segments[0].velocity\": 값의 형식이 맞지 않습니다")),
+        qPrintable(m_messages.messages[0]));
+    QCOMPARE(WindowRows(window), before);
+    QVERIFY(window.windowTitle().startsWith(QStringLiteral("lift.brivane-cycle")));
+
     // Closing with a change asks; cancelled, the window stays.
     TypeInCell(window, 0, SegmentField::Payload, QStringLiteral("6"));
     m_messages.answer = SaveChoice::Cancel;
