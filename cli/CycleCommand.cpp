@@ -11,10 +11,11 @@
 #include "cli/MotorOptions.h"
 #include "cli/TextTable.h"
 #include "engine/ComparisonTexts.h"
+#include "engine/CycleColumns.h"
 #include "engine/CycleDrive.h"
 #include "engine/CycleFile.h"
 #include "engine/CycleRating.h"
-#include "engine/DriveTexts.h"
+#include "engine/MoveCycle.h"
 #include "engine/NumberText.h"
 #include "engine/TextFile.h"
 
@@ -22,11 +23,7 @@ namespace brivane::cli {
 namespace {
 
 // A row with what the output shows of it beside its rating.
-struct ShownRow {
-  const MotorRecord* record;
-  const CycleRowRating* rating;
-  const CycleDriveRating* drive;
-};
+using ShownRow = CycleRowView;
 
 // The series slot of a row, or nothing for a code that is no built-in series (a user's motor).
 std::optional<std::size_t> SlotOf(const MotorRecord& r) {
@@ -53,85 +50,7 @@ double OrderValue(const CycleRowRating& r, RankOrder order) {
 
 std::string Fixed(double v, int decimals) { return FormatFixed(v, decimals); }
 
-std::string HeadroomText(const std::optional<double>& h) {
-  if (!h) return "-";
-  return *h >= kCycleHeadroomCapKg ? "3000 or more" : Fixed(*h, 2);
-}
-
 // ---- Text and CSV
-
-// One column of the models' table: its header, its alignment, whether the terminal's table shows
-// it (CSV has every column), whether its text is said in the run's language (the verdict and the
-// checks), and its text for a row. The user's own motors have no series: "-" there and their
-// family after the row in the text, the family in its place in CSV.
-struct ModelColumn {
-  std::string_view header;
-  bool numeric;
-  bool inText;
-  bool words;
-  std::string (*text)(const ShownRow& row, bool csv);
-};
-
-std::string SeriesText(const ShownRow& row, bool csv) {
-  if (!row.record->user) return std::to_string(row.record->series);
-  return csv && !row.record->family.empty() ? std::string(row.record->family) : "-";
-}
-
-// The cycle's own headers; the others are the comparison's (engine/ComparisonTexts.h) and the
-// drive's (engine/DriveTexts.h).
-constexpr std::string_view kSegmentHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "구간");
-constexpr std::string_view kRmsThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "평균 추력(N)");
-constexpr std::string_view kPeakThrustHeader = QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 추력(N)");
-
-const ModelColumn kModelColumns[] = {
-    {HeaderOf(CandidateColumn::Name), false, true, false,
-     [](const ShownRow& r, bool) { return std::string(r.record->name); }},
-    {HeaderOf(CandidateColumn::Series), true, true, false, SeriesText},
-    {HeaderOf(CandidateColumn::Number), true, true, false,
-     [](const ShownRow& r, bool) { return r.record->user ? std::string("-") : std::to_string(NumberOf(*r.record)); }},
-    {HeaderOf(CandidateColumn::Verdict), false, true, true,
-     [](const ShownRow& r, bool) { return std::string(VerdictText(r.drive->verdict)); }},
-    {HeaderOf(CandidateColumn::RatedDuty), true, true, false,
-     [](const ShownRow& r, bool) { return Fixed(r.rating->ratedDuty, 1); }},
-    {HeaderOf(CandidateColumn::PeakDuty), true, true, false,
-     [](const ShownRow& r, bool) { return Fixed(r.rating->peakDuty, 1); }},
-    {HeaderOf(CandidateColumn::RatedMargin), true, true, false,
-     [](const ShownRow& r, bool) { return Fixed(r.rating->ratedMargin, 1); }},
-    {HeaderOf(CandidateColumn::PeakMargin), true, true, false,
-     [](const ShownRow& r, bool) { return Fixed(r.rating->peakMargin, 1); }},
-    {kRmsThrustHeader, true, true, false, [](const ShownRow& r, bool) { return Fixed(r.rating->rmsThrust, 1); }},
-    {kPeakThrustHeader, true, true, false, [](const ShownRow& r, bool) { return Fixed(r.rating->peakThrust, 1); }},
-    {HeaderOf(CandidateColumn::CoilTemp), true, true, false,
-     [](const ShownRow& r, bool) { return Fixed(r.rating->coilTemp, 1); }},
-    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "추가 질량(kg)"), true, true, false,
-     [](const ShownRow& r, bool) { return HeadroomText(r.rating->headroomKg); }},
-    {kBusVoltageNeededHeader, true, true, false,
-     [](const ShownRow& r, bool) { return Fixed(r.drive->busVoltageNeeded, 1); }},
-    {kVoltageCheckHeader, false, true, true,
-     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->voltage)); }},
-    {HeaderOf(CandidateColumn::PeakCurrent), true, true, false,
-     [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrent, 2); }},
-    {HeaderOf(CandidateColumn::PeakCurrentShare), true, false, false,
-     [](const ShownRow& r, bool) { return Fixed(r.drive->peakCurrentShare, 1); }},
-    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 전류 확인"), false, true, true,
-     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->peakCurrentCheck)); }},
-    {HeaderOf(CandidateColumn::RmsCurrent), true, true, false,
-     [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrent, 2); }},
-    {HeaderOf(CandidateColumn::RmsCurrentShare), true, false, false,
-     [](const ShownRow& r, bool) { return Fixed(r.drive->rmsCurrentShare, 1); }},
-    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "연속 전류 확인"), false, true, true,
-     [](const ShownRow& r, bool) { return std::string(CheckText(r.drive->continuousCurrentCheck)); }},
-    {kTopSpeedHeader, true, false, false,
-     [](const ShownRow& r, bool) { return r.drive->topSpeed ? Fixed(*r.drive->topSpeed, 3) : std::string("-"); }},
-    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "공급 에너지(J)"), true, false, false,
-     [](const ShownRow& r, bool) { return Fixed(r.drive->energyIn, 2); }},
-    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "회생 에너지(J)"), true, true, false,
-     [](const ShownRow& r, bool) { return Fixed(r.drive->energyReturned, 2); }},
-    {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최대 회생 전력(W)"), true, false, false,
-     [](const ShownRow& r, bool) { return Fixed(r.drive->peakReturnedPower, 1); }},
-    {HeaderOf(CandidateColumn::CopperLoss), true, false, false,
-     [](const ShownRow& r, bool) { return Fixed(r.drive->copperLoss, 2); }},
-};
 
 struct HeaderColumn {
   std::string_view header;
@@ -145,21 +64,15 @@ std::vector<TextColumn> Columns(std::span<const HeaderColumn> columns, Language 
 }
 
 void WriteSegmentsText(const Cycle& cycle, const CyclePlan& plan, Language language, std::ostream& out) {
-  constexpr HeaderColumn kSegmentColumns[] = {{kSegmentHeader, true},
-                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "종류"), false},
-                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "프로파일"), false},
-                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "이동 거리(mm)"), true},
-                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "시간(s)"), true},
-                                              {QT_TRANSLATE_NOOP("brivane::EngineTexts", "최고 속도(m/s)"), true}};
+  std::vector<TextColumn> columns;
+  for (const SegmentColumnInfo& c : SegmentColumns()) columns.push_back({Say(language, c.header), c.numeric});
   std::vector<std::vector<std::string>> rows;
   for (std::size_t i = 0; i < plan.segments.size(); ++i) {
-    const SegmentPlan& sp = plan.segments[i];
-    const bool move = cycle.segments[i].type == SegmentType::Move;
-    rows.push_back({std::to_string(i + 1), move ? "move" : "dwell", std::string(ProfileName(sp.profile)),
-                    move ? Fixed(cycle.segments[i].distanceMm, 1) : "-", Fixed(sp.duration, 3),
-                    move ? Fixed(sp.peakVelocity, 3) : "-"});
+    std::vector<std::string>& texts = rows.emplace_back();
+    for (std::size_t c = 0; c < kSegmentColumnCount; ++c)
+      texts.push_back(SegmentColumnText(static_cast<SegmentColumn>(c), cycle, plan, i));
   }
-  WriteTextTable(Columns(kSegmentColumns, language), rows, out);
+  WriteTextTable(columns, rows, out);
   const std::string summary[] = {Fixed(plan.cycleTime, 3), Fixed(plan.netDisplacementMm, 1)};
   out << Say(language, CliText::CycleSummary, summary) << "\n\n";
 }
@@ -174,17 +87,18 @@ void WriteText(const Cycle& cycle, const CyclePlan& plan, const CycleRatings& ra
   const Language language = request.language;
   WriteSegmentsText(cycle, plan, language, out);
   std::vector<TextColumn> columns;
-  for (const ModelColumn& c : kModelColumns)
+  for (const CycleColumnInfo& c : CycleColumns())
     if (c.inText) columns.push_back({Say(language, c.header), c.numeric});
   // The built-in models first, the user's after them under their title (shown is in that order).
   TextTableGroup user{shown.size(), Say(language, kUserMotorsTitle), std::vector<std::string>(shown.size())};
   std::vector<std::vector<std::string>> rows;
   for (std::size_t i = 0; i < shown.size(); ++i) {
     std::vector<std::string>& texts = rows.emplace_back();
-    for (const ModelColumn& c : kModelColumns) {
-      if (!c.inText) continue;
-      const std::string text = c.text(shown[i], false);
-      texts.push_back(c.words ? Say(language, text) : text);
+    for (std::size_t c = 0; c < kCycleColumnCount; ++c) {
+      const CycleColumnInfo& info = CycleColumns()[c];
+      if (!info.inText) continue;
+      const std::string text = CycleColumnText(static_cast<CycleColumn>(c), shown[i]);
+      texts.push_back(info.words ? Say(language, text) : text);
     }
     if (shown[i].record->user) {
       user.start = std::min(user.start, i);
@@ -217,7 +131,8 @@ void WriteCsv(const std::vector<ShownRow>& shown, std::ostream& out) {
   out << CsvRecord(CycleCsvHeader());
   for (const ShownRow& row : shown) {
     std::vector<std::string> fields;
-    for (const ModelColumn& c : kModelColumns) fields.push_back(c.text(row, true));
+    for (std::size_t c = 0; c < kCycleColumnCount; ++c)
+      fields.push_back(CycleColumnText(static_cast<CycleColumn>(c), row, true));
     out << CsvRecord(fields);
   }
 }
@@ -392,7 +307,7 @@ bool JsonRefusal(const CycleRequest& request) { return request.format == RankFor
 const std::vector<std::string>& CycleCsvHeader() {
   static const std::vector<std::string> header = [] {
     std::vector<std::string> fields;
-    for (const ModelColumn& c : kModelColumns) fields.emplace_back(c.header);
+    for (const CycleColumnInfo& c : CycleColumns()) fields.emplace_back(c.header);
     return fields;
   }();
   return header;
@@ -513,13 +428,13 @@ int WriteCycleOfMove(const CommandLine& line, const Io& io) {
   const auto limits = ReadLimits(line, io, {form->ratedPosition, form->peakPosition});
   if (!limits) return kExitUsage;
   // The move as the form's selection would take it: its checks and its limits.
-  const SelectionStart start = StartSelection(*move, limits->rated, limits->peak);
-  if (start.refusal) {
-    io.Stopped(*start.refusal);
+  const MoveCycle cycle =
+      CycleOfMove(*move, limits->rated, limits->peak, line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
+  if (cycle.refusal) {
+    io.Stopped(*cycle.refusal);
     return kExitStopped;
   }
-  const float ambient = ParseAmbientText(line.IsSet("ambient") ? line.Value("ambient") : form->ambient);
-  io.out << CycleToJson(CycleFromMove(*move, start.basis.ratedLimit, start.basis.peakLimit, ambient));
+  io.out << CycleToJson(cycle.cycle);
   return kExitOk;
 }
 

@@ -119,6 +119,19 @@ void CollectRefusals(const Cycle& cycle, bool all, std::vector<CycleMessage>& ou
 // The decimal a float shows (its shortest text), as a double: 0.1f becomes 0.1.
 double Decimal(float v) { return ParseDoubleField(FormatShortest(v)).value_or(static_cast<double>(v)); }
 
+// The bound of the field with that key, in any of the tables; none for a field without one.
+const Bound* BoundOf(std::string_view key) {
+  for (const auto& b : kAxisBounds)
+    if (b.bound.key == key) return &b.bound;
+  for (const DriveBound& b : kDriveBounds)
+    if (b.bound.key == key) return &b.bound;
+  for (const auto& b : kMoveBounds)
+    if (b.bound.key == key) return &b.bound;
+  for (const auto& b : kDwellBounds)
+    if (b.bound.key == key) return &b.bound;
+  return nullptr;
+}
+
 }  // namespace
 
 std::optional<CycleMessage> ValidateCycle(const Cycle& cycle) {
@@ -139,6 +152,16 @@ std::vector<CycleMessage> CycleRefusals(const Cycle& cycle) {
   std::vector<CycleMessage> all;
   CollectRefusals(cycle, true, all);
   return all;
+}
+
+std::string_view CycleFieldRange(std::string_view key) {
+  const Bound* b = BoundOf(key);
+  return b != nullptr ? b->range : std::string_view();
+}
+
+bool CycleFieldAccepts(std::string_view key, double value) {
+  const Bound* b = BoundOf(key);
+  return b != nullptr ? b->Accepts(value) : std::isfinite(value);
 }
 
 Cycle CycleFromMove(const MotionInput& move, int ratedLimit, int peakLimit, float ambientTemp) {

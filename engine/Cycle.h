@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "engine/CycleMessages.h"
@@ -67,6 +68,12 @@ std::optional<CycleMessage> ValidateDrive(const CycleDrive& drive);
 // Every check the cycle fails, in the same order (an editor marks each bad value): the segment
 // count's, then every field of the axis and of each segment that is out of its range.
 std::vector<CycleMessage> CycleRefusals(const Cycle& cycle);
+// What the check of a field accepts, as its refusal says it ("0 < velocity ≤ 30 m/s"), by the
+// field's key in the file; empty for a field that takes any finite number.
+std::string_view CycleFieldRange(std::string_view key);
+// Whether the check of the field with that key accepts the value: within its range, or any finite
+// number for a field without one.
+bool CycleFieldAccepts(std::string_view key, double value);
 
 // The form's move as a cycle (the conversion of `brivane-cli cycle --from-move`): a horizontal
 // axis with the move's friction and safety factor, one move of the stroke, then the dwell when it

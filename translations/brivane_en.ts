@@ -501,6 +501,106 @@
         <source>연속 추력(N)</source>
         <translation>Continuous thrust(N)</translation>
     </message>
+    <message>
+        <source>수가 아닙니다</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>경사각</source>
+        <translation>Inclination</translation>
+    </message>
+    <message>
+        <source>마찰 계수</source>
+        <translation>Friction coefficient</translation>
+    </message>
+    <message>
+        <source>이동 저항력</source>
+        <translation>Drag force</translation>
+    </message>
+    <message>
+        <source>추가 가동 질량</source>
+        <translation>Extra moving mass</translation>
+    </message>
+    <message>
+        <source>카운터밸런스 힘</source>
+        <translation>Counterbalance force</translation>
+    </message>
+    <message>
+        <source>안전율</source>
+        <translation>Safety factor</translation>
+    </message>
+    <message>
+        <source>버스 전압</source>
+        <translation>Bus voltage</translation>
+    </message>
+    <message>
+        <source>드라이브 최대 전류</source>
+        <translation>Drive peak current</translation>
+    </message>
+    <message>
+        <source>드라이브 연속 전류</source>
+        <translation>Drive continuous current</translation>
+    </message>
+    <message>
+        <source>이동 거리</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>속도</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>가속도</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>감속도</source>
+        <translation>Deceleration</translation>
+    </message>
+    <message>
+        <source>저크</source>
+        <translation>Jerk</translation>
+    </message>
+    <message>
+        <source>휴지 시간</source>
+        <translation>Dwell time</translation>
+    </message>
+    <message>
+        <source>부하 질량</source>
+        <translation>Payload</translation>
+    </message>
+    <message>
+        <source>공정력</source>
+        <translation>Process force</translation>
+    </message>
+    <message>
+        <source>이동</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>휴지</source>
+        <translation>Dwell</translation>
+    </message>
+    <message>
+        <source>이동 전체</source>
+        <translation>Whole move</translation>
+    </message>
+    <message>
+        <source>등속 중</source>
+        <translation>At constant velocity</translation>
+    </message>
+    <message>
+        <source>공정력 작용</source>
+        <translation>Force acts</translation>
+    </message>
+    <message>
+        <source>정격 사용률 허용치</source>
+        <translation>Allowed rated duty</translation>
+    </message>
+    <message>
+        <source>최대 사용률 허용치</source>
+        <translation>Allowed peak duty</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::AppSetup</name>
@@ -511,6 +611,63 @@
     <message>
         <source>이번 실행에서는 최근 파일, 창의 크기와 위치, 폴더, 언어를 기억하지 않습니다.</source>
         <translation>This run remembers no recent files, window size and place, folder or language.</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::AxisPdf</name>
+    <message>
+        <source>축과 드라이브</source>
+        <translation>Axis and drive</translation>
+    </message>
+    <message>
+        <source>없음(확인하지 않음)</source>
+        <translation>none (not checked)</translation>
+    </message>
+    <message>
+        <source>구간</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>사용률 적합 모델의 판정</source>
+        <translation>Verdicts of the models that fit the duty</translation>
+    </message>
+    <message>
+        <source>사용률 한계에 맞는 모델이 없습니다.</source>
+        <translation>No model fits the duty limits.</translation>
+    </message>
+    <message>
+        <source>선택한 모델: %1</source>
+        <translation>Chosen model: %1</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>속도</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>추력</source>
+        <translation>Thrust</translation>
+    </message>
+    <message>
+        <source>사이클의 위치, 속도, 추력</source>
+        <translation>Position, velocity and thrust over the cycle</translation>
+    </message>
+    <message>
+        <source>추력-속도 평면</source>
+        <translation>Force-speed plane</translation>
+    </message>
+    <message>
+        <source>작성일: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>PDF 파일을 쓸 수 없습니다: %1
+%2</source>
+        <translation>Cannot write the PDF file: %1
+%2</translation>
     </message>
 </context>
 <context>
@@ -534,6 +691,168 @@
     <message>
         <source>확인</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CAxisFieldsPanel</name>
+    <message>
+        <source>축</source>
+        <translation>Axis</translation>
+    </message>
+    <message>
+        <source>드라이브</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>환경과 허용치</source>
+        <translation>Ambient and limits</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CAxisPlotsPane</name>
+    <message>
+        <source>그래프의 모델</source>
+        <translation>Model of the plots</translation>
+    </message>
+    <message>
+        <source>위치</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>속도</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>추력</source>
+        <translation>Thrust</translation>
+    </message>
+    <message>
+        <source>그래프: 모델 없음</source>
+        <translation>Plots: no model</translation>
+    </message>
+    <message>
+        <source>그래프: %1, 버스 전압 %2 V, 권선 온도 %3 ℃</source>
+        <translation>Plots: %1, bus voltage %2 V, winding temperature %3 ℃</translation>
+    </message>
+    <message>
+        <source>그래프: %1, 버스 전압 없음(추력 한계만), 권선 온도 %2 ℃</source>
+        <translation>Plots: %1, no bus voltage (force limits only), winding temperature %2 ℃</translation>
+    </message>
+    <message>
+        <source>구간 %1, %2 s
+위치 %3 mm
+속도 %4 m/s
+추력 %5 N</source>
+        <translation>Segment %1, %2 s
+Position %3 mm
+Velocity %4 m/s
+Thrust %5 N</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CAxisResultsPane</name>
+    <message>
+        <source>시리즈(&amp;S)</source>
+        <translation>&amp;Series</translation>
+    </message>
+    <message>
+        <source>시리즈</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>사용률 적합 모델만(&amp;F)</source>
+        <translation>Only models that &amp;fit the duty</translation>
+    </message>
+    <message>
+        <source>사용률 적합 모델만</source>
+        <translation>Only models that fit the duty</translation>
+    </message>
+    <message>
+        <source>계산 조건</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>모델별 결과</source>
+        <translation>Results by model</translation>
+    </message>
+    <message>
+        <source>전체</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>사이클 시간 %1 s, 순 이동 %2 mm, 정격 사용률 한계 %3%, 최대 사용률 한계 %4%</source>
+        <translation>Cycle time %1 s, net travel %2 mm, rated duty limit %3%, peak duty limit %4%</translation>
+    </message>
+    <message>
+        <source>모델 %1개 중 사용률 적합 %2개, 확인을 모두 통과 %3개</source>
+        <translation>Of %1 models, %2 fit the duty and %3 pass every check</translation>
+    </message>
+    <message>
+        <source>받아들이지 않은 값 %1개(빨간 칸): 마지막으로 받아들인 값으로 계산합니다.</source>
+        <translation>%1 value(s) not accepted (red cells): rated at the last value accepted.</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CAxisWindow</name>
+    <message>
+        <source>%1에서 %2까지 5 간격</source>
+        <translation>%1 to %2 in steps of 5</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>모든 수 (%1)</source>
+        <translation>Any number (%1)</translation>
+    </message>
+    <message>
+        <source>비워 두면 확인하지 않습니다.</source>
+        <translation>Left empty, the check is not made.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>축 설계</source>
+        <translation>Axis design</translation>
+    </message>
+    <message>
+        <source>파일(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>파일</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>새 사이클</source>
+        <translation>New cycle</translation>
+    </message>
+    <message>
+        <source>열기…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>다른 이름으로 저장…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>닫기</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>구간 %1</source>
+        <translation>Segment %1</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기…</source>
+        <translation>Export PDF…</translation>
     </message>
 </context>
 <context>
@@ -764,6 +1083,10 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
         <source>후보 비교</source>
         <translation>Compare candidates</translation>
     </message>
+    <message>
+        <source>축 설계</source>
+        <translation>Axis design</translation>
+    </message>
 </context>
 <context>
     <name>brivane::ui::CChartViewer</name>
@@ -830,6 +1153,110 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     </message>
 </context>
 <context>
+    <name>brivane::ui::CCycleDocument</name>
+    <message>
+        <source>JSON 텍스트가 아닙니다</source>
+        <translation>not JSON text</translation>
+    </message>
+    <message>
+        <source>같은 키가 두 번 있습니다</source>
+        <translation>a key is given twice</translation>
+    </message>
+    <message>
+        <source>Brivane 사이클 파일이 아닙니다</source>
+        <translation>not a Brivane cycle file</translation>
+    </message>
+    <message>
+        <source>이 프로그램보다 새로운 버전의 파일입니다</source>
+        <translation>a file of a newer version than this program</translation>
+    </message>
+    <message>
+        <source>필드가 없습니다</source>
+        <translation>field missing</translation>
+    </message>
+    <message>
+        <source>값의 형식이 맞지 않습니다</source>
+        <translation>value of the wrong type</translation>
+    </message>
+    <message>
+        <source>유한한 수가 아닙니다</source>
+        <translation>not a finite number</translation>
+    </message>
+    <message>
+        <source>허용되지 않는 값입니다</source>
+        <translation>value not allowed</translation>
+    </message>
+    <message>
+        <source>Brivane 사이클 파일 (*.brivane-cycle)</source>
+        <translation>Brivane cycle files (*.brivane-cycle)</translation>
+    </message>
+    <message>
+        <source>새 사이클</source>
+        <translation>New cycle</translation>
+    </message>
+    <message>
+        <source>파일을 열 수 없습니다: %1
+%2</source>
+        <translation>Cannot open the file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>필드 &quot;%1&quot;: %2</source>
+        <translation>field &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>사이클 파일을 열 수 없습니다: %1
+%2</source>
+        <translation>Cannot open the cycle file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>받아들이지 않은 값이 %1개 있습니다(빨간 칸). 고친 뒤에 저장하십시오.</source>
+        <translation>%1 value(s) are not accepted (red cells). Correct them, then save.</translation>
+    </message>
+    <message>
+        <source>파일을 저장할 수 없습니다: %1
+%2</source>
+        <translation>Cannot save the file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>축 설계</source>
+        <translation>Axis design</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CDocumentFile</name>
+    <message>
+        <source>열기</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>;;모든 파일 (*)</source>
+        <translation>;;All files (*)</translation>
+    </message>
+    <message>
+        <source>다른 이름으로 저장</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>%1의 변경 내용을 저장하시겠습니까?</source>
+        <translation>Save the changes to %1?</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>PDF로 내보내기</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF 문서 (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>brivane::ui::CFileMenu</name>
     <message>
         <source>파일(&amp;F)</source>
@@ -866,6 +1293,47 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>모터 목록…</source>
         <translation>Motor catalogs…</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CForceSpeedChart</name>
+    <message>
+        <source>추력-속도 평면</source>
+        <translation>Force-speed plane</translation>
+    </message>
+    <message>
+        <source>최대 추력 포락선</source>
+        <translation>Peak force envelope</translation>
+    </message>
+    <message>
+        <source>연속 추력 포락선</source>
+        <translation>Continuous force envelope</translation>
+    </message>
+    <message>
+        <source>운전점</source>
+        <translation>Operating points</translation>
+    </message>
+    <message>
+        <source>포락선 밖</source>
+        <translation>Beyond the envelope</translation>
+    </message>
+    <message>
+        <source>RMS 점</source>
+        <translation>RMS point</translation>
+    </message>
+    <message>
+        <source>속도 (m/s)</source>
+        <translation>Speed (m/s)</translation>
+    </message>
+    <message>
+        <source>추력 (N)</source>
+        <translation>Force (N)</translation>
+    </message>
+    <message>
+        <source>%1
+속도 %2 m/s, 추력 %3 N</source>
+        <translation>%1
+Speed %2 m/s, force %3 N</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1393,18 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>후보 비교</source>
         <translation>Compare candidates</translation>
+    </message>
+    <message>
+        <source>축 설계(&amp;X)...</source>
+        <translation>A&amp;xis Design...</translation>
+    </message>
+    <message>
+        <source>이동과 휴지의 사이클로 축을 설계하고 모든 모델을 평가합니다</source>
+        <translation>Designs an axis with a cycle of moves and dwells and rates every model</translation>
+    </message>
+    <message>
+        <source>축 설계</source>
+        <translation>Axis design</translation>
     </message>
 </context>
 <context>
@@ -1004,14 +1484,6 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
         <translation>New move</translation>
     </message>
     <message>
-        <source>열기</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Brivane 이동 파일 (*.brivane);;모든 파일 (*)</source>
-        <translation>Brivane move files (*.brivane);;All files (*)</translation>
-    </message>
-    <message>
         <source>JSON 텍스트가 아닙니다</source>
         <translation>it is not JSON text</translation>
     </message>
@@ -1056,10 +1528,6 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
 %2</translation>
     </message>
     <message>
-        <source>다른 이름으로 저장</source>
-        <translation>Save As</translation>
-    </message>
-    <message>
         <source>Brivane 이동 파일 (*.brivane)</source>
         <translation>Brivane move files (*.brivane)</translation>
     </message>
@@ -1068,22 +1536,6 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
 %2</source>
         <translation>Cannot save the file: %1
 %2</translation>
-    </message>
-    <message>
-        <source>PDF로 내보내기</source>
-        <translation>Export PDF</translation>
-    </message>
-    <message>
-        <source>PDF 문서 (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1의 변경 내용을 저장하시겠습니까?</source>
-        <translation>Save the changes to %1?</translation>
-    </message>
-    <message>
-        <source>%1[*] - %2</source>
-        <translation>%1[*] - %2</translation>
     </message>
     <message>
         <source>같은 키가 두 번 있습니다</source>
@@ -1107,6 +1559,72 @@ Acceleration time (msec): at least %2 for the selection, above 0 for the duty ca
     <message>
         <source>사용자 닉네임</source>
         <translation>Nickname</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CSegmentEditor</name>
+    <message>
+        <source>구간</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>추가(&amp;A)</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>현재 구간 뒤에 새 이동 구간을 넣습니다</source>
+        <translation>Inserts a new move after the current segment</translation>
+    </message>
+    <message>
+        <source>복제(&amp;D)</source>
+        <translation>&amp;Duplicate</translation>
+    </message>
+    <message>
+        <source>현재 구간을 복제합니다</source>
+        <translation>Duplicates the current segment</translation>
+    </message>
+    <message>
+        <source>삭제(&amp;R)</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>현재 구간을 지웁니다</source>
+        <translation>Removes the current segment</translation>
+    </message>
+    <message>
+        <source>위로(&amp;U)</source>
+        <translation>&amp;Up</translation>
+    </message>
+    <message>
+        <source>현재 구간을 앞으로 옮깁니다</source>
+        <translation>Moves the current segment up</translation>
+    </message>
+    <message>
+        <source>아래로(&amp;W)</source>
+        <translation>Do&amp;wn</translation>
+    </message>
+    <message>
+        <source>현재 구간을 뒤로 옮깁니다</source>
+        <translation>Moves the current segment down</translation>
+    </message>
+    <message>
+        <source>가속도 단위(&amp;G)</source>
+        <translation>Acceleration unit (&amp;G)</translation>
+    </message>
+    <message>
+        <source>가속도 단위</source>
+        <translation>Acceleration unit</translation>
+    </message>
+    <message>
+        <source>가속도와 감속도를 m/s²로 또는 g(9.8 m/s²)로 보이고 입력합니다</source>
+        <translation>Shows and takes acceleration and deceleration in m/s² or in g (9.8 m/s²)</translation>
+    </message>
+</context>
+<context>
+    <name>brivane::ui::CTimeChart</name>
+    <message>
+        <source>시간 (s)</source>
+        <translation>Time (s)</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "cli/CliTexts.h"
 #include "cli/EnglishTexts.h"
 #include "engine/ComparisonTexts.h"
+#include "engine/CycleColumns.h"
 #include "engine/CycleMessages.h"
 #include "engine/DriveTexts.h"
 #include "engine/Messages.h"
@@ -45,6 +46,8 @@ std::vector<std::string_view> PrintedTexts() {
   for (const brivane::AnalysisRow& r : brivane::kAnalysisRows) texts.push_back(r.label);
   for (const brivane::AnalysisRow& r : brivane::kTemperatureRows) texts.push_back(r.label);
   for (const brivane::CandidateColumnInfo& c : brivane::CandidateColumns()) texts.push_back(c.header);
+  for (const brivane::CycleColumnInfo& c : brivane::CycleColumns()) texts.push_back(c.header);
+  for (const brivane::SegmentColumnInfo& c : brivane::SegmentColumns()) texts.push_back(c.header);
   for (const std::string_view verdict : brivane::kVerdictTexts) texts.push_back(verdict);
   texts.insert(texts.end(), {brivane::kNoFittingModelText, brivane::kCoilVerdictLabel, brivane::kCoolEnoughText,
                              brivane::kTooHotText});

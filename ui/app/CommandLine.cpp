@@ -11,11 +11,15 @@ namespace brivane::ui {
 const char* const kUsage =
     "usage: brivane [--lang ko|en] [Qt options] [MOVE-FILE]\n"
     "       brivane --export-pdf OUT.pdf MOVE-FILE\n"
+    "       brivane --export-axis-pdf OUT.pdf CYCLE-FILE\n"
     "       brivane --version | --help\n"
     "\n"
     "  --lang ko|en                   the window in Korean or English\n"
     "  MOVE-FILE                      a move file (.brivane) to open at start\n"
     "  --export-pdf OUT.pdf MOVE-FILE the PDF report of a move file, without a window or display\n"
+    "  --export-axis-pdf OUT.pdf CYCLE-FILE\n"
+    "                                 the axis design of a cycle file (.brivane-cycle) as a PDF,\n"
+    "                                 without a window or display\n"
     "  --version                      the version\n"
     "  --help                         this text\n";
 
@@ -31,6 +35,11 @@ bool HasDisplay(const QStringList& arguments) {
 
 }  // namespace
 
+bool IsExport(const QStringList& arguments) {
+  const QString first = arguments.value(0);
+  return first == QLatin1String("--export-pdf") || first == QLatin1String("--export-axis-pdf");
+}
+
 std::optional<int> AnswerBeforeApplication(const QStringList& arguments) {
   if (arguments == QStringList{QStringLiteral("--version")}) {
     std::cout << "brivane " BRIVANE_VERSION "\n";
@@ -40,7 +49,7 @@ std::optional<int> AnswerBeforeApplication(const QStringList& arguments) {
     std::cout << kUsage;
     return 0;
   }
-  if (arguments.value(0) == QLatin1String("--export-pdf") || HasDisplay(arguments)) return std::nullopt;
+  if (IsExport(arguments) || HasDisplay(arguments)) return std::nullopt;
   std::cerr << "brivane: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n"
                "brivane: brivane --export-pdf OUT.pdf MOVE-FILE writes the PDF report without one\n";
   return kNoDisplay;

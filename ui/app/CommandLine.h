@@ -20,6 +20,9 @@ extern const char* const kUsage;
 std::optional<int> AnswerBeforeApplication(const QStringList& arguments);
 
 // After Qt has taken its own options: an option left is none of ours (64, said on stderr).
+// Whether the arguments ask for a PDF without a window (--export-pdf, --export-axis-pdf).
+bool IsExport(const QStringList& arguments);
+
 std::optional<int> RefuseUnknownOptions(const QStringList& arguments);
 
 }  // namespace brivane::ui

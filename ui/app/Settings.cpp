@@ -16,13 +16,14 @@ struct KeyInfo {
 };
 
 // In the order of Settings::Key.
-const std::array<KeyInfo, 6> kKeys{{
+const std::array<KeyInfo, 7> kKeys{{
     {Settings::Key::RecentFiles, "recentFiles", [] { return QVariant(QStringList()); }},
     {Settings::Key::Geometry, "geometry", [] { return QVariant(QByteArray()); }},
     {Settings::Key::FormWidth, "formWidth", [] { return QVariant(0); }},
     {Settings::Key::LastFolder, "lastFolder", [] { return QVariant(QString()); }},
     {Settings::Key::Language, "interface/language", [] { return QVariant(QString()); }},
     {Settings::Key::MotorCatalogs, "motorCatalogs", [] { return QVariant(QStringList()); }},
+    {Settings::Key::RecentCycleFiles, "recentCycleFiles", [] { return QVariant(QStringList()); }},
 }};
 
 const KeyInfo& Info(Settings::Key key) {

@@ -12,12 +12,13 @@ namespace brivane::ui {
 class Settings {
  public:
   enum class Key {
-    RecentFiles,    // QStringList: the move files opened or saved last, newest first
-    Geometry,       // QByteArray: the main window's place and size (QWidget::saveGeometry)
-    FormWidth,      // int: the window width the whole form needed when Geometry was stored; 0: unknown
-    LastFolder,     // QString: the folder of the last move file or PDF; empty: the home folder
-    Language,       // QString: "ko" or "en", the language chosen for the next start; empty: none chosen
-    MotorCatalogs,  // QStringList: the user's motor catalog files, in the order they are read
+    RecentFiles,       // QStringList: the move files opened or saved last, newest first
+    Geometry,          // QByteArray: the main window's place and size (QWidget::saveGeometry)
+    FormWidth,         // int: the window width the whole form needed when Geometry was stored; 0: unknown
+    LastFolder,        // QString: the folder of the last move file or PDF; empty: the home folder
+    Language,          // QString: "ko" or "en", the language chosen for the next start; empty: none chosen
+    MotorCatalogs,     // QStringList: the user's motor catalog files, in the order they are read
+    RecentCycleFiles,  // QStringList: the axis window's cycle files opened or saved last, newest first
   };
 
   // The stored value, or the key's default when none is stored.

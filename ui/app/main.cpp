@@ -11,6 +11,7 @@
 #include "ui/app/AppSetup.h"
 #include "ui/app/CommandLine.h"
 #include "ui/app/Language.h"
+#include "ui/axis/AxisPdf.h"
 #include "ui/mainwindow/MainFrame.h"
 #include "ui/mainwindow/MoveDocument.h"
 #include "ui/output/BatchExport.h"
@@ -28,7 +29,7 @@ int main(int argc, char* argv[]) {
     return 64;
   }
   if (const std::optional<int> answered = brivane::ui::AnswerBeforeApplication(language.rest)) return *answered;
-  const bool exporting = language.rest.value(0) == QLatin1String("--export-pdf");
+  const bool exporting = brivane::ui::IsExport(language.rest);
   // A report made in a batch needs no display.
   if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);  // takes the Qt options out of the arguments
@@ -39,11 +40,14 @@ int main(int argc, char* argv[]) {
   QStringList args = QApplication::arguments();  // the program, then the arguments Qt left
   args = QStringList{args.value(0)} + brivane::ui::ParseLanguageOption(args.mid(1)).rest;
   if (exporting) {
+    const bool axis = args.at(1) == QLatin1String("--export-axis-pdf");
     if (args.size() != 4) {
-      std::cerr << "usage: brivane --export-pdf OUT.pdf MOVE-FILE\n";
+      std::cerr << (axis ? "usage: brivane --export-axis-pdf OUT.pdf CYCLE-FILE\n"
+                         : "usage: brivane --export-pdf OUT.pdf MOVE-FILE\n");
       return brivane::ui::kExportRefused;
     }
-    return brivane::ui::ExportMoveFileToPdf(args.at(3), args.at(2));
+    return axis ? brivane::ui::ExportCycleFileToPdf(args.at(3), args.at(2))
+                : brivane::ui::ExportMoveFileToPdf(args.at(3), args.at(2));
   }
   if (const std::optional<int> refused = brivane::ui::RefuseUnknownOptions(args.mid(1))) return *refused;
   if (args.size() > 2) {

@@ -1,10 +1,24 @@
 #include "ui/comparison/CandidateFilter.h"
 
+#include <QHeaderView>
+#include <QTableView>
+
 #include <cmath>
 
 #include "ui/comparison/CandidateTableModel.h"
 
 namespace brivane::ui {
+
+void SetUpRatedRowsTable(QTableView& table, CCandidateFilter& filter) {
+  table.setModel(&filter);
+  table.setSelectionBehavior(QAbstractItemView::SelectRows);
+  table.setSelectionMode(QAbstractItemView::SingleSelection);
+  table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table.verticalHeader()->hide();
+  table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 8);
+  table.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  table.setSortingEnabled(true);
+}
 
 CCandidateFilter::CCandidateFilter(QObject* parent) : QSortFilterProxyModel(parent) {
   setSortRole(CCandidateTableModel::SortRole);

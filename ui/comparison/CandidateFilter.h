@@ -7,7 +7,16 @@
 
 #include "catalog/Series.h"
 
+class QTableView;
+
 namespace brivane::ui {
+
+class CCandidateFilter;
+
+// A table of rated rows shown through `filter`, as the comparison and the axis window show theirs:
+// whole rows chosen one at a time, nothing typed into, no row numbers, sorted by a click on a
+// header and first in the rows' own order.
+void SetUpRatedRowsTable(QTableView& table, CCandidateFilter& filter);
 
 // What the table shows of the model: one series, the user's own motors or all, every row or the
 // fitting ones, in the order of a column (numbers as numbers; rows without a number, such as a

@@ -108,14 +108,7 @@ QTableView* CComparisonWindow::BuildTable() {
   m_table = new QTableView;
   m_table->setObjectName(QStringLiteral("tableCandidates"));
   m_table->setAccessibleName(tr("후보 모델"));
-  m_table->setModel(m_filter);
-  m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_table->verticalHeader()->hide();
-  m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
-  m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the catalog order first
-  m_table->setSortingEnabled(true);
+  SetUpRatedRowsTable(*m_table, *m_filter);
   m_table->installEventFilter(this);
   connect(m_table, &QTableView::doubleClicked, this, &CComparisonWindow::ChooseRow);
   return m_table;

@@ -9,7 +9,11 @@
 
 #include <utility>
 
+#include "catalog/MotorCatalog.h"
+#include "engine/MoveCycle.h"
 #include "engine/Presentation.h"
+#include "ui/axis/AxisWindow.h"
+#include "ui/axis/CycleDocument.h"
 #include "ui/chart/ChartViewer.h"
 #include "ui/chart/VelocityChart.h"
 #include "ui/comparison/ComparisonWindow.h"
@@ -41,6 +45,7 @@ void CBrivaneView::ConnectCommands() {
   connect(m_w.buttonCheckDuty, &QPushButton::clicked, this, &CBrivaneView::CheckModelDuty);
   connect(m_w.buttonViewSpec, &QPushButton::clicked, this, &CBrivaneView::OnViewSpec);
   connect(m_w.buttonCompare, &QPushButton::clicked, this, &CBrivaneView::OnCompare);
+  connect(m_w.buttonAxisDesign, &QPushButton::clicked, this, &CBrivaneView::OnAxisDesign);
   connect(m_w.buttonSaveResult, &QPushButton::clicked, this, &CBrivaneView::OnSaveResult);
   connect(m_w.radioAccelG, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeGravity);
   connect(m_w.radioAccelTime, &QRadioButton::clicked, this, &CBrivaneView::OnAccelModeTime);
@@ -225,6 +230,24 @@ void CBrivaneView::OnCompare() {
   m_comparison->Present();  // pressed again: in front
 }
 
+void CBrivaneView::OnAxisDesign() {
+  if (!ReadForCommand()) return;
+  const FormValues& values = Values();
+  // The move as the selection takes it: on bad input the selection's message, and no window.
+  const MoveCycle cycle = CycleOfMove(values.move, values.ratedPosition, values.peakPosition, values.ambient);
+  if (cycle.refusal) {
+    ShowMessage(*cycle.refusal);
+    return;
+  }
+  if (!m_axis) {
+    m_axis = new CAxisWindow(m_session.Motors().All(), m_messages, m_fileDialogs, window());
+    m_axis->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  // The cycle on show, when it has unsaved changes, is asked about first.
+  m_axis->Document().NewFromCycle(cycle.cycle);
+  m_axis->Present();
+}
+
 void CBrivaneView::ShowComparison() {
   if (!m_comparison) return;
   if (const std::optional<ComparisonOutcome>& outcome = m_session.Comparison()) {
@@ -247,6 +270,8 @@ void CBrivaneView::OpenUserSheet(std::size_t index) {
 
 void CBrivaneView::SetMotors(MotorList motors) {
   m_session.SetMotors(std::move(motors));
+  // The axis window rates the same rows; the ones it held are gone with the old list.
+  if (m_axis) m_axis->SetRows(m_session.Motors().All());
   ShowComparison();
 }
 

@@ -19,6 +19,7 @@
 
 namespace brivane::ui {
 
+class CAxisWindow;
 class CComparisonWindow;
 class FileDialogs;
 class CMotorSpecSheet;
@@ -56,6 +57,7 @@ class CBrivaneView : public QWidget {
   bool CheckModelDuty();  // "사용률 계산"; false when it stopped on a message
   void OnViewSpec();      // "선정모터 사양보기"
   void OnCompare();       // "후보 비교"
+  void OnAxisDesign();    // "축 설계": the form's move as a one-move cycle in the axis window
   void OnResetData();     // "Data초기화"
   void OnSaveResult();    // "결과 저장"
   void OnAccelModeGravity();
@@ -103,6 +105,7 @@ class CBrivaneView : public QWidget {
   // a sheet deletes itself once closed, and the pointer then clears itself.
   std::array<QPointer<CMotorSpecSheet>, 3> m_pSpecDlg;
   QPointer<CComparisonWindow> m_comparison;  // at most one; it deletes itself once closed
+  QPointer<CAxisWindow> m_axis;              // at most one; it deletes itself once closed
   FileDialogs* m_fileDialogs = nullptr;
 };
 

@@ -58,6 +58,7 @@ constexpr FormControl kFormControls[] = {
     {"radioAccelG", 1116},
     {"radioAccelTime", 1117},
     {"buttonCompare", 1200},
+    {"buttonAxisDesign", 1201},
 };
 
 }  // namespace

@@ -116,12 +116,12 @@ void FormBuilder::Build() {
 
 void FormBuilder::SetTabOrder() {
   // Tab follows the inputs as a user fills them in, the mode buttons right after the acceleration.
-  QWidget* const order[] = {m_w.editLoadMass,   m_w.editDistance,    m_w.editAccel,       m_w.radioAccelG,
-                            m_w.radioAccelTime, m_w.editVelocity,    m_w.editDwell,       m_w.editFriction,
-                            m_w.editSafety,     m_w.comboRatedLimit, m_w.comboPeakLimit,  m_w.buttonSelect,
-                            m_w.buttonReset,    m_w.comboModel,      m_w.buttonCheckDuty, m_w.editAmbient,
-                            m_w.checkShow[0],   m_w.checkShow[1],    m_w.checkShow[2],    m_w.buttonViewSpec,
-                            m_w.buttonCompare,  m_w.buttonSaveResult};
+  QWidget* const order[] = {m_w.editLoadMass,   m_w.editDistance,     m_w.editAccel,       m_w.radioAccelG,
+                            m_w.radioAccelTime, m_w.editVelocity,     m_w.editDwell,       m_w.editFriction,
+                            m_w.editSafety,     m_w.comboRatedLimit,  m_w.comboPeakLimit,  m_w.buttonSelect,
+                            m_w.buttonReset,    m_w.comboModel,       m_w.buttonCheckDuty, m_w.editAmbient,
+                            m_w.checkShow[0],   m_w.checkShow[1],     m_w.checkShow[2],    m_w.buttonViewSpec,
+                            m_w.buttonCompare,  m_w.buttonAxisDesign, m_w.buttonSaveResult};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -326,10 +326,12 @@ QWidget* FormBuilder::BottomRow() {
   }
   m_w.buttonViewSpec = Tag(new QPushButton(tr("선정모터 사양보기")), "buttonViewSpec", tr("선정모터 사양보기"));
   m_w.buttonCompare = Tag(new QPushButton(tr("후보 비교")), "buttonCompare", tr("후보 비교"));
+  m_w.buttonAxisDesign = Tag(new QPushButton(tr("축 설계")), "buttonAxisDesign", tr("축 설계"));
   m_w.buttonSaveResult = Tag(new QPushButton(tr("결과 저장")), "buttonSaveResult", tr("결과 저장"));
   h->addSpacing(m_du.X(8));
   h->addWidget(m_w.buttonViewSpec);
   h->addWidget(m_w.buttonCompare);
+  h->addWidget(m_w.buttonAxisDesign);
   h->addWidget(m_w.buttonSaveResult);
   h->addStretch();
   h->addWidget(LogoLabel(QStringLiteral("labelLogo"), m_du));

@@ -48,6 +48,7 @@ struct FormWidgets {
   std::array<QCheckBox*, 3> checkShow{};  // in series order
   QPushButton* buttonViewSpec = nullptr;
   QPushButton* buttonCompare = nullptr;
+  QPushButton* buttonAxisDesign = nullptr;
   QPushButton* buttonSaveResult = nullptr;
 
   // Creates every widget inside `form` and lays them out in it, sized from the form's font.

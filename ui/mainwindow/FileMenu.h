@@ -1,15 +1,12 @@
 // The file menu ("파일(F)"): the commands of the move document, the recent files, the user's motor
-// catalogs and the end of the program. The entries are a table (FileMenu.cpp), so a new command is one row.
+// catalogs and the end of the program. The entries are a table (FileMenu.cpp, made as
+// FileMenuEntries makes every document's file menu), so a new command is one row.
 #pragma once
 
 #include <QObject>
 
-#include <array>
 #include <functional>
 
-#include "ui/mainwindow/RecentFiles.h"
-
-class QAction;
 class QMainWindow;
 class QMenu;
 
@@ -26,14 +23,9 @@ class CFileMenu : public QObject {
   QMenu* Menu() const { return m_menu; }
 
  private:
-  void AddRecentEntries();
-  // The recent entries as the settings list them.
-  void UpdateRecent();
-
   QMainWindow& m_frame;
   CMoveDocument& m_document;
   QMenu* m_menu = nullptr;
-  std::array<QAction*, kRecentFileCount> m_recent{};
 };
 
 }  // namespace brivane::ui

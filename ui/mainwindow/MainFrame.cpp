@@ -91,6 +91,9 @@ void CMainFrame::AddViewMenu() {
   QAction* compare = AddCommand(view, "actionCompare", tr("후보 비교(&C)..."),
                                 tr("모든 모델의 사용률과 여유를 표로 비교합니다"), tr("후보 비교"));
   connect(compare, &QAction::triggered, this, [this] { m_view->OnCompare(); });
+  QAction* axis = AddCommand(view, "actionAxisDesign", tr("축 설계(&X)..."),
+                             tr("이동과 휴지의 사이클로 축을 설계하고 모든 모델을 평가합니다"), tr("축 설계"));
+  connect(axis, &QAction::triggered, this, [this] { m_view->OnAxisDesign(); });
 }
 
 void CMainFrame::AddInfoMenu() {

@@ -1,13 +1,14 @@
 // The move document: the move file open in the window, its unsaved changes, and the window's
-// title that names it. The file menu (CFileMenu) runs its commands.
+// title that names it (the file machinery of every document, CDocumentFile). The file menu
+// (CFileMenu) runs its commands.
 #pragma once
 
-#include <QObject>
 #include <QString>
 
 #include <optional>
 
 #include "engine/FormValues.h"
+#include "ui/mainwindow/DocumentFile.h"
 
 class QMainWindow;
 
@@ -18,10 +19,8 @@ enum class MoveFileProblem;
 namespace brivane::ui {
 
 class CBrivaneView;
-class FileDialogs;
-class MessageSink;
 
-class CMoveDocument : public QObject {
+class CMoveDocument final : public CDocumentFile {
   Q_OBJECT
  public:
   // The frame's title at this point is the plain title.
@@ -37,46 +36,23 @@ class CMoveDocument : public QObject {
   // After the form's first update: the form as it is counts as unchanged.
   void Start();
 
-  // The commands; each that replaces the form asks about unsaved changes first.
-  void NewMove();
-  bool Open();                         // asks for the file
-  bool OpenFile(const QString& path);  // false when refused, cancelled or unreadable
-  bool Save();
-  bool SaveAs();
+  void NewMove() { New(); }
   bool ExportPdf();                       // asks for the file
   bool ExportPdfTo(const QString& path);  // the same PDF, to `path`
 
-  // Before the window closes: asks about unsaved changes; false when the user cancelled.
-  bool MayClose();
-
-  QString FilePath() const { return m_path; }
-  bool IsModified() const { return m_modified; }
-
- signals:
-  // A file was opened or saved: the recent files have changed.
-  void RecentFilesChanged();
+ protected:
+  void Clear() override;
+  QString Read(const QString& path) override;
+  void Opened() override;
+  QString Write(const QString& path) override;
+  bool MayWrite() override;
 
  private:
   static QString ProblemText(MoveFileProblem problem);
-  bool MaySaveChanges();  // true when the form's changes are saved or may be dropped
-  bool ReadInto(const QString& path);
-  bool WriteTo(const QString& path);
-  void SetDocument(const QString& path);
-  void SetModified(bool modified);
-  void UpdateTitle();
-  // The file's name, or the untitled form's.
-  QString DocumentName() const;
-  void RememberFolder(const QString& path);
-  QString StartFolder() const;
 
-  QMainWindow& m_frame;
   CBrivaneView& m_view;
-  MessageSink& m_messages;
-  FileDialogs& m_dialogs;
-  QString m_plainTitle;
-  QString m_path;
-  bool m_modified = false;
   bool m_showing = false;  // the document itself is changing the form
+  bool m_held = true;      // the form holds the file opened last as it is
 };
 
 }  // namespace brivane::ui

@@ -19,18 +19,18 @@ QStringList WithRecentFile(QStringList recent, const QString& path) {
   return recent;
 }
 
-QStringList RecentFiles() { return Settings::Value<QStringList>(Settings::Key::RecentFiles); }
+QStringList RecentFiles(Settings::Key list) { return Settings::Value<QStringList>(list); }
 
-QStringList ForgetMissingRecentFiles() {
-  const QStringList recent = RecentFiles();
+QStringList ForgetMissingRecentFiles(Settings::Key list) {
+  const QStringList recent = RecentFiles(list);
   QStringList existing = recent;
   existing.removeIf([](const QString& entry) { return !QFileInfo::exists(entry); });
-  if (existing != recent) Settings::Set(Settings::Key::RecentFiles, existing);
+  if (existing != recent) Settings::Set(list, existing);
   return existing;
 }
 
-void RememberRecentFile(const QString& path) {
-  Settings::Set(Settings::Key::RecentFiles, WithRecentFile(RecentFiles(), path));
+void RememberRecentFile(Settings::Key list, const QString& path) {
+  Settings::Set(list, WithRecentFile(RecentFiles(list), path));
 }
 
 }  // namespace brivane::ui

@@ -12,20 +12,20 @@
 namespace brivane::ui {
 namespace {
 
-// The window's messages as lines on stderr. A path from the file or the command line must not
-// drive the terminal: each line with its control characters made visible.
-void Say(const QString& text) {
-  for (const QString& part : text.split(QLatin1Char('\n'))) {
-    const std::string line = VisibleText(part.toStdString());
-    std::fprintf(stderr, "brivane: %s\n", line.c_str());
-  }
-}
+void Say(const QString& text) { SayOnStderr(text); }
 
 void Say(const std::vector<Message>& messages) {
   for (const Message& message : messages) Say(MessageText(message));
 }
 
 }  // namespace
+
+void SayOnStderr(const QString& text) {
+  for (const QString& part : text.split(QLatin1Char('\n'))) {
+    const std::string line = VisibleText(part.toStdString());
+    std::fprintf(stderr, "brivane: %s\n", line.c_str());
+  }
+}
 
 int ExportMoveFileToPdf(const QString& movePath, const QString& pdfPath) {
   const CMoveDocument::Reading reading = CMoveDocument::ReadFile(movePath);

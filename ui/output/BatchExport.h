@@ -13,6 +13,10 @@ inline constexpr int kExportFailed = 1;    // the selection or the duty check st
 
 // Opens the move file, runs the selection and, when the file names a model, the duty check, then
 // writes the PDF. Every message the window would show goes to stderr.
+// A message of the window as lines on stderr, each "brivane: " and the line with its control
+// characters made visible (a path from a file or the command line must not drive the terminal).
+void SayOnStderr(const QString& text);
+
 int ExportMoveFileToPdf(const QString& movePath, const QString& pdfPath);
 
 }  // namespace brivane::ui

@@ -1,24 +1,17 @@
 #include "ui/output/PdfReport.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QtCharts/QChart>
 
 #include <algorithm>
-#include <memory>
 
 #include "engine/Presentation.h"
-#include "engine/TextFile.h"
 #include "ui/chart/VelocityChart.h"
+#include "ui/output/PdfPages.h"
 #include "ui/widgets/EngineTexts.h"
 
 namespace brivane::ui {
@@ -33,90 +26,6 @@ QString LimitText(const std::optional<int>& position) {
   if (!position) return Report::tr("선택 안 됨");
   return IntText(LimitFromPosition(*position));
 }
-
-// The report's fonts: a face with Hangul, which the PDF then embeds, so that Korean stays text.
-QFont ReportFont(double points, bool bold = false) {
-  QFont f;
-  f.setFamilies({QStringLiteral("NanumBarunGothic"), QStringLiteral("NanumGothic")});
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  return f;
-}
-
-// Lays the report out from the top of the page down, starting a new page when a block does not fit.
-class PageWriter {
- public:
-  PageWriter(QPdfWriter& writer, QPainter& painter) : m_writer(writer), m_p(painter) {
-    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-    m_width = page.width();
-    m_height = page.height();
-  }
-
-  double Mm(double mm) const { return mm * m_writer.resolution() / 25.4; }
-  double Width() const { return m_width; }
-  QPainter* Painter() { return &m_p; }
-
-  void Title(const QString& text, const QString& line) {
-    Text(text, ReportFont(15, true));
-    Text(line, ReportFont(9));
-    m_y += Mm(2);
-    m_p.drawLine(QPointF(0, m_y), QPointF(m_width, m_y));
-    m_y += Mm(3);
-  }
-
-  void Heading(const QString& text) {
-    Need(Mm(18));
-    m_y += Mm(3);
-    Text(text, ReportFont(11.5, true));
-    m_y += Mm(1);
-  }
-
-  void Note(const QString& text) { Text(text, ReportFont(9)); }
-
-  // A row of cells; the widths are shares of the page width.
-  void Row(const QStringList& cells, const std::vector<double>& shares, bool bold = false) {
-    const QFont font = ReportFont(9, bold);
-    const double h = QFontMetricsF(font, &m_writer).height() * 1.35;
-    Need(h);
-    m_p.setFont(font);
-    double x = 0;
-    for (int i = 0; i < cells.size() && i < static_cast<int>(shares.size()); ++i) {
-      const double w = shares[static_cast<std::size_t>(i)] * m_width;
-      m_p.drawText(QRectF(x, m_y, w, h), Qt::AlignLeft | Qt::AlignVCenter, cells[i]);
-      x += w;
-    }
-    m_y += h;
-  }
-
-  // A block of the given height, drawn by `draw` into its rectangle.
-  template <class Draw>
-  void Block(double height, Draw draw) {
-    Need(height);
-    draw(QRectF(0, m_y, m_width, height));
-    m_y += height;
-  }
-
- private:
-  void Text(const QString& text, const QFont& font) {
-    const double h = QFontMetricsF(font, &m_writer).height() * 1.3;
-    Need(h);
-    m_p.setFont(font);
-    m_p.drawText(QRectF(0, m_y, m_width, h), Qt::AlignLeft | Qt::AlignVCenter, text);
-    m_y += h;
-  }
-
-  void Need(double height) {
-    if (m_y + height <= m_height || m_y == 0) return;
-    m_writer.newPage();
-    m_y = 0;
-  }
-
-  QPdfWriter& m_writer;
-  QPainter& m_p;
-  double m_width = 0;
-  double m_height = 0;
-  double m_y = 0;
-};
 
 const std::vector<double> kInputShares{0.35, 0.25, 0.4};
 
@@ -233,33 +142,14 @@ PdfReportContent CollectPdfReport(const Session& session, const QString& title, 
 }
 
 QString WritePdfReport(const PdfReportContent& content, const QString& path) {
-  // Made in memory, then written whole: QPdfWriter does not say when a write fails, and QSaveFile
-  // of Qt 6.4 commits a file cut short by a full disk.
-  QByteArray pdf;
-  QBuffer file(&pdf);
-  file.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&file);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                     QPageLayout::Millimeter));
-    writer.setResolution(300);
-    writer.setTitle(content.title);
-    writer.setCreator(QStringLiteral("Brivane " BRIVANE_VERSION));
-    QPainter painter;
-    if (!painter.begin(&writer)) return Report::tr("PDF를 만들 수 없습니다.");
-    PageWriter out(writer, painter);
+  return WritePdfPages(content.title, path, [&](PageWriter& out) {
     out.Title(content.title, Report::tr("작성일: %1").arg(content.date.toString(Qt::ISODate)));
     WriteInputs(out, content.values);
     WriteSelection(out, content.selection);
     WriteAnalysis(out, content.check);
     WriteChart(out, content.chart);
     WriteSheets(out, content);
-    painter.end();
-  }
-  if (const std::error_code error =
-          WriteWholeFile(QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), pdf.size())))
-    return QString::fromLocal8Bit(error.message());
-  return QString();
+  });
 }
 
 QString ExportPdfReport(const Session& session, const QString& title, const QString& path) {

@@ -29,6 +29,7 @@
 #include "engine/Session.h"
 #include "tests/support/FormDriver.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/support/RunProgram.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
 #include "ui/chart/ChartViewer.h"
@@ -43,6 +44,9 @@
 using namespace brivane::ui;
 
 namespace {
+
+using dialogtest::Execute;
+using dialogtest::Run;
 
 const QString kPlainTitle = QStringLiteral("Dalmer Linear Motor 선정 2020 Ver3.3");
 
@@ -62,25 +66,6 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   QCOMPARE(f.write(bytes), bytes.size());
-}
-
-struct Run {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-Run Execute(const QString& program, const QStringList& args,
-            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-  QProcess p;
-  p.setProcessEnvironment(env);
-  p.start(program, args);
-  Run r;
-  if (!p.waitForFinished(60000)) return r;
-  r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-  r.out = QString::fromUtf8(p.readAllStandardOutput());
-  r.err = QString::fromUtf8(p.readAllStandardError());
-  return r;
 }
 
 // The PDF's text as poppler reads it, laid out as on the page.

@@ -1,0 +1,108 @@
+#include "ui/axis/AxisResultsModel.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include "engine/CycleColumns.h"
+#include "ui/comparison/CandidateTableModel.h"
+#include "ui/widgets/EngineTexts.h"
+
+namespace brivane::ui {
+namespace {
+
+// As the comparison: a row the drive can run stands out, a figure past its limit is red.
+const QColor kOkBackground(0xe3, 0xf2, 0xe1);
+const QColor kFailedText(0xb0, 0x00, 0x20);
+
+CycleColumn ColumnAt(int section) { return static_cast<CycleColumn>(section); }
+
+}  // namespace
+
+CAxisResultsModel::CAxisResultsModel(const AxisDesign& design, QObject* parent)
+    : QAbstractTableModel(parent), m_design(design), m_rows(static_cast<int>(design.RatedCount())) {}
+
+void CAxisResultsModel::Refresh() {
+  const int rows = static_cast<int>(m_design.RatedCount());
+  if (rows != m_rows) {
+    beginResetModel();
+    m_rows = rows;
+    endResetModel();
+    return;
+  }
+  // The same rows with new values: no new layout, the view repaints what it shows.
+  if (rows > 0) emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
+}
+
+int CAxisResultsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
+
+int CAxisResultsModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(kCycleColumnCount);
+}
+
+QVariant CAxisResultsModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= m_rows || index.column() >= columnCount()) return {};
+  const auto position = static_cast<std::size_t>(index.row());
+  const CycleRowView row = m_design.Row(position);
+  const CycleColumn column = ColumnAt(index.column());
+  const CycleColumnInfo& info = ColumnInfo(column);
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole: {
+      const std::string text = CycleColumnText(column, row, true);
+      return info.words ? EngineText(text) : FromUtf8(text);
+    }
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::AlignVCenter | (info.numeric ? Qt::AlignRight : Qt::AlignLeft));
+    case Qt::BackgroundRole:
+      return row.drive->verdict == DriveVerdict::Ok ? QVariant(QBrush(kOkBackground)) : QVariant();
+    case Qt::ForegroundRole: return Foreground(row, column);
+    case CCandidateTableModel::SortRole:
+      if (column == CycleColumn::Name) return FromUtf8(row.record->name);
+      return CycleColumnValue(column, row);
+    case CCandidateTableModel::SeriesRole: return row.record->HasSeries() ? row.record->series : 0;
+    case CCandidateTableModel::FitsRole: return row.rating->fits;
+    case CCandidateTableModel::UserRole: return row.record->user;
+    case CCandidateTableModel::SelectedRole: return false;
+    case CCandidateTableModel::ModelRole: return FromUtf8(row.record->name);
+    case PositionRole: return index.row();
+    default: return {};
+  }
+}
+
+QVariant CAxisResultsModel::Foreground(const CycleRowView& row, CycleColumn column) const {
+  const CycleRowRating& r = *row.rating;
+  const CycleDriveRating& d = *row.drive;
+  bool failed = false;
+  switch (column) {
+    case CycleColumn::Verdict: failed = d.verdict != DriveVerdict::Ok; break;
+    // The margins are the limit minus the ratio: none left is at or over the limit.
+    case CycleColumn::RatedDuty:
+    case CycleColumn::RatedMargin: failed = !(r.ratedMargin > 0.0); break;
+    case CycleColumn::PeakDuty:
+    case CycleColumn::PeakMargin: failed = !(r.peakMargin > 0.0); break;
+    case CycleColumn::CoilTemp: failed = !r.coolEnough; break;
+    case CycleColumn::VoltageCheck:
+    case CycleColumn::BusVoltageNeeded: failed = d.voltage == DriveCheck::Failed; break;
+    case CycleColumn::PeakCurrentCheck:
+    case CycleColumn::PeakCurrent: failed = d.peakCurrentCheck == DriveCheck::Failed; break;
+    case CycleColumn::ContinuousCurrentCheck:
+    case CycleColumn::RmsCurrent: failed = d.continuousCurrentCheck == DriveCheck::Failed; break;
+    default: break;
+  }
+  return failed ? QVariant(QBrush(kFailedText)) : QVariant();
+}
+
+QVariant CAxisResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+    return QAbstractTableModel::headerData(section, orientation, role);
+  const CycleColumnInfo& info = ColumnInfo(ColumnAt(section));
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole: return EngineText(info.header);
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::AlignVCenter | (info.numeric ? Qt::AlignRight : Qt::AlignLeft));
+    default: return {};
+  }
+}
+
+}  // namespace brivane::ui

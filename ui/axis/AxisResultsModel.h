@@ -1,0 +1,36 @@
+// The axis window's results: one row per motor row rated for the cycle (the built-in models, then
+// the user's), its texts and sort numbers as the engine gives them (the command line's columns),
+// coloured by its verdict. The comparison window's filter sorts and filters it (the same roles).
+// No arithmetic here.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "engine/AxisDesign.h"
+
+namespace brivane::ui {
+
+class CAxisResultsModel final : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  // Besides the comparison's roles (ui/comparison/CandidateTableModel.h): the row's position in the rows rated.
+  static constexpr int PositionRole = Qt::UserRole + 20;
+
+  explicit CAxisResultsModel(const AxisDesign& design, QObject* parent = nullptr);
+
+  // The design's ratings again: the cells' values when the rows are the same, every row otherwise.
+  void Refresh();
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  QVariant Foreground(const CycleRowView& row, CycleColumn column) const;
+
+  const AxisDesign& m_design;
+  int m_rows = 0;  // as last shown
+};
+
+}  // namespace brivane::ui
