@@ -72,7 +72,7 @@ QString CAxisResultsModel::Text(const CycleRowView& row, CycleColumn column) con
 }
 
 CAxisResultsModel::Shown CAxisResultsModel::ShownAt(const CycleRowView& row, CycleColumn column) const {
-  return {Text(row, column), column == CycleColumn::Name ? 0.0 : CycleColumnValue(column, row), Failed(row, column),
+  return {CycleColumnText(column, row, true), column == CycleColumn::Name ? 0.0 : CycleColumnValue(column, row), Failed(row, column),
           row.drive->verdict == DriveVerdict::Ok, row.rating->fits};
 }
 

@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 #include "engine/AxisDesign.h"
@@ -32,7 +33,7 @@ class CAxisResultsModel final : public QAbstractTableModel {
  private:
   // What a cell shows and sorts by, and its row's colour and filter flags, as the views last heard.
   struct Shown {
-    QString text;
+    std::string text;  // the engine's, before translation: the comparison needs no conversion
     double value = 0.0;
     bool failed = false;
     bool ok = false;
