@@ -1,5 +1,6 @@
 #include "ui/axis/AxisCharts.h"
 
+#include <QGraphicsLayout>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,6 +53,14 @@ void SetScale(QValueAxis* axis, double low, double high) {
   if (axis->min() == scale.low && axis->max() == scale.high && axis->tickCount() == scale.ticks) return;
   axis->setRange(scale.low, scale.high);
   axis->setTickCount(scale.ticks);
+}
+
+// A new range changes the labels' widths, so the chart lays out its plot area and legend again.
+// Qt posts that layout and it comes after the first repaint, which draws the chart a second time;
+// laid out now, the one repaint draws the final chart.
+void LayOutNow(QChart& chart) {
+  if (QGraphicsLayout* layout = chart.layout()) layout->activate();
+  if (QGraphicsLayout* layout = chart.legend()->layout()) layout->activate();
 }
 
 // A marker painted for each point (no graphics item per point, as a scatter series makes).
@@ -113,7 +122,10 @@ void CTimeChart::Show(const std::vector<PlotPoint>& points, const std::vector<do
     high = std::max(high, p.y);
   }
   SetScale(m_y, low, high);
-  if (boundaries == m_boundaries) return;
+  if (boundaries == m_boundaries) {
+    LayOutNow(*chart());
+    return;
+  }
   m_boundaries = boundaries;
   SetScale(m_x, 0.0, boundaries.empty() ? 1.0 : boundaries.back());
   // The segments' numbers over them, a grid line where each ends.
@@ -121,6 +133,7 @@ void CTimeChart::Show(const std::vector<PlotPoint>& points, const std::vector<do
   m_segments->setStartValue(0.0);
   for (std::size_t i = 1; i < boundaries.size(); ++i) m_segments->append(QString::number(i), boundaries[i]);
   m_segments->setRange(m_x->min(), m_x->max());
+  LayOutNow(*chart());
 }
 
 void CTimeChart::mouseMoveEvent(QMouseEvent* event) {
@@ -202,6 +215,7 @@ void CForceSpeedChart::Show(const ForceSpeedPlane& plane) {
   }
   SetScale(m_x, 0.0, speed);
   SetScale(m_y, 0.0, force);
+  LayOutNow(*chart());
 }
 
 void CForceSpeedChart::OnHovered(const QString& what, const QPointF& point, bool state) {

@@ -5,6 +5,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QString>
+
+#include <string>
+#include <vector>
 
 #include "engine/AxisDesign.h"
 
@@ -27,10 +31,23 @@ class CAxisResultsModel final : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  QVariant Foreground(const CycleRowView& row, CycleColumn column) const;
+  // What a cell shows and sorts by, and its row's colour and filter flags, as the views last heard.
+  struct Shown {
+    std::string text;  // the engine's, before translation: the comparison needs no conversion
+    double value = 0.0;
+    bool failed = false;
+    bool ok = false;
+    bool fits = false;
+  };
+  static bool Same(const Shown& a, const Shown& b);
+  QString Text(const CycleRowView& row, CycleColumn column) const;
+  static bool Failed(const CycleRowView& row, CycleColumn column);
+  Shown ShownAt(const CycleRowView& row, CycleColumn column) const;
+  void Remember();
 
   const AxisDesign& m_design;
-  int m_rows = 0;  // as last shown
+  int m_rows = 0;              // as last shown
+  std::vector<Shown> m_shown;  // row by row, every column
 };
 
 }  // namespace brivane::ui

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -324,6 +325,60 @@ class AxisWindowTest : public QObject {
     QCOMPARE(plots->PlaneChart()->Outside()->count(), static_cast<qsizetype>(window.Design().Plane().outside.size()));
     QVERIFY(plots->PlaneChart()->Outside()->count() > 0);
     QCOMPARE(plots->PlaneChart()->PeakEnvelope()->count(), static_cast<qsizetype>(kPlotEnvelopePoints));
+  }
+
+  // A keystroke tells the results table of the cells it changed and of no others: every cell
+  // whose text, colour or row colour changed is inside a range the view heard, and the names of
+  // rows whose colour stayed are not drawn again.
+  void AnEditRepaintsTheResultsCellsItChanged() {
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
+    window.show();
+    window.SetCycle(ReadCycle(Example("vertical-axis.brivane-cycle")));
+    const QAbstractItemModel* m = window.Results()->Table()->model();
+    const auto shown = [m](int r, int c) {
+      const QModelIndex i = m->index(r, c);
+      return QStringList{i.data().toString(), i.data(Qt::ForegroundRole).value<QBrush>().color().name(),
+                         i.data(Qt::BackgroundRole).value<QBrush>().color().name(),
+                         i.data(CCandidateTableModel::FitsRole).toString()};
+    };
+    QList<QList<QStringList>> before;
+    for (int r = 0; r < m->rowCount(); ++r) {
+      before.append(QList<QStringList>());
+      for (int c = 0; c < m->columnCount(); ++c) before.back().append(shown(r, c));
+    }
+    // One keystroke: a digit after the first segment's payload.
+    QTableView* segments = window.Segments()->Table();
+    segments->setCurrentIndex(Cell(window, 0, SegmentField::Payload));
+    QTest::keyClick(segments, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(segments->indexWidget(Cell(window, 0, SegmentField::Payload)));
+    QVERIFY(editor != nullptr);
+    editor->end(false);
+    QSignalSpy told(m, &QAbstractItemModel::dataChanged);
+    QTest::keyClick(editor, Qt::Key_5);
+    const auto heard = [&told](int r, int c) {
+      for (const QList<QVariant>& range : told) {
+        const auto from = range[0].value<QModelIndex>();
+        const auto to = range[1].value<QModelIndex>();
+        if (from.row() <= r && r <= to.row() && from.column() <= c && c <= to.column()) return true;
+      }
+      return false;
+    };
+    int changed = 0;
+    int quietNames = 0;
+    QCOMPARE(m->rowCount(), before.size());
+    for (int r = 0; r < m->rowCount(); ++r) {
+      for (int c = 0; c < m->columnCount(); ++c) {
+        if (shown(r, c) == before[r][c]) continue;
+        ++changed;
+        QVERIFY2(heard(r, c), qPrintable(QStringLiteral("row %1, column %2 changed unheard").arg(r).arg(c)));
+      }
+      if (shown(r, 0) == before[r][0]) {
+        ++quietNames;
+        QVERIFY2(!heard(r, 0), qPrintable(QStringLiteral("row %1's name drawn again").arg(r)));
+      }
+    }
+    QVERIFY(changed > m->rowCount());
+    QVERIFY(quietNames > 0);
   }
 
   // "축 설계", from the button and from the view menu, opens the form's move as the command line's
