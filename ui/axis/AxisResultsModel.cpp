@@ -146,13 +146,7 @@ QVariant CAxisResultsModel::headerData(int section, Qt::Orientation orientation,
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
     return QAbstractTableModel::headerData(section, orientation, role);
   const CycleColumnInfo& info = ColumnInfo(ColumnAt(section));
-  switch (role) {
-    case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: return EngineText(info.header);
-    case Qt::TextAlignmentRole:
-      return QVariant::fromValue(Qt::AlignVCenter | (info.numeric ? Qt::AlignRight : Qt::AlignLeft));
-    default: return {};
-  }
+  return ColumnHeaderData(info.header, info.numeric, role);
 }
 
 }  // namespace brivane::ui

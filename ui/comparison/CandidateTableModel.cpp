@@ -123,11 +123,15 @@ QVariant CCandidateTableModel::headerData(int section, Qt::Orientation orientati
     return QAbstractTableModel::headerData(section, orientation, role);
   }
   const CandidateColumnInfo& info = CandidateColumns()[static_cast<std::size_t>(section)];
+  return ColumnHeaderData(info.header, info.numeric, role);
+}
+
+QVariant ColumnHeaderData(std::string_view header, bool numeric, int role) {
   switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: return EngineText(info.header);
+    case Qt::AccessibleTextRole: return EngineText(header);
     case Qt::TextAlignmentRole:
-      return QVariant::fromValue(Qt::AlignVCenter | (info.numeric ? Qt::AlignRight : Qt::AlignLeft));
+      return QVariant::fromValue(Qt::AlignVCenter | (numeric ? Qt::AlignRight : Qt::AlignLeft));
     default: return {};
   }
 }

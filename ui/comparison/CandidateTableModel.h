@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "catalog/Series.h"
@@ -53,5 +54,9 @@ class CCandidateTableModel final : public QAbstractTableModel {
   std::vector<Row> m_rows;
   bool m_stale = false;
 };
+
+// A rated-rows table's column header for `role`: the engine's text, numbers aligned right.
+// Shared by the comparison's and the axis window's tables.
+QVariant ColumnHeaderData(std::string_view header, bool numeric, int role);
 
 }  // namespace brivane::ui
