@@ -372,7 +372,10 @@ AxisSummary AxisDesign::Summary() const {
 
 AxisChanges AxisDesign::Replan() {
   AxisChanges changes;
-  changes.plan = changes.ratings = changes.timePlots = changes.plane = true;
+  changes.ratings = changes.timePlots = changes.plane = true;
+  // What the segments' rows show of the plan; a payload or a force leaves it as it was, and the
+  // editor then need not show every row again.
+  m_planBefore.assign(m_plan.segments.begin(), m_plan.segments.end());
   m_refusal = ValidateCycle(m_rated);
   if (m_refusal) {
     // Nothing is rated: no segment, or too many (every field of the rated cycle is accepted).
@@ -382,10 +385,11 @@ AxisChanges AxisDesign::Replan() {
     m_ratings.segmentThrusts.clear();
     m_drive.clear();
     Merge(changes, Replot());
-    return changes;
+  } else {
+    BuildCyclePlan(m_rated, m_plan);
+    Merge(changes, Rerate());
   }
-  BuildCyclePlan(m_rated, m_plan);
-  Merge(changes, Rerate());
+  changes.plan = m_plan.segments != m_planBefore;
   return changes;
 }
 

@@ -143,6 +143,7 @@ class AxisDesign {
   std::vector<CycleMessage> m_refusals;  // of the edited cycle, field by field
   std::optional<CycleMessage> m_refusal;
   CyclePlan m_plan;
+  std::vector<SegmentPlan> m_planBefore;  // Replan's copy, kept to reuse its storage
   CycleRatings m_ratings;
   std::vector<CycleDriveRating> m_drive;
   std::optional<std::size_t> m_chosen;

@@ -51,6 +51,7 @@ struct SegmentPlan {
   bool constantPhase = false;    // a move with a constant-velocity phase of positive duration
   std::size_t firstPhase = 0;
   std::size_t phaseCount = 0;
+  friend bool operator==(const SegmentPlan&, const SegmentPlan&) = default;
 };
 
 struct CyclePlan {

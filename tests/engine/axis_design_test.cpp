@@ -215,7 +215,8 @@ TEST(AxisDesign, AnEditReratesWhatItChanges) {
       {AxisField::PeakCurrent, "2.5", {true, false, false, true, false, false}},
       {AxisField::ContinuousCurrent, "", {true, false, false, true, false, false}},
       {AxisField::BusVoltage, "48", {true, false, false, true, false, true}},
-      {AxisField::Friction, "0.2", {true, false, true, true, true, true}},
+      // A force changes every figure and plot but not the plan the segments' rows show.
+      {AxisField::Friction, "0.2", {true, false, false, true, true, true}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -233,6 +234,26 @@ TEST(AxisDesign, AnEditReratesWhatItChanges) {
     EXPECT_EQ(d.Plane().peakEnvelope, whole.Plane().peakEnvelope);
     // The text shown stands: typed again, nothing changes.
     EXPECT_EQ(d.SetAxisText(c.field, d.AxisText(c.field)), AxisChanges{});
+  }
+}
+
+// The plan is said to change only when the segments' rows would show another one.
+TEST(AxisDesign, ASegmentEditChangesThePlanOnlyWithTheMotion) {
+  const struct {
+    SegmentField field;
+    const char* text;
+    bool plan;
+  } cases[] = {{SegmentField::Payload, "7", false}, {SegmentField::Force, "30", false},
+               {SegmentField::Distance, "123", true}, {SegmentField::Velocity, "0.2", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    AxisDesign d(Rows());
+    d.SetCycle(Example("pick-and-place.brivane-cycle"));
+    const std::vector<SegmentPlan> before = d.Plan().segments;
+    const AxisChanges changes = d.SetSegmentText(0, c.field, c.text);
+    EXPECT_TRUE(changes.ratings);
+    EXPECT_EQ(changes.plan, c.plan);
+    EXPECT_EQ(d.Plan().segments != before, c.plan);
   }
 }
 

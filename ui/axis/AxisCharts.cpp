@@ -1,5 +1,6 @@
 #include "ui/axis/AxisCharts.h"
 
+#include <QGraphicsItem>
 #include <QGraphicsLayout>
 #include <QImage>
 #include <QMouseEvent>
@@ -82,6 +83,87 @@ void Fill(QList<QPointF>& out, const std::vector<PlotPoint>& points) {
 
 }  // namespace
 
+// The grid of a chart and the segments' boundaries, drawn beneath the series without antialiasing:
+// the chart's own grid lines are antialiased, and those long lines cost a repaint more than all
+// the curves, while a line along a pixel row looks the same without it. An item of the chart's
+// scene, so that a PDF of the scene has it too.
+class CChartGrid final : public QGraphicsItem {
+ public:
+  CChartGrid(QChart& chart, QValueAxis* vertical, QValueAxis* horizontal)
+      : QGraphicsItem(&chart), m_chart(chart), m_vertical(vertical), m_horizontal(horizontal) {
+    // Above the chart's background, below its axes and series.
+    setZValue(2.0);
+    // The theme's colour for the grid; the chart draws its own grid no more.
+    for (QValueAxis* axis : {vertical, horizontal}) {
+      if (axis == nullptr) continue;
+      m_pen.setColor(axis->gridLinePen().color());
+      axis->setGridLineVisible(false);
+    }
+    m_pen.setCosmetic(true);
+    m_pen.setWidth(1);
+    m_boundaryPen = QPen(QColor(0x90, 0x90, 0x90), 1, Qt::DashLine);
+    m_boundaryPen.setCosmetic(true);
+    QObject::connect(&chart, &QChart::plotAreaChanged, &chart, [this](const QRectF&) { Refresh(); });
+  }
+
+  // Vertical dashed lines at these values of the horizontal axis.
+  void SetBoundaries(const std::vector<double>& boundaries) {
+    m_boundaries = boundaries;
+    update();
+  }
+
+  // After the axes' ranges or the plot area changed.
+  void Refresh() {
+    const QRectF area = m_chart.plotArea();
+    if (area != m_area) {
+      prepareGeometryChange();
+      m_area = area;
+    }
+    update();
+  }
+
+  QRectF boundingRect() const override { return m_area.adjusted(-1, -1, 1, 1); }
+
+  void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+    if (m_area.isEmpty()) return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(m_pen);
+    if (m_vertical != nullptr) {
+      for (int i = 0; i < m_vertical->tickCount(); ++i) {
+        const double y = m_area.bottom() - m_area.height() * i / (m_vertical->tickCount() - 1);
+        painter->drawLine(QPointF(m_area.left(), y), QPointF(m_area.right(), y));
+      }
+    }
+    if (m_horizontal != nullptr) {
+      if (m_boundaries.empty()) {
+        for (int i = 0; i < m_horizontal->tickCount(); ++i) {
+          const double x = m_area.left() + m_area.width() * i / (m_horizontal->tickCount() - 1);
+          painter->drawLine(QPointF(x, m_area.top()), QPointF(x, m_area.bottom()));
+        }
+      } else {
+        painter->setPen(m_boundaryPen);
+        const double low = m_horizontal->min();
+        const double span = m_horizontal->max() - low;
+        for (std::size_t i = 0; i < m_boundaries.size() && span > 0; ++i) {
+          const double x = m_area.left() + m_area.width() * (m_boundaries[i] - low) / span;
+          painter->drawLine(QPointF(x, m_area.top()), QPointF(x, m_area.bottom()));
+        }
+      }
+    }
+    painter->restore();
+  }
+
+ private:
+  QChart& m_chart;
+  QValueAxis* m_vertical;
+  QValueAxis* m_horizontal;
+  QPen m_pen;
+  QPen m_boundaryPen;
+  std::vector<double> m_boundaries;
+  QRectF m_area;
+};
+
 CTimeChart::CTimeChart(const QString& title, const QString& unit, const QColor& color, Hover hover, QWidget* parent)
     : QChartView(parent), m_hover(std::move(hover)) {
   setAccessibleName(title);
@@ -97,7 +179,7 @@ CTimeChart::CTimeChart(const QString& title, const QString& unit, const QColor& 
   m_segments = new QCategoryAxis;
   m_segments->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
   m_segments->setLabelsFont(SmallFont(7));
-  m_segments->setGridLinePen(QPen(QColor(0x90, 0x90, 0x90), 1, Qt::DashLine));
+  m_segments->setGridLineVisible(false);
   chart->addAxis(m_x, Qt::AlignBottom);
   chart->addAxis(m_y, Qt::AlignLeft);
   chart->addAxis(m_segments, Qt::AlignTop);
@@ -105,6 +187,7 @@ CTimeChart::CTimeChart(const QString& title, const QString& unit, const QColor& 
   m_series->attachAxis(m_y);
   m_x->setGridLineVisible(false);
   setChart(chart);
+  m_grid = new CChartGrid(*chart, m_y, m_x);
 }
 
 void CTimeChart::Show(const std::vector<PlotPoint>& points, const std::vector<double>& boundaries) {
@@ -124,6 +207,7 @@ void CTimeChart::Show(const std::vector<PlotPoint>& points, const std::vector<do
   SetScale(m_y, low, high);
   if (boundaries == m_boundaries) {
     LayOutNow(*chart());
+    m_grid->Refresh();
     return;
   }
   m_boundaries = boundaries;
@@ -134,6 +218,8 @@ void CTimeChart::Show(const std::vector<PlotPoint>& points, const std::vector<do
   for (std::size_t i = 1; i < boundaries.size(); ++i) m_segments->append(QString::number(i), boundaries[i]);
   m_segments->setRange(m_x->min(), m_x->max());
   LayOutNow(*chart());
+  m_grid->SetBoundaries(m_boundaries);
+  m_grid->Refresh();
 }
 
 void CTimeChart::mouseMoveEvent(QMouseEvent* event) {
@@ -168,6 +254,7 @@ CForceSpeedChart::CForceSpeedChart(QWidget* parent) : QChartView(parent) {
   chart->addAxis(m_y, Qt::AlignLeft);
   setChart(chart);
   for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_peak, m_continuous, m_inside, m_outside, m_rms}) Attach(s);
+  m_grid = new CChartGrid(*chart, m_y, m_x);
   connect(m_inside, &QXYSeries::hovered, this,
           [this](const QPointF& p, bool on) { OnHovered(m_inside->name(), p, on); });
   connect(m_outside, &QXYSeries::hovered, this,
@@ -216,6 +303,7 @@ void CForceSpeedChart::Show(const ForceSpeedPlane& plane) {
   SetScale(m_x, 0.0, speed);
   SetScale(m_y, 0.0, force);
   LayOutNow(*chart());
+  m_grid->Refresh();
 }
 
 void CForceSpeedChart::OnHovered(const QString& what, const QPointF& point, bool state) {

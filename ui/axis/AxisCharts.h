@@ -21,6 +21,8 @@ class QXYSeries;
 
 namespace brivane::ui {
 
+class CChartGrid;
+
 class CTimeChart final : public QChartView {
   Q_OBJECT
  public:
@@ -40,6 +42,7 @@ class CTimeChart final : public QChartView {
   QValueAxis* m_x = nullptr;
   QValueAxis* m_y = nullptr;
   QCategoryAxis* m_segments = nullptr;
+  CChartGrid* m_grid = nullptr;
   QList<QPointF> m_points;  // as shown; reused, the series takes a copy
   std::vector<double> m_boundaries;
   Hover m_hover;
@@ -69,6 +72,7 @@ class CForceSpeedChart final : public QChartView {
   QScatterSeries* m_rms = nullptr;
   QValueAxis* m_x = nullptr;
   QValueAxis* m_y = nullptr;
+  CChartGrid* m_grid = nullptr;
   QList<QPointF> m_points;
   QImage m_rmsMarker;
   QImage m_rmsOutsideMarker;

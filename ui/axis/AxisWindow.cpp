@@ -109,8 +109,9 @@ void CAxisWindow::ShowAll() {
 }
 
 void CAxisWindow::Apply(const AxisChanges& changes) {
-  // The editor that made the edit has shown its own part; the segments' plan columns follow any.
-  m_segments->Refresh(changes);
+  // The editor that made the edit has shown its own part; the segments' plan columns follow any
+  // edit that changed the plan, and nothing else of the other editor's reaches them.
+  if (changes.plan) m_segments->Refresh(changes);
   if (changes.ratings || changes.editor) m_results->Refresh();
   m_plots->Refresh(changes);
   if (changes.ratings) m_results->SelectPosition(m_design.Chosen());

@@ -6,11 +6,13 @@
 #include <cmath>
 
 #include "ui/comparison/CandidateTableModel.h"
+#include "ui/widgets/PlainTextDelegate.h"
 
 namespace brivane::ui {
 
 void SetUpRatedRowsTable(QTableView& table, CCandidateFilter& filter) {
   table.setModel(&filter);
+  table.setItemDelegate(new CPlainTextDelegate(&table));
   table.setSelectionBehavior(QAbstractItemView::SelectRows);
   table.setSelectionMode(QAbstractItemView::SingleSelection);
   table.setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -329,7 +329,8 @@ class AxisWindowTest : public QObject {
 
   // A keystroke tells the results table of the cells it changed and of no others: every cell
   // whose text, colour or row colour changed is inside a range the view heard, and the names of
-  // rows whose colour stayed are not drawn again.
+  // rows whose colour stayed are not drawn again. The segments' table hears of the edited row
+  // only: a payload leaves the plan its other rows show.
   void AnEditRepaintsTheResultsCellsItChanged() {
     CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
     window.show();
@@ -354,7 +355,13 @@ class AxisWindowTest : public QObject {
     QVERIFY(editor != nullptr);
     editor->end(false);
     QSignalSpy told(m, &QAbstractItemModel::dataChanged);
+    QSignalSpy segmentsTold(segments->model(), &QAbstractItemModel::dataChanged);
     QTest::keyClick(editor, Qt::Key_5);
+    QVERIFY(!segmentsTold.isEmpty());
+    for (const QList<QVariant>& range : segmentsTold) {
+      QCOMPARE(range[0].value<QModelIndex>().row(), 0);
+      QCOMPARE(range[1].value<QModelIndex>().row(), 0);
+    }
     const auto heard = [&told](int r, int c) {
       for (const QList<QVariant>& range : told) {
         const auto from = range[0].value<QModelIndex>();

@@ -1,7 +1,9 @@
-// How the window draws what changes often: the chart's velocity scale and the group boxes' frames,
-// each against what Qt itself draws.
+// How the window draws what changes often: the chart's velocity scale, the group boxes' frames and
+// the rated-rows tables' cells, each against what Qt itself draws.
 #include <QGroupBox>
 #include <QImage>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QtCharts/QAreaSeries>
@@ -19,6 +21,7 @@
 #include "ui/app/AppSetup.h"
 #include "ui/chart/VelocityChart.h"
 #include "ui/widgets/CachedGroupBox.h"
+#include "ui/widgets/PlainTextDelegate.h"
 
 using namespace brivane::ui;
 
@@ -107,6 +110,50 @@ class DrawingTest : public QObject {
         }
       }
     }
+  }
+
+  void plainCellsMatchTheStylesCells() {
+    // Alignments, colours, a row colour, an elided and an empty text, Hangul, a selected row, the
+    // current cell with its focus frame, and a check box the plain painter leaves to the style.
+    QStandardItemModel model(4, 4);
+    const QString texts[] = {QStringLiteral("CL-09"), QStringLiteral("-101.0"), QStringLiteral("전압 부족"),
+                             QStringLiteral("a text much wider than its column, elided"), QString()};
+    const Qt::Alignment alignments[] = {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+                                        Qt::AlignHCenter | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignTop};
+    for (int r = 0; r < 4; ++r) {
+      for (int c = 0; c < 4; ++c) {
+        auto* item = new QStandardItem(texts[(r + c) % 5]);
+        item->setTextAlignment(alignments[(r * 3 + c) % 4]);
+        if ((r + c) % 3 == 0) item->setForeground(QColor(0xd0, 0x10, 0x20));
+        if (r == 2) item->setBackground(QColor(0xe4, 0xf2, 0xe0));
+        model.setItem(r, c, item);
+      }
+    }
+    model.item(3, 3)->setCheckable(true);
+    model.item(3, 3)->setCheckState(Qt::Checked);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    QTableView styled;
+    QTableView plain;
+    plain.setItemDelegate(new CPlainTextDelegate(&plain));
+    for (QTableView* view : {&styled, &plain}) {
+      view->setModel(&model);
+      view->setWordWrap(false);
+      view->setSelectionBehavior(QAbstractItemView::SelectRows);
+      view->setFixedSize(420, 150);
+      view->selectRow(1);
+      view->setCurrentIndex(model.index(1, 2));
+      layout->addWidget(view);
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto drawn = [](QTableView& view) {
+      view.setFocus();
+      QTest::qWait(0);
+      return view.viewport()->grab().toImage();
+    };
+    const QImage expected = drawn(styled);
+    QVERIFY(drawn(plain) == expected);
   }
 };
 
