@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
 
@@ -35,12 +36,16 @@
 #include "tests/support/WorkedExamples.h"
 #include "ui/axis/AxisCharts.h"
 #include "ui/axis/AxisFieldsPanel.h"
+#include "ui/app/Language.h"
+#include "ui/axis/AxisPdf.h"
 #include "ui/axis/AxisPlotsPane.h"
 #include "ui/axis/AxisResultsPane.h"
 #include "ui/axis/AxisWindow.h"
 #include "ui/axis/CycleDocument.h"
 #include "ui/axis/SegmentEditor.h"
 #include "ui/axis/SegmentTableModel.h"
+#include "ui/axis/AxisTexts.h"
+#include "ui/widgets/EngineTexts.h"
 #include "ui/comparison/CandidateTableModel.h"
 
 using namespace brivane;
@@ -188,6 +193,29 @@ double DarkShare(const QString& pdf, int page, const QString& image) {
 }
 
 QString Number(double v) { return QString::number(v, 'g', 17); }
+
+// The words poppler finds on a PDF's pages, in points from each page's top left.
+struct PdfWord {
+  int page;
+  QRectF box;
+  QString text;
+};
+
+QList<PdfWord> PdfWords(const QString& pdf) {
+  const Run run = Execute(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  QList<PdfWord> words;
+  QXmlStreamReader xml(run.out);
+  int page = 0;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("page")) ++page;
+    if (xml.name() != QLatin1String("word")) continue;
+    const auto at = [&](const char* name) { return xml.attributes().value(QLatin1String(name)).toDouble(); };
+    const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
+    words.append({page, box, xml.readElementText()});
+  }
+  return words;
+}
 
 }  // namespace
 
@@ -420,6 +448,74 @@ class AxisWindowTest : public QObject {
     QCOMPARE(form.frame->findChildren<CAxisWindow*>().size(), qsizetype{1});
     move[1] = QStringLiteral("1");
     QCOMPARE(QString::fromStdString(CycleToJson(window->Design().Edited())), CycleOfMoveOptions(move));
+  }
+
+  // The PDF's tables of many columns give each header room: in either language, every word
+  // between a table's heading and its first row is a piece of one header on its own (not run
+  // into its neighbour's) and no two of them, nor any of them and the first row, overlap.
+  void ThePdfsTableHeadersStandApart() {
+    QTemporaryDir dir;
+    AxisDesign design(MotorCatalog::Instance().Rows());
+    design.SetCycle(ReadCycle(Example("vertical-axis.brivane-cycle")));
+    std::size_t fitting = 0;
+    while (!design.Row(fitting).rating->fits) ++fitting;
+    for (const Language language : {Language::Korean, Language::English}) {
+      InstallLanguage(language);
+      const QString pdf = dir.filePath(LanguageCode(language) + QStringLiteral(".pdf"));
+      QCOMPARE(WriteAxisPdf(design, QStringLiteral("axis"), pdf), QString());
+      const QList<PdfWord> words = PdfWords(pdf);
+      QVERIFY(!words.isEmpty());
+      const double left = words[0].box.left();
+      QStringList segmentHeaders{EngineText(kSegmentTypeLabel)};
+      for (std::size_t f = 0; f < kSegmentFieldCount; ++f) {
+        const auto field = static_cast<SegmentField>(f);
+        segmentHeaders << FieldCaption(FieldInfo(field), UnitOf(field, design.Unit()));
+      }
+      QStringList ratedHeaders;
+      for (const CycleColumnInfo& c : CycleColumns()) ratedHeaders << EngineText(c.header);
+      const struct {
+        QString heading;
+        QString firstCell;
+        QStringList headers;
+      } tables[] = {
+          {QCoreApplication::translate("brivane::ui::AxisPdf", "구간"),
+           EngineText(kSegmentTypeLabels[static_cast<std::size_t>(design.Rated().segments[0].type)]), segmentHeaders},
+          {QCoreApplication::translate("brivane::ui::AxisPdf", "사용률 적합 모델의 판정").section(u' ', 0, 0),
+           FromUtf8(design.Rows()[fitting].name), ratedHeaders},
+      };
+      for (const auto& table : tables) {
+        const auto atLeft = [&](qsizetype i, const QString& text) {
+          return words[i].text == text && qAbs(words[i].box.left() - left) < 0.5;
+        };
+        qsizetype heading = 0;
+        while (heading < words.size() && !atLeft(heading, table.heading)) ++heading;
+        QVERIFY2(heading < words.size(), qPrintable(table.heading));
+        qsizetype row = heading + 1;
+        while (row < words.size() && !(atLeft(row, table.firstCell) && words[row].page == words[heading].page &&
+                                       words[row].box.top() > words[heading].box.bottom()))
+          ++row;
+        QVERIFY2(row < words.size(), qPrintable(table.firstCell));
+        QList<PdfWord> header;
+        qsizetype cells = 0;  // of the first row: each under a header of its own
+        for (const PdfWord& w : words) {
+          if (w.page != words[row].page) continue;
+          if (w.box.top() >= words[heading].box.bottom() && w.box.top() < words[row].box.top()) header << w;
+          cells += qAbs(w.box.top() - words[row].box.top()) < 0.5 ? 1 : 0;
+        }
+        QVERIFY(header.size() >= cells && cells >= 8);
+        for (const PdfWord& w : header) {
+          const auto holds = [&w](const QString& h) { return h.contains(w.text); };
+          QVERIFY2(std::any_of(table.headers.begin(), table.headers.end(), holds), qPrintable(w.text));
+          QVERIFY2(w.box.bottom() <= words[row].box.top(), qPrintable(w.text));
+          for (const PdfWord& other : header) {
+            const QRectF both = w.box.intersected(other.box);
+            QVERIFY2(&w == &other || both.width() < 0.5 || both.height() < 0.5,
+                     qPrintable(w.text + QStringLiteral(" / ") + other.text));
+          }
+        }
+      }
+    }
+    InstallLanguage(Language::Korean);
   }
 
   // The PDF of the design, from the window's file menu and from the command line without a
