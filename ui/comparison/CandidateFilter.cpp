@@ -14,6 +14,9 @@ void SetUpRatedRowsTable(QTableView& table, CCandidateFilter& filter) {
   table.setSelectionBehavior(QAbstractItemView::SelectRows);
   table.setSelectionMode(QAbstractItemView::SingleSelection);
   table.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The arrows move from row to row; Tab goes on to the next control (a table view would take it
+  // from cell to cell and start again at the top, and a keyboard would never leave it).
+  table.setTabKeyNavigation(false);
   table.verticalHeader()->hide();
   table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 8);
   table.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);

@@ -3,10 +3,13 @@
 // where it was typed and the rest is rated; the plots follow the chosen row.
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QApplication>
 #include <QBrush>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +32,7 @@
 #include "engine/CycleFile.h"
 #include "engine/TextFile.h"
 #include "tests/support/FormDriver.h"
+#include "tests/support/Hangul.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScriptedFileDialogs.h"
@@ -448,6 +452,49 @@ class AxisWindowTest : public QObject {
     QCOMPARE(form.frame->findChildren<CAxisWindow*>().size(), qsizetype{1});
     move[1] = QStringLiteral("1");
     QCOMPARE(QString::fromStdString(CycleToJson(window->Design().Edited())), CycleOfMoveOptions(move));
+  }
+
+  // In either language, Tab reaches every control of the window and comes back round (no table
+  // keeps it), every control has a name for a screen reader, and the English window says nothing
+  // in Korean: not on a control, in a tooltip or in a table's header.
+  void EveryControlIsReachedByTabAndNamed() {
+    for (const Language language : {Language::Korean, Language::English}) {
+      InstallLanguage(language);
+      CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
+      window.show();
+      QApplication::setActiveWindow(&window);
+      window.SetCycle(ReadCycle(Example("vertical-axis.brivane-cycle")));
+      window.Segments()->Table()->setCurrentIndex(Cell(window, 1, SegmentField::Payload));  // up and down enabled
+      QWidget* first = window.Fields()->Field(AxisField::Inclination);
+      first->setFocus();
+      QList<QWidget*> reached{first};
+      for (int presses = 0; presses < 400 && (presses == 0 || QApplication::focusWidget() != first); ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (!reached.contains(QApplication::focusWidget())) reached << QApplication::focusWidget();
+      }
+      QCOMPARE(QApplication::focusWidget(), first);
+      QStringList texts{window.windowTitle()};
+      for (QWidget* w : window.findChildren<QWidget*>()) {
+        const auto* area = qobject_cast<QAbstractScrollArea*>(w->parentWidget());
+        if (!w->isVisibleTo(&window) || (area != nullptr && area->viewport() == w)) continue;
+        texts << w->toolTip() << w->accessibleName();
+        if (const auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+        if (const auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+        if (const auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()) continue;
+        QVERIFY2(reached.contains(w), qPrintable(w->objectName()));
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+      }
+      for (const QAction* a : window.findChildren<QAction*>()) texts << a->text() << a->toolTip();
+      for (const QTableView* table : window.findChildren<QTableView*>())
+        for (int c = 0; c < table->model()->columnCount(); ++c)
+          texts << table->model()->headerData(c, Qt::Horizontal).toString()
+                << table->model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString();
+      QVERIFY(texts.size() > 100);
+      for (const QString& text : texts)
+        QVERIFY2(language == Language::Korean || !brivane::testing::HasHangul(text.toStdString()), qPrintable(text));
+    }
+    InstallLanguage(Language::Korean);
   }
 
   // The PDF's tables of many columns give each header room: in either language, every word
