@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,7 @@
 #include "ui/app/Language.h"
 #include "ui/axis/AxisPdf.h"
 #include "ui/axis/AxisPlotsPane.h"
+#include "ui/axis/AxisResultsModel.h"
 #include "ui/axis/AxisResultsPane.h"
 #include "ui/axis/AxisWindow.h"
 #include "ui/axis/CycleDocument.h"
@@ -549,6 +551,66 @@ class AxisWindowTest : public QObject {
       }
       QVERIFY2(edited(), qPrintable(what));
       QCOMPARE(window.Segments()->Table()->currentIndex().row(), c.current);
+    }
+  }
+
+  // The results keep the user's order and filter as the typing re-rates them: after each payload,
+  // the rows shown are those of the chosen series (and only the fitting ones when asked), ordered
+  // by the clicked column's figure, a second click turning the order round.
+  void TheResultsStaySortedAndFilteredWhileTyping() {
+    const struct {
+      int seriesItem;  // 0: every series, then one item a series
+      bool fittingOnly;
+      CycleColumn column;
+      int clicks;
+    } cases[] = {
+        {0, true, CycleColumn::RatedDuty, 2},
+        {2, false, CycleColumn::Headroom, 1},
+        {3, true, CycleColumn::PeakCurrent, 1},
+    };
+    for (const auto& c : cases) {
+      CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
+      window.show();
+      window.SetCycle(ReadCycle(Example("vertical-axis.brivane-cycle")));
+      QTableView* table = window.Results()->Table();
+      QHeaderView* header = table->horizontalHeader();
+      int column = 0;
+      while (table->model()->headerData(column, Qt::Horizontal).toString() != EngineText(ColumnInfo(c.column).header))
+        ++column;
+      for (int i = 0; i < c.clicks; ++i)
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+      const bool ascending = c.clicks == 1;
+      QCOMPARE(header->sortIndicatorOrder(), ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+      auto* series = Child<QComboBox>(&window, "comboAxisSeriesFilter");
+      series->setFocus();
+      for (int i = 0; i < c.seriesItem; ++i) QTest::keyClick(series, Qt::Key_Down);
+      auto* fitting = Child<QCheckBox>(&window, "checkAxisFittingOnly");
+      fitting->setFocus();
+      if (c.fittingOnly) QTest::keyClick(fitting, Qt::Key_Space);
+      QSet<qsizetype> counts;
+      for (const char* payload : {"3", "9", "25"}) {
+        TypeInCell(window, 0, SegmentField::Payload, QLatin1String(payload));
+        const AxisDesign& d = window.Design();
+        std::vector<int> expected;
+        for (std::size_t i = 0; i < d.RatedCount(); ++i) {
+          if (c.seriesItem != 0 && d.Rows()[i].series != c.seriesItem) continue;
+          if (!c.fittingOnly || d.Row(i).rating->fits) expected.push_back(static_cast<int>(i));
+        }
+        const auto value = [&](int i) { return CycleColumnValue(c.column, d.Row(static_cast<std::size_t>(i))); };
+        const auto below = [&](int a, int b) {  // no figure below every figure
+          return std::isnan(value(a)) ? !std::isnan(value(b)) : !std::isnan(value(b)) && value(a) < value(b);
+        };
+        std::vector<int> shown;
+        for (int r = 0; r < table->model()->rowCount(); ++r)
+          shown.push_back(table->model()->index(r, 0).data(CAxisResultsModel::PositionRole).toInt());
+        QVERIFY2(std::is_sorted(shown.begin(), shown.end(), [&](int a, int b) { return ascending ? below(a, b) : below(b, a); }),
+                 payload);
+        std::sort(shown.begin(), shown.end());
+        QVERIFY2(shown == expected, payload);
+        counts << static_cast<qsizetype>(shown.size());
+      }
+      QVERIFY(counts.size() > 1 || !c.fittingOnly);
     }
   }
 
