@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QXmlStreamReader>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
@@ -31,6 +32,7 @@
 #include "catalog/MotorCatalog.h"
 #include "catalog/MotorList.h"
 #include "engine/CycleFile.h"
+#include "engine/NumberText.h"
 #include "engine/TextFile.h"
 #include "tests/support/FormDriver.h"
 #include "tests/support/Hangul.h"
@@ -611,6 +613,40 @@ class AxisWindowTest : public QObject {
         counts << static_cast<qsizetype>(shown.size());
       }
       QVERIFY(counts.size() > 1 || !c.fittingOnly);
+    }
+  }
+
+  // Hovering shows the values under the mouse: over a time plot, the instant's segment and
+  // figures; over the force-speed plane, the operating point or the RMS point with its speed and
+  // force.
+  void HoveringShowsTheValues() {
+    CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.SetCycle(ReadCycle(Example("vertical-axis.brivane-cycle")));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const CycleTimePlots& times = window.Design().TimePlots();
+    const ForceSpeedPlane& plane = window.Design().Plane();
+    CAxisPlotsPane* plots = window.Plots();
+    const double middle = (times.boundaries[2] + times.boundaries[3]) / 2;  // of the third segment
+    const struct {
+      QChartView* chart;
+      QXYSeries* series;
+      QPointF value;
+      QStringList says;
+    } cases[] = {
+        {plots->ThrustChart(), plots->ThrustChart()->Series(), QPointF(middle, 0),
+         {QStringLiteral("구간 3"), QStringLiteral("추력 ")}},
+        {plots->PlaneChart(), plots->PlaneChart()->RmsPoint(), QPointF(plane.rms.x, plane.rms.y),
+         {QStringLiteral("RMS 점"), QString::fromStdString(FormatFixed(plane.rms.x, 3)) + QStringLiteral(" m/s"),
+          QString::fromStdString(FormatFixed(plane.rms.y, 1)) + QStringLiteral(" N")}},
+    };
+    for (const auto& c : cases) {
+      QToolTip::hideText();
+      const QPoint at = c.chart->mapFromScene(c.chart->chart()->mapToPosition(c.value, c.series));
+      QTest::mouseMove(c.chart->viewport(), at);
+      QTRY_VERIFY(QToolTip::isVisible());
+      for (const QString& part : c.says) QVERIFY2(QToolTip::text().contains(part), qPrintable(QToolTip::text()));
     }
   }
 
