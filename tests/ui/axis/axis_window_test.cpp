@@ -41,20 +41,20 @@
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/WidgetLookup.h"
 #include "tests/support/WorkedExamples.h"
+#include "ui/app/Language.h"
 #include "ui/axis/AxisCharts.h"
 #include "ui/axis/AxisFieldsPanel.h"
-#include "ui/app/Language.h"
 #include "ui/axis/AxisPdf.h"
 #include "ui/axis/AxisPlotsPane.h"
 #include "ui/axis/AxisResultsModel.h"
 #include "ui/axis/AxisResultsPane.h"
+#include "ui/axis/AxisTexts.h"
 #include "ui/axis/AxisWindow.h"
 #include "ui/axis/CycleDocument.h"
 #include "ui/axis/SegmentEditor.h"
 #include "ui/axis/SegmentTableModel.h"
-#include "ui/axis/AxisTexts.h"
-#include "ui/widgets/EngineTexts.h"
 #include "ui/comparison/CandidateTableModel.h"
+#include "ui/widgets/EngineTexts.h"
 
 using namespace brivane;
 using namespace brivane::ui;
@@ -201,6 +201,15 @@ double DarkShare(const QString& pdf, int page, const QString& image) {
 }
 
 QString Number(double v) { return QString::number(v, 'g', 17); }
+
+// The program's texts in a language for as long as it lives, Korean again afterwards (also when a
+// check fails and returns early).
+struct LanguageFor {
+  explicit LanguageFor(Language language) { InstallLanguage(language); }
+  ~LanguageFor() { InstallLanguage(Language::Korean); }
+  LanguageFor(const LanguageFor&) = delete;
+  LanguageFor& operator=(const LanguageFor&) = delete;
+};
 
 // The words poppler finds on a PDF's pages, in points from each page's top left.
 struct PdfWord {
@@ -463,7 +472,7 @@ class AxisWindowTest : public QObject {
   // in Korean: not on a control, in a tooltip or in a table's header.
   void EveryControlIsReachedByTabAndNamed() {
     for (const Language language : {Language::Korean, Language::English}) {
-      InstallLanguage(language);
+      const LanguageFor shown(language);
       CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
       window.show();
       QApplication::setActiveWindow(&window);
@@ -498,7 +507,6 @@ class AxisWindowTest : public QObject {
       for (const QString& text : texts)
         QVERIFY2(language == Language::Korean || !brivane::testing::HasHangul(text.toStdString()), qPrintable(text));
     }
-    InstallLanguage(Language::Korean);
   }
 
   // Every key the window shows does what it says, from wherever the focus is: a segment button's
@@ -510,9 +518,9 @@ class AxisWindowTest : public QObject {
     const struct {
       Qt::Key key;
       Qt::KeyboardModifiers modifiers;
-      std::vector<int> order;  // of the segments after the command, the second current before it
-      int current;
-      const char* focus;  // or what it goes to
+      std::vector<int> order;  // the segments after the key, pressed with the second one current
+      int current;             // the segment current after it
+      const char* goesTo;      // the control or menu a letter goes to; none for a segment command
     } cases[] = {
         {Qt::Key_Insert, Qt::AltModifier, {0, 1, kNew, 2, 3}, 2, nullptr},
         {Qt::Key_A, Qt::AltModifier, {0, 1, kNew, 2, 3}, 2, nullptr},
@@ -542,13 +550,13 @@ class AxisWindowTest : public QObject {
         expected.segments.push_back(i == kNew ? NewSegment(SegmentType::Move) : original.segments[static_cast<std::size_t>(i)]);
       QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
       const auto edited = [&] { return CycleToJson(window.Design().Edited()) == CycleToJson(expected); };
-      if (c.focus == nullptr) {
+      if (c.goesTo == nullptr) {
         QTRY_VERIFY2(edited(), qPrintable(what));  // a button pressed by a key is released a moment later
       } else {
         QWidget* shown = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
         // Known: the results' fitting-only box has the same letter, so the first press goes there.
         if (c.key == Qt::Key_F) QEXPECT_FAIL("", "Alt+F is the file menu's and the fitting-only box's", Continue);
-        QVERIFY2(shown != nullptr && shown->objectName() == QLatin1String(c.focus), qPrintable(what));
+        QVERIFY2(shown != nullptr && shown->objectName() == QLatin1String(c.goesTo), qPrintable(what));
         if (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
       }
       QVERIFY2(edited(), qPrintable(what));
@@ -617,8 +625,7 @@ class AxisWindowTest : public QObject {
   }
 
   // Hovering shows the values under the mouse: over a time plot, the instant's segment and
-  // figures; over the force-speed plane, the operating point or the RMS point with its speed and
-  // force.
+  // figures; over the force-speed plane's RMS point, its speed and force.
   void HoveringShowsTheValues() {
     CAxisWindow window(MotorCatalog::Instance().Rows(), m_messages, &m_dialogs, nullptr);
     window.show();
@@ -660,7 +667,7 @@ class AxisWindowTest : public QObject {
     std::size_t fitting = 0;
     while (!design.Row(fitting).rating->fits) ++fitting;
     for (const Language language : {Language::Korean, Language::English}) {
-      InstallLanguage(language);
+      const LanguageFor written(language);
       const QString pdf = dir.filePath(LanguageCode(language) + QStringLiteral(".pdf"));
       QCOMPARE(WriteAxisPdf(design, QStringLiteral("axis"), pdf), QString());
       const QList<PdfWord> words = PdfWords(pdf);
@@ -715,7 +722,6 @@ class AxisWindowTest : public QObject {
         }
       }
     }
-    InstallLanguage(Language::Korean);
   }
 
   // The PDF of the design, from the window's file menu and from the command line without a
