@@ -109,8 +109,8 @@ int main(int argc, char* argv[]) {
     QList<QWidget*> windows{form.frame.get()};
     for (brivane::ui::CMotorSpecSheet* sheet : form.Sheets())
       if (sheet->isVisible()) windows << sheet;
-    image = scene("datasheets") ? DrawWindows(windows, *form.frame->screen(), std::nullopt)
-                                : form.frame->grab().toImage();
+    image =
+        scene("datasheets") ? DrawWindows(windows, *form.frame->screen(), std::nullopt) : form.frame->grab().toImage();
   }
   return image.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -181,7 +181,8 @@ void PageWriter::Table(const QStringList& header, const QList<QStringList>& rows
   }
   const double rowHeight = plainMetrics.height() * kRowHeight;
   const double below = (kRowHeight - 1) / 2 * boldMetrics.height();
-  const double headerHeight = boldMetrics.lineSpacing() * static_cast<double>(lines - 1) + boldMetrics.height() + 2 * below;
+  const double headerHeight =
+      boldMetrics.lineSpacing() * static_cast<double>(lines - 1) + boldMetrics.height() + 2 * below;
   const auto drawHeader = [&] {
     Need(headerHeight + rowHeight);
     Cells(headerCells, widths, bold, headerHeight - below, Qt::AlignLeft | Qt::AlignBottom);

@@ -547,13 +547,15 @@ class AxisWindowTest : public QObject {
       Cycle expected = original;
       expected.segments.clear();
       for (const int i : c.order)
-        expected.segments.push_back(i == kNew ? NewSegment(SegmentType::Move) : original.segments[static_cast<std::size_t>(i)]);
+        expected.segments.push_back(i == kNew ? NewSegment(SegmentType::Move)
+                                              : original.segments[static_cast<std::size_t>(i)]);
       QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
       const auto edited = [&] { return CycleToJson(window.Design().Edited()) == CycleToJson(expected); };
       if (c.goesTo == nullptr) {
         QTRY_VERIFY2(edited(), qPrintable(what));  // a button pressed by a key is released a moment later
       } else {
-        QWidget* shown = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+        QWidget* shown =
+            QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
         // Known: the results' fitting-only box has the same letter, so the first press goes there.
         if (c.key == Qt::Key_F) QEXPECT_FAIL("", "Alt+F is the file menu's and the fitting-only box's", Continue);
         QVERIFY2(shown != nullptr && shown->objectName() == QLatin1String(c.goesTo), qPrintable(what));
@@ -614,7 +616,8 @@ class AxisWindowTest : public QObject {
         std::vector<int> shown;
         for (int r = 0; r < table->model()->rowCount(); ++r)
           shown.push_back(table->model()->index(r, 0).data(CAxisResultsModel::PositionRole).toInt());
-        QVERIFY2(std::is_sorted(shown.begin(), shown.end(), [&](int a, int b) { return ascending ? below(a, b) : below(b, a); }),
+        QVERIFY2(std::is_sorted(shown.begin(), shown.end(),
+                                [&](int a, int b) { return ascending ? below(a, b) : below(b, a); }),
                  payload);
         std::sort(shown.begin(), shown.end());
         QVERIFY2(shown == expected, payload);
@@ -642,9 +645,13 @@ class AxisWindowTest : public QObject {
       QPointF value;
       QStringList says;
     } cases[] = {
-        {plots->ThrustChart(), plots->ThrustChart()->Series(), QPointF(middle, 0),
+        {plots->ThrustChart(),
+         plots->ThrustChart()->Series(),
+         QPointF(middle, 0),
          {QStringLiteral("구간 3"), QStringLiteral("추력 ")}},
-        {plots->PlaneChart(), plots->PlaneChart()->RmsPoint(), QPointF(plane.rms.x, plane.rms.y),
+        {plots->PlaneChart(),
+         plots->PlaneChart()->RmsPoint(),
+         QPointF(plane.rms.x, plane.rms.y),
          {QStringLiteral("RMS 점"), QString::fromStdString(FormatFixed(plane.rms.x, 3)) + QStringLiteral(" m/s"),
           QString::fromStdString(FormatFixed(plane.rms.y, 1)) + QStringLiteral(" N")}},
     };
