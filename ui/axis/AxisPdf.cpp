@@ -40,37 +40,36 @@ void WriteAxis(PageWriter& out, const AxisDesign& d) {
 void WriteSegments(PageWriter& out, const AxisDesign& d) {
   out.Heading(Texts::tr("구간"));
   // What each segment is, as typed.
-  std::vector<double> shares(1 + kSegmentFieldCount, (1.0 - 0.08) / kSegmentFieldCount);
-  shares[0] = 0.08;
   QStringList header{EngineText(kSegmentTypeLabel)};
   for (std::size_t f = 0; f < kSegmentFieldCount; ++f) {
     const auto field = static_cast<SegmentField>(f);
     header << FieldCaption(FieldInfo(field), UnitOf(field, d.Unit()));
   }
-  out.Row(header, shares, true);
+  QList<QStringList> rows;
   const std::vector<CycleSegment>& segments = d.Rated().segments;
   for (std::size_t i = 0; i < segments.size(); ++i) {
     QStringList row{EngineText(kSegmentTypeLabels[static_cast<std::size_t>(segments[i].type)])};
     for (std::size_t f = 0; f < kSegmentFieldCount; ++f)
       row << FromUtf8(d.SegmentText(i, static_cast<SegmentField>(f)));
-    out.Row(row, shares);
+    rows << row;
   }
+  out.Table(header, rows);
   // What the plan makes of them.
   if (d.Refusal()) {
     out.Note(TranslatedCycleMessage(*d.Refusal()));
     return;
   }
   out.Note(QString());
-  const std::vector<double> planShares(kSegmentColumnCount, 1.0 / kSegmentColumnCount);
   QStringList planHeader;
   for (const SegmentColumnInfo& c : SegmentColumns()) planHeader << EngineText(c.header);
-  out.Row(planHeader, planShares, true);
+  QList<QStringList> planRows;
   for (std::size_t i = 0; i < d.Plan().segments.size(); ++i) {
     QStringList row;
     for (std::size_t c = 0; c < kSegmentColumnCount; ++c)
       row << FromUtf8(SegmentColumnText(static_cast<SegmentColumn>(c), d.Rated(), d.Plan(), i));
-    out.Row(row, planShares);
+    planRows << row;
   }
+  out.Table(planHeader, planRows);
   for (const CycleMessage& w : d.Plan().warnings) out.Note(TranslatedCycleMessage(w));
 }
 
@@ -85,20 +84,21 @@ void WriteVerdicts(PageWriter& out, const AxisDesign& d) {
       CycleColumn::Name,      CycleColumn::Verdict,  CycleColumn::RatedDuty,        CycleColumn::PeakDuty,
       CycleColumn::CoilTemp,  CycleColumn::Headroom, CycleColumn::BusVoltageNeeded, CycleColumn::PeakCurrent,
       CycleColumn::RmsCurrent};
-  const std::vector<double> shares(std::size(columns), 1.0 / std::size(columns));
   QStringList header;
   for (const CycleColumn c : columns) header << EngineText(ColumnInfo(c).header);
-  out.Row(header, shares, true);
-  bool any = false;
+  QList<QStringList> rows;
   for (std::size_t i = 0; i < d.RatedCount(); ++i) {
     const CycleRowView row = d.Row(i);
     if (!row.rating->fits) continue;
-    any = true;
     QStringList cells;
     for (const CycleColumn c : columns) cells << CellText(c, row);
-    out.Row(cells, shares);
+    rows << cells;
   }
-  if (!any) out.Note(Texts::tr("사용률 한계에 맞는 모델이 없습니다."));
+  if (rows.isEmpty()) {
+    out.Note(Texts::tr("사용률 한계에 맞는 모델이 없습니다."));
+    return;
+  }
+  out.Table(header, rows);
 }
 
 // A chart drawn at the size it has on a screen and scaled onto the page, so that its fonts and

@@ -34,6 +34,9 @@ CAxisWindow::CAxisWindow(std::span<const MotorRecord> rows, MessageSink& message
   fieldsArea->setWidget(m_fields);
   fieldsArea->setWidgetResizable(true);
   fieldsArea->setFrameShape(QFrame::NoFrame);
+  // Tab goes to the fields themselves (the area scrolls to the one with the focus), not to a
+  // stop that does nothing and has no name.
+  fieldsArea->setFocusPolicy(Qt::NoFocus);
   auto* middle = new QSplitter(Qt::Vertical);
   middle->addWidget(m_segments);
   middle->addWidget(m_results);

@@ -6,19 +6,42 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "engine/Cycle.h"
 #include "ui/axis/SegmentDelegate.h"
 
 namespace brivane::ui {
+namespace {
+
+// Tab goes from cell to cell as in a spreadsheet, and from the last cell on to the next control
+// (Shift+Tab from the first to the one before): a table view starts again at its other end, and a
+// keyboard would never leave it.
+class CSegmentTable final : public QTableView {
+ protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    const QModelIndex from = currentIndex();
+    const QModelIndex to = QTableView::moveCursor(action, modifiers);
+    if (!from.isValid() || !to.isValid() || (action != MoveNext && action != MovePrevious)) return to;
+    const auto place = [this](const QModelIndex& i) {
+      return std::pair(verticalHeader()->visualIndex(i.row()), horizontalHeader()->visualIndex(i.column()));
+    };
+    const bool wrapped = action == MoveNext ? place(to) < place(from) : place(from) < place(to);
+    return wrapped ? QModelIndex() : to;
+  }
+};
+
+}  // namespace
 
 CSegmentEditor::CSegmentEditor(AxisDesign& design, CSegmentTableModel::ChangeSink changed, QWidget* parent)
     : QWidget(parent), m_design(design) {
   setObjectName(QStringLiteral("segmentEditor"));
   m_model = new CSegmentTableModel(design, std::move(changed), this);
-  m_table = new QTableView;
+  m_table = new CSegmentTable;
   m_table->setObjectName(QStringLiteral("tableSegments"));
   m_table->setAccessibleName(tr("구간"));
   m_table->setModel(m_model);
@@ -80,11 +103,12 @@ CSegmentEditor::CSegmentEditor(AxisDesign& design, CSegmentTableModel::ChangeSin
 
 QPushButton* CSegmentEditor::Button(const char* name, const QString& text, const QString& tip,
                                     const QKeySequence& keys) {
-  auto* b = new QPushButton(text);
+  auto* b = new QPushButton(text);  // Alt and the underlined letter press it
   b->setObjectName(QLatin1String(name));
   QString plain = text;
   b->setAccessibleName(plain.remove(QLatin1Char('&')).section(QLatin1Char('('), 0, 0));
-  b->setShortcut(keys);
+  // The command's own keys as well; the button's shortcut would replace its letter.
+  connect(new QShortcut(keys, b), &QShortcut::activated, b, &QPushButton::animateClick);
   b->setToolTip(tip + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) + QLatin1Char(')'));
   b->setAutoDefault(false);
   return b;

@@ -4,6 +4,7 @@
 #include <QSortFilterProxyModel>
 
 #include <optional>
+#include <vector>
 
 #include "catalog/Series.h"
 
@@ -31,13 +32,26 @@ class CCandidateFilter final : public QSortFilterProxyModel {
   void SetSeries(std::optional<MotorSeries> series);
   void SetFittingOnly(bool on);
 
+  void setSourceModel(QAbstractItemModel* source) override;
+  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
  protected:
   bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
   bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
  private:
+  void Remember(int column);
+  void RememberRows(const QModelIndex& from, const QModelIndex& to);
+  QVariant SortValue(const QModelIndex& source) const;
+
   std::optional<MotorSeries> m_series;
   bool m_fittingOnly = false;
+  // The values the rows are in order of, row by row of the source, as the source told of them. A
+  // source that changes every row at once and then tells of the rows one by one would otherwise
+  // have each row put in its place among rows whose values have changed but whose places have not
+  // yet been told: the order would come out wrong.
+  int m_valuesColumn = -1;
+  std::vector<QVariant> m_values;
 };
 
 }  // namespace brivane::ui

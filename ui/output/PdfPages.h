@@ -32,6 +32,11 @@ class PageWriter {
   void Note(const QString& text);
   // A row of cells; the widths are shares of the page width.
   void Row(const QStringList& cells, const std::vector<double>& shares, bool bold = false);
+  // A table of as many columns as the header has, each as wide as its header and its widest cell
+  // need, the room left over shared out evenly. Where the page is too narrow for that, a header
+  // wraps onto a second line at a blank or before its unit in brackets. A table longer than the
+  // page goes on over the next pages, its header drawn again at the top of each.
+  void Table(const QStringList& header, const QList<QStringList>& rows);
 
   // A block of the given height, drawn by `draw` into its rectangle.
   template <class Draw>
@@ -44,6 +49,9 @@ class PageWriter {
  private:
   void Text(const QString& text, const QFont& font);
   void Need(double height);
+  // The cells from the left, each in its width, in a row of height `height`.
+  void Cells(const QStringList& cells, const std::vector<double>& widths, const QFont& font, double height,
+             Qt::Alignment align);
 
   QPdfWriter& m_writer;
   QPainter& m_p;
