@@ -89,13 +89,15 @@ void Fill(QList<QPointF>& out, const std::vector<PlotPoint>& points) {
 // scene, so that a PDF of the scene has it too.
 class CChartGrid final : public QGraphicsItem {
  public:
-  CChartGrid(QChart& chart, QValueAxis* vertical, QValueAxis* horizontal)
-      : QGraphicsItem(&chart), m_chart(chart), m_vertical(vertical), m_horizontal(horizontal) {
+  // `acrossTicks`: vertical lines at the horizontal axis' ticks too (a time plot has its
+  // segments' boundaries there instead).
+  CChartGrid(QChart& chart, QValueAxis* vertical, QValueAxis* horizontal, bool acrossTicks)
+      : QGraphicsItem(&chart), m_chart(chart), m_vertical(vertical), m_horizontal(horizontal),
+        m_acrossTicks(acrossTicks) {
     // Above the chart's background, below its axes and series.
     setZValue(2.0);
     // The theme's colour for the grid; the chart draws its own grid no more.
     for (QValueAxis* axis : {vertical, horizontal}) {
-      if (axis == nullptr) continue;
       m_pen.setColor(axis->gridLinePen().color());
       axis->setGridLineVisible(false);
     }
@@ -129,27 +131,22 @@ class CChartGrid final : public QGraphicsItem {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setPen(m_pen);
-    if (m_vertical != nullptr) {
-      for (int i = 0; i < m_vertical->tickCount(); ++i) {
-        const double y = m_area.bottom() - m_area.height() * i / (m_vertical->tickCount() - 1);
-        painter->drawLine(QPointF(m_area.left(), y), QPointF(m_area.right(), y));
+    for (int i = 0; i < m_vertical->tickCount(); ++i) {
+      const double y = m_area.bottom() - m_area.height() * i / (m_vertical->tickCount() - 1);
+      painter->drawLine(QPointF(m_area.left(), y), QPointF(m_area.right(), y));
+    }
+    if (m_acrossTicks) {
+      for (int i = 0; i < m_horizontal->tickCount(); ++i) {
+        const double x = m_area.left() + m_area.width() * i / (m_horizontal->tickCount() - 1);
+        painter->drawLine(QPointF(x, m_area.top()), QPointF(x, m_area.bottom()));
       }
     }
-    if (m_horizontal != nullptr) {
-      if (m_boundaries.empty()) {
-        for (int i = 0; i < m_horizontal->tickCount(); ++i) {
-          const double x = m_area.left() + m_area.width() * i / (m_horizontal->tickCount() - 1);
-          painter->drawLine(QPointF(x, m_area.top()), QPointF(x, m_area.bottom()));
-        }
-      } else {
-        painter->setPen(m_boundaryPen);
-        const double low = m_horizontal->min();
-        const double span = m_horizontal->max() - low;
-        for (std::size_t i = 0; i < m_boundaries.size() && span > 0; ++i) {
-          const double x = m_area.left() + m_area.width() * (m_boundaries[i] - low) / span;
-          painter->drawLine(QPointF(x, m_area.top()), QPointF(x, m_area.bottom()));
-        }
-      }
+    painter->setPen(m_boundaryPen);
+    const double low = m_horizontal->min();
+    const double span = m_horizontal->max() - low;
+    for (std::size_t i = 0; i < m_boundaries.size() && span > 0; ++i) {
+      const double x = m_area.left() + m_area.width() * (m_boundaries[i] - low) / span;
+      painter->drawLine(QPointF(x, m_area.top()), QPointF(x, m_area.bottom()));
     }
     painter->restore();
   }
@@ -158,6 +155,7 @@ class CChartGrid final : public QGraphicsItem {
   QChart& m_chart;
   QValueAxis* m_vertical;
   QValueAxis* m_horizontal;
+  bool m_acrossTicks;
   QPen m_pen;
   QPen m_boundaryPen;
   std::vector<double> m_boundaries;
@@ -187,7 +185,7 @@ CTimeChart::CTimeChart(const QString& title, const QString& unit, const QColor& 
   m_series->attachAxis(m_y);
   m_x->setGridLineVisible(false);
   setChart(chart);
-  m_grid = new CChartGrid(*chart, m_y, m_x);
+  m_grid = new CChartGrid(*chart, m_y, m_x, false);
 }
 
 void CTimeChart::Show(const std::vector<PlotPoint>& points, const std::vector<double>& boundaries) {
@@ -254,7 +252,7 @@ CForceSpeedChart::CForceSpeedChart(QWidget* parent) : QChartView(parent) {
   chart->addAxis(m_y, Qt::AlignLeft);
   setChart(chart);
   for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_peak, m_continuous, m_inside, m_outside, m_rms}) Attach(s);
-  m_grid = new CChartGrid(*chart, m_y, m_x);
+  m_grid = new CChartGrid(*chart, m_y, m_x, true);
   connect(m_inside, &QXYSeries::hovered, this,
           [this](const QPointF& p, bool on) { OnHovered(m_inside->name(), p, on); });
   connect(m_outside, &QXYSeries::hovered, this,
